@@ -1,0 +1,160 @@
+#include "conexao.h"
+
+#include "dialeto.h"
+#include "erro.h"
+#include "textos.h"
+
+#include <QDir>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unordered_map>
+
+namespace conexao {
+namespace {
+
+// Statements that carry a code as a literal differ for every family shown; the
+// cache is emptied when it grows past this many entries.
+constexpr size_t maximoPreparadas = 128;
+
+struct Assinatura {
+    dev_t dispositivo = 0;
+    ino_t inode = 0;
+    off_t tamanho = 0;
+    timespec modificado{};
+    bool operator==(const Assinatura &o) const {
+        return dispositivo == o.dispositivo && inode == o.inode && tamanho == o.tamanho &&
+               modificado.tv_sec == o.modificado.tv_sec &&
+               modificado.tv_nsec == o.modificado.tv_nsec;
+    }
+};
+
+void funcaoTexto(sqlite3_context *ctx, int, sqlite3_value **argv,
+                 void (*transformar)(std::string_view, std::string &)) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto *texto = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
+    const int bytes = sqlite3_value_bytes(argv[0]);
+    thread_local std::string saida;
+    transformar(std::string_view(texto, size_t(bytes)), saida);
+    sqlite3_result_text(ctx, saida.data(), int(saida.size()), SQLITE_TRANSIENT);
+}
+
+void funcaoLower(sqlite3_context *ctx, int n, sqlite3_value **argv) {
+    funcaoTexto(ctx, n, argv, textos::minusculasSemAcento);
+}
+
+void funcaoUpper(sqlite3_context *ctx, int n, sqlite3_value **argv) {
+    funcaoTexto(ctx, n, argv, textos::maiusculas);
+}
+
+int colacao(void *, int na, const void *a, int nb, const void *b) {
+    return textos::compararPortugues(std::string_view(static_cast<const char *>(a), size_t(na)),
+                                     std::string_view(static_cast<const char *>(b), size_t(nb)));
+}
+
+class Banco {
+public:
+    Banco(const QString &arquivo, const Assinatura &assinatura) : m_assinatura(assinatura) {
+        const QByteArray uri = "file:" + QUrlEncode(arquivo) + "?mode=ro&immutable=1";
+        const int rc = sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+                                       nullptr);
+        if (rc != SQLITE_OK) {
+            const QString texto = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
+                                       : QString::fromUtf8(sqlite3_errstr(rc));
+            sqlite3_close(m_db);
+            m_db = nullptr;
+            throw ErroBanco(texto + QStringLiteral(": ") + arquivo);
+        }
+        const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+        sqlite3_create_function(m_db, "lower", 1, flags, nullptr, funcaoLower, nullptr, nullptr);
+        sqlite3_create_function(m_db, "upper", 1, flags, nullptr, funcaoUpper, nullptr, nullptr);
+        sqlite3_create_collation(m_db, dialeto::colacaoPortugues, SQLITE_UTF8, nullptr, colacao);
+        sqlite3_exec(m_db, "PRAGMA case_sensitive_like = ON; PRAGMA query_only = ON;", nullptr,
+                     nullptr, nullptr);
+    }
+    ~Banco() {
+        limparPreparadas();
+        sqlite3_close(m_db);
+    }
+    Banco(const Banco &) = delete;
+    Banco &operator=(const Banco &) = delete;
+
+    const Assinatura &assinatura() const { return m_assinatura; }
+
+    Preparada &preparar(const std::string &sql) {
+        if (auto achada = m_preparadas.find(sql); achada != m_preparadas.end())
+            return achada->second;
+        if (m_preparadas.size() >= maximoPreparadas)
+            limparPreparadas();
+        const std::string traduzido = dialeto::traduzir(sql);
+        Preparada nova;
+        const int rc = sqlite3_prepare_v3(m_db, traduzido.c_str(), int(traduzido.size()) + 1,
+                                          SQLITE_PREPARE_PERSISTENT, &nova.comando, nullptr);
+        if (rc != SQLITE_OK) {
+            const QString texto = QString::fromUtf8(sqlite3_errmsg(m_db));
+            sqlite3_finalize(nova.comando);
+            throw ErroBanco(texto);
+        }
+        if (!nova.comando)
+            throw ErroBanco(QStringLiteral("Comando SQL vazio"));
+        nova.indiceBusca = sqlite3_bind_parameter_index(nova.comando, ":busca");
+        const int colunas = sqlite3_column_count(nova.comando);
+        for (int i = 0; i < colunas; ++i)
+            nova.colunas.push_back(QString::fromUtf8(sqlite3_column_name(nova.comando, i)));
+        return m_preparadas.emplace(sql, std::move(nova)).first->second;
+    }
+
+private:
+    static QByteArray QUrlEncode(const QString &caminho) {
+        return caminho.toUtf8().toPercentEncoding("/");
+    }
+    void limparPreparadas() {
+        for (auto &[texto, preparada] : m_preparadas)
+            sqlite3_finalize(preparada.comando);
+        m_preparadas.clear();
+    }
+
+    sqlite3 *m_db = nullptr;
+    Assinatura m_assinatura;
+    std::unordered_map<std::string, Preparada> m_preparadas;
+};
+
+std::unordered_map<QString, std::unique_ptr<Banco>> &bancos() {
+    static std::unordered_map<QString, std::unique_ptr<Banco>> todos;
+    return todos;
+}
+
+Banco &abrir(const QString &diretorio) {
+    auto &todos = bancos();
+    const QString arquivo = diretorio + QLatin1Char('/') + QLatin1String(nomeArquivo);
+    struct stat info {};
+    if (::stat(QFile::encodeName(arquivo).constData(), &info) != 0) {
+        todos.erase(diretorio);
+        if (!QDir(diretorio).exists())
+            throw ErroBanco(QStringLiteral("O diretório de dados não foi encontrado: ") + diretorio);
+        throw ErroBanco(QStringLiteral("O banco de dados não foi encontrado: ") + arquivo);
+    }
+    const Assinatura assinatura{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    auto &banco = todos[diretorio];
+    if (!banco || !(banco->assinatura() == assinatura)) {
+        banco.reset();
+        banco = std::make_unique<Banco>(arquivo, assinatura);
+    }
+    return *banco;
+}
+
+} // namespace
+
+Preparada &preparar(const QString &diretorio, const std::string &sql) {
+    return abrir(diretorio).preparar(sql);
+}
+
+QString mensagem(sqlite3_stmt *comando) {
+    return QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(comando)));
+}
+
+void fecharTodas() { bancos().clear(); }
+
+} // namespace conexao

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The database of one `dados` directory, opened read-only. One connection per
+// directory is kept for the whole run and reopened only when the file on disk
+// is replaced. Its prepared statements are kept too, keyed by their text.
+namespace conexao {
+
+inline constexpr const char *nomeArquivo = "zel2002.db";
+
+struct Preparada {
+    sqlite3_stmt *comando = nullptr;
+    int indiceBusca = 0; // 0 when the statement has no :busca
+    std::vector<QString> colunas;
+};
+
+// The prepared form of `sql` on the database of `diretorio`. Throws ErroBanco
+// when the directory, the file or anything the statement names is missing.
+Preparada &preparar(const QString &diretorio, const std::string &sql);
+
+// The message of the engine for the connection of `comando`.
+QString mensagem(sqlite3_stmt *comando);
+
+// Closes every connection; the next statement opens its database again.
+void fecharTodas();
+
+} // namespace conexao

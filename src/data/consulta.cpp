@@ -1,0 +1,81 @@
+#include "consulta.h"
+
+#include "conexao.h"
+#include "dialeto.h"
+#include "erro.h"
+
+#include <algorithm>
+#include <sqlite3.h>
+
+void Consulta::definirSql(const QStringList &linhas) {
+    fechar();
+    m_sql = linhas;
+    m_texto = linhas.join(QLatin1Char('\n')).toStdString();
+    m_busca.reset();
+}
+
+void Consulta::definirBanco(const QString &diretorio) { m_diretorio = diretorio; }
+
+void Consulta::fechar() {
+    m_aberta = false;
+    m_colunas.clear();
+    m_dados.clear();
+    m_inicios.clear();
+    m_linhas = 0;
+    m_posicao = 0;
+}
+
+void Consulta::definirBusca(const QString &valor) { m_busca = valor.toUtf8(); }
+
+bool Consulta::temParametroBusca() const { return dialeto::declaraParametro(m_texto, "busca"); }
+
+void Consulta::abrir() {
+    fechar();
+    conexao::Preparada &preparada = conexao::preparar(m_diretorio, m_texto);
+    sqlite3_stmt *comando = preparada.comando;
+    sqlite3_reset(comando);
+    sqlite3_clear_bindings(comando);
+    if (preparada.indiceBusca > 0 && m_busca)
+        sqlite3_bind_text(comando, preparada.indiceBusca, m_busca->constData(),
+                          int(m_busca->size()), SQLITE_STATIC);
+    const int colunas = int(preparada.colunas.size());
+    m_inicios.push_back(0);
+    int rc;
+    while ((rc = sqlite3_step(comando)) == SQLITE_ROW) {
+        for (int c = 0; c < colunas; ++c) {
+            const auto *texto = reinterpret_cast<const char *>(sqlite3_column_text(comando, c));
+            if (texto)
+                m_dados.append(texto, size_t(sqlite3_column_bytes(comando, c)));
+            m_inicios.push_back(uint32_t(m_dados.size()));
+        }
+        ++m_linhas;
+    }
+    if (rc != SQLITE_DONE) {
+        const QString texto = conexao::mensagem(comando);
+        sqlite3_reset(comando);
+        fechar();
+        throw ErroBanco(texto);
+    }
+    sqlite3_reset(comando);
+    m_colunas = preparada.colunas;
+    m_aberta = true;
+}
+
+void Consulta::moverPor(int n) { m_posicao = std::clamp(m_posicao + n, 0, m_linhas); }
+
+std::string_view Consulta::valor(int linha, int coluna) const {
+    const size_t i = size_t(linha) * m_colunas.size() + size_t(coluna);
+    return std::string_view(m_dados).substr(m_inicios[i], m_inicios[i + 1] - m_inicios[i]);
+}
+
+QString Consulta::campo(const QString &nome) const {
+    for (size_t c = 0; c < m_colunas.size(); ++c) {
+        if (m_colunas[c].compare(nome, Qt::CaseInsensitive) != 0)
+            continue;
+        if (fimDados())
+            return QString();
+        const std::string_view v = valor(m_posicao, int(c));
+        return QString::fromUtf8(v.data(), qsizetype(v.size()));
+    }
+    throw ErroBanco(QStringLiteral("Campo não encontrado no resultado: ") + nome);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A query object: one statement of the catalogue run against the database of
+// a `dados` directory. Every use follows the same steps: set the statement's
+// lines, set the database directory, close, bind `busca` when the statement
+// has it, open, then read. Opening reads the whole result into memory, so the
+// row count is exact and moving, stepping and rewinding cost nothing. Columns
+// are read by their result name, compared without regard to case, as text.
+// Failures of the engine throw ErroBanco.
+class Consulta {
+public:
+    void definirSql(const QStringList &linhas);
+    void definirBanco(const QString &diretorio);
+    void fechar();
+    void definirBusca(const QString &valor);
+    void abrir();
+
+    bool aberta() const { return m_aberta; }
+    bool fimDados() const { return m_posicao >= m_linhas; }
+    int totalLinhas() const { return m_linhas; }
+    void moverPor(int n);
+    void proximo() { moverPor(1); }
+    void primeiro() { m_posicao = 0; }
+    QString campo(const QString &nome) const;
+
+    // The statement uses the parameter :busca (the conversion screens bind it
+    // only then).
+    bool temParametroBusca() const;
+    const QStringList &sql() const { return m_sql; }
+    const std::vector<QString> &colunas() const { return m_colunas; }
+
+private:
+    std::string_view valor(int linha, int coluna) const;
+
+    QStringList m_sql;
+    std::string m_texto;
+    QString m_diretorio;
+    std::optional<QByteArray> m_busca;
+    bool m_aberta = false;
+
+    // The result: every value of every row in one buffer, located by offsets.
+    std::vector<QString> m_colunas;
+    std::string m_dados;
+    std::vector<uint32_t> m_inicios; // m_linhas * colunas + 1 offsets into m_dados
+    int m_linhas = 0;
+    int m_posicao = 0;
+};
