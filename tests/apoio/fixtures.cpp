@@ -1,0 +1,107 @@
+#include "fixtures.h"
+
+#include "esquema.h"
+#include "importador.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace fixtures {
+namespace {
+
+QString novoDiretorio() {
+    static std::vector<std::unique_ptr<QTemporaryDir>> diretorios;
+    diretorios.push_back(std::make_unique<QTemporaryDir>());
+    return diretorios.back()->path();
+}
+
+QString campoCsv(QString valor) {
+    if (!valor.contains(u',') && !valor.contains(u'"') && !valor.contains(u'\n') &&
+        !valor.contains(u'\r'))
+        return valor;
+    return u"\""_s + valor.replace(u"\""_s, u"\"\""_s) + u"\""_s;
+}
+
+QList<QStringList> lerCsv(const QString &arquivo) {
+    QFile entrada(arquivo);
+    if (!entrada.open(QIODevice::ReadOnly))
+        throw std::runtime_error("fixture ausente: " + arquivo.toStdString());
+    // Fixtures written by hand keep one record per line and quote only commas.
+    QList<QStringList> linhas;
+    for (const QString &texto : QString::fromUtf8(entrada.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        QStringList campos;
+        QString campo;
+        bool aspas = false;
+        for (const QChar c : texto) {
+            if (c == u'"')
+                aspas = !aspas;
+            else if (c == u',' && !aspas) {
+                campos << campo;
+                campo.clear();
+            } else
+                campo += c;
+        }
+        campos << campo;
+        linhas << campos;
+    }
+    return linhas;
+}
+
+} // namespace
+
+QString fonte(const QString &nome) { return QStringLiteral(ZEL_DIR_FIXTURES) + u"/"_s + nome; }
+
+QString banco(const QString &nome) {
+    static QMap<QString, QString> importados;
+    if (!importados.contains(nome))
+        importados[nome] = Classificacao(nome).criar();
+    return importados[nome];
+}
+
+Classificacao::Classificacao(const QString &base) {
+    for (const esquema::Tabela &tabela : esquema::tabelas()) {
+        if (!base.isEmpty()) {
+            m_linhas[tabela.nome] = lerCsv(fonte(base) + u"/"_s + tabela.nome + u".csv"_s);
+            continue;
+        }
+        QStringList cabecalho;
+        for (const esquema::Coluna &coluna : tabela.colunas)
+            cabecalho << coluna.nome;
+        m_linhas[tabela.nome] = {cabecalho};
+    }
+}
+
+Classificacao &Classificacao::linha(const QString &tabela, const QStringList &valores) {
+    m_linhas[tabela] << valores;
+    return *this;
+}
+
+QString Classificacao::criar() const {
+    const QString csv = novoDiretorio();
+    for (auto it = m_linhas.cbegin(); it != m_linhas.cend(); ++it) {
+        QFile saida(csv + u"/"_s + it.key() + u".csv"_s);
+        if (!saida.open(QIODevice::WriteOnly))
+            throw std::runtime_error("não foi possível escrever a fixture");
+        QTextStream texto(&saida);
+        for (const QStringList &linha : it.value()) {
+            QStringList campos;
+            for (const QString &valor : linha)
+                campos << campoCsv(valor);
+            texto << campos.join(u',') << "\n";
+        }
+    }
+    const QString dados = novoDiretorio() + u"/dados"_s;
+    QString erro;
+    if (!importar(csv, dados, &erro))
+        throw std::runtime_error("fixture inválida: " + erro.toStdString());
+    return dados;
+}
+
+} // namespace fixtures

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// Small databases for tests, built with the real importer into temporary
+// directories that live until the test program ends.
+namespace fixtures {
+
+// The directory of the CSV fixture `nome` in the source tree.
+QString fonte(const QString &nome);
+
+// A `dados` directory holding the fixture `nome`, imported once per run.
+QString banco(const QString &nome);
+
+// A classification assembled in code: starts from a CSV fixture (or empty
+// tables), takes extra rows, and is imported into a new `dados` directory.
+class Classificacao {
+public:
+    explicit Classificacao(const QString &base = QString());
+    // Appends a row to `tabela`, values in the order of the table's columns.
+    Classificacao &linha(const QString &tabela, const QStringList &valores);
+    // Writes the CSV files and imports them; returns the `dados` directory.
+    QString criar() const;
+
+private:
+    QMap<QString, QList<QStringList>> m_linhas; // header first
+};
+
+} // namespace fixtures

@@ -1,0 +1,385 @@
+// The query object and the catalogue's statements against a small classification.
+
+#include "conexao.h"
+#include "consulta.h"
+#include "erro.h"
+#include "fixtures.h"
+#include "unit_global.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+class TesteConsulta : public QObject {
+    Q_OBJECT
+private slots:
+    void comandos_data();
+    void comandos();
+    void buscaIgnoraCaixaEAcentos_data();
+    void buscaIgnoraCaixaEAcentos();
+    void navegacao();
+    void campoPorNomeSemCaixa();
+    void parametroSoQuandoDeclarado();
+    void errosDoMotor_data();
+    void errosDoMotor();
+    void bancoNaoMuda();
+    void arquivoSubstituidoEReaberto();
+
+private:
+    static QStringList linhas(Consulta &consulta);
+    static Consulta abrir(const QStringList &sql, const QString &busca = QString(),
+                          const QString &banco = fixtures::banco(u"basica"_s));
+};
+
+// Every row as its values joined by "|", in the order of the result's columns.
+QStringList TesteConsulta::linhas(Consulta &consulta) {
+    QStringList todas;
+    for (consulta.primeiro(); !consulta.fimDados(); consulta.proximo()) {
+        QStringList valores;
+        for (const QString &coluna : consulta.colunas())
+            valores << consulta.campo(coluna);
+        todas << valores.join(u'|');
+    }
+    consulta.primeiro();
+    return todas;
+}
+
+Consulta TesteConsulta::abrir(const QStringList &sql, const QString &busca, const QString &banco) {
+    Consulta consulta;
+    consulta.definirSql(sql);
+    consulta.definirBanco(banco);
+    consulta.fechar();
+    if (!busca.isNull())
+        consulta.definirBusca(busca);
+    consulta.abrir();
+    return consulta;
+}
+
+void TesteConsulta::comandos_data() {
+    QTest::addColumn<QStringList>("sql");
+    QTest::addColumn<QString>("busca");
+    QTest::addColumn<QStringList>("esperadas");
+    QTest::addColumn<bool>("emOrdem"); // false: rows that tie on the sort key come in any order
+
+    QTest::newRow("busca rápida em ordem de dicionário")
+        << fncSqlBuscaRapida() << u"%médico%"_s
+        << QStringList{u"Médico cirurgião|2231|Ocupação"_s, u"Médico clínico|2231|Ocupação"_s,
+                       u"Médico operador|2231|Sinônimo"_s, u"Médico pediatra|2231|Ocupação"_s,
+                       u"Médicos|2231|Família "_s}
+        << true;
+    QTest::newRow("busca por título: famílias, ocupações, sinônimos em blocos")
+        << fncSqlBuscaTitulo(true, true, true, false, false, false) << u"%ÁRBITRO%"_s
+        << QStringList{u"Árbitros desportivos|3771|Família  "_s, u"Árbitro de futebol|3771|Ocupação "_s,
+                       u"Árbitro esportivo|3771|Sinônimo "_s}
+        << true;
+    QTest::newRow("condições distinguem caixa")
+        << fncSqlBuscaTitulo(false, false, false, true, false, false) << u"%trabalham%"_s
+        << QStringList{} << true;
+    QTest::newRow("condições, uma linha por registro")
+        << fncSqlBuscaTitulo(false, false, false, true, false, false) << u"%Trabalham em%"_s
+        << QStringList{u"Trabalham em unidades militares.|0101|Condições"_s,
+                       u"Trabalham em hospitais e clínicas, em turnos e plantões.|2231|Condições"_s,
+                       u"Trabalham em laboratórios industriais.|3111|Condições"_s,
+                       u"Trabalham em escritórios.|1111|Condições"_s}
+        << false;
+    QTest::newRow("formação e descrição")
+        << fncSqlBuscaTitulo(false, false, false, false, true, true) << u"%Medicina%"_s
+        << QStringList{u"Exige-se curso superior em Medicina.|2231|Formação "_s} << true;
+    QTest::newRow("A-Z letra a: acentos e tipos")
+        << fncSqlTitulosAZ() << u"a%"_s
+        << QStringList{u"Árbitro de futebol|3771-05|17910|O"_s, u"Árbitro esportivo|3771-05|17910|S"_s,
+                       u"ÁRBITROS DESPORTIVOS|3771   |  -  |F"_s}
+        << true;
+    QTest::newRow("A-Z: uma linha por correspondência vigente, sem 90")
+        << fncSqlTitulosAZ() << u"m%"_s
+        << QStringList{u"Médico cirurgião|2231-10|06110|O"_s, u"Médico cirurgião|2231-10|06120|O"_s,
+                       u"Médico clínico|2231-05|06110|O"_s, u"Médico operador|2231-10|06110|S"_s,
+                       u"Médico operador|2231-10|06120|S"_s, u"MÉDICOS|2231   |  -  |F"_s}
+        << false;
+    QTest::newRow("A-Z: correspondência excluída some, família fica")
+        << fncSqlTitulosAZ() << u"%quím%"_s << QStringList{u"TÉCNICOS QUÍMICOS|3111   |  -  |F"_s}
+        << true;
+    QTest::newRow("código de família: família primeiro, um valor para os dois :busca")
+        << fncSqlBuscaCodigoFamilia() << u"2231"_s
+        << QStringList{u"MÉDICOS|2231   |F"_s, u"Médico clínico|2231-05|O"_s,
+                       u"Médico cirurgião|2231-10|O"_s, u"Médico pediatra|2231-15|O"_s}
+        << true;
+    QTest::newRow("código de família com zero à esquerda")
+        << fncSqlBuscaCodigoFamilia() << u"0101"_s
+        << QStringList{u"OFICIAIS GENERAIS DAS FORÇAS ARMADAS|0101   |F"_s,
+                       u"Oficial general do exército|0101-05|O"_s,
+                       u"Oficial general da marinha|0101-10|O"_s}
+        << true;
+    QTest::newRow("código de ocupação") << fncSqlBuscaCodigoOcupacao(u"223110"_s) << QString()
+                                        << QStringList{u"Médico cirurgião|2231-10|O"_s} << true;
+    QTest::newRow("grandes grupos")
+        << fncSqlGrandesGrupos() << QString()
+        << QStringList{u"0|0 - Forças armadas, policiais e bombeiros militares"_s,
+                       u"1|1 - Dirigentes e gerentes"_s,
+                       u"2|2 - Profissionais das ciências e das artes"_s,
+                       u"3|3 - Técnicos de nível médio"_s}
+        << true;
+    QTest::newRow("subgrupos principais do quarto grande grupo")
+        << fncSqlSubgruposPrincipais(u"3"_s) << QString()
+        << QStringList{u"31|31 - Técnicos das ciências físicas e químicas"_s,
+                       u"37|37 - Profissionais do espetáculo e dos esportes"_s}
+        << true;
+    QTest::newRow("subgrupos principais do grupo 0")
+        << fncSqlSubgruposPrincipais(u"0"_s) << QString()
+        << QStringList{u"01|01 - Membros das forças armadas"_s} << true;
+    QTest::newRow("subgrupos") << fncSqlSubgrupos(u"22"_s) << QString()
+                               << QStringList{u"223|223 - Profissionais da medicina e da odontologia"_s}
+                               << true;
+    QTest::newRow("famílias do subgrupo, em maiúsculas")
+        << fncSqlFamiliasDoSubgrupo(u"223"_s) << QString()
+        << QStringList{u"2231|2231 - MÉDICOS"_s, u"2232|2232 - CIRURGIÕES-DENTISTAS"_s} << true;
+    QTest::newRow("descrição sumária")
+        << fncSqlDescricaoSumaria(u"2232"_s) << QString()
+        << QStringList{u"Examinam e tratam os dentes e a boca dos pacientes."_s} << true;
+    QTest::newRow("duas exceções") << fncSqlExcecoes(u"0101"_s) << QString()
+                                   << QStringList{u"Não compreende praças."_s,
+                                                  u"Não compreende oficiais intermediários."_s}
+                                   << true;
+    QTest::newRow("sem exceções") << fncSqlExcecoes(u"2232"_s) << QString() << QStringList{} << true;
+    QTest::newRow("condições") << fncSqlCondicoes(u"0101"_s) << QString()
+                               << QStringList{u"Trabalham em unidades militares."_s,
+                                              u"Podem atuar em missões internacionais."_s}
+                               << true;
+    QTest::newRow("formação") << fncSqlFormacao(u"3111"_s) << QString()
+                              << QStringList{u"Curso técnico em química."_s} << true;
+    QTest::newRow("ocupações da família")
+        << fncSqlOcupacoesDaFamilia(u"2231"_s) << QString()
+        << QStringList{u"2231-05  Médico clínico|3"_s, u"2231-10  Médico cirurgião|4"_s,
+                       u"2231-15  Médico pediatra|5"_s}
+        << true;
+    QTest::newRow("afins: par guardado à esquerda e à direita")
+        << fncSqlFamiliasAfins(u"2231"_s) << QString()
+        << QStringList{u"2232 - Cirurgiões-dentistas|2231"_s, u"3111 - Técnicos químicos|2231"_s}
+        << true;
+    QTest::newRow("afins: par guardado uma vez aparece para a outra família")
+        << fncSqlFamiliasAfins(u"2232"_s) << QString() << QStringList{u"2231 - Médicos|2232"_s}
+        << true;
+    QTest::newRow("afins: par guardado nos dois sentidos aparece duas vezes")
+        << fncSqlFamiliasAfins(u"1111"_s) << QString()
+        << QStringList{u"2311 - Professores de educação infantil|1111"_s,
+                       u"2311 - Professores de educação infantil|1111"_s}
+        << true;
+    QTest::newRow("sinônimos na ordem guardada (família com 0)")
+        << fncSqlSinonimos(u"0101"_s, u"1"_s) << QString()
+        << QStringList{u"General de exército|1"_s, u"Comandante militar|2"_s} << true;
+    QTest::newRow("sinônimos em ordem alfabética")
+        << fncSqlSinonimos(u"2231"_s, u"4"_s) << QString()
+        << QStringList{u"Cirurgião geral"_s, u"Médico operador"_s} << true;
+    QTest::newRow("2002->94 família: distintas, só vigentes")
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"2231"_s) << u"2231"_s
+        << QStringList{u"06110|Médico em geral"_s, u"06120|Médico cirurgião"_s,
+                       u"06190|Outros médicos"_s}
+        << true;
+    QTest::newRow("2002->94 família só com excluídas")
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"3111"_s) << u"3111"_s << QStringList{} << true;
+    QTest::newRow("2002->94 ocupação")
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"223110"_s) << QString()
+        << QStringList{u"06110|Médico em geral"_s, u"06120|Médico cirurgião"_s} << true;
+    QTest::newRow("2002->94 cinco caracteres não acha")
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"22311"_s) << QString() << QStringList{} << true;
+    QTest::newRow("2002->CIUO88") << fncSqlConversao(u"ZEL2002"_s, u"CIUO88"_s, u"2232"_s) << u"2232"_s
+                                  << QStringList{u"2222|DENTISTAS"_s} << true;
+    QTest::newRow("94->2002 vigente")
+        << fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s) << u"06110"_s
+        << QStringList{u"2231|Médicos|2231-05|Médico clínico|06110|AT"_s,
+                       u"2231|Médicos|2231-10|Médico cirurgião|06110|AT"_s,
+                       u"2232|Cirurgiões-dentistas|2232-05|Cirurgião-dentista clínico geral|06110|AT"_s}
+        << true;
+    QTest::newRow("94->2002 excluída")
+        << fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"03110"_s) << u"03110"_s
+        << QStringList{u"3111|Técnicos químicos|3111-05|Técnico químico|03110|EX"_s,
+                       u"3111|Técnicos químicos|3111-10|Técnico em análises químicas|03110|EX"_s}
+        << true;
+    QTest::newRow("CIUO88->2002")
+        << fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s) << u"2221"_s
+        << QStringList{u"2231-05|Médico clínico"_s, u"2231-10|Médico cirurgião"_s,
+                       u"2231-15|Médico pediatra"_s}
+        << true;
+    QTest::newRow("origem família") << fncSqlTabuaOrigem(u"2231"_s, u"ZEL2002"_s) << QString()
+                                    << QStringList{u"2231|Médicos"_s} << true;
+    QTest::newRow("origem ocupação com título da família")
+        << fncSqlTabuaOrigem(u"223110"_s, u"ZEL2002"_s) << QString()
+        << QStringList{u"2231-10|Médicos"_s} << true;
+    QTest::newRow("origem ZEL94") << fncSqlTabuaOrigem(u"06110"_s, u"ZEL94"_s) << QString()
+                                  << QStringList{u"06110|Médico em geral"_s} << true;
+    QTest::newRow("origem CIUO88") << fncSqlTabuaOrigem(u"2221"_s, u"CIUO88"_s) << QString()
+                                   << QStringList{u"2221|Médicos"_s} << true;
+    QTest::newRow("títulos base 2002")
+        << fncSqlTabuaTituloBase2002() << u"%MEDIC%"_s
+        << QStringList{u"Médico cirurgião|2231|O"_s, u"Médico clínico|2231|O"_s,
+                       u"Médico operador|2231|S"_s, u"Médico pediatra|2231|O"_s, u"MÉDICOS|2231|F"_s}
+        << true;
+    QTest::newRow("títulos base 94")
+        << fncSqlTabuaTituloBase94() << u"%médico%"_s
+        << QStringList{u"Médico cirurgião|06120|O"_s, u"Médico em geral|06110|O"_s,
+                       u"Outros médicos|06190|O"_s}
+        << true;
+    QTest::newRow("títulos CIUO88") << fncSqlTabuaTituloCiuo88() << u"%dentista%"_s
+                                    << QStringList{u"DENTISTAS|2222|F"_s} << true;
+    QTest::newRow("curingas do usuário") << fncSqlBuscaRapida() << u"%m_dico p%"_s
+                                         << QStringList{u"Médico pediatra|2231|Ocupação"_s} << true;
+    QTest::newRow("aspas no texto buscado") << fncSqlBuscaRapida() << u"%d'água%"_s << QStringList{}
+                                            << true;
+}
+
+void TesteConsulta::comandos() {
+    QFETCH(QStringList, sql);
+    QFETCH(QString, busca);
+    QFETCH(QStringList, esperadas);
+    QFETCH(bool, emOrdem);
+    Consulta consulta = abrir(sql, busca);
+    QCOMPARE(consulta.totalLinhas(), esperadas.size());
+    QCOMPARE(consulta.fimDados(), esperadas.isEmpty());
+    QStringList obtidas = linhas(consulta);
+    if (!emOrdem) {
+        obtidas.sort();
+        esperadas.sort();
+    }
+    QCOMPARE(obtidas, esperadas);
+}
+
+void TesteConsulta::buscaIgnoraCaixaEAcentos_data() {
+    QTest::addColumn<QString>("palavra");
+    for (const QString &palavra : {u"medico clinico"_s, u"MÉDICO CLÍNICO"_s, u"Médico clínico"_s,
+                                   u"mEdIcO ClInIcO"_s})
+        QTest::newRow(palavra.toUtf8().constData()) << palavra;
+}
+
+void TesteConsulta::buscaIgnoraCaixaEAcentos() {
+    QFETCH(QString, palavra);
+    Consulta consulta = abrir(fncSqlBuscaRapida(), u"%"_s + palavra + u"%"_s);
+    QCOMPARE(linhas(consulta), QStringList{u"Médico clínico|2231|Ocupação"_s});
+}
+
+void TesteConsulta::navegacao() {
+    Consulta consulta = abrir(fncSqlBuscaCodigoFamilia(), u"2231"_s);
+    QCOMPARE(consulta.totalLinhas(), 4);
+    consulta.moverPor(2);
+    QCOMPARE(consulta.campo(u"codigo"_s), u"2231-10"_s);
+    consulta.proximo();
+    QVERIFY(!consulta.fimDados());
+    consulta.proximo();
+    QVERIFY(consulta.fimDados());
+    QCOMPARE(consulta.campo(u"codigo"_s), QString());
+    consulta.moverPor(10);
+    QVERIFY(consulta.fimDados());
+    consulta.primeiro();
+    QCOMPARE(consulta.campo(u"tipo"_s), u"F"_s);
+    consulta.moverPor(-5);
+    QCOMPARE(consulta.campo(u"tipo"_s), u"F"_s);
+
+    Consulta vazia = abrir(fncSqlBuscaCodigoFamilia(), u"9999"_s);
+    QVERIFY(vazia.fimDados());
+    QCOMPARE(vazia.totalLinhas(), 0);
+}
+
+void TesteConsulta::campoPorNomeSemCaixa() {
+    Consulta consulta = abrir(fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s), u"06110"_s);
+    QCOMPARE(consulta.campo(u"CODIGO_FAMILIA"_s), u"2231"_s);
+    QCOMPARE(consulta.campo(u"tp_situacao"_s), u"AT"_s);
+    QVERIFY_THROWS_EXCEPTION(ErroBanco, consulta.campo(u"inexistente"_s));
+}
+
+void TesteConsulta::parametroSoQuandoDeclarado() {
+    Consulta consulta;
+    consulta.definirSql(fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"2231"_s));
+    QVERIFY(consulta.temParametroBusca());
+    consulta.definirSql(fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"223110"_s));
+    QVERIFY(!consulta.temParametroBusca());
+}
+
+void TesteConsulta::errosDoMotor_data() {
+    QTest::addColumn<QString>("banco");
+    QTest::addColumn<QStringList>("sql");
+    QTest::addColumn<QString>("mensagem");
+
+    static QTemporaryDir vazio;
+    static QTemporaryDir semTabela;
+    static QTemporaryDir corrompido;
+    {
+        sqlite3 *db = nullptr;
+        sqlite3_open((semTabela.path() + u"/zel2002.db"_s).toUtf8().constData(), &db);
+        sqlite3_exec(db, "CREATE TABLE TFamilia (cod_familia TEXT)", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        QFile lixo(corrompido.path() + u"/zel2002.db"_s);
+        QVERIFY(lixo.open(QIODevice::WriteOnly));
+        lixo.write(QByteArray(8192, 'x'));
+    }
+    const QString basica = fixtures::banco(u"basica"_s);
+    QTest::newRow("diretório ausente") << vazio.path() + u"/nada"_s << fncSqlGrandesGrupos()
+                                       << u"O diretório de dados não foi encontrado: "_s + vazio.path() + u"/nada"_s;
+    QTest::newRow("arquivo ausente") << vazio.path() << fncSqlGrandesGrupos()
+                                     << u"O banco de dados não foi encontrado: "_s + vazio.path() + u"/zel2002.db"_s;
+    QTest::newRow("tabela ausente") << semTabela.path() << fncSqlGrandesGrupos()
+                                    << u"no such table: TGrande_Grupo"_s;
+    QTest::newRow("coluna ausente") << semTabela.path() << fncSqlDescricaoSumaria(u"2231"_s)
+                                    << u"no such column: TFamilia.descr_familia"_s;
+    QTest::newRow("arquivo corrompido") << corrompido.path() << fncSqlGrandesGrupos()
+                                        << u"file is not a database"_s;
+    QTest::newRow("comando inválido") << basica << QStringList{u"select from where"_s}
+                                      << u"near \"from\": syntax error"_s;
+    QTest::newRow("escrita recusada") << basica << QStringList{u"delete from TFamilia"_s}
+                                      << u"attempt to write a readonly database"_s;
+}
+
+void TesteConsulta::errosDoMotor() {
+    QFETCH(QString, banco);
+    QFETCH(QStringList, sql);
+    QFETCH(QString, mensagem);
+    try {
+        abrir(sql, QString(), banco);
+        QFAIL("o motor deveria ter recusado");
+    } catch (const ErroBanco &erro) {
+        QCOMPARE(erro.texto(), mensagem);
+    }
+}
+
+// Running every kind of statement leaves the database file byte for byte as it was.
+void TesteConsulta::bancoNaoMuda() {
+    const QString banco = fixtures::Classificacao(u"basica"_s).criar();
+    QFile arquivo(banco + u"/zel2002.db"_s);
+    auto resumo = [&] {
+        arquivo.open(QIODevice::ReadOnly);
+        const QByteArray hash = QCryptographicHash::hash(arquivo.readAll(), QCryptographicHash::Sha256);
+        arquivo.close();
+        return hash;
+    };
+    const QByteArray antes = resumo();
+    const QDateTime modificado = QFileInfo(arquivo).lastModified();
+    for (const QStringList &sql : {fncSqlBuscaRapida(), fncSqlTitulosAZ(), fncSqlBuscaCodigoFamilia(),
+                                   fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s)})
+        abrir(sql, u"%a%"_s, banco);
+    try {
+        abrir({u"update TFamilia set tit_familia = 'x'"_s}, QString(), banco);
+    } catch (const ErroBanco &) {
+    }
+    conexao::fecharTodas();
+    QCOMPARE(resumo(), antes);
+    QCOMPARE(QFileInfo(arquivo).lastModified(), modificado);
+    QCOMPARE(QDir(banco).entryList(QDir::Files), QStringList{u"zel2002.db"_s});
+}
+
+// A database replaced on disk (a new import) is read anew by the next query.
+void TesteConsulta::arquivoSubstituidoEReaberto() {
+    const QString banco = fixtures::Classificacao(u"basica"_s).criar();
+    QCOMPARE(abrir(fncSqlGrandesGrupos(), QString(), banco).totalLinhas(), 4);
+    const QString outro = fixtures::Classificacao(u"basica"_s)
+                              .linha(u"TGrande_Grupo"_s, {u"4"_s, u"Trabalhadores de serviços"_s})
+                              .criar();
+    QVERIFY(QFile::remove(banco + u"/zel2002.db"_s));
+    QVERIFY(QFile::copy(outro + u"/zel2002.db"_s, banco + u"/zel2002.db"_s));
+    QCOMPARE(abrir(fncSqlGrandesGrupos(), QString(), banco).totalLinhas(), 5);
+}
+
+QTEST_GUILESS_MAIN(TesteConsulta)
+#include "tst_consulta.moc"
