@@ -1,0 +1,111 @@
+// Each search and conversion statement run through the query object, against
+// the same translated SQL stepped directly on SQLite, in the same process and
+// on the same data.
+//   bench_consultas DADOS_DIR [benchmark flags]
+
+#include "conexao.h"
+#include "consulta.h"
+#include "dialeto.h"
+#include "unit_global.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString diretorio;
+
+struct Caso {
+    const char *nome;
+    QStringList sql;
+    QString busca; // null: the statement has no parameter
+};
+
+QList<Caso> casos() {
+    return {
+        {"BuscaRapida", fncSqlBuscaRapida(), u"%tecnico%"_s},
+        {"BuscaRapidaRara", fncSqlBuscaRapida(), u"%cirurgi%"_s},
+        {"BuscaTituloTodas", fncSqlBuscaTitulo(true, true, true, true, true, true), u"%operador%"_s},
+        {"TitulosAZ", fncSqlTitulosAZ(), u"m%"_s},
+        {"BuscaCodigoFamilia", fncSqlBuscaCodigoFamilia(), u"2231"_s},
+        {"BuscaCodigoOcupacao", fncSqlBuscaCodigoOcupacao(u"223110"_s), QString()},
+        {"FamiliasDoSubgrupo", fncSqlFamiliasDoSubgrupo(u"223"_s), QString()},
+        {"OcupacoesDaFamilia", fncSqlOcupacoesDaFamilia(u"2231"_s), QString()},
+        {"Conversao2002Para94", fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"2231"_s), u"2231"_s},
+        {"Conversao2002ParaCiuo88", fncSqlConversao(u"ZEL2002"_s, u"CIUO88"_s, u"2231"_s), u"2231"_s},
+        {"Conversao94Para2002", fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"0-61.10"_s), u"0-61.10"_s},
+        {"ConversaoCiuo88Para2002", fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s), u"2221"_s},
+        {"TabuaTitulo2002", fncSqlTabuaTituloBase2002(), u"%mecanico%"_s},
+        {"TabuaTitulo94", fncSqlTabuaTituloBase94(), u"%operador%"_s},
+        {"TabuaTituloCiuo88", fncSqlTabuaTituloCiuo88(), u"%trabalhadores%"_s},
+    };
+}
+
+// What a screen does: set up, open, read one page of 13 rows, rewind.
+void pelaConsulta(benchmark::State &estado, const Caso &caso) {
+    Consulta consulta;
+    int linhas = 0;
+    for (auto _ : estado) {
+        consulta.definirSql(caso.sql);
+        consulta.definirBanco(diretorio);
+        consulta.fechar();
+        if (!caso.busca.isNull())
+            consulta.definirBusca(caso.busca);
+        consulta.abrir();
+        linhas = consulta.totalLinhas();
+        for (int r = 0; r < 13 && !consulta.fimDados(); ++r, consulta.proximo())
+            for (const QString &coluna : consulta.colunas())
+                benchmark::DoNotOptimize(consulta.campo(coluna));
+        consulta.primeiro();
+    }
+    estado.counters["linhas"] = linhas;
+}
+
+// The baseline: the translated statement, prepared once, bound and stepped to
+// the end with every value touched.
+void direto(benchmark::State &estado, const Caso &caso) {
+    const std::string texto = caso.sql.join(u'\n').toStdString();
+    sqlite3_stmt *comando = conexao::preparar(diretorio, texto).comando;
+    const QByteArray busca = caso.busca.toUtf8();
+    const int indice = sqlite3_bind_parameter_index(comando, ":busca");
+    int linhas = 0;
+    for (auto _ : estado) {
+        sqlite3_reset(comando);
+        if (indice > 0)
+            sqlite3_bind_text(comando, indice, busca.constData(), int(busca.size()), SQLITE_STATIC);
+        linhas = 0;
+        while (sqlite3_step(comando) == SQLITE_ROW) {
+            for (int c = 0; c < sqlite3_column_count(comando); ++c)
+                benchmark::DoNotOptimize(sqlite3_column_text(comando, c));
+            ++linhas;
+        }
+    }
+    sqlite3_reset(comando);
+    estado.counters["linhas"] = linhas;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        fprintf(stderr, "uso: bench_consultas DADOS_DIR [opções do benchmark]\n");
+        return 1;
+    }
+    diretorio = QString::fromLocal8Bit(argv[1]);
+    for (const Caso &caso : casos()) {
+        benchmark::RegisterBenchmark((std::string(caso.nome) + "/consulta").c_str(), pelaConsulta, caso)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string(caso.nome) + "/direto").c_str(), direto, caso)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    int argcBenchmark = argc - 1;
+    argv[1] = argv[0];
+    benchmark::Initialize(&argcBenchmark, argv + 1);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
