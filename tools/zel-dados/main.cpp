@@ -6,6 +6,7 @@
 #include "catalogo.h"
 #include "consulta.h"
 #include "erro.h"
+#include "gerador.h"
 #include "importador.h"
 
 #include <QCoreApplication>
@@ -90,6 +91,25 @@ int importarComando(const QStringList &argumentos) {
     return 0;
 }
 
+int gerarComando(QStringList argumentos) {
+    int escala = 1;
+    if (const qsizetype i = argumentos.indexOf(u"--escala"_s); i >= 0) {
+        bool numero = false;
+        escala = i + 1 < argumentos.size() ? argumentos[i + 1].toInt(&numero) : 0;
+        if (!numero || escala < 1)
+            return uso();
+        argumentos.remove(i, 2);
+    }
+    if (argumentos.size() != 1)
+        return uso();
+    QString erro;
+    if (!gerarAmostra(argumentos[0], escala, &erro)) {
+        erros() << erro << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -102,5 +122,7 @@ int main(int argc, char **argv) {
         return importarComando(argumentos);
     if (comando == u"consultar"_s)
         return consultar(argumentos);
+    if (comando == u"gerar"_s)
+        return gerarComando(argumentos);
     return uso();
 }
