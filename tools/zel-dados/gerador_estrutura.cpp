@@ -22,52 +22,26 @@ QString numeroOcupacao(int posicao, int total) {
     return u"%1"_s.arg((posicao + 1) * passo, 2, 10, QChar(u'0'));
 }
 
-bool comecaComPreposicao(const QString &texto) {
-    static const QSet<QString> preposicoes = {u"de"_s,   u"do"_s, u"da"_s, u"dos"_s, u"das"_s,
-                                              u"em"_s,   u"no"_s, u"na"_s, u"nos"_s, u"nas"_s,
-                                              u"para"_s, u"a"_s,  u"à"_s,  u"ao"_s,  u"aos"_s};
-    return preposicoes.contains(texto.section(u' ', 0, 0));
-}
-
-// "Operador de empilhadeira" -> "Operador(a) de empilhadeira". Only where the
-// words after the agent noun need no agreement; empty otherwise.
-QString formaInclusiva(const FamiliaFonte &familia, const ItemOcupacao &item) {
-    QStringList palavras = familia.agente.split(u' ');
-    if (palavras.size() > 1 && !comecaComPreposicao(palavras[1]))
-        return {};
-    if (!item.qualificador.isEmpty() && !comecaComPreposicao(item.qualificador))
-        return {};
-    if (!palavras[0].endsWith(u'o') && !palavras[0].endsWith(u"or"_s))
-        return {};
-    palavras[0] += u"(a)"_s;
-    const QString agente = palavras.join(u' ');
-    return item.qualificador.isEmpty() ? agente : agente + u' ' + item.qualificador;
-}
-
 // The synonyms written in the source come first, then the alternative agent
-// nouns with the same qualifier, then the inclusive form. About one
-// occupation in ten without written synonyms gets none, others only some.
+// nouns with the same qualifier, then the inclusive and feminine forms of
+// the title and the feminine forms of the other synonyms. About one occupation
+// in ten without written synonyms gets none.
 QStringList sinonimosDe(const FamiliaFonte &familia, const ItemOcupacao &item, quint32 semente) {
-    QStringList candidatos = item.sinonimos;
-    if (item.composto) {
-        for (const QString &alternativo : familia.agentesAlternativos)
-            candidatos << (item.qualificador.isEmpty() ? alternativo
-                                                       : alternativo + u' ' + item.qualificador);
-        candidatos << formaInclusiva(familia, item);
-    }
+    QStringList alternativos;
+    if (item.composto)
+        for (const QString &agente : familia.agentesAlternativos)
+            alternativos << (item.qualificador.isEmpty() ? agente
+                                                         : agente + u' ' + item.qualificador);
+    QStringList candidatos = item.sinonimos + alternativos;
+    candidatos << formaInclusiva(item.titulo) << formaFeminina(item.titulo);
+    for (const QString &escrito : item.sinonimos + alternativos)
+        candidatos << formaFeminina(escrito);
     QStringList sinonimos;
     for (const QString &c : std::as_const(candidatos))
         if (!c.isEmpty() && c != item.titulo && !sinonimos.contains(c))
             sinonimos << c;
-    if (!item.sinonimos.isEmpty())
-        return sinonimos;
-    const quint32 sorte = semente % 100;
-    if (sorte < 10)
+    if (item.sinonimos.isEmpty() && semente % 100 < 10)
         return {};
-    if (sorte < 25)
-        return sinonimos.mid(0, 1);
-    if (sorte < 40)
-        return sinonimos.mid(0, 2);
     return sinonimos;
 }
 

@@ -47,6 +47,14 @@ bool ampliar(int escala, Tabelas *tabelas, QString *erro);
 
 bool gravarCsv(const Tabelas &tabelas, const QString &diretorio, QString *erro);
 
+// "Costureiro sob medida" -> "Costureira sob medida"; empty when the title
+// has no feminine of its own.
+QString formaFeminina(const QString &titulo);
+
+// "Operador de empilhadeira" -> "Operador(a) de empilhadeira"; empty where
+// more than the head noun would have to agree.
+QString formaInclusiva(const QString &titulo);
+
 // The first letter in lower case, for a title used inside a sentence.
 QString emMinusculaInicial(const QString &titulo);
 
