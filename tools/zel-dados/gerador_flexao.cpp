@@ -14,25 +14,25 @@ namespace {
 
 bool preposicao(const QString &palavra) {
     static const QSet<QString> preposicoes = {
-        u"de"_s, u"do"_s, u"da"_s, u"dos"_s, u"das"_s, u"em"_s, u"no"_s, u"na"_s,  u"nos"_s,
-        u"nas"_s, u"para"_s, u"a"_s, u"à"_s, u"ao"_s,  u"aos"_s, u"e"_s,  u"por"_s, u"sob"_s};
+        u"de"_s,  u"do"_s,   u"da"_s, u"dos"_s, u"das"_s, u"em"_s,  u"no"_s, u"na"_s,  u"nos"_s,
+        u"nas"_s, u"para"_s, u"a"_s,  u"à"_s,   u"ao"_s,  u"aos"_s, u"e"_s,  u"por"_s, u"sob"_s};
     return preposicoes.contains(palavra);
 }
 
 // Nouns without a feminine in use, or with one that is not the occupation.
 bool semFeminino(const QString &minuscula) {
     static const QSet<QString> palavras = {
-        u"sargento"_s, u"soldado"_s, u"cabo"_s,  u"membro"_s,  u"piloto"_s, u"copiloto"_s,
-        u"prático"_s,  u"bispo"_s,   u"frade"_s, u"monge"_s,   u"rabino"_s, u"diácono"_s,
+        u"sargento"_s, u"soldado"_s, u"cabo"_s,   u"membro"_s,   u"piloto"_s, u"copiloto"_s,
+        u"prático"_s,  u"bispo"_s,   u"frade"_s,  u"monge"_s,    u"rabino"_s, u"diácono"_s,
         u"marido"_s,   u"peão"_s,    u"barman"_s, u"sushiman"_s, u"maître"_s, u"martelinho"_s};
     return palavras.contains(minuscula);
 }
 
 QString irregular(const QString &minuscula) {
     static const QHash<QString, QString> formas = {
-        {u"ator"_s, u"atriz"_s},         {u"músico"_s, u"musicista"_s},
-        {u"maestro"_s, u"maestrina"_s},  {u"garçom"_s, u"garçonete"_s},
-        {u"poeta"_s, u"poetisa"_s},      {u"juiz"_s, u"juíza"_s},
+        {u"ator"_s, u"atriz"_s},          {u"músico"_s, u"musicista"_s},
+        {u"maestro"_s, u"maestrina"_s},   {u"garçom"_s, u"garçonete"_s},
+        {u"poeta"_s, u"poetisa"_s},       {u"juiz"_s, u"juíza"_s},
         {u"imperador"_s, u"imperatriz"_s}};
     return formas.value(minuscula);
 }

@@ -1,0 +1,651 @@
+// The sample classification: the properties that the screens rely on in the
+// data a new user sees first, at its normal size and scaled for benchmarks.
+
+#include "consulta.h"
+#include "csv.h"
+#include "esquema.h"
+#include "gerador.h"
+#include "importador.h"
+#include "unit_global.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct TabelaCsv {
+    QStringList cabecalho;
+    QList<QStringList> linhas;
+
+    int coluna(const QString &nome) const { return int(cabecalho.indexOf(nome)); }
+    QStringList valores(const QString &nome) const {
+        QStringList v;
+        const int c = coluna(nome);
+        for (const QStringList &linha : linhas)
+            v << linha.value(c);
+        return v;
+    }
+};
+
+using Amostra = QMap<QString, TabelaCsv>;
+
+Amostra lerAmostra(const QString &diretorio) {
+    Amostra amostra;
+    for (const esquema::Tabela &t : esquema::tabelas()) {
+        QFile arquivo(diretorio + u"/"_s + t.nome + u".csv"_s);
+        if (!arquivo.open(QIODevice::ReadOnly))
+            return {};
+        LeitorCsv leitor(arquivo.readAll());
+        TabelaCsv tabela;
+        tabela.cabecalho = leitor.proximo().value_or(QStringList());
+        while (const std::optional<QStringList> linha = leitor.proximo())
+            tabela.linhas << *linha;
+        amostra.insert(t.nome, tabela);
+    }
+    return amostra;
+}
+
+// How many rows carry each value of `coluna`.
+QHash<QString, int> contar(const TabelaCsv &tabela, const QString &coluna) {
+    QHash<QString, int> n;
+    for (const QString &v : tabela.valores(coluna))
+        ++n[v];
+    return n;
+}
+
+// The key columns of a table joined, for every row.
+QStringList chaves(const TabelaCsv &tabela, const QStringList &colunas) {
+    QStringList resultado;
+    for (const QStringList &linha : tabela.linhas) {
+        QStringList partes;
+        for (const QString &c : colunas)
+            partes << linha.value(tabela.coluna(c));
+        resultado << partes.join(u'\x1f');
+    }
+    return resultado;
+}
+
+int repetidos(const QStringList &valores) {
+    return int(valores.size() - QSet<QString>(valores.begin(), valores.end()).size());
+}
+
+// Codes whose width the screens rely on, checked in every table that holds them.
+QString codigoForaDaLargura(const Amostra &amostra, const QString &tabela) {
+    const esquema::Tabela *t = esquema::tabela(tabela);
+    const TabelaCsv &csv = amostra[tabela];
+    for (const esquema::Coluna &c : t->colunas) {
+        if (!c.codigo)
+            continue;
+        for (const QString &v : csv.valores(c.nome))
+            if (v.isEmpty() || (c.largura > 0 && v.size() != c.largura))
+                return c.nome + u": \""_s + v + u"\""_s;
+    }
+    return QString();
+}
+
+} // namespace
+
+class TesteGerador : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void formatoDosArquivos();
+    void contagens_data();
+    void contagens();
+    void larguras_data();
+    void larguras();
+    void chavesUnicas_data();
+    void chavesUnicas();
+    void referencias_data();
+    void referencias();
+    void grandesGruposSemLacunas();
+    void arvoreCompleta();
+    void familiasDemonstrativas_data();
+    void familiasDemonstrativas();
+    void sinonimosPorOcupacao_data();
+    void sinonimosPorOcupacao();
+    void sinonimosDoGrupoZeroForaDeOrdemAlfabetica();
+    void afinidades_data();
+    void afinidades();
+    void ocupacoes94_data();
+    void ocupacoes94();
+    void codigos94ComNoventaSaoMinoria();
+    void correspondenciasMultiplas();
+    void titulosLongos_data();
+    void titulosLongos();
+    void titulosRepetidosRaros_data();
+    void titulosRepetidosRaros();
+    void textosDasFamilias();
+    void buscasPorTitulo_data();
+    void buscasPorTitulo();
+    void mesmaEscalaMesmosBytes();
+    void escala_data();
+    void escala();
+    void escalaTresImporta();
+    void falhas_data();
+    void falhas();
+
+private:
+    QTemporaryDir m_raiz;
+    QString m_csv1;
+    QString m_csv3;
+    QString m_dados;
+    Amostra m_amostra;
+    Amostra m_amostra3;
+};
+
+void TesteGerador::initTestCase() {
+    QVERIFY(m_raiz.isValid());
+    m_csv1 = m_raiz.filePath(u"escala1"_s);
+    m_csv3 = m_raiz.filePath(u"escala3"_s);
+    m_dados = m_raiz.filePath(u"dados"_s);
+    QString erro;
+    QVERIFY2(gerarAmostra(m_csv1, 1, &erro), qPrintable(erro));
+    QVERIFY2(gerarAmostra(m_csv3, 3, &erro), qPrintable(erro));
+    QVERIFY2(importar(m_csv1, m_dados, &erro), qPrintable(erro));
+    m_amostra = lerAmostra(m_csv1);
+    m_amostra3 = lerAmostra(m_csv3);
+    QCOMPARE(m_amostra.size(), qsizetype(esquema::tabelas().size()));
+}
+
+void TesteGerador::formatoDosArquivos() {
+    for (const esquema::Tabela &t : esquema::tabelas()) {
+        QFile arquivo(m_csv1 + u"/"_s + t.nome + u".csv"_s);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QByteArray dados = arquivo.readAll();
+        QVERIFY2(!dados.contains('\r'), qPrintable(t.nome));
+        QVERIFY(dados.endsWith('\n'));
+        QStringList colunas;
+        for (const esquema::Coluna &c : t.colunas)
+            colunas << c.nome;
+        QCOMPARE(m_amostra[t.nome].cabecalho, colunas);
+        for (const QStringList &linha : m_amostra[t.nome].linhas)
+            QCOMPARE(linha.size(), colunas.size());
+    }
+}
+
+void TesteGerador::contagens_data() {
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<int>("minimo");
+    QTest::addColumn<int>("maximo");
+    QTest::newRow("grandes grupos") << "TGrande_Grupo" << 10 << 10;
+    QTest::newRow("subgrupos principais") << "TSubgrupo_Principal" << 40 << 50;
+    QTest::newRow("subgrupos") << "TSubgrupo" << 170 << 210;
+    QTest::newRow("famílias") << "TFamilia" << 540 << 660;
+    QTest::newRow("ocupações") << "TOcupacao" << 2250 << 2750;
+    QTest::newRow("sinônimos") << "TSinonimo" << 6000 << 9000;
+    QTest::newRow("textos das famílias") << "TTemplate" << 540 << 700;
+    QTest::newRow("famílias afins") << "TAfinidade" << 200 << 600;
+    QTest::newRow("ocupações ZEL94") << "TOcupacao94" << 1500 << 3000;
+    QTest::newRow("correspondências") << "TOcup_2000_94" << 2250 << 3500;
+    QTest::newRow("grupos de base CIUO88") << "TGrupo_Base_CIUO88" << 340 << 440;
+}
+
+void TesteGerador::contagens() {
+    QFETCH(QString, tabela);
+    QFETCH(int, minimo);
+    QFETCH(int, maximo);
+    const int n = int(m_amostra[tabela].linhas.size());
+    QVERIFY2(n >= minimo && n <= maximo, qPrintable(QString::number(n)));
+}
+
+void TesteGerador::larguras_data() {
+    QTest::addColumn<QString>("tabela");
+    for (const esquema::Tabela &t : esquema::tabelas())
+        QTest::newRow(qPrintable(t.nome)) << t.nome;
+}
+
+void TesteGerador::larguras() {
+    QFETCH(QString, tabela);
+    const QString fora = codigoForaDaLargura(m_amostra, tabela);
+    QVERIFY2(fora.isEmpty(), qPrintable(fora));
+}
+
+void TesteGerador::chavesUnicas_data() {
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<QStringList>("colunas");
+    for (const esquema::Tabela &t : esquema::tabelas())
+        if (!t.chaves.isEmpty())
+            QTest::newRow(qPrintable(t.nome)) << t.nome << t.chaves;
+    QTest::newRow("código completo da ocupação")
+        << "TOcupacao" << QStringList{"cod_familia", "cod_ocup"};
+    QTest::newRow("sequência dos sinônimos") << "TSinonimo" << QStringList{"cod_sin"};
+    QTest::newRow("correspondências")
+        << "TOcup_2000_94" << QStringList{"cod_int_ocup", "Cod_Ocup_Zel94"};
+}
+
+void TesteGerador::chavesUnicas() {
+    QFETCH(QString, tabela);
+    QFETCH(QStringList, colunas);
+    QCOMPARE(repetidos(chaves(m_amostra[tabela], colunas)), 0);
+    QCOMPARE(repetidos(chaves(m_amostra3[tabela], colunas)), 0);
+}
+
+void TesteGerador::referencias_data() {
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<QString>("coluna");
+    QTest::addColumn<QString>("tabelaReferida");
+    QTest::addColumn<QString>("colunaReferida");
+    QTest::newRow("subgrupo principal -> grande grupo") << "TSubgrupo_Principal"
+                                                        << "Cod_Gde_Gp"
+                                                        << "TGrande_Grupo"
+                                                        << "Cod_Gde_Gp";
+    QTest::newRow("subgrupo -> subgrupo principal") << "TSubgrupo"
+                                                    << "Cod_Sgp_Pcp"
+                                                    << "TSubgrupo_Principal"
+                                                    << "Cod_Sgp_Pcp";
+    QTest::newRow("família -> subgrupo") << "TFamilia"
+                                         << "Cod_Sgp"
+                                         << "TSubgrupo"
+                                         << "Cod_Sgp";
+    QTest::newRow("ocupação -> família") << "TOcupacao"
+                                         << "cod_familia"
+                                         << "TFamilia"
+                                         << "cod_familia";
+    QTest::newRow("ocupação -> CIUO88") << "TOcupacao"
+                                        << "Cod_Gp_Base_CIUO88"
+                                        << "TGrupo_Base_CIUO88"
+                                        << "Cod_Gp_Base_CIUO88";
+    QTest::newRow("sinônimo -> ocupação") << "TSinonimo"
+                                          << "cod_int_ocup"
+                                          << "TOcupacao"
+                                          << "cod_int_ocup";
+    QTest::newRow("texto -> família") << "TTemplate"
+                                      << "cod_familia"
+                                      << "TFamilia"
+                                      << "cod_familia";
+    QTest::newRow("afinidade -> família") << "TAfinidade"
+                                          << "cod_familia"
+                                          << "TFamilia"
+                                          << "cod_familia";
+    QTest::newRow("afinidade -> família afim") << "TAfinidade"
+                                               << "cod_familia_afim"
+                                               << "TFamilia"
+                                               << "cod_familia";
+    QTest::newRow("correspondência -> ocupação") << "TOcup_2000_94"
+                                                 << "cod_int_ocup"
+                                                 << "TOcupacao"
+                                                 << "cod_int_ocup";
+    QTest::newRow("correspondência -> ZEL94") << "TOcup_2000_94"
+                                              << "Cod_Ocup_Zel94"
+                                              << "TOcupacao94"
+                                              << "Cod_Ocup_Zel94";
+}
+
+void TesteGerador::referencias() {
+    QFETCH(QString, tabela);
+    QFETCH(QString, coluna);
+    QFETCH(QString, tabelaReferida);
+    QFETCH(QString, colunaReferida);
+    for (const Amostra *amostra : {&m_amostra, &m_amostra3}) {
+        const QStringList referidos = (*amostra)[tabelaReferida].valores(colunaReferida);
+        const QSet<QString> existentes(referidos.begin(), referidos.end());
+        for (const QString &v : (*amostra)[tabela].valores(coluna))
+            QVERIFY2(existentes.contains(v), qPrintable(v));
+    }
+}
+
+void TesteGerador::grandesGruposSemLacunas() {
+    QStringList esperados;
+    for (int i = 0; i < 10; ++i)
+        esperados << QString::number(i);
+    QCOMPARE(m_amostra["TGrande_Grupo"].valores("Cod_Gde_Gp"), esperados);
+    QCOMPARE(m_amostra3["TGrande_Grupo"].valores("Cod_Gde_Gp"), esperados);
+}
+
+// Every major group, principal subgroup, subgroup and family has children,
+// and every code begins with its parent's code.
+void TesteGerador::arvoreCompleta() {
+    struct Nivel {
+        QString tabela, codigo, tabelaFilha, colunaPai;
+    };
+    const QList<Nivel> niveis = {
+        {"TGrande_Grupo", "Cod_Gde_Gp", "TSubgrupo_Principal", "Cod_Gde_Gp"},
+        {"TSubgrupo_Principal", "Cod_Sgp_Pcp", "TSubgrupo", "Cod_Sgp_Pcp"},
+        {"TSubgrupo", "Cod_Sgp", "TFamilia", "Cod_Sgp"},
+        {"TFamilia", "cod_familia", "TOcupacao", "cod_familia"},
+    };
+    for (const Nivel &n : niveis) {
+        const QHash<QString, int> filhos = contar(m_amostra[n.tabelaFilha], n.colunaPai);
+        for (const QString &codigo : m_amostra[n.tabela].valores(n.codigo))
+            QVERIFY2(filhos.value(codigo) > 0, qPrintable(n.tabela + u" "_s + codigo));
+    }
+    const TabelaCsv &sgp = m_amostra["TSubgrupo_Principal"];
+    for (const QStringList &linha : sgp.linhas)
+        QVERIFY(linha[0].startsWith(linha[2]));
+    const TabelaCsv &sg = m_amostra["TSubgrupo"];
+    for (const QStringList &linha : sg.linhas)
+        QVERIFY(linha[0].startsWith(linha[2]));
+}
+
+// The families named in the generator's table of demonstrations.
+void TesteGerador::familiasDemonstrativas_data() {
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<QString>("coluna");
+    QTest::addColumn<QString>("codigo");
+    QTest::addColumn<int>("linhas");
+    QTest::newRow("30 ocupações") << "TOcupacao"
+                                  << "cod_familia"
+                                  << "2231" << 30;
+    QTest::newRow("12 ocupações") << "TOcupacao"
+                                  << "cod_familia"
+                                  << "2142" << 12;
+    QTest::newRow("13 ocupações") << "TOcupacao"
+                                  << "cod_familia"
+                                  << "2145" << 13;
+    QTest::newRow("sem texto") << "TTemplate"
+                               << "cod_familia"
+                               << "1112" << 0;
+    QTest::newRow("um texto") << "TTemplate"
+                              << "cod_familia"
+                              << "2231" << 1;
+    QTest::newRow("dois textos") << "TTemplate"
+                                 << "cod_familia"
+                                 << "0201" << 2;
+    QTest::newRow("subgrupo de 5 famílias") << "TFamilia"
+                                            << "Cod_Sgp"
+                                            << "225" << 5;
+    QTest::newRow("subgrupo de 12 famílias") << "TFamilia"
+                                             << "Cod_Sgp"
+                                             << "234" << 12;
+}
+
+void TesteGerador::familiasDemonstrativas() {
+    QFETCH(QString, tabela);
+    QFETCH(QString, coluna);
+    QFETCH(QString, codigo);
+    QFETCH(int, linhas);
+    QCOMPARE(contar(m_amostra[tabela], coluna).value(codigo), linhas);
+}
+
+void TesteGerador::sinonimosPorOcupacao_data() {
+    QTest::addColumn<int>("minimo");
+    QTest::addColumn<int>("maximo");
+    QTest::newRow("nenhum") << 0 << 0;
+    QTest::newRow("um") << 1 << 1;
+    QTest::newRow("dois") << 2 << 2;
+    QTest::newRow("muitos") << 6 << 99;
+}
+
+// Occupations with that many synonyms exist, and they are not rare.
+void TesteGerador::sinonimosPorOcupacao() {
+    QFETCH(int, minimo);
+    QFETCH(int, maximo);
+    const QHash<QString, int> sinonimos = contar(m_amostra["TSinonimo"], "cod_int_ocup");
+    int ocupacoes = 0;
+    for (const QString &o : m_amostra["TOcupacao"].valores("cod_int_ocup"))
+        if (sinonimos.value(o) >= minimo && sinonimos.value(o) <= maximo)
+            ++ocupacoes;
+    QVERIFY2(ocupacoes >= 10, qPrintable(QString::number(ocupacoes)));
+}
+
+// Families whose code begins with 0 list synonyms in stored order; the sample
+// must make that order visibly differ from the alphabetical one.
+void TesteGerador::sinonimosDoGrupoZeroForaDeOrdemAlfabetica() {
+    QHash<QString, QString> familiaDe;
+    for (const QStringList &o : m_amostra["TOcupacao"].linhas)
+        familiaDe.insert(o[0], o[1]);
+    QMap<QString, QMap<int, QString>> porOcupacao;
+    for (const QStringList &s : m_amostra["TSinonimo"].linhas)
+        if (familiaDe.value(s[0]).startsWith(u'0'))
+            porOcupacao[s[0]].insert(s[2].toInt(), s[1]);
+    int foraDeOrdem = 0;
+    for (const QMap<int, QString> &sinonimos : std::as_const(porOcupacao)) {
+        QStringList guardada = sinonimos.values();
+        QStringList alfabetica = guardada;
+        alfabetica.sort();
+        if (guardada != alfabetica)
+            ++foraDeOrdem;
+    }
+    QVERIFY2(foraDeOrdem >= 3, qPrintable(QString::number(foraDeOrdem)));
+}
+
+void TesteGerador::afinidades_data() {
+    QTest::addColumn<int>("vezes");
+    QTest::addColumn<bool>("menorPrimeiro");
+    QTest::newRow("uma vez, menor código primeiro") << 1 << true;
+    QTest::newRow("uma vez, maior código primeiro") << 1 << false;
+    QTest::newRow("nos dois sentidos") << 2 << true;
+}
+
+void TesteGerador::afinidades() {
+    QFETCH(int, vezes);
+    QFETCH(bool, menorPrimeiro);
+    QHash<QString, int> pares;
+    QHash<QString, bool> ordem;
+    for (const QStringList &a : m_amostra["TAfinidade"].linhas) {
+        QVERIFY(a[0] != a[1]);
+        const QString par = qMin(a[0], a[1]) + u'-' + qMax(a[0], a[1]);
+        ++pares[par];
+        ordem.insert(par, a[0] < a[1]);
+    }
+    int encontrados = 0;
+    for (auto it = pares.begin(); it != pares.end(); ++it)
+        if (it.value() == vezes && (vezes == 2 || ordem.value(it.key()) == menorPrimeiro))
+            ++encontrados;
+    QVERIFY(encontrados > 0);
+}
+
+void TesteGerador::ocupacoes94_data() {
+    QTest::addColumn<QString>("situacao");
+    QTest::addColumn<bool>("comNoventa");
+    QTest::newRow("em vigor") << "AT" << false;
+    QTest::newRow("excluída") << "EX" << false;
+    QTest::newRow("em vigor, com 90 nos caracteres 4 e 5") << "AT" << true;
+}
+
+// Each kind of previous-edition occupation exists and is linked to 2002 ones.
+void TesteGerador::ocupacoes94() {
+    QFETCH(QString, situacao);
+    QFETCH(bool, comNoventa);
+    QHash<QString, QString> situacoes;
+    for (const QStringList &o : m_amostra["TOcupacao94"].linhas)
+        situacoes.insert(o[0], o[2]);
+    int ligadas = 0;
+    for (const QString &codigo : m_amostra["TOcup_2000_94"].valores("Cod_Ocup_Zel94"))
+        if (situacoes.value(codigo) == situacao && (codigo.mid(3, 2) == u"90"_s) == comNoventa)
+            ++ligadas;
+    QVERIFY(ligadas >= 3);
+}
+
+void TesteGerador::codigos94ComNoventaSaoMinoria() {
+    const QStringList codigos = m_amostra["TOcupacao94"].valores("Cod_Ocup_Zel94");
+    const qsizetype comNoventa = std::count_if(
+        codigos.begin(), codigos.end(), [](const QString &c) { return c.mid(3, 2) == u"90"_s; });
+    QVERIFY(comNoventa > 0);
+    QVERIFY2(comNoventa * 10 < codigos.size(), qPrintable(QString::number(comNoventa)));
+    for (const QString &c : codigos)
+        QVERIFY2(c.size() >= 4 && c.size() <= 6, qPrintable(c));
+}
+
+// One 2002 occupation converts to two ZEL94 occupations, and one ZEL94
+// occupation converts to 2002 occupations of different families.
+void TesteGerador::correspondenciasMultiplas() {
+    QHash<QString, QString> familiaDe;
+    for (const QStringList &o : m_amostra["TOcupacao"].linhas)
+        familiaDe.insert(o[0], o[1]);
+    QHash<QString, QSet<QString>> zel94DaOcupacao;
+    QHash<QString, QSet<QString>> familiasDoZel94;
+    for (const QStringList &c : m_amostra["TOcup_2000_94"].linhas) {
+        zel94DaOcupacao[c[0]].insert(c[1]);
+        familiasDoZel94[c[1]].insert(familiaDe.value(c[0]));
+    }
+    QVERIFY(std::any_of(zel94DaOcupacao.begin(), zel94DaOcupacao.end(),
+                        [](const QSet<QString> &s) { return s.size() == 2; }));
+    QVERIFY(std::any_of(familiasDoZel94.begin(), familiasDoZel94.end(),
+                        [](const QSet<QString> &s) { return s.size() >= 2; }));
+}
+
+void TesteGerador::titulosLongos_data() {
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<QString>("coluna");
+    QTest::newRow("família") << "TFamilia"
+                             << "tit_familia";
+    QTest::newRow("ocupação") << "TOcupacao"
+                              << "nom_ocup";
+}
+
+// Titles long enough to be cut in a list (more than 62 characters).
+void TesteGerador::titulosLongos() {
+    QFETCH(QString, tabela);
+    QFETCH(QString, coluna);
+    const QStringList titulos = m_amostra[tabela].valores(coluna);
+    QVERIFY(std::any_of(titulos.begin(), titulos.end(),
+                        [](const QString &t) { return t.size() > 62; }));
+}
+
+void TesteGerador::titulosRepetidosRaros_data() {
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<QString>("coluna");
+    QTest::newRow("subgrupos") << "TSubgrupo"
+                               << "Tit_Sgp";
+    QTest::newRow("famílias") << "TFamilia"
+                              << "tit_familia";
+    QTest::newRow("ocupações") << "TOcupacao"
+                               << "nom_ocup";
+    QTest::newRow("sinônimos") << "TSinonimo"
+                               << "nom_sin";
+    QTest::newRow("ocupações ZEL94") << "TOcupacao94"
+                                     << "Nom_Ocup94";
+    QTest::newRow("grupos CIUO88") << "TGrupo_Base_CIUO88"
+                                   << "Tit_Grp_Base_CIUO88";
+}
+
+// Also in the scaled sample, whose copies carry the number of their series.
+void TesteGerador::titulosRepetidosRaros() {
+    QFETCH(QString, tabela);
+    QFETCH(QString, coluna);
+    for (const Amostra *amostra : {&m_amostra, &m_amostra3}) {
+        const QStringList titulos = (*amostra)[tabela].valores(coluna);
+        QVERIFY2(repetidos(titulos) * 100 <= titulos.size(),
+                 qPrintable(QString::number(repetidos(titulos))));
+    }
+}
+
+// Summary descriptions of two to four sentences; per-family texts in full
+// sentences with every placeholder filled.
+void TesteGerador::textosDasFamilias() {
+    for (const QString &descricao : m_amostra["TFamilia"].valores("descr_familia")) {
+        const qsizetype frases = descricao.count(QRegularExpression(u"\\.( |$)"_s));
+        QVERIFY2(frases >= 2 && frases <= 4, qPrintable(descricao));
+        QVERIFY2(descricao.front().isUpper() && !descricao.contains(u'{'), qPrintable(descricao));
+    }
+    for (const QStringList &linha : m_amostra["TTemplate"].linhas) {
+        for (int c = 1; c < 4; ++c) {
+            QVERIFY2(linha[c].front().isUpper() && linha[c].endsWith(u'.'), qPrintable(linha[c]));
+            QVERIFY2(!linha[c].contains(u'{'), qPrintable(linha[c]));
+        }
+    }
+}
+
+void TesteGerador::buscasPorTitulo_data() {
+    QTest::addColumn<QString>("palavra");
+    QTest::addColumn<int>("minimo");
+    QTest::addColumn<QString>("titulo"); // a title the search must find
+    QTest::newRow("de") << "de" << 132 << "Pedreiro de acabamento";
+    QTest::newRow("operador") << "operador" << 132 << "Operador de empilhadeira";
+    QTest::newRow("técnico") << "técnico" << 132 << "Técnico em enfermagem";
+    QTest::newRow("tecnico sem acento") << "tecnico" << 132 << "Técnico em enfermagem";
+    QTest::newRow("medico sem acento") << "medico" << 40 << "Médico clínico";
+    QTest::newRow("MÉDICO em maiúsculas") << "MÉDICO" << 40 << "Médico pediatra";
+    QTest::newRow("cirurgiões-dentistas") << "dentista" << 10 << "Cirurgiões-dentistas";
+}
+
+// The quick search of every screen, run on the imported sample.
+void TesteGerador::buscasPorTitulo() {
+    QFETCH(QString, palavra);
+    QFETCH(int, minimo);
+    QFETCH(QString, titulo);
+    Consulta consulta;
+    consulta.definirSql(fncSqlBuscaRapida());
+    consulta.definirBanco(m_dados);
+    consulta.fechar();
+    consulta.definirBusca(u"%"_s + palavra + u"%"_s);
+    consulta.abrir();
+    QVERIFY2(consulta.totalLinhas() >= minimo, qPrintable(QString::number(consulta.totalLinhas())));
+    bool achou = false;
+    for (; !consulta.fimDados(); consulta.proximo())
+        achou = achou || consulta.campo(u"titulo"_s) == titulo;
+    QVERIFY(achou);
+}
+
+void TesteGerador::mesmaEscalaMesmosBytes() {
+    const QString outra = m_raiz.filePath(u"outra"_s);
+    QString erro;
+    QVERIFY2(gerarAmostra(outra, 1, &erro), qPrintable(erro));
+    for (const esquema::Tabela &t : esquema::tabelas()) {
+        QFile a(m_csv1 + u"/"_s + t.nome + u".csv"_s);
+        QFile b(outra + u"/"_s + t.nome + u".csv"_s);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QVERIFY2(a.readAll() == b.readAll(), qPrintable(t.nome));
+    }
+}
+
+void TesteGerador::escala_data() {
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<int>("fator");
+    for (const esquema::Tabela &t : esquema::tabelas()) {
+        const bool fixa = t.nome == u"TGrande_Grupo"_s || t.nome == u"TGrupo_Base_CIUO88"_s;
+        QTest::newRow(qPrintable(t.nome)) << t.nome << (fixa ? 1 : 3);
+    }
+}
+
+// At escala 3 every table but the major groups and the CIUO88 groups holds
+// three times the rows, the escala-1 rows come first unchanged, and the codes
+// keep their widths.
+void TesteGerador::escala() {
+    QFETCH(QString, tabela);
+    QFETCH(int, fator);
+    const QList<QStringList> &um = m_amostra[tabela].linhas;
+    const QList<QStringList> &tres = m_amostra3[tabela].linhas;
+    QCOMPARE(tres.size(), um.size() * fator);
+    QCOMPARE(tres.mid(0, um.size()), um);
+    const QString fora = codigoForaDaLargura(m_amostra3, tabela);
+    QVERIFY2(fora.isEmpty(), qPrintable(fora));
+}
+
+void TesteGerador::escalaTresImporta() {
+    QString erro;
+    const QString dados = m_raiz.filePath(u"dados3"_s);
+    QVERIFY2(importar(m_csv3, dados, &erro), qPrintable(erro));
+    Consulta consulta;
+    consulta.definirSql(fncSqlBuscaRapida());
+    consulta.definirBanco(dados);
+    consulta.fechar();
+    consulta.definirBusca(u"%operador%"_s);
+    consulta.abrir();
+    const int tres = consulta.totalLinhas();
+    consulta.definirBanco(m_dados);
+    consulta.fechar();
+    consulta.definirBusca(u"%operador%"_s);
+    consulta.abrir();
+    QCOMPARE(tres, consulta.totalLinhas() * 3);
+}
+
+void TesteGerador::falhas_data() {
+    QTest::addColumn<QString>("destino"); // relative to the temporary root
+    QTest::addColumn<int>("escala");
+    QTest::newRow("escala zero") << "zero" << 0;
+    QTest::newRow("escala negativa") << "negativa" << -2;
+    QTest::newRow("destino dentro de um arquivo") << "arquivo/csv" << 1;
+}
+
+void TesteGerador::falhas() {
+    QFETCH(QString, destino);
+    QFETCH(int, escala);
+    QFile arquivo(m_raiz.filePath(u"arquivo"_s));
+    QVERIFY(arquivo.open(QIODevice::WriteOnly));
+    arquivo.close();
+    QString erro;
+    QVERIFY(!gerarAmostra(m_raiz.filePath(destino), escala, &erro));
+    QVERIFY(!erro.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TesteGerador)
+#include "tst_gerador.moc"
