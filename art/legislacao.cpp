@@ -10,12 +10,6 @@ const QPointF lugarCasa(688, 6);
 const QSizeF tamanhoTopo(711, 61);
 const QSizeF tamanhoBarra(711, 23);
 
-void botaoLegislacao(QPainter &p, QSizeF tamanho, Glifo glifo, QRgb tom) {
-    const QRectF area(QPointF(0, 0), tamanho);
-    pintarLadrilho(p, area, ladrilhoClaro);
-    glifo(p, area.adjusted(3.5, 3.5, -3.5, -3.5), tom);
-}
-
 void casa(QPainter &p, QRgb tom) {
     p.save();
     p.translate(-lugarCasa);
@@ -54,16 +48,4 @@ void desenharLegHomeOff(QPainter &p, QSizeF) {
 }
 void desenharLegHomeOn(QPainter &p, QSizeF) {
     casa(p, cor::azul);
-}
-
-void desenharLegBtAbout(QPainter &p, QSizeF tamanho) {
-    botaoLegislacao(p, tamanho, glifoInformacao, cor::tinta);
-}
-
-void desenharLegBtMinimizar(QPainter &p, QSizeF tamanho) {
-    botaoLegislacao(p, tamanho, glifoMinimizar, cor::tinta);
-}
-
-void desenharLegBtFechar(QPainter &p, QSizeF tamanho) {
-    botaoLegislacao(p, tamanho, glifoFechar, cor::laranjaEscuro);
 }

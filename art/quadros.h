@@ -3,8 +3,11 @@
 #include <QPainter>
 #include <QSizeF>
 
-// One function per picture. Each paints the whole picture of the given size in
-// its designed coordinates (catalogo.cpp lists names and sizes).
+#include "glifos.h"
+
+// The pictures that have a drawing of their own. Each paints the whole picture
+// of the given size in its designed coordinates (catalogo.cpp lists names and
+// sizes).
 
 // Background and bands of the main screens, and their lines and panels.
 void desenharFundo(QPainter &p, QSizeF tamanho);
@@ -17,25 +20,14 @@ void desenharFundoTabela(QPainter &p, QSizeF tamanho);
 void desenharFundoConversao(QPainter &p, QSizeF tamanho);
 void desenharFaixaTitulos(QPainter &p, QSizeF tamanho);
 
-// Picture buttons.
+// Picture buttons. The plain ones, a word or a symbol on a tile, are
+// described in catalogo.cpp and drawn by botaoComTexto (pintura.h) and
+// botaoComGlifo.
+void botaoComGlifo(QPainter &p, QSizeF tamanho, Glifo glifo, QRgb tom, qreal margem);
 void desenharBtAbout(QPainter &p, QSizeF tamanho);
-void desenharBtMinimizar(QPainter &p, QSizeF tamanho);
-void desenharBtFechar(QPainter &p, QSizeF tamanho);
-void desenharBtHome(QPainter &p, QSizeF tamanho);
-void desenharBtBusca(QPainter &p, QSizeF tamanho);
-void desenharBtInfo(QPainter &p, QSizeF tamanho);
-void desenharBtRegula(QPainter &p, QSizeF tamanho);
-void desenharBtTabua(QPainter &p, QSizeF tamanho);
-void desenharBtOk(QPainter &p, QSizeF tamanho);
-void desenharBtProcurar(QPainter &p, QSizeF tamanho);
-void desenharBtNovaBusca(QPainter &p, QSizeF tamanho);
 void desenharBtVoltar(QPainter &p, QSizeF tamanho);
 void desenharSetaAnterior(QPainter &p, QSizeF tamanho);
 void desenharSetaProxima(QPainter &p, QSizeF tamanho);
-void desenharBtImprimir(QPainter &p, QSizeF tamanho);
-void desenharBtOkDialogo(QPainter &p, QSizeF tamanho);
-void desenharBtSim(QPainter &p, QSizeF tamanho);
-void desenharBtNao(QPainter &p, QSizeF tamanho);
 
 // Dialogs, About screen, cover of the home screen, application icon.
 void desenharAvisoFundo(QPainter &p, QSizeF tamanho);
@@ -50,6 +42,3 @@ void desenharLegBarra(QPainter &p, QSizeF tamanho);
 void desenharLegLogo(QPainter &p, QSizeF tamanho);
 void desenharLegHomeOff(QPainter &p, QSizeF tamanho);
 void desenharLegHomeOn(QPainter &p, QSizeF tamanho);
-void desenharLegBtAbout(QPainter &p, QSizeF tamanho);
-void desenharLegBtMinimizar(QPainter &p, QSizeF tamanho);
-void desenharLegBtFechar(QPainter &p, QSizeF tamanho);
