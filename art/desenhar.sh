@@ -6,7 +6,7 @@
 set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 compilacao="${ZEL_BUILD_DIR:-$raiz/build}"
-cmake -S "$raiz" -B "$compilacao" -G Ninja >/dev/null
+[ -f "$compilacao/CMakeCache.txt" ] || cmake -S "$raiz" -B "$compilacao" -G Ninja >/dev/null
 cmake --build "$compilacao" --target desenhar-arte
 folha=()
 if [ $# -gt 0 ]; then

@@ -9,19 +9,6 @@ namespace {
 // Height of the dark part of the top band; the light strip with the toolbar
 // and its caption lies below it.
 constexpr qreal alturaEscura = 38;
-constexpr QRgb linhaClara = 0xE6CB98; // edges of the light bands
-
-QColor sombra(int alfa) {
-    return QColor(0x3C, 0x32, 0x28, alfa);
-}
-
-// A shadow fading away from `area`'s edge at `inicio` towards `fim`.
-void sombraSuave(QPainter &p, const QRectF &area, QPointF inicio, QPointF fim, int alfa) {
-    QLinearGradient degrade(inicio, fim);
-    degrade.setColorAt(0, sombra(alfa));
-    degrade.setColorAt(1, sombra(0));
-    p.fillRect(area, degrade);
-}
 
 // A line along `area` whose colour fades out towards both ends.
 void linhaEsmaecida(QPainter &p, const QRectF &area, QRgb tom) {
@@ -46,8 +33,11 @@ void bandaAmbar(QPainter &p, const QRectF &area) {
 void desenharFundo(QPainter &p, QSizeF tamanho) {
     const QRectF area(QPointF(0, 0), tamanho);
     p.fillRect(area, QColor(cor::papel));
-    sombraSuave(p, QRectF(0, 62, tamanho.width(), 6), {0, 62}, {0, 68}, 60);
-    sombraSuave(p, QRectF(0, 412, tamanho.width(), 6), {0, 418}, {0, 412}, 40);
+    // The top band casts a soft shadow on the screen below it.
+    QLinearGradient sombra(0, 62, 0, 68);
+    sombra.setColorAt(0, QColor(0x3C, 0x32, 0x28, 60));
+    sombra.setColorAt(1, QColor(0x3C, 0x32, 0x28, 0));
+    p.fillRect(QRectF(0, 62, tamanho.width(), 6), sombra);
     moldura(p, area, cor::tinta);
 }
 
@@ -57,7 +47,7 @@ void desenharFaixaTopo(QPainter &p, QSizeF tamanho) {
     p.fillRect(QRectF(0, alturaEscura, largura, 2), QColor(cor::laranja));
     p.fillRect(QRectF(0, alturaEscura + 2, largura, tamanho.height() - alturaEscura - 2),
                QColor(cor::faixaClara));
-    p.fillRect(QRectF(0, tamanho.height() - 1, largura, 1), QColor(linhaClara));
+    p.fillRect(QRectF(0, tamanho.height() - 1, largura, 1), QColor(cor::linhaClara));
 
     emblema(p, QRectF(10, 5, 42, 42));
     marca(p, QPointF(62, 30), 24, cor::branco, cor::ambar);
@@ -78,7 +68,7 @@ void desenharDivisoria(QPainter &p, QSizeF tamanho) {
     const qreal largura = tamanho.width();
     QLinearGradient degrade(0, 0, largura, 0);
     degrade.setColorAt(0, QColor(cor::laranja));
-    degrade.setColorAt(1, QColor(linhaClara));
+    degrade.setColorAt(1, QColor(cor::linhaClara));
     p.fillRect(QRectF(0, 0, largura, 1), degrade);
     p.fillRect(QRectF(0, 1, largura, 1), QColor(cor::branco));
 }
@@ -111,6 +101,6 @@ void desenharFundoConversao(QPainter &p, QSizeF tamanho) {
 void desenharFaixaTitulos(QPainter &p, QSizeF tamanho) {
     const qreal largura = tamanho.width();
     degradeVertical(p, QRectF(QPointF(0, 0), tamanho), 0xFFF6DC, 0xFDEBC2);
-    p.fillRect(QRectF(0, 0, largura, 1), QColor(linhaClara));
-    p.fillRect(QRectF(0, tamanho.height() - 1, largura, 1), QColor(linhaClara));
+    p.fillRect(QRectF(0, 0, largura, 1), QColor(cor::linhaClara));
+    p.fillRect(QRectF(0, tamanho.height() - 1, largura, 1), QColor(cor::linhaClara));
 }

@@ -15,7 +15,7 @@ void dialogo(QPainter &p, QSizeF tamanho, qreal inicioBotoes) {
     p.fillRect(QRectF(0, 0, tamanho.width(), 3), QColor(cor::laranja));
     const QRectF barra(0, inicioBotoes, tamanho.width(), tamanho.height() - inicioBotoes);
     degradeVertical(p, barra, 0xFEF3D4, cor::ambar);
-    p.fillRect(QRectF(0, inicioBotoes, tamanho.width(), 1), QColor(0xE6CB98));
+    p.fillRect(QRectF(0, inicioBotoes, tamanho.width(), 1), QColor(cor::linhaClara));
     moldura(p, area, cor::tinta);
 }
 
@@ -105,7 +105,7 @@ void desenharAbout(QPainter &p, QSizeF tamanho) {
     credito(p, QPointF(32, 252), QStringLiteral("Projeto gráfico:"),
             QStringLiteral("Equipe ZEL2002"));
 
-    p.fillRect(QRectF(24, 272, largura - 48, 1), QColor(0xE6CB98));
+    p.fillRect(QRectF(24, 272, largura - 48, 1), QColor(cor::linhaClara));
     moldura(p, area, cor::tinta);
 }
 

@@ -56,10 +56,24 @@ void arvoreEm(QPainter &p, const QRectF &caixa, const CoresArvore &cores) {
 
 } // namespace
 
-const Ladrilho ladrilhoClaro{0x7A4A22, 0xFFFBEF, 0xF6DDA8, 0xFFFFFF, cor::tinta, 0xFFFFFF};
-const Ladrilho ladrilhoLaranja{0x7A3400, cor::laranjaClaro, 0xB25400,
-                               0xF7B46E, cor::branco,       0x6A2E00};
-const Ladrilho ladrilhoNeutro{0x7A4A22, 0xFFFDF7, 0xEAD9B8, 0xFFFFFF, cor::tinta, 0xFFFFFF};
+const Ladrilho ladrilhoClaro{.borda = 0x7A4A22,
+                             .topo = 0xFFFBEF,
+                             .base = 0xF6DDA8,
+                             .brilho = cor::branco,
+                             .letra = cor::tinta,
+                             .relevo = cor::branco};
+const Ladrilho ladrilhoLaranja{.borda = 0x7A3400,
+                               .topo = cor::laranjaClaro,
+                               .base = 0xB25400,
+                               .brilho = 0xF7B46E,
+                               .letra = cor::branco,
+                               .relevo = 0x6A2E00};
+const Ladrilho ladrilhoNeutro{.borda = 0x7A4A22,
+                              .topo = 0xFFFDF7,
+                              .base = 0xEAD9B8,
+                              .brilho = cor::branco,
+                              .letra = cor::tinta,
+                              .relevo = cor::branco};
 
 QFont fonte(int pixels, bool negrito) {
     QFont letra(QStringLiteral("DejaVu Sans"));

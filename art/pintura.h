@@ -12,6 +12,7 @@ constexpr QRgb creme = 0xFFF7DF;        // text areas, grid cells
 constexpr QRgb ambar = 0xFEEEBD;        // grid headers, frames, light bands
 constexpr QRgb papel = 0xFFFCF3;        // background of the screens
 constexpr QRgb faixaClara = 0xFFF3D6;   // lower strip of the top band
+constexpr QRgb linhaClara = 0xE6CB98;   // edges of light bands, thin rules
 constexpr QRgb laranja = 0xCC6600;      // accents
 constexpr QRgb laranjaClaro = 0xEE8A26; // top of orange gradients
 constexpr QRgb laranjaEscuro = 0x9C4700;
