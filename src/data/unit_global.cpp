@@ -269,6 +269,14 @@ QStringList fncSqlTabuaTituloCiuo88() {
     };
 }
 
-QString diretorioPrograma() { return QCoreApplication::applicationDirPath(); }
+namespace {
+QString diretorioDefinido;
+}
+
+QString diretorioPrograma() {
+    return diretorioDefinido.isEmpty() ? QCoreApplication::applicationDirPath() : diretorioDefinido;
+}
+
+void definirDiretorioPrograma(const QString &diretorio) { diretorioDefinido = diretorio; }
 
 QString fncCaminhoDados() { return diretorioPrograma() + u"/dados"_s; }

@@ -39,6 +39,10 @@ QString fncCaminhoDados();
 // The directory of the program file, with '/' separators and no trailing one.
 QString diretorioPrograma();
 
+// Makes the program look for `dados/` and `html/` in `diretorio`, as if it
+// were installed there (tests); an empty text goes back to the real one.
+void definirDiretorioPrograma(const QString &diretorio);
+
 // Base names as the conversion screens offer and compare them.
 inline const QString baseZel2002 = QStringLiteral("ZEL2002");
 inline const QString baseZel94 = QStringLiteral("ZEL94");

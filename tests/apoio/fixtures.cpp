@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <sqlite3.h>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -63,6 +64,15 @@ QString banco(const QString &nome) {
     if (!importados.contains(nome))
         importados[nome] = Classificacao(nome).criar();
     return importados[nome];
+}
+
+QString semTabela(const QString &nome, const QString &tabela) {
+    const QString dados = Classificacao(nome).criar();
+    sqlite3 *db = nullptr;
+    sqlite3_open((dados + u"/zel2002.db"_s).toUtf8().constData(), &db);
+    sqlite3_exec(db, (u"DROP TABLE "_s + tabela).toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return dados;
 }
 
 Classificacao::Classificacao(const QString &base) {

@@ -14,6 +14,9 @@ QString fonte(const QString &nome);
 // A `dados` directory holding the fixture `nome`, imported once per run.
 QString banco(const QString &nome);
 
+// A `dados` directory holding the fixture `nome` without the table `tabela`.
+QString semTabela(const QString &nome, const QString &tabela);
+
 // A classification assembled in code: starts from a CSV fixture (or empty
 // tables), takes extra rows, and is imported into a new `dados` directory.
 class Classificacao {

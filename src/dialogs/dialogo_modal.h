@@ -1,0 +1,31 @@
+#pragma once
+
+#include "arraste.h"
+
+#include <QDialog>
+
+class Figura;
+
+// A small borderless modal dialog drawn from a background picture, by which
+// it is dragged. It is centred on the desktop the first time it is shown and
+// comes back wherever it was last left.
+class DialogoModal : public QDialog {
+    Q_OBJECT
+public:
+    DialogoModal(const QString &fundo, const QString &nomeFundo, QSize tamanho);
+
+    void prcIniciaArrastarJanela(QPoint local) { arraste.iniciar(local); }
+    void prcArrastarJanela(QPoint local) { arraste.arrastar(this, local); }
+    void prcFinalizaArrastarJanela() { arraste.finalizar(); }
+
+    int exec() override;
+
+    Arraste arraste;
+
+protected:
+    Figura *fundo() const { return m_fundo; }
+
+private:
+    Figura *m_fundo;
+    bool m_centrado = false;
+};

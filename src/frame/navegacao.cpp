@@ -1,0 +1,131 @@
+#include "navegacao.h"
+
+#include "fronteira.h"
+#include "posicao.h"
+#include "tela_principal.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <map>
+
+namespace navegacao {
+namespace {
+
+struct Estado {
+    std::map<IdTela, TelaPrincipal *> telas;
+    TelaPrincipal *atual = nullptr;
+    QWidget *sobre = nullptr;
+    bool sobreCentrado = false;
+    bool sobreNaFrente = false; // the About screen holds the program's focus
+    Observador observador = nullptr;
+};
+
+Estado &estado() {
+    static Estado e;
+    return e;
+}
+
+void avisar(Evento evento, TelaPrincipal *tela) {
+    if (estado().observador)
+        estado().observador(evento, tela);
+}
+
+void ativar(TelaPrincipal *tela) {
+    avisar(Evento::Ativada, tela);
+    fronteira::executar([&] { tela->telaAtivada(); });
+}
+
+// A press on the current screen while the About screen is in front brings
+// the screen forward and activates it again; a press on the About screen
+// puts it in front.
+class FiltroCliques : public QObject {
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override {
+        if (evento->type() != QEvent::MouseButtonPress || !objeto->isWidgetType())
+            return false;
+        Estado &e = estado();
+        if (!e.sobre || !e.sobre->isVisible())
+            return false;
+        const QWidget *janela = static_cast<QWidget *>(objeto)->window();
+        if (janela == e.sobre) {
+            e.sobreNaFrente = true;
+        } else if (janela == e.atual && e.sobreNaFrente) {
+            e.sobreNaFrente = false;
+            e.atual->raise();
+            ativar(e.atual);
+        }
+        return false;
+    }
+};
+
+void exibir(TelaPrincipal *tela) {
+    Estado &e = estado();
+    // A stored position is taken before the window appears, so it does not
+    // flash at its previous place; the screen's own rule then runs as usual.
+    if (posicao::guardada())
+        tela->move(intJanelaX, intJanelaY);
+    avisar(Evento::Mostrada, tela);
+    fronteira::executar([&] { tela->telaMostrada(); });
+    tela->show();
+    tela->raise();
+    tela->activateWindow();
+    e.atual = tela;
+    e.sobreNaFrente = false;
+    ativar(tela);
+}
+
+} // namespace
+
+void registrar(IdTela id, TelaPrincipal *tela) { estado().telas[id] = tela; }
+
+TelaPrincipal *tela(IdTela id) { return estado().telas.at(id); }
+
+TelaPrincipal *telaAtual() { return estado().atual; }
+
+void irPara(TelaPrincipal *origem, TelaPrincipal *destino) {
+    if (origem == destino)
+        return;
+    exibir(destino);
+    origem->hide();
+    avisar(Evento::Escondida, origem);
+    fronteira::executar([&] { origem->telaEscondida(); });
+}
+
+void irPara(TelaPrincipal *origem, IdTela destino) { irPara(origem, tela(destino)); }
+
+void mostrarInicial(TelaPrincipal *tela) {
+    static FiltroCliques filtro;
+    qApp->installEventFilter(&filtro);
+    tela->move(tela->screen()->availableGeometry().center() - tela->rect().center());
+    exibir(tela);
+}
+
+void registrarSobre(QWidget *sobre) { estado().sobre = sobre; }
+
+void definirObservador(Observador observador) { estado().observador = observador; }
+
+void mostrarSobre() {
+    Estado &e = estado();
+    if (!e.sobreCentrado) {
+        e.sobreCentrado = true;
+        e.sobre->move(e.sobre->screen()->availableGeometry().center() - e.sobre->rect().center());
+    }
+    e.sobre->show();
+    e.sobre->raise();
+    e.sobre->activateWindow();
+    e.sobreNaFrente = true;
+}
+
+void sobreFechado() {
+    Estado &e = estado();
+    e.sobre->hide();
+    if (e.sobreNaFrente && e.atual) {
+        e.sobreNaFrente = false;
+        e.atual->raise();
+        e.atual->activateWindow();
+        ativar(e.atual);
+    }
+}
+
+} // namespace navegacao

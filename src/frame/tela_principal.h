@@ -1,0 +1,191 @@
+#pragma once
+
+#include "arraste.h"
+#include "consulta.h"
+#include "navegacao.h"
+
+#include <QList>
+#include <QWidget>
+
+class BotaoFigura;
+class Figura;
+class PainelCor;
+class QLabel;
+class QLineEdit;
+class RotuloLink;
+
+// What distinguishes the frame of one main screen from another's.
+struct Moldura {
+    enum class Regra { A, B, C };
+    enum class Botao { Nenhum, Home, Busca, Info, Regula, Tabua };
+    enum class Links { Nenhum, Busca, Conversao, Familia, Legislacao };
+
+    Regra regra = Regra::C;
+    bool posicaoAoMostrar = false;  // the rule runs when the screen is shown, not when activated
+    bool registraAoEsconder = true; // hiding records the window's position
+    Botao botaoProprio = Botao::Nenhum; // the toolbar button that stands for this screen
+    Links links = Links::Nenhum;
+    int linkAtual = -1;   // the link of this screen (disabled, or the current view)
+    int topoLinks = 95;   // top of the conversion links (98 or 102)
+    QString tagBuscaRapida; // written into the search results screen by the quick search
+};
+
+// The frame shared by the seventeen main screens: background, drag bands,
+// About / minimise / close buttons, toolbar with its hover caption, link
+// labels, quick search box. A screen class derives from it and declares its
+// differences in a Moldura. The handler names are those of the screens.
+class TelaPrincipal : public QWidget {
+    Q_OBJECT
+public:
+    TelaPrincipal(IdTela id, const Moldura &moldura);
+
+    IdTela id() const { return m_id; }
+    const Moldura &moldura() const { return m_moldura; }
+
+    // Raised by the navigation, not by the window system.
+    virtual void telaMostrada();
+    virtual void telaAtivada();
+    virtual void telaEscondida();
+
+    // Frame handlers.
+    void prcIniciaArrastarJanela(QPoint local);
+    void prcArrastarJanela(QPoint local);
+    void prcFinalizaArrastarJanela();
+    void prcMinimizaJanela();
+    void prcFecharJanela();
+    void prcIniciarFormAbout();
+    void prcDesmarcaLinks();
+    virtual void prcRestaurarJanela();
+    void prcDefinirXYJanela();
+
+    void obj_Bt_HomeClick();
+    void obj_Bt_BuscaClick();
+    void obj_Bt_InfoClick();
+    void obj_Bt_RegulaClick();
+    void obj_Bt_TabuaClick();
+    void obj_Bt_HomeMouseMove(QPoint local);
+    void obj_Bt_BuscaMouseMove(QPoint local);
+    void obj_Bt_InfoMouseMove(QPoint local);
+    void obj_Bt_RegulaMouseMove(QPoint local);
+    void obj_Bt_TabuaMouseMove(QPoint local);
+
+    // Link labels.
+    void prcMostrarLink_Busca_Titulo() { destacarLink(0); }
+    void prcMostrarLink_Busca_Codigo() { destacarLink(1); }
+    void prcMostrarLink_Busca_Estrutura() { destacarLink(2); }
+    void prcMostrarLink_Busca_TitulosAZ() { destacarLink(3); }
+    void prcIniciarFormBuscaTitulo() { ir(IdTela::FormBusca); }
+    void prcIniciarFormBuscaCodigo() { ir(IdTela::FormBuscaCodigo); }
+    void prcIniciarFormBuscaEstrutura() { ir(IdTela::FormBuscaEstrutura); }
+    void prcIniciarFormBuscaTituloAz() { ir(IdTela::FormBuscaTituloAZ); }
+    void prcMostrarLink_Tabua_Codigo() { destacarLink(0); }
+    void prcMostrarLink_Tabua_Titulo() { destacarLink(1); }
+    void prcIniciarFormTabuaCodigo() { ir(IdTela::FormTabua); }
+    void prcIniciarFormTabuaTitulo() { ir(IdTela::FormTabuaTitulo); }
+    void prcMostrarLink_Descricao() { destacarLink(0); }
+    void prcMostrarLink_Caracteristicas() { destacarLink(1); }
+    void prcMostrarLink_Conversao() { destacarLink(2); }
+    void prcIniciarFormDescricao() { irFamilia(IdTela::FormDescricao); }
+    void prcIniciarFormDescricaoCaracteristicas() { irFamilia(IdTela::FormDescricaoCaracteristicas); }
+    void prcIniciarFormDescricaoConversao() { irFamilia(IdTela::FormDescricaoConversao); }
+    // The legislation screen's link bar and home picture.
+    void prcMostrarLink_Busca() { destacarLink(0); }
+    void prcMostrarLink_Informacoes() { destacarLink(1); }
+    void prcMostrarLink_Legislacao() { destacarLink(2); }
+    void prcMostrarLink_Regulamentacao() { destacarLink(3); }
+    void prcMostrarLink_Tabua() { destacarLink(4); }
+    void prcMostrarOverHome();
+    void prcIniciarFormBusca() { ir(IdTela::FormBusca); }
+    void prcIniciarFormInformacoes() { ir(IdTela::FormInformacoes); }
+    void prcIniciarFormRegulamentacao() { ir(IdTela::FormRegulamentacao); }
+    void prcIniciarFormTabua() { ir(IdTela::FormTabua); }
+    void prcIniciarFormInicial() { ir(IdTela::FormInicial); }
+
+    // Quick search.
+    void prcTestaBuscaRapidaEnvia();
+    void prcVerificaExecutaConsultaBuscaRapida();
+
+    // The screen that lists what a quick search found. It is told which screen
+    // searched; the query it reads is that screen's obj_DB_QUERY_BuscaRapida.
+    using ReceptorBuscaRapida = void (*)(TelaPrincipal *origem);
+    static void definirReceptorBuscaRapida(ReceptorBuscaRapida receptor);
+
+    // Link labels, by family; entries are null where a family is absent.
+    const QList<RotuloLink *> &links() const { return m_links; }
+
+    // Frame elements that the screens and tests reach by name.
+    Figura *obj_ImgBgBorda = nullptr;
+    Figura *obj_Img_Top = nullptr;
+    Figura *Image2 = nullptr;
+    BotaoFigura *obj_Bt_About = nullptr;
+    BotaoFigura *obj_Bt_Minimizar = nullptr;
+    BotaoFigura *obj_Bt_Fechar = nullptr;
+    BotaoFigura *obj_Bt_Home = nullptr;
+    BotaoFigura *obj_Bt_Busca = nullptr;
+    BotaoFigura *obj_Bt_Info = nullptr;
+    BotaoFigura *obj_Bt_Regula = nullptr;
+    BotaoFigura *obj_Bt_Tabua = nullptr;
+    QLabel *LDescricao = nullptr;
+
+    QLabel *obj_Lb_BuscaRapida = nullptr;
+    PainelCor *obj_Panel_BuscaRapida_Borda = nullptr;
+    QLineEdit *obj_Edit_BuscaRapida = nullptr;
+    BotaoFigura *obj_Bt_BuscaRapida_Ok = nullptr;
+    Consulta obj_DB_QUERY_BuscaRapida;
+
+    Arraste arraste;
+
+protected:
+    void limparLDescricao();
+    void aplicarRegraPosicao();
+    // Shows `destino` and hides this screen.
+    void ir(IdTela destino);
+    // The same for a family view, which first receives this view's family.
+    void irFamilia(IdTela destino);
+    RotuloLink *link(int indice) const { return m_links.value(indice); }
+    // Gives the link `indice` its hover style after resetting all links.
+    void destacarLink(int indice);
+
+    // Heading of the link row ("Tipos de Busca", "Tipos de Conversão de
+    // Família", "Menu da Família"), when the screen has one.
+    QLabel *obj_Lb_BemVindo = nullptr;
+    QLabel *obj_Lb_Tabua = nullptr;
+    Figura *obj_Img_Menu = nullptr;
+    Figura *obj_Img_bgMenuBusca = nullptr;
+    BotaoFigura *obj_Bt_HomeLegislacao = nullptr;
+
+private:
+    void criarMolduraPadrao();
+    void criarMolduraLegislacao();
+    void criarBuscaRapida(QPoint deslocamento);
+    void criarLinks();
+    void criarLinksBusca();
+    void criarLinksConversao();
+    void criarMenuFamilia();
+    void criarBarraLegislacao();
+    BotaoFigura *criarBotaoBarra(const QString &imagem, int x, Moldura::Botao botao,
+                                 void (TelaPrincipal::*clique)(),
+                                 void (TelaPrincipal::*movimento)(QPoint));
+    void legendaBarra(QPoint local, const QString &legenda);
+    void definirLDescricao(const QString &texto);
+    void conectarBanda(Figura *banda);
+    RotuloLink *adicionarLink(const QString &nome, const QString &texto, QPoint posicao,
+                              const QFont &fonte, void (TelaPrincipal::*sobre)(),
+                              void (TelaPrincipal::*clique)());
+    QLabel *rotulo(const QString &nome, const QString &texto, QPoint posicao, const QFont &fonte);
+
+    IdTela m_id;
+    Moldura m_moldura;
+    QList<RotuloLink *> m_links;
+    Figura *obj_Bt_Home_TempOn = nullptr;
+    Figura *obj_Bt_Home_TempOff = nullptr;
+};
+
+// The three views of one occupational family share the family code, which
+// the family menu hands from one to the other.
+class TelaFamilia : public TelaPrincipal {
+    Q_OBJECT
+public:
+    using TelaPrincipal::TelaPrincipal;
+    QString strCodigoFamilia;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "tela_principal.h"
+
+// The title search screen.
+class Tobj_Form_FormBusca : public TelaPrincipal {
+    Q_OBJECT
+public:
+    Tobj_Form_FormBusca();
+};
+
+extern Tobj_Form_FormBusca *obj_Form_FormBusca;

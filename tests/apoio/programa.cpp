@@ -1,0 +1,86 @@
+#include "programa.h"
+
+#include "aplicacao.h"
+#include "fronteira.h"
+#include "unit_FormMODALAviso.h"
+#include "unit_global.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace programa {
+namespace {
+
+QStringList avisosGravados;
+QStringList errosGravados;
+
+Qt::MouseButton botaoQt(int botao) { return botao == 2 ? Qt::RightButton : Qt::LeftButton; }
+
+void enviar(QWidget *alvo, QEvent::Type tipo, QPoint local, Qt::MouseButton botao,
+            Qt::MouseButtons botoes) {
+    const QPointF global = alvo->mapToGlobal(QPointF(local));
+    QMouseEvent evento(tipo, QPointF(local), global, botao, botoes, Qt::NoModifier);
+    QApplication::sendEvent(alvo, &evento);
+}
+
+} // namespace
+
+QString instalar(const QString &banco, bool comHtml) {
+    static std::vector<std::unique_ptr<QTemporaryDir>> instalacoes;
+    instalacoes.push_back(std::make_unique<QTemporaryDir>());
+    const QString raiz = instalacoes.back()->path() + u"/Programa ZEL"_s;
+    QDir().mkpath(raiz);
+    QFile::link(banco, raiz + u"/dados"_s);
+    if (comHtml)
+        QFile::link(QStringLiteral(ZEL_DIR_HTML), raiz + u"/html"_s);
+    definirDiretorioPrograma(raiz);
+    return raiz;
+}
+
+void iniciar() {
+    static bool iniciado = false;
+    if (iniciado)
+        return;
+    iniciado = true;
+    gravarAvisos(&avisosGravados);
+    fronteira::definirRelator([](const QString &texto) { errosGravados << texto; });
+    aplicacao::configurar(*qApp);
+    aplicacao::iniciar();
+}
+
+void avisosReais(bool reais) { gravarAvisos(reais ? nullptr : &avisosGravados); }
+
+QStringList avisos() { return std::exchange(avisosGravados, {}); }
+QStringList erros() { return std::exchange(errosGravados, {}); }
+
+void pressionar(QWidget *alvo, QPoint local, int botao) {
+    enviar(alvo, QEvent::MouseButtonPress, local, botaoQt(botao), botaoQt(botao));
+}
+
+void mover(QWidget *alvo, QPoint local, int botoes) {
+    enviar(alvo, QEvent::MouseMove, local, Qt::NoButton,
+           botoes ? Qt::MouseButtons(botaoQt(botoes)) : Qt::MouseButtons());
+}
+
+void soltar(QWidget *alvo, QPoint local, int botao) {
+    enviar(alvo, QEvent::MouseButtonRelease, local, botaoQt(botao), Qt::NoButton);
+}
+
+void clicar(QWidget *alvo, QPoint local) {
+    pressionar(alvo, local);
+    soltar(alvo, local + QPoint(-1, -1)); // the pressed picture sits one pixel lower
+}
+
+void digitar(QWidget *alvo, const QString &texto) { QTest::keyClicks(alvo, texto); }
+
+void enter(QWidget *alvo) { QTest::keyClick(alvo, Qt::Key_Return); }
+
+} // namespace programa

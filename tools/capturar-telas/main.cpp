@@ -1,0 +1,42 @@
+// capturar-telas OUT_DIR: renders every screen, the dialogs and the About
+// screen to PNG files without a display, each in a representative state.
+
+#include "aplicacao.h"
+#include "cenas.h"
+#include "unit_FormMODALAviso.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+#include <QWidget>
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream erros(stderr);
+    if (argc != 2) {
+        erros << "uso: capturar-telas OUT_DIR\n";
+        return 1;
+    }
+    const QString saida = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(saida);
+    QStringList avisos; // notices are recorded, never waited for
+    gravarAvisos(&avisos);
+    aplicacao::configurar(app);
+    aplicacao::iniciar();
+
+    QList<Cena> cenas;
+    cenasMoldura(cenas);
+    for (const Cena &cena : cenas) {
+        QWidget *janela = cena.preparar();
+        janela->show();
+        QApplication::processEvents();
+        const QString arquivo = QDir(saida).filePath(cena.nome + QStringLiteral(".png"));
+        if (!janela->grab().save(arquivo)) {
+            erros << "não foi possível gravar " << arquivo << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
