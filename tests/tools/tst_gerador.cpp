@@ -110,13 +110,14 @@ private slots:
     void familiasDemonstrativas();
     void sinonimosPorOcupacao_data();
     void sinonimosPorOcupacao();
+    void ocupacoesDemonstrativas_data();
+    void ocupacoesDemonstrativas();
     void sinonimosDoGrupoZeroForaDeOrdemAlfabetica();
     void afinidades_data();
     void afinidades();
     void ocupacoes94_data();
     void ocupacoes94();
     void codigos94ComNoventaSaoMinoria();
-    void correspondenciasMultiplas();
     void titulosLongos_data();
     void titulosLongos();
     void titulosRepetidosRaros_data();
@@ -385,6 +386,38 @@ void TesteGerador::sinonimosPorOcupacao() {
     QVERIFY2(ocupacoes >= 10, qPrintable(QString::number(ocupacoes)));
 }
 
+void TesteGerador::ocupacoesDemonstrativas_data() {
+    QTest::addColumn<QString>("codigo"); // family code and occupation number
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<int>("linhas");
+    QTest::newRow("sem sinônimos") << "011305"
+                                   << "TSinonimo" << 0;
+    QTest::newRow("um sinônimo") << "010310"
+                                 << "TSinonimo" << 1;
+    QTest::newRow("dois sinônimos") << "011215"
+                                    << "TSinonimo" << 2;
+    QTest::newRow("oito sinônimos") << "223157"
+                                    << "TSinonimo" << 8;
+    QTest::newRow("ligada a duas ocupações ZEL94") << "010115"
+                                                   << "TOcup_2000_94" << 2;
+    QTest::newRow("sem correspondência ZEL94") << "121115"
+                                               << "TOcup_2000_94" << 0;
+}
+
+// The occupations named in the generator's table of demonstrations: rows of
+// `tabela` that refer to them.
+void TesteGerador::ocupacoesDemonstrativas() {
+    QFETCH(QString, codigo);
+    QFETCH(QString, tabela);
+    QFETCH(int, linhas);
+    QString interno;
+    for (const QStringList &o : m_amostra["TOcupacao"].linhas)
+        if (o[1] + o[2] == codigo)
+            interno = o[0];
+    QVERIFY(!interno.isEmpty());
+    QCOMPARE(contar(m_amostra[tabela], "cod_int_ocup").value(interno), linhas);
+}
+
 // Families whose code begins with 0 list synonyms in stored order; the sample
 // must make that order visibly differ from the alphabetical one.
 void TesteGerador::sinonimosDoGrupoZeroForaDeOrdemAlfabetica() {
@@ -407,51 +440,61 @@ void TesteGerador::sinonimosDoGrupoZeroForaDeOrdemAlfabetica() {
 }
 
 void TesteGerador::afinidades_data() {
-    QTest::addColumn<int>("vezes");
-    QTest::addColumn<bool>("menorPrimeiro");
-    QTest::newRow("uma vez, menor código primeiro") << 1 << true;
-    QTest::newRow("uma vez, maior código primeiro") << 1 << false;
-    QTest::newRow("nos dois sentidos") << 2 << true;
+    QTest::addColumn<QString>("familia");
+    QTest::addColumn<QString>("afim");
+    QTest::addColumn<int>("sentidoInverso"); // rows stored as (afim, familia)
+    QTest::newRow("uma vez, menor código primeiro") << "1111"
+                                                    << "1112" << 0;
+    QTest::newRow("uma vez, maior código primeiro") << "0112"
+                                                    << "0111" << 0;
+    QTest::newRow("nos dois sentidos") << "0101"
+                                       << "0102" << 1;
 }
 
+// Pairs of related families, each stored once as (familia, afim) and as
+// many times the other way round as the case says.
 void TesteGerador::afinidades() {
-    QFETCH(int, vezes);
-    QFETCH(bool, menorPrimeiro);
-    QHash<QString, int> pares;
-    QHash<QString, bool> ordem;
-    for (const QStringList &a : m_amostra["TAfinidade"].linhas) {
+    QFETCH(QString, familia);
+    QFETCH(QString, afim);
+    QFETCH(int, sentidoInverso);
+    const QStringList pares = chaves(m_amostra["TAfinidade"], {"cod_familia", "cod_familia_afim"});
+    QCOMPARE(pares.count(familia + u'\x1f' + afim), 1);
+    QCOMPARE(pares.count(afim + u'\x1f' + familia), sentidoInverso);
+    for (const QStringList &a : m_amostra["TAfinidade"].linhas)
         QVERIFY(a[0] != a[1]);
-        const QString par = qMin(a[0], a[1]) + u'-' + qMax(a[0], a[1]);
-        ++pares[par];
-        ordem.insert(par, a[0] < a[1]);
-    }
-    int encontrados = 0;
-    for (auto it = pares.begin(); it != pares.end(); ++it)
-        if (it.value() == vezes && (vezes == 2 || ordem.value(it.key()) == menorPrimeiro))
-            ++encontrados;
-    QVERIFY(encontrados > 0);
 }
 
 void TesteGerador::ocupacoes94_data() {
+    QTest::addColumn<QString>("codigo");
     QTest::addColumn<QString>("situacao");
-    QTest::addColumn<bool>("comNoventa");
-    QTest::newRow("em vigor") << "AT" << false;
-    QTest::newRow("excluída") << "EX" << false;
-    QTest::newRow("em vigor, com 90 nos caracteres 4 e 5") << "AT" << true;
+    QTest::addColumn<QStringList>("familias"); // of the 2002 occupations linked to it
+    QTest::newRow("em vigor") << "00110"
+                              << "AT" << QStringList{"0101"};
+    QTest::newRow("excluída") << "40365"
+                              << "EX" << QStringList{"4122"};
+    QTest::newRow("90 nos caracteres 4 e 5") << "00190"
+                                             << "AT" << QStringList{"0103"};
+    QTest::newRow("ligada a duas famílias") << "00370"
+                                            << "AT" << QStringList{"0202", "0203"};
 }
 
-// Each kind of previous-edition occupation exists and is linked to 2002 ones.
 void TesteGerador::ocupacoes94() {
+    QFETCH(QString, codigo);
     QFETCH(QString, situacao);
-    QFETCH(bool, comNoventa);
-    QHash<QString, QString> situacoes;
+    QFETCH(QStringList, familias);
+    QString situacaoGuardada;
     for (const QStringList &o : m_amostra["TOcupacao94"].linhas)
-        situacoes.insert(o[0], o[2]);
-    int ligadas = 0;
-    for (const QString &codigo : m_amostra["TOcup_2000_94"].valores("Cod_Ocup_Zel94"))
-        if (situacoes.value(codigo) == situacao && (codigo.mid(3, 2) == u"90"_s) == comNoventa)
-            ++ligadas;
-    QVERIFY(ligadas >= 3);
+        if (o[0] == codigo)
+            situacaoGuardada = o[2];
+    QCOMPARE(situacaoGuardada, situacao);
+    QHash<QString, QString> familiaDe;
+    for (const QStringList &o : m_amostra["TOcupacao"].linhas)
+        familiaDe.insert(o[0], o[1]);
+    QSet<QString> ligadas;
+    for (const QStringList &c : m_amostra["TOcup_2000_94"].linhas)
+        if (c[1] == codigo)
+            ligadas.insert(familiaDe.value(c[0]));
+    QCOMPARE(ligadas, QSet<QString>(familias.begin(), familias.end()));
 }
 
 void TesteGerador::codigos94ComNoventaSaoMinoria() {
@@ -462,24 +505,6 @@ void TesteGerador::codigos94ComNoventaSaoMinoria() {
     QVERIFY2(comNoventa * 10 < codigos.size(), qPrintable(QString::number(comNoventa)));
     for (const QString &c : codigos)
         QVERIFY2(c.size() >= 4 && c.size() <= 6, qPrintable(c));
-}
-
-// One 2002 occupation converts to two ZEL94 occupations, and one ZEL94
-// occupation converts to 2002 occupations of different families.
-void TesteGerador::correspondenciasMultiplas() {
-    QHash<QString, QString> familiaDe;
-    for (const QStringList &o : m_amostra["TOcupacao"].linhas)
-        familiaDe.insert(o[0], o[1]);
-    QHash<QString, QSet<QString>> zel94DaOcupacao;
-    QHash<QString, QSet<QString>> familiasDoZel94;
-    for (const QStringList &c : m_amostra["TOcup_2000_94"].linhas) {
-        zel94DaOcupacao[c[0]].insert(c[1]);
-        familiasDoZel94[c[1]].insert(familiaDe.value(c[0]));
-    }
-    QVERIFY(std::any_of(zel94DaOcupacao.begin(), zel94DaOcupacao.end(),
-                        [](const QSet<QString> &s) { return s.size() == 2; }));
-    QVERIFY(std::any_of(familiasDoZel94.begin(), familiasDoZel94.end(),
-                        [](const QSet<QString> &s) { return s.size() >= 2; }));
 }
 
 void TesteGerador::titulosLongos_data() {

@@ -19,12 +19,14 @@ bool preposicao(const QString &palavra) {
     return preposicoes.contains(palavra);
 }
 
-// Nouns without a feminine in use, or with one that is not the occupation.
+// Nouns (ranks among them) without a feminine in use, or with one that is
+// not the occupation.
 bool semFeminino(const QString &minuscula) {
     static const QSet<QString> palavras = {
-        u"sargento"_s, u"soldado"_s, u"cabo"_s,   u"membro"_s,   u"piloto"_s, u"copiloto"_s,
-        u"prático"_s,  u"bispo"_s,   u"frade"_s,  u"monge"_s,    u"rabino"_s, u"diácono"_s,
-        u"marido"_s,   u"peão"_s,    u"barman"_s, u"sushiman"_s, u"maître"_s, u"martelinho"_s};
+        u"sargento"_s, u"soldado"_s, u"cabo"_s,     u"membro"_s, u"piloto"_s,
+        u"copiloto"_s, u"prático"_s, u"bispo"_s,    u"frade"_s,  u"monge"_s,
+        u"rabino"_s,   u"diácono"_s, u"marido"_s,   u"major"_s,  u"brigadeiro"_s,
+        u"peão"_s,     u"barman"_s,  u"sushiman"_s, u"maître"_s, u"martelinho"_s};
     return palavras.contains(minuscula);
 }
 
