@@ -659,6 +659,7 @@ void TesteGerador::falhas_data() {
     QTest::newRow("escala zero") << "zero" << 0;
     QTest::newRow("escala negativa") << "negativa" << -2;
     QTest::newRow("destino dentro de um arquivo") << "arquivo/csv" << 1;
+    QTest::newRow("escala além dos códigos de duas posições") << "grande" << 1000;
 }
 
 void TesteGerador::falhas() {

@@ -22,6 +22,15 @@ QString numeroOcupacao(int posicao, int total) {
     return u"%1"_s.arg((posicao + 1) * passo, 2, 10, QChar(u'0'));
 }
 
+// An adjective qualifier ("automotivo") follows only an alternative that ends
+// in its head noun: "Engenheiro de mecânica automotivo" is not said.
+bool combinam(const QString &alternativo, const QString &qualificador) {
+    if (qualificador.isEmpty() || ehPreposicao(qualificador.section(u' ', 0, 0)))
+        return true;
+    const QStringList palavras = alternativo.split(u' ');
+    return std::none_of(palavras.begin(), palavras.end(), ehPreposicao);
+}
+
 // The synonyms written in the source come first, then the alternative agent
 // nouns with the same qualifier, then the inclusive and feminine forms of
 // the title and the feminine forms of the other synonyms. About one occupation
@@ -30,8 +39,9 @@ QStringList sinonimosDe(const FamiliaFonte &familia, const ItemOcupacao &item, q
     QStringList alternativos;
     if (item.composto)
         for (const QString &agente : familia.agentesAlternativos)
-            alternativos << (item.qualificador.isEmpty() ? agente
-                                                         : agente + u' ' + item.qualificador);
+            if (combinam(agente, item.qualificador))
+                alternativos << (item.qualificador.isEmpty() ? agente
+                                                             : agente + u' ' + item.qualificador);
     QStringList candidatos = item.sinonimos + alternativos;
     candidatos << formaInclusiva(item.titulo) << formaFeminina(item.titulo);
     for (const QString &escrito : item.sinonimos + alternativos)

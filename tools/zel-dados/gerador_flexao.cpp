@@ -10,23 +10,24 @@ using namespace Qt::StringLiterals;
 // head noun and the adjectives right after it change; the words from the
 // first preposition (or capitalised word) on stay as they are.
 namespace gerador {
-namespace {
 
-bool preposicao(const QString &palavra) {
+bool ehPreposicao(const QString &palavra) {
     static const QSet<QString> preposicoes = {
         u"de"_s,  u"do"_s,   u"da"_s, u"dos"_s, u"das"_s, u"em"_s,  u"no"_s, u"na"_s,  u"nos"_s,
         u"nas"_s, u"para"_s, u"a"_s,  u"à"_s,   u"ao"_s,  u"aos"_s, u"e"_s,  u"por"_s, u"sob"_s};
     return preposicoes.contains(palavra);
 }
 
+namespace {
+
 // Nouns (ranks among them) without a feminine in use, or with one that is
-// not the occupation.
+// not the occupation ("impressora" is the machine).
 bool semFeminino(const QString &minuscula) {
     static const QSet<QString> palavras = {
-        u"sargento"_s, u"soldado"_s, u"cabo"_s,     u"membro"_s, u"piloto"_s,
-        u"copiloto"_s, u"prático"_s, u"bispo"_s,    u"frade"_s,  u"monge"_s,
-        u"rabino"_s,   u"diácono"_s, u"marido"_s,   u"major"_s,  u"brigadeiro"_s,
-        u"peão"_s,     u"barman"_s,  u"sushiman"_s, u"maître"_s, u"martelinho"_s};
+        u"sargento"_s, u"soldado"_s, u"cabo"_s,       u"membro"_s,    u"piloto"_s, u"copiloto"_s,
+        u"prático"_s,  u"bispo"_s,   u"frade"_s,      u"monge"_s,     u"rabino"_s, u"diácono"_s,
+        u"marido"_s,   u"major"_s,   u"brigadeiro"_s, u"impressor"_s, u"peão"_s,   u"barman"_s,
+        u"sushiman"_s, u"maître"_s,  u"martelinho"_s};
     return palavras.contains(minuscula);
 }
 
@@ -37,6 +38,14 @@ QString irregular(const QString &minuscula) {
         {u"poeta"_s, u"poetisa"_s},       {u"juiz"_s, u"juíza"_s},
         {u"imperador"_s, u"imperatriz"_s}};
     return formas.value(minuscula);
+}
+
+// Adjectives in -or that have one form for both genders.
+bool invariavel(const QString &minuscula) {
+    static const QSet<QString> palavras = {u"superior"_s,  u"inferior"_s, u"anterior"_s,
+                                           u"posterior"_s, u"exterior"_s, u"interior"_s,
+                                           u"maior"_s,     u"menor"_s,    u"sênior"_s};
+    return palavras.contains(minuscula);
 }
 
 // The feminine of one word (or hyphenated compound); empty when it has none.
@@ -54,7 +63,9 @@ QString femininoDaPalavra(const QString &palavra) {
     if (semFeminino(minuscula))
         return {};
     QString forma = irregular(minuscula);
-    if (forma.isEmpty()) {
+    if (forma.isEmpty() && invariavel(minuscula)) {
+        forma = minuscula;
+    } else if (forma.isEmpty()) {
         if (minuscula.endsWith(u"ão"_s))
             forma = minuscula.chopped(2) + u"ã"_s;
         else if (minuscula.endsWith(u"or"_s))
@@ -79,7 +90,7 @@ Cabeca cabecaDe(const QString &titulo) {
     Cabeca c{titulo.split(u' '), 0};
     while (c.concordam < c.palavras.size()) {
         const QString &p = c.palavras[c.concordam];
-        if (c.concordam > 0 && (preposicao(p) || p.front().isUpper()))
+        if (c.concordam > 0 && (ehPreposicao(p) || p.front().isUpper()))
             break;
         ++c.concordam;
     }

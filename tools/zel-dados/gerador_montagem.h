@@ -55,6 +55,9 @@ QString formaFeminina(const QString &titulo);
 // more than the head noun would have to agree.
 QString formaInclusiva(const QString &titulo);
 
+// "de", "em", "para", ... : where the words that agree with a head noun end.
+bool ehPreposicao(const QString &palavra);
+
 // The first letter in lower case, for a title used inside a sentence.
 QString emMinusculaInicial(const QString &titulo);
 
