@@ -34,8 +34,12 @@ void funcaoTexto(sqlite3_context *ctx, int, sqlite3_value **argv,
         sqlite3_result_null(ctx);
         return;
     }
-    const auto *texto = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
+    // The database is UTF-8: a text value's bytes are read as they are,
+    // without the terminating copy that sqlite3_value_text may make.
     const int bytes = sqlite3_value_bytes(argv[0]);
+    const auto *texto = static_cast<const char *>(sqlite3_value_type(argv[0]) == SQLITE_TEXT
+                                                      ? sqlite3_value_blob(argv[0])
+                                                      : sqlite3_value_text(argv[0]));
     thread_local std::string saida;
     transformar(std::string_view(texto, size_t(bytes)), saida);
     sqlite3_result_text(ctx, saida.data(), int(saida.size()), SQLITE_TRANSIENT);
@@ -67,12 +71,8 @@ public:
             m_db = nullptr;
             throw ErroBanco(texto + QStringLiteral(": ") + arquivo);
         }
-        const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
-        sqlite3_create_function(m_db, "lower", 1, flags, nullptr, funcaoLower, nullptr, nullptr);
-        sqlite3_create_function(m_db, "upper", 1, flags, nullptr, funcaoUpper, nullptr, nullptr);
-        sqlite3_create_collation(m_db, dialeto::colacaoPortugues, SQLITE_UTF8, nullptr, colacao);
-        sqlite3_exec(m_db, "PRAGMA case_sensitive_like = ON; PRAGMA query_only = ON;", nullptr,
-                     nullptr, nullptr);
+        registrarFuncoes(m_db);
+        sqlite3_exec(m_db, "PRAGMA query_only = ON;", nullptr, nullptr, nullptr);
     }
     ~Banco() {
         limparPreparadas();
@@ -146,6 +146,14 @@ Banco &abrir(const QString &diretorio) {
 }
 
 } // namespace
+
+void registrarFuncoes(sqlite3 *db) {
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+    sqlite3_create_function(db, "lower", 1, flags, nullptr, funcaoLower, nullptr, nullptr);
+    sqlite3_create_function(db, "upper", 1, flags, nullptr, funcaoUpper, nullptr, nullptr);
+    sqlite3_create_collation(db, dialeto::colacaoPortugues, SQLITE_UTF8, nullptr, colacao);
+    sqlite3_exec(db, "PRAGMA case_sensitive_like = ON;", nullptr, nullptr, nullptr);
+}
 
 Preparada &preparar(const QString &diretorio, const std::string &sql) {
     return abrir(diretorio).preparar(sql);

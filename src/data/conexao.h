@@ -27,6 +27,11 @@ Preparada &preparar(const QString &diretorio, const std::string &sql);
 // The message of the engine for the connection of `comando`.
 QString mensagem(sqlite3_stmt *comando);
 
+// Gives a connection the engine functions the catalogue's statements need:
+// Unicode LOWER (accents removed) and UPPER, the Portuguese collation, and
+// case-sensitive LIKE.
+void registrarFuncoes(sqlite3 *db);
+
 // Closes every connection; the next statement opens its database again.
 void fecharTodas();
 
