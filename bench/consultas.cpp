@@ -28,16 +28,19 @@ QList<Caso> casos() {
     return {
         {"BuscaRapida", fncSqlBuscaRapida(), u"%tecnico%"_s},
         {"BuscaRapidaRara", fncSqlBuscaRapida(), u"%cirurgi%"_s},
-        {"BuscaTituloTodas", fncSqlBuscaTitulo(true, true, true, true, true, true), u"%operador%"_s},
+        {"BuscaTituloTodas", fncSqlBuscaTitulo(true, true, true, true, true, true),
+         u"%operador%"_s},
         {"TitulosAZ", fncSqlTitulosAZ(), u"m%"_s},
         {"BuscaCodigoFamilia", fncSqlBuscaCodigoFamilia(), u"2231"_s},
         {"BuscaCodigoOcupacao", fncSqlBuscaCodigoOcupacao(u"223106"_s), QString()},
         {"FamiliasDoSubgrupo", fncSqlFamiliasDoSubgrupo(u"223"_s), QString()},
         {"OcupacoesDaFamilia", fncSqlOcupacoesDaFamilia(u"2231"_s), QString()},
         {"Conversao2002Para94", fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"2231"_s), u"2231"_s},
-        {"Conversao2002ParaCiuo88", fncSqlConversao(u"ZEL2002"_s, u"CIUO88"_s, u"2231"_s), u"2231"_s},
+        {"Conversao2002ParaCiuo88", fncSqlConversao(u"ZEL2002"_s, u"CIUO88"_s, u"2231"_s),
+         u"2231"_s},
         {"Conversao94Para2002", fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"21060"_s), u"21060"_s},
-        {"ConversaoCiuo88Para2002", fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s), u"2221"_s},
+        {"ConversaoCiuo88Para2002", fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s),
+         u"2221"_s},
         {"TabuaTitulo2002", fncSqlTabuaTituloBase2002(), u"%mecanico%"_s},
         {"TabuaTitulo94", fncSqlTabuaTituloBase94(), u"%operador%"_s},
         {"TabuaTituloCiuo88", fncSqlTabuaTituloCiuo88(), u"%trabalhadores%"_s},
@@ -123,7 +126,8 @@ int main(int argc, char **argv) {
     }
     diretorio = QString::fromLocal8Bit(argv[1]);
     for (const Caso &caso : casos()) {
-        benchmark::RegisterBenchmark((std::string(caso.nome) + "/consulta").c_str(), pelaConsulta, caso)
+        benchmark::RegisterBenchmark((std::string(caso.nome) + "/consulta").c_str(), pelaConsulta,
+                                     caso)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark((std::string(caso.nome) + "/direto").c_str(), direto, caso)
             ->Unit(benchmark::kMicrosecond);

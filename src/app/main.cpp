@@ -6,7 +6,8 @@ int main(int argc, char **argv) {
     // The screens place their own borderless windows, which a Wayland session
     // does not allow; there the program runs through XWayland unless the user
     // chose a platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     aplicacao::configurar(app);

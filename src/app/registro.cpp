@@ -57,6 +57,8 @@ void criarTelas() {
     criar(obj_Form_FormRespostaTabuaTitulo);
 }
 
-const QList<QWidget *> &telas() { return criadas; }
+const QList<QWidget *> &telas() {
+    return criadas;
+}
 
 } // namespace registro

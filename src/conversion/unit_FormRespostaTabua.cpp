@@ -4,6 +4,9 @@ using namespace Qt::StringLiterals;
 
 Tobj_Form_FormRespostaTabua *obj_Form_FormRespostaTabua = nullptr;
 
-Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua() : TelaPrincipal(IdTela::FormRespostaTabua, {.regra = Moldura::Regra::C, .posicaoAoMostrar = true, .tagBuscaRapida = u"rapidaRespostaTabua"_s}) {
+Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua()
+    : TelaPrincipal(IdTela::FormRespostaTabua, {.regra = Moldura::Regra::C,
+                                                .posicaoAoMostrar = true,
+                                                .tagBuscaRapida = u"rapidaRespostaTabua"_s}) {
     setObjectName(u"obj_Form_FormRespostaTabua"_s);
 }

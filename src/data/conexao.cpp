@@ -62,8 +62,8 @@ class Banco {
 public:
     Banco(const QString &arquivo, const Assinatura &assinatura) : m_assinatura(assinatura) {
         const QByteArray uri = "file:" + QUrlEncode(arquivo) + "?mode=ro&immutable=1";
-        const int rc = sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
-                                       nullptr);
+        const int rc = sqlite3_open_v2(uri.constData(), &m_db,
+                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
         if (rc != SQLITE_OK) {
             const QString texto = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
                                        : QString::fromUtf8(sqlite3_errstr(rc));
@@ -133,7 +133,8 @@ Banco &abrir(const QString &diretorio) {
     if (::stat(QFile::encodeName(arquivo).constData(), &info) != 0) {
         todos.erase(diretorio);
         if (!QDir(diretorio).exists())
-            throw ErroBanco(QStringLiteral("O diretório de dados não foi encontrado: ") + diretorio);
+            throw ErroBanco(QStringLiteral("O diretório de dados não foi encontrado: ") +
+                            diretorio);
         throw ErroBanco(QStringLiteral("O banco de dados não foi encontrado: ") + arquivo);
     }
     const Assinatura assinatura{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
@@ -163,6 +164,8 @@ QString mensagem(sqlite3_stmt *comando) {
     return QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(comando)));
 }
 
-void fecharTodas() { bancos().clear(); }
+void fecharTodas() {
+    bancos().clear();
+}
 
 } // namespace conexao

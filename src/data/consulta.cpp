@@ -14,7 +14,9 @@ void Consulta::definirSql(const QStringList &linhas) {
     m_busca.reset();
 }
 
-void Consulta::definirBanco(const QString &diretorio) { m_diretorio = diretorio; }
+void Consulta::definirBanco(const QString &diretorio) {
+    m_diretorio = diretorio;
+}
 
 void Consulta::fechar() {
     m_aberta = false;
@@ -25,9 +27,13 @@ void Consulta::fechar() {
     m_posicao = 0;
 }
 
-void Consulta::definirBusca(const QString &valor) { m_busca = valor.toUtf8(); }
+void Consulta::definirBusca(const QString &valor) {
+    m_busca = valor.toUtf8();
+}
 
-bool Consulta::temParametroBusca() const { return dialeto::declaraParametro(m_texto, "busca"); }
+bool Consulta::temParametroBusca() const {
+    return dialeto::declaraParametro(m_texto, "busca");
+}
 
 void Consulta::abrir() {
     fechar();
@@ -61,7 +67,9 @@ void Consulta::abrir() {
     m_aberta = true;
 }
 
-void Consulta::moverPor(int n) { m_posicao = std::clamp(m_posicao + n, 0, m_linhas); }
+void Consulta::moverPor(int n) {
+    m_posicao = std::clamp(m_posicao + n, 0, m_linhas);
+}
 
 std::string_view Consulta::valor(int linha, int coluna) const {
     const size_t i = size_t(linha) * m_colunas.size() + size_t(coluna);

@@ -69,8 +69,8 @@ std::vector<Token> tokenizar(std::string_view sql) {
                 ++fim;
         } else if (std::isdigit(static_cast<unsigned char>(c))) {
             tipo = Tipo::Numero;
-            while (fim < sql.size() && (std::isalnum(static_cast<unsigned char>(sql[fim])) ||
-                                        sql[fim] == '.'))
+            while (fim < sql.size() &&
+                   (std::isalnum(static_cast<unsigned char>(sql[fim])) || sql[fim] == '.'))
                 ++fim;
         }
         tokens.push_back({tipo, std::string(sql.substr(i, fim - i))});
@@ -121,7 +121,8 @@ bool nomeiaCodigo(const std::vector<Token> &tokens, size_t inicio, size_t fim) {
     for (size_t j = fim; j > inicio; --j) {
         const Token &t = tokens[j - 1];
         if (t.tipo == Tipo::Nome)
-            return t.texto.size() >= 3 && igualSemCaixa(std::string_view(t.texto).substr(0, 3), "cod");
+            return t.texto.size() >= 3 &&
+                   igualSemCaixa(std::string_view(t.texto).substr(0, 3), "cod");
     }
     return false;
 }

@@ -38,11 +38,10 @@ std::u16string mudarCaixa(const std::u16string &texto, bool maiuscula) {
     UErrorCode erro = U_ZERO_ERROR;
     auto *destino = reinterpret_cast<UChar *>(saida.data());
     auto *origem = reinterpret_cast<const UChar *>(texto.data());
-    const int32_t tamanho =
-        maiuscula ? u_strToUpper(destino, int32_t(saida.size()), origem, int32_t(texto.size()), "pt",
-                                 &erro)
-                  : u_strToLower(destino, int32_t(saida.size()), origem, int32_t(texto.size()), "pt",
-                                 &erro);
+    const int32_t tamanho = maiuscula ? u_strToUpper(destino, int32_t(saida.size()), origem,
+                                                     int32_t(texto.size()), "pt", &erro)
+                                      : u_strToLower(destino, int32_t(saida.size()), origem,
+                                                     int32_t(texto.size()), "pt", &erro);
     saida.resize(U_SUCCESS(erro) ? size_t(tamanho) : 0);
     return saida;
 }
@@ -132,8 +131,8 @@ int compararPortugues(std::string_view a, std::string_view b) {
         return std::unique_ptr<UCollator, Fechar>(ucol_open("pt", &erro));
     }();
     UErrorCode erro = U_ZERO_ERROR;
-    const UCollationResult r =
-        ucol_strcollUTF8(colador.get(), a.data(), int32_t(a.size()), b.data(), int32_t(b.size()), &erro);
+    const UCollationResult r = ucol_strcollUTF8(colador.get(), a.data(), int32_t(a.size()),
+                                                b.data(), int32_t(b.size()), &erro);
     if (U_FAILURE(erro))
         return a.compare(b);
     return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);

@@ -13,8 +13,12 @@ QString literal(const QString &valor) {
     return texto.replace(u'\'', u"''"_s);
 }
 
-QString familiaDoCodigo(const QString &codigo) { return literal(codigo.left(4)); }
-QString ocupacaoDoCodigo(const QString &codigo) { return literal(codigo.mid(4, 2)); }
+QString familiaDoCodigo(const QString &codigo) {
+    return literal(codigo.left(4));
+}
+QString ocupacaoDoCodigo(const QString &codigo) {
+    return literal(codigo.mid(4, 2));
+}
 
 } // namespace
 
@@ -36,7 +40,8 @@ QStringList fncSqlBuscaTitulo(bool familias, bool ocupacoes, bool sinonimos, boo
           u"TTemplate.cond_exerc like :busca"_s}},
         {formacao,
          {u"select TTemplate.form_exp as titulo, "_s, u"TTemplate.cod_familia as codigo, "_s,
-          u"'Formação ' as tipo "_s, u"from TTemplate where "_s, u"TTemplate.form_exp like :busca"_s}},
+          u"'Formação ' as tipo "_s, u"from TTemplate where "_s,
+          u"TTemplate.form_exp like :busca"_s}},
         {descricao,
          {u"select TFamilia.descr_familia as titulo, "_s, u"TFamilia.cod_familia as codigo, "_s,
           u"'Descrição' as tipo "_s, u"from TFamilia where "_s,
@@ -95,8 +100,8 @@ QStringList fncSqlBuscaCodigoOcupacao(const QString &codigo) {
     return {
         u"select tocupacao.nom_ocup as titulo, "_s,
         u"tocupacao.cod_familia + '-' + tocupacao.cod_ocup as codigo, 'O' as tipo from tocupacao where "_s,
-        u"tocupacao.cod_familia = '"_s + familiaDoCodigo(codigo) + u"' and tocupacao.cod_ocup = '"_s +
-            literal(codigo.mid(4)) + u"'"_s,
+        u"tocupacao.cod_familia = '"_s + familiaDoCodigo(codigo) +
+            u"' and tocupacao.cod_ocup = '"_s + literal(codigo.mid(4)) + u"'"_s,
         u" order by codigo"_s,
     };
 }
@@ -127,7 +132,8 @@ QStringList fncSqlSubgrupos(const QString &codigoSubgrupoPrincipal) {
 QStringList fncSqlFamiliasDoSubgrupo(const QString &codigoSubgrupo) {
     return {
         u"select TFamilia.Cod_Familia as codigo, upper(TFamilia.Cod_Familia + ' - ' + TFamilia.Tit_Familia) as titulo from TFamilia"_s,
-        u"where TFamilia.Cod_Sgp = '"_s + literal(codigoSubgrupo) + u"' order by TFamilia.Cod_Familia"_s,
+        u"where TFamilia.Cod_Sgp = '"_s + literal(codigoSubgrupo) +
+            u"' order by TFamilia.Cod_Familia"_s,
     };
 }
 
@@ -230,18 +236,21 @@ QStringList fncSqlConversao(const QString &baseDe, const QString &basePara, cons
 
 QStringList fncSqlTabuaOrigem(const QString &codigo, const QString &base) {
     if (base == baseZel2002 && codigo.size() == 4)
-        return {u"Select tfamilia.cod_familia as codigo, tfamilia.tit_familia as titulo from tfamilia where cod_familia = '"_s +
-                literal(codigo) + u"'"_s};
-    if (base == baseZel2002)
-        return {u"Select tocupacao.cod_familia + '-' + tocupacao.cod_ocup as codigo, tfamilia.tit_familia as titulo from tocupacao, tfamilia where tocupacao.cod_familia = '"_s +
-                familiaDoCodigo(codigo) + u"' and tocupacao.cod_ocup = '"_s +
-                ocupacaoDoCodigo(codigo) +
-                u"' and tocupacao.cod_familia = tfamilia.cod_familia"_s};
-    if (base == baseZel94)
-        return {u"Select tocupacao94.cod_ocup_zel94 as codigo, tocupacao94.nom_ocup94 as titulo from tocupacao94 where tocupacao94.cod_ocup_zel94 = '"_s +
-                literal(codigo) + u"'"_s};
-    return {u"Select tgrupo_base_ciuo88.cod_gp_base_ciuo88 as codigo, tgrupo_base_ciuo88.tit_grp_base_ciuo88 as titulo from tgrupo_base_ciuo88 where tgrupo_base_ciuo88.cod_gp_base_ciuo88 = '"_s +
+        return {
+            u"Select tfamilia.cod_familia as codigo, tfamilia.tit_familia as titulo from tfamilia where cod_familia = '"_s +
             literal(codigo) + u"'"_s};
+    if (base == baseZel2002)
+        return {
+            u"Select tocupacao.cod_familia + '-' + tocupacao.cod_ocup as codigo, tfamilia.tit_familia as titulo from tocupacao, tfamilia where tocupacao.cod_familia = '"_s +
+            familiaDoCodigo(codigo) + u"' and tocupacao.cod_ocup = '"_s + ocupacaoDoCodigo(codigo) +
+            u"' and tocupacao.cod_familia = tfamilia.cod_familia"_s};
+    if (base == baseZel94)
+        return {
+            u"Select tocupacao94.cod_ocup_zel94 as codigo, tocupacao94.nom_ocup94 as titulo from tocupacao94 where tocupacao94.cod_ocup_zel94 = '"_s +
+            literal(codigo) + u"'"_s};
+    return {
+        u"Select tgrupo_base_ciuo88.cod_gp_base_ciuo88 as codigo, tgrupo_base_ciuo88.tit_grp_base_ciuo88 as titulo from tgrupo_base_ciuo88 where tgrupo_base_ciuo88.cod_gp_base_ciuo88 = '"_s +
+        literal(codigo) + u"'"_s};
 }
 
 QStringList fncSqlTabuaTituloBase2002() {
@@ -277,6 +286,10 @@ QString diretorioPrograma() {
     return diretorioDefinido.isEmpty() ? QCoreApplication::applicationDirPath() : diretorioDefinido;
 }
 
-void definirDiretorioPrograma(const QString &diretorio) { diretorioDefinido = diretorio; }
+void definirDiretorioPrograma(const QString &diretorio) {
+    diretorioDefinido = diretorio;
+}
 
-QString fncCaminhoDados() { return diretorioPrograma() + u"/dados"_s; }
+QString fncCaminhoDados() {
+    return diretorioPrograma() + u"/dados"_s;
+}

@@ -20,15 +20,19 @@ Tobj_Form_Aviso_MODAL::Tobj_Form_Aviso_MODAL()
     obj_Lb_Texto->setObjectName(u"obj_Lb_Texto"_s);
     obj_Lb_Texto->move(67, 24);
     obj_Lb_Texto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    obj_Panel_Bt_Ok_Sombra = new PainelCor(this, palette().color(QPalette::Dark), QRect(79, 74, 59, 18));
+    obj_Panel_Bt_Ok_Sombra =
+        new PainelCor(this, palette().color(QPalette::Dark), QRect(79, 74, 59, 18));
     obj_Panel_Bt_Ok_Sombra->setObjectName(u"obj_Panel_Bt_Ok_Sombra"_s);
     obj_Img_Bt_Ok = new BotaoFigura(this, u"bt_ok_dialogo"_s, QRect(74, 71, 61, 19),
                                     BotaoFigura::Modo::AoSoltar);
     obj_Img_Bt_Ok->setObjectName(u"obj_Img_Bt_Ok"_s);
-    connect(obj_Img_Bt_Ok, &BotaoFigura::clicado, this, &Tobj_Form_Aviso_MODAL::prc_prc_FecharAviso_Ok_Up);
+    connect(obj_Img_Bt_Ok, &BotaoFigura::clicado, this,
+            &Tobj_Form_Aviso_MODAL::prc_prc_FecharAviso_Ok_Up);
 }
 
-void Tobj_Form_Aviso_MODAL::prc_prc_FecharAviso_Ok_Up() { accept(); }
+void Tobj_Form_Aviso_MODAL::prc_prc_FecharAviso_Ok_Up() {
+    accept();
+}
 
 // prcVerificaExecutaOk: Enter closes the notice; every other key, Escape
 // included, does nothing.
@@ -54,4 +58,6 @@ void prcMostrarAviso(const QString &texto) {
     obj_Form_Aviso_MODAL->exec();
 }
 
-void gravarAvisos(QStringList *destino) { avisosGravados = destino; }
+void gravarAvisos(QStringList *destino) {
+    avisosGravados = destino;
+}

@@ -18,17 +18,23 @@ Tobj_Form_MODAL_Sair::Tobj_Form_MODAL_Sair()
     setObjectName(u"obj_Form_MODAL_Sair"_s);
     obj_Painel_Bt_Sim_Somba = new PainelCor(this, corLegendaInativa, QRect(38, 60, 62, 20));
     obj_Painel_Bt_Sim_Somba->setObjectName(u"obj_Painel_Bt_Sim_Somba"_s);
-    obj_Img_Bt_Sim = new BotaoFigura(this, u"bt_sim"_s, QRect(36, 59, 61, 19), BotaoFigura::Modo::AoSoltar);
+    obj_Img_Bt_Sim =
+        new BotaoFigura(this, u"bt_sim"_s, QRect(36, 59, 61, 19), BotaoFigura::Modo::AoSoltar);
     obj_Img_Bt_Sim->setObjectName(u"obj_Img_Bt_Sim"_s);
     obj_Painel_Bt_Nao_Somba = new PainelCor(this, corLegendaInativa, QRect(118, 60, 62, 20));
     obj_Painel_Bt_Nao_Somba->setObjectName(u"obj_Painel_Bt_Nao_Somba"_s);
-    obj_Img_Bt_Nao = new BotaoFigura(this, u"bt_nao"_s, QRect(116, 59, 61, 19), BotaoFigura::Modo::AoSoltar);
+    obj_Img_Bt_Nao =
+        new BotaoFigura(this, u"bt_nao"_s, QRect(116, 59, 61, 19), BotaoFigura::Modo::AoSoltar);
     obj_Img_Bt_Nao->setObjectName(u"obj_Img_Bt_Nao"_s);
-    connect(obj_Img_Bt_Sim, &BotaoFigura::clicado, this, &Tobj_Form_MODAL_Sair::prc_FecharAplicativo_Sim_Up);
-    connect(obj_Img_Bt_Nao, &BotaoFigura::clicado, this, &Tobj_Form_MODAL_Sair::prc_FecharAplicativo_Nao_Up);
+    connect(obj_Img_Bt_Sim, &BotaoFigura::clicado, this,
+            &Tobj_Form_MODAL_Sair::prc_FecharAplicativo_Sim_Up);
+    connect(obj_Img_Bt_Nao, &BotaoFigura::clicado, this,
+            &Tobj_Form_MODAL_Sair::prc_FecharAplicativo_Nao_Up);
 }
 
-void Tobj_Form_MODAL_Sair::perguntar() { exec(); }
+void Tobj_Form_MODAL_Sair::perguntar() {
+    exec();
+}
 
 // The application is told to end: the question's own loop and then the
 // program's loop return. Nothing is saved, since nothing is kept.
@@ -37,4 +43,6 @@ void Tobj_Form_MODAL_Sair::prc_FecharAplicativo_Sim_Up() {
     QCoreApplication::exit(0);
 }
 
-void Tobj_Form_MODAL_Sair::prc_FecharAplicativo_Nao_Up() { reject(); }
+void Tobj_Form_MODAL_Sair::prc_FecharAplicativo_Nao_Up() {
+    reject();
+}

@@ -77,11 +77,17 @@ void exibir(TelaPrincipal *tela) {
 
 } // namespace
 
-void registrar(IdTela id, TelaPrincipal *tela) { estado().telas[id] = tela; }
+void registrar(IdTela id, TelaPrincipal *tela) {
+    estado().telas[id] = tela;
+}
 
-TelaPrincipal *tela(IdTela id) { return estado().telas.at(id); }
+TelaPrincipal *tela(IdTela id) {
+    return estado().telas.at(id);
+}
 
-TelaPrincipal *telaAtual() { return estado().atual; }
+TelaPrincipal *telaAtual() {
+    return estado().atual;
+}
 
 void irPara(TelaPrincipal *origem, TelaPrincipal *destino) {
     if (origem == destino)
@@ -92,7 +98,9 @@ void irPara(TelaPrincipal *origem, TelaPrincipal *destino) {
     fronteira::executar([&] { origem->telaEscondida(); });
 }
 
-void irPara(TelaPrincipal *origem, IdTela destino) { irPara(origem, tela(destino)); }
+void irPara(TelaPrincipal *origem, IdTela destino) {
+    irPara(origem, tela(destino));
+}
 
 void mostrarInicial(TelaPrincipal *tela) {
     static FiltroCliques filtro;
@@ -101,9 +109,13 @@ void mostrarInicial(TelaPrincipal *tela) {
     exibir(tela);
 }
 
-void registrarSobre(QWidget *sobre) { estado().sobre = sobre; }
+void registrarSobre(QWidget *sobre) {
+    estado().sobre = sobre;
+}
 
-void definirObservador(Observador observador) { estado().observador = observador; }
+void definirObservador(Observador observador) {
+    estado().observador = observador;
+}
 
 void mostrarSobre() {
     Estado &e = estado();

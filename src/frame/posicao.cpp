@@ -7,7 +7,9 @@ int32_t intJanelaY = 0;
 
 namespace posicao {
 
-bool guardada() { return intJanelaX != 0 && intJanelaY != 0; }
+bool guardada() {
+    return intJanelaX != 0 && intJanelaY != 0;
+}
 
 void regraA(QWidget *janela) {
     if (guardada())
@@ -21,7 +23,9 @@ void regraB(QWidget *janela) {
         janela->move(intJanelaX, intJanelaY);
 }
 
-void regraC(QWidget *janela) { janela->move(intJanelaX, intJanelaY); }
+void regraC(QWidget *janela) {
+    janela->move(intJanelaX, intJanelaY);
+}
 
 void registrar(const QWidget *janela) {
     intJanelaX = janela->x();

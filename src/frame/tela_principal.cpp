@@ -57,25 +57,32 @@ void TelaPrincipal::criarMolduraPadrao() {
         fronteira::conectar(botao, &BotaoFigura::clicado, this, [this, acao] { (this->*acao)(); });
         return botao;
     };
-    obj_Bt_About = botaoPequeno(u"obj_Bt_About"_s, u"bt_about"_s, 671, &TelaPrincipal::prcIniciarFormAbout);
+    obj_Bt_About =
+        botaoPequeno(u"obj_Bt_About"_s, u"bt_about"_s, 671, &TelaPrincipal::prcIniciarFormAbout);
     obj_Bt_Minimizar = botaoPequeno(u"obj_Bt_Minimizar"_s, u"bt_minimizar"_s, 683,
                                     &TelaPrincipal::prcMinimizaJanela);
-    obj_Bt_Fechar = botaoPequeno(u"obj_Bt_Fechar"_s, u"bt_fechar"_s, 695, &TelaPrincipal::prcFecharJanela);
+    obj_Bt_Fechar =
+        botaoPequeno(u"obj_Bt_Fechar"_s, u"bt_fechar"_s, 695, &TelaPrincipal::prcFecharJanela);
 
-    obj_Bt_Home = criarBotaoBarra(u"bt_home"_s, 616, Moldura::Botao::Home,
-                                  &TelaPrincipal::obj_Bt_HomeClick, &TelaPrincipal::obj_Bt_HomeMouseMove);
+    obj_Bt_Home =
+        criarBotaoBarra(u"bt_home"_s, 616, Moldura::Botao::Home, &TelaPrincipal::obj_Bt_HomeClick,
+                        &TelaPrincipal::obj_Bt_HomeMouseMove);
     obj_Bt_Home->setObjectName(u"obj_Bt_Home"_s);
-    obj_Bt_Busca = criarBotaoBarra(u"bt_busca"_s, 632, Moldura::Botao::Busca,
-                                   &TelaPrincipal::obj_Bt_BuscaClick, &TelaPrincipal::obj_Bt_BuscaMouseMove);
+    obj_Bt_Busca =
+        criarBotaoBarra(u"bt_busca"_s, 632, Moldura::Botao::Busca,
+                        &TelaPrincipal::obj_Bt_BuscaClick, &TelaPrincipal::obj_Bt_BuscaMouseMove);
     obj_Bt_Busca->setObjectName(u"obj_Bt_Busca"_s);
-    obj_Bt_Info = criarBotaoBarra(u"bt_info"_s, 648, Moldura::Botao::Info,
-                                  &TelaPrincipal::obj_Bt_InfoClick, &TelaPrincipal::obj_Bt_InfoMouseMove);
+    obj_Bt_Info =
+        criarBotaoBarra(u"bt_info"_s, 648, Moldura::Botao::Info, &TelaPrincipal::obj_Bt_InfoClick,
+                        &TelaPrincipal::obj_Bt_InfoMouseMove);
     obj_Bt_Info->setObjectName(u"obj_Bt_Info"_s);
-    obj_Bt_Regula = criarBotaoBarra(u"bt_regula"_s, 664, Moldura::Botao::Regula,
-                                    &TelaPrincipal::obj_Bt_RegulaClick, &TelaPrincipal::obj_Bt_RegulaMouseMove);
+    obj_Bt_Regula =
+        criarBotaoBarra(u"bt_regula"_s, 664, Moldura::Botao::Regula,
+                        &TelaPrincipal::obj_Bt_RegulaClick, &TelaPrincipal::obj_Bt_RegulaMouseMove);
     obj_Bt_Regula->setObjectName(u"obj_Bt_Regula"_s);
-    obj_Bt_Tabua = criarBotaoBarra(u"bt_tabua"_s, 680, Moldura::Botao::Tabua,
-                                   &TelaPrincipal::obj_Bt_TabuaClick, &TelaPrincipal::obj_Bt_TabuaMouseMove);
+    obj_Bt_Tabua =
+        criarBotaoBarra(u"bt_tabua"_s, 680, Moldura::Botao::Tabua,
+                        &TelaPrincipal::obj_Bt_TabuaClick, &TelaPrincipal::obj_Bt_TabuaMouseMove);
     obj_Bt_Tabua->setObjectName(u"obj_Bt_Tabua"_s);
 
     LDescricao = new QLabel(u"***"_s, this);
@@ -108,16 +115,18 @@ void TelaPrincipal::criarMolduraLegislacao() {
         fronteira::conectar(b, &BotaoFigura::clicado, this, [this, acao] { (this->*acao)(); });
         return b;
     };
-    obj_Bt_About = botao(u"obj_Bt_Informacoes"_s, u"leg_bt_about"_s, 658, &TelaPrincipal::prcIniciarFormAbout);
-    obj_Bt_Minimizar = botao(u"obj_Bt_Minimizar"_s, u"leg_bt_minimizar"_s, 675,
-                             &TelaPrincipal::prcMinimizaJanela);
-    obj_Bt_Fechar = botao(u"obj_Bt_Fechar"_s, u"leg_bt_fechar"_s, 692, &TelaPrincipal::prcFecharJanela);
+    obj_Bt_About =
+        botao(u"obj_Bt_Informacoes"_s, u"leg_bt_about"_s, 658, &TelaPrincipal::prcIniciarFormAbout);
+    obj_Bt_Minimizar =
+        botao(u"obj_Bt_Minimizar"_s, u"leg_bt_minimizar"_s, 675, &TelaPrincipal::prcMinimizaJanela);
+    obj_Bt_Fechar =
+        botao(u"obj_Bt_Fechar"_s, u"leg_bt_fechar"_s, 692, &TelaPrincipal::prcFecharJanela);
     criarBuscaRapida(QPoint(50, 20));
 }
 
 void TelaPrincipal::criarBuscaRapida(QPoint deslocamento) {
-    obj_Lb_BuscaRapida = rotulo(u"obj_Lb_BuscaRapida"_s, u"Busca::"_s, QPoint(342, 21) + deslocamento,
-                                fontes::verdana(11, true));
+    obj_Lb_BuscaRapida = rotulo(u"obj_Lb_BuscaRapida"_s, u"Busca::"_s,
+                                QPoint(342, 21) + deslocamento, fontes::verdana(11, true));
     QPalette branco = obj_Lb_BuscaRapida->palette();
     branco.setColor(QPalette::WindowText, Qt::white);
     obj_Lb_BuscaRapida->setPalette(branco);
@@ -216,9 +225,11 @@ void TelaPrincipal::criarLinksBusca() {
                              fontes::verdana(fontes::pt10, true));
     const QFont fonte = fontes::verdana(11);
     adicionarLink(u"obj_Bt_Busca_por_Titulo"_s, u"por título"_s, QPoint(376, 95), fonte,
-                  &TelaPrincipal::prcMostrarLink_Busca_Titulo, &TelaPrincipal::prcIniciarFormBuscaTitulo);
+                  &TelaPrincipal::prcMostrarLink_Busca_Titulo,
+                  &TelaPrincipal::prcIniciarFormBuscaTitulo);
     adicionarLink(u"obj_Bt_Busca_por_Codigo"_s, u"por código"_s, QPoint(445, 95), fonte,
-                  &TelaPrincipal::prcMostrarLink_Busca_Codigo, &TelaPrincipal::prcIniciarFormBuscaCodigo);
+                  &TelaPrincipal::prcMostrarLink_Busca_Codigo,
+                  &TelaPrincipal::prcIniciarFormBuscaCodigo);
     adicionarLink(u"obj_Bt_Busca_por_Estrutura"_s, u"por estrutura"_s, QPoint(522, 95), fonte,
                   &TelaPrincipal::prcMostrarLink_Busca_Estrutura,
                   &TelaPrincipal::prcIniciarFormBuscaEstrutura);
@@ -232,14 +243,16 @@ void TelaPrincipal::criarLinksBusca() {
 
 void TelaPrincipal::criarLinksConversao() {
     const int topo = m_moldura.topoLinks;
-    obj_Lb_Tabua = rotulo(u"obj_Lb_Tabua"_s, u"Tipos de Conversão de Família"_s, QPoint(8, topo - 24),
-                          fontes::verdana(fontes::pt10, true));
+    obj_Lb_Tabua = rotulo(u"obj_Lb_Tabua"_s, u"Tipos de Conversão de Família"_s,
+                          QPoint(8, topo - 24), fontes::verdana(fontes::pt10, true));
     const QFont fonte = fontes::verdana(11);
     adicionarLink(u"obj_Bt_Conversao_Codigo"_s, u"por código-base"_s, QPoint(493, topo), fonte,
-                  &TelaPrincipal::prcMostrarLink_Tabua_Codigo, &TelaPrincipal::prcIniciarFormTabuaCodigo);
+                  &TelaPrincipal::prcMostrarLink_Tabua_Codigo,
+                  &TelaPrincipal::prcIniciarFormTabuaCodigo);
     rotulo(u"obj_Lb_Separador"_s, u"|"_s, QPoint(598, topo), fonte);
     adicionarLink(u"obj_Bt_Conversao_Titulo"_s, u"por base-título"_s, QPoint(613, topo), fonte,
-                  &TelaPrincipal::prcMostrarLink_Tabua_Titulo, &TelaPrincipal::prcIniciarFormTabuaTitulo);
+                  &TelaPrincipal::prcMostrarLink_Tabua_Titulo,
+                  &TelaPrincipal::prcIniciarFormTabuaTitulo);
 }
 
 void TelaPrincipal::criarMenuFamilia() {
@@ -257,7 +270,8 @@ void TelaPrincipal::criarMenuFamilia() {
     obj_Lb_BemVindo->setPalette(paleta);
     const QFont fonte = fontes::verdana(11);
     adicionarLink(u"obj_Bt_Descricao"_s, u":: Descrição"_s, QPoint(22, 134), fonte,
-                  &TelaPrincipal::prcMostrarLink_Descricao, &TelaPrincipal::prcIniciarFormDescricao);
+                  &TelaPrincipal::prcMostrarLink_Descricao,
+                  &TelaPrincipal::prcIniciarFormDescricao);
     adicionarLink(u"obj_Bt_Caracteristicas"_s, u":: Características do Trabalho"_s, QPoint(22, 157),
                   fonte, &TelaPrincipal::prcMostrarLink_Caracteristicas,
                   &TelaPrincipal::prcIniciarFormDescricaoCaracteristicas);
@@ -273,12 +287,13 @@ void TelaPrincipal::criarBarraLegislacao() {
     const QFont fonte = fontes::verdana(fontes::pt10);
     adicionarLink(u"obj_Bt_BarraBusca_Busca"_s, u"Busca"_s, QPoint(16, 64), fonte,
                   &TelaPrincipal::prcMostrarLink_Busca, &TelaPrincipal::prcIniciarFormBusca);
-    adicionarLink(u"obj_Bt_BarraBusca_Informacoes"_s, u"Informações da ZEL"_s, QPoint(73, 64), fonte,
-                  &TelaPrincipal::prcMostrarLink_Informacoes, &TelaPrincipal::prcIniciarFormInformacoes);
+    adicionarLink(u"obj_Bt_BarraBusca_Informacoes"_s, u"Informações da ZEL"_s, QPoint(73, 64),
+                  fonte, &TelaPrincipal::prcMostrarLink_Informacoes,
+                  &TelaPrincipal::prcIniciarFormInformacoes);
     adicionarLink(u"obj_Bt_BarraBusca_Legislacao"_s, u"Legislação"_s, QPoint(227, 64), fonte,
                   &TelaPrincipal::prcMostrarLink_Legislacao, &TelaPrincipal::prcIniciarFormBusca);
-    adicionarLink(u"obj_Bt_BarraBusca_Regulamentacao"_s, u"Regulamentação"_s, QPoint(315, 64), fonte,
-                  &TelaPrincipal::prcMostrarLink_Regulamentacao,
+    adicionarLink(u"obj_Bt_BarraBusca_Regulamentacao"_s, u"Regulamentação"_s, QPoint(315, 64),
+                  fonte, &TelaPrincipal::prcMostrarLink_Regulamentacao,
                   &TelaPrincipal::prcIniciarFormRegulamentacao);
     adicionarLink(u"obj_Bt_BarraBusca_Tabua"_s, u"Tábua de Conversão"_s, QPoint(443, 64), fonte,
                   &TelaPrincipal::prcMostrarLink_Tabua, &TelaPrincipal::prcIniciarFormTabua);
@@ -317,7 +332,9 @@ void TelaPrincipal::prcRestaurarJanela() {
     aplicarRegraPosicao();
 }
 
-void TelaPrincipal::prcDefinirXYJanela() { posicao::registrar(this); }
+void TelaPrincipal::prcDefinirXYJanela() {
+    posicao::registrar(this);
+}
 
 void TelaPrincipal::limparLDescricao() {
     if (LDescricao)
@@ -340,7 +357,9 @@ void TelaPrincipal::aplicarRegraPosicao() {
 
 // ---------------------------------------------------------------- dragging
 
-void TelaPrincipal::prcIniciaArrastarJanela(QPoint local) { arraste.iniciar(local); }
+void TelaPrincipal::prcIniciaArrastarJanela(QPoint local) {
+    arraste.iniciar(local);
+}
 
 void TelaPrincipal::prcArrastarJanela(QPoint local) {
     prcDesmarcaLinks();
@@ -360,11 +379,17 @@ void TelaPrincipal::prcMinimizaJanela() {
             janela->showMinimized();
 }
 
-void TelaPrincipal::prcFecharJanela() { obj_Form_MODAL_Sair->perguntar(); }
+void TelaPrincipal::prcFecharJanela() {
+    obj_Form_MODAL_Sair->perguntar();
+}
 
-void TelaPrincipal::prcIniciarFormAbout() { navegacao::mostrarSobre(); }
+void TelaPrincipal::prcIniciarFormAbout() {
+    navegacao::mostrarSobre();
+}
 
-void TelaPrincipal::ir(IdTela destino) { navegacao::irPara(this, destino); }
+void TelaPrincipal::ir(IdTela destino) {
+    navegacao::irPara(this, destino);
+}
 
 void TelaPrincipal::irFamilia(IdTela destino) {
     auto *alvo = static_cast<TelaFamilia *>(navegacao::tela(destino));
@@ -372,11 +397,21 @@ void TelaPrincipal::irFamilia(IdTela destino) {
     ir(destino);
 }
 
-void TelaPrincipal::obj_Bt_HomeClick() { ir(IdTela::FormInicial); }
-void TelaPrincipal::obj_Bt_BuscaClick() { ir(IdTela::FormBusca); }
-void TelaPrincipal::obj_Bt_InfoClick() { ir(IdTela::FormInformacoes); }
-void TelaPrincipal::obj_Bt_RegulaClick() { ir(IdTela::FormRegulamentacao); }
-void TelaPrincipal::obj_Bt_TabuaClick() { ir(IdTela::FormTabua); }
+void TelaPrincipal::obj_Bt_HomeClick() {
+    ir(IdTela::FormInicial);
+}
+void TelaPrincipal::obj_Bt_BuscaClick() {
+    ir(IdTela::FormBusca);
+}
+void TelaPrincipal::obj_Bt_InfoClick() {
+    ir(IdTela::FormInformacoes);
+}
+void TelaPrincipal::obj_Bt_RegulaClick() {
+    ir(IdTela::FormRegulamentacao);
+}
+void TelaPrincipal::obj_Bt_TabuaClick() {
+    ir(IdTela::FormTabua);
+}
 
 // The caption shows while the pointer is inside the button's outer ring of
 // pixels; crossing the ring clears it, which is what clears it on leaving.
@@ -396,11 +431,21 @@ void TelaPrincipal::definirLDescricao(const QString &texto) {
     LDescricao->move(596 - LDescricao->width(), 44);
 }
 
-void TelaPrincipal::obj_Bt_HomeMouseMove(QPoint local) { legendaBarra(local, u"Tela Inicial"_s); }
-void TelaPrincipal::obj_Bt_BuscaMouseMove(QPoint local) { legendaBarra(local, u"Busca de Itens da ZEL"_s); }
-void TelaPrincipal::obj_Bt_InfoMouseMove(QPoint local) { legendaBarra(local, u"Informações da ZEL"_s); }
-void TelaPrincipal::obj_Bt_RegulaMouseMove(QPoint local) { legendaBarra(local, u"Regulamentação da ZEL"_s); }
-void TelaPrincipal::obj_Bt_TabuaMouseMove(QPoint local) { legendaBarra(local, u"Tábua de Conversão da ZEL"_s); }
+void TelaPrincipal::obj_Bt_HomeMouseMove(QPoint local) {
+    legendaBarra(local, u"Tela Inicial"_s);
+}
+void TelaPrincipal::obj_Bt_BuscaMouseMove(QPoint local) {
+    legendaBarra(local, u"Busca de Itens da ZEL"_s);
+}
+void TelaPrincipal::obj_Bt_InfoMouseMove(QPoint local) {
+    legendaBarra(local, u"Informações da ZEL"_s);
+}
+void TelaPrincipal::obj_Bt_RegulaMouseMove(QPoint local) {
+    legendaBarra(local, u"Regulamentação da ZEL"_s);
+}
+void TelaPrincipal::obj_Bt_TabuaMouseMove(QPoint local) {
+    legendaBarra(local, u"Tábua de Conversão da ZEL"_s);
+}
 
 // ---------------------------------------------------------------- links
 
@@ -426,7 +471,9 @@ void TelaPrincipal::definirReceptorBuscaRapida(ReceptorBuscaRapida receptor) {
     receptorBuscaRapida = receptor;
 }
 
-void TelaPrincipal::prcVerificaExecutaConsultaBuscaRapida() { prcTestaBuscaRapidaEnvia(); }
+void TelaPrincipal::prcVerificaExecutaConsultaBuscaRapida() {
+    prcTestaBuscaRapidaEnvia();
+}
 
 void TelaPrincipal::prcTestaBuscaRapidaEnvia() {
     const QString texto = obj_Edit_BuscaRapida->text();

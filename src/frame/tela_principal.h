@@ -25,8 +25,8 @@ struct Moldura {
     bool registraAoEsconder = true; // hiding records the window's position
     Botao botaoProprio = Botao::Nenhum; // the toolbar button that stands for this screen
     Links links = Links::Nenhum;
-    int linkAtual = -1;   // the link of this screen (disabled, or the current view)
-    int topoLinks = 95;   // top of the conversion links (98 or 102)
+    int linkAtual = -1;     // the link of this screen (disabled, or the current view)
+    int topoLinks = 95;     // top of the conversion links (98 or 102)
     QString tagBuscaRapida; // written into the search results screen by the quick search
 };
 
@@ -86,7 +86,9 @@ public:
     void prcMostrarLink_Caracteristicas() { destacarLink(1); }
     void prcMostrarLink_Conversao() { destacarLink(2); }
     void prcIniciarFormDescricao() { irFamilia(IdTela::FormDescricao); }
-    void prcIniciarFormDescricaoCaracteristicas() { irFamilia(IdTela::FormDescricaoCaracteristicas); }
+    void prcIniciarFormDescricaoCaracteristicas() {
+        irFamilia(IdTela::FormDescricaoCaracteristicas);
+    }
     void prcIniciarFormDescricaoConversao() { irFamilia(IdTela::FormDescricaoConversao); }
     // The legislation screen's link bar and home picture.
     void prcMostrarLink_Busca() { destacarLink(0); }

@@ -8,14 +8,16 @@ using namespace Qt::StringLiterals;
 
 Tobj_Form_FormAbout *obj_Form_FormAbout = nullptr;
 
-Tobj_Form_FormAbout::Tobj_Form_FormAbout() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+Tobj_Form_FormAbout::Tobj_Form_FormAbout()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(u"obj_Form_FormAbout"_s);
     setWindowTitle(u"Sobre o Sistema ZEL2000..."_s);
     setFixedSize(483, 330);
     setFont(fontes::sansSerif(fontes::pt8));
     obj_Img_About = new Figura(this, u"about"_s, QRect(0, 0, 483, 330));
     obj_Img_About->setObjectName(u"obj_Img_About"_s);
-    obj_Lb_Bt_Ok_Sombra = new PainelCor(this, palette().color(QPalette::Dark), QRect(212, 288, 62, 19));
+    obj_Lb_Bt_Ok_Sombra =
+        new PainelCor(this, palette().color(QPalette::Dark), QRect(212, 288, 62, 19));
     obj_Lb_Bt_Ok_Sombra->setObjectName(u"obj_Lb_Bt_Ok_Sombra"_s);
     obj_Bt_Ok_About = new BotaoFigura(this, u"bt_ok_dialogo"_s, QRect(208, 286, 61, 19),
                                       BotaoFigura::Modo::AoSoltar);
@@ -25,4 +27,6 @@ Tobj_Form_FormAbout::Tobj_Form_FormAbout() : QWidget(nullptr, Qt::Window | Qt::F
 }
 
 // Hidden, not destroyed; the screen below is activated again.
-void Tobj_Form_FormAbout::prcSobeBtFechar() { navegacao::sobreFechado(); }
+void Tobj_Form_FormAbout::prcSobeBtFechar() {
+    navegacao::sobreFechado();
+}

@@ -4,6 +4,10 @@ using namespace Qt::StringLiterals;
 
 Tobj_Form_FormLegislacao *obj_Form_FormLegislacao = nullptr;
 
-Tobj_Form_FormLegislacao::Tobj_Form_FormLegislacao() : TelaPrincipal(IdTela::FormLegislacao, {.regra = Moldura::Regra::B, .links = Moldura::Links::Legislacao, .linkAtual = 2, .tagBuscaRapida = u"rapidaLegislacao"_s}) {
+Tobj_Form_FormLegislacao::Tobj_Form_FormLegislacao()
+    : TelaPrincipal(IdTela::FormLegislacao, {.regra = Moldura::Regra::B,
+                                             .links = Moldura::Links::Legislacao,
+                                             .linkAtual = 2,
+                                             .tagBuscaRapida = u"rapidaLegislacao"_s}) {
     setObjectName(u"obj_Form_FormLegislacao"_s);
 }

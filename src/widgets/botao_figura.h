@@ -12,7 +12,8 @@ class BotaoFigura : public Figura {
 public:
     enum class Modo { Clique, AoSoltar };
 
-    BotaoFigura(QWidget *pai, const QString &nome, const QRect &geometria, Modo modo = Modo::Clique);
+    BotaoFigura(QWidget *pai, const QString &nome, const QRect &geometria,
+                Modo modo = Modo::Clique);
 
 signals:
     void clicado();

@@ -17,6 +17,8 @@ void normal() {
         QGuiApplication::restoreOverrideCursor();
 }
 
-bool ocupado() { return QGuiApplication::overrideCursor() != nullptr; }
+bool ocupado() {
+    return QGuiApplication::overrideCursor() != nullptr;
+}
 
 } // namespace cursor

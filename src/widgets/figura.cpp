@@ -23,6 +23,12 @@ void Figura::paintEvent(QPaintEvent *) {
     pintor.drawPixmap(0, 0, imagens::pixmap(m_nome));
 }
 
-void Figura::mousePressEvent(QMouseEvent *evento) { emit pressionada(evento->position().toPoint()); }
-void Figura::mouseMoveEvent(QMouseEvent *evento) { emit movida(evento->position().toPoint()); }
-void Figura::mouseReleaseEvent(QMouseEvent *evento) { emit solta(evento->position().toPoint()); }
+void Figura::mousePressEvent(QMouseEvent *evento) {
+    emit pressionada(evento->position().toPoint());
+}
+void Figura::mouseMoveEvent(QMouseEvent *evento) {
+    emit movida(evento->position().toPoint());
+}
+void Figura::mouseReleaseEvent(QMouseEvent *evento) {
+    emit solta(evento->position().toPoint());
+}

@@ -8,11 +8,14 @@ namespace fontes {
 
 void registrarSubstituicoes() {
     QFont::insertSubstitutions(u"Verdana"_s, QStringList{u"DejaVu Sans"_s, u"Liberation Sans"_s});
-    QFont::insertSubstitutions(u"Tahoma"_s,
-                               QStringList{u"DejaVu Sans Condensed"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s});
-    QFont::insertSubstitutions(u"MS Sans Serif"_s, QStringList{u"Liberation Sans"_s, u"DejaVu Sans"_s});
-    QFont::insertSubstitutions(u"Times New Roman"_s, QStringList{u"Liberation Serif"_s, u"DejaVu Serif"_s});
-    QFont::insertSubstitutions(u"Courier New"_s, QStringList{u"Liberation Mono"_s, u"DejaVu Sans Mono"_s});
+    QFont::insertSubstitutions(u"Tahoma"_s, QStringList{u"DejaVu Sans Condensed"_s,
+                                                        u"DejaVu Sans"_s, u"Liberation Sans"_s});
+    QFont::insertSubstitutions(u"MS Sans Serif"_s,
+                               QStringList{u"Liberation Sans"_s, u"DejaVu Sans"_s});
+    QFont::insertSubstitutions(u"Times New Roman"_s,
+                               QStringList{u"Liberation Serif"_s, u"DejaVu Serif"_s});
+    QFont::insertSubstitutions(u"Courier New"_s,
+                               QStringList{u"Liberation Mono"_s, u"DejaVu Sans Mono"_s});
 }
 
 QFont fonte(const QString &familia, int pixels, bool negrito, bool italico) {
@@ -24,8 +27,14 @@ QFont fonte(const QString &familia, int pixels, bool negrito, bool italico) {
     return f;
 }
 
-QFont verdana(int pixels, bool negrito) { return fonte(u"Verdana"_s, pixels, negrito); }
-QFont tahoma(int pixels, bool negrito) { return fonte(u"Tahoma"_s, pixels, negrito); }
-QFont sansSerif(int pixels, bool negrito) { return fonte(u"MS Sans Serif"_s, pixels, negrito); }
+QFont verdana(int pixels, bool negrito) {
+    return fonte(u"Verdana"_s, pixels, negrito);
+}
+QFont tahoma(int pixels, bool negrito) {
+    return fonte(u"Tahoma"_s, pixels, negrito);
+}
+QFont sansSerif(int pixels, bool negrito) {
+    return fonte(u"MS Sans Serif"_s, pixels, negrito);
+}
 
 } // namespace fontes

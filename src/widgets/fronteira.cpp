@@ -20,7 +20,9 @@ Relator &relatorAtual() {
 
 } // namespace
 
-Relator definirRelator(Relator relator) { return std::exchange(relatorAtual(), std::move(relator)); }
+Relator definirRelator(Relator relator) {
+    return std::exchange(relatorAtual(), std::move(relator));
+}
 
 void relatar(const Erro &erro) {
     cursor::normal();

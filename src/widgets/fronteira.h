@@ -34,10 +34,9 @@ template <class Funcao> void executar(Funcao &&funcao) {
 template <class Emissor, class Sinal, class Funcao>
 QMetaObject::Connection conectar(const Emissor *emissor, Sinal sinal, const QObject *contexto,
                                  Funcao funcao) {
-    return QObject::connect(emissor, sinal, contexto,
-                            [funcao](auto &&...argumentos) {
-                                executar([&] { funcao(argumentos...); });
-                            });
+    return QObject::connect(emissor, sinal, contexto, [funcao](auto &&...argumentos) {
+        executar([&] { funcao(argumentos...); });
+    });
 }
 
 } // namespace fronteira

@@ -34,13 +34,16 @@ void RotuloLink::aplicarEstilo() {
     setFont(f);
     QPalette paleta = palette();
     const bool colorido = m_destaque == Destaque::Cor && m_destacado;
-    paleta.setColor(QPalette::Active, QPalette::WindowText, colorido ? m_corDestaque : m_corRepouso);
+    paleta.setColor(QPalette::Active, QPalette::WindowText,
+                    colorido ? m_corDestaque : m_corRepouso);
     paleta.setColor(QPalette::Inactive, QPalette::WindowText,
                     colorido ? m_corDestaque : m_corRepouso);
     setPalette(paleta);
 }
 
-void RotuloLink::mouseMoveEvent(QMouseEvent *) { emit sobre(); }
+void RotuloLink::mouseMoveEvent(QMouseEvent *) {
+    emit sobre();
+}
 
 void RotuloLink::mousePressEvent(QMouseEvent *evento) {
     m_pressionado = evento->button() == Qt::LeftButton;

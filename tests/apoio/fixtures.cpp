@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <sqlite3.h>
 #include <memory>
+#include <sqlite3.h>
 #include <stdexcept>
 #include <vector>
 
@@ -36,7 +36,8 @@ QList<QStringList> lerCsv(const QString &arquivo) {
         throw std::runtime_error("fixture ausente: " + arquivo.toStdString());
     // Fixtures written by hand keep one record per line and quote only commas.
     QList<QStringList> linhas;
-    for (const QString &texto : QString::fromUtf8(entrada.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+    for (const QString &texto :
+         QString::fromUtf8(entrada.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
         QStringList campos;
         QString campo;
         bool aspas = false;
@@ -57,7 +58,9 @@ QList<QStringList> lerCsv(const QString &arquivo) {
 
 } // namespace
 
-QString fonte(const QString &nome) { return QStringLiteral(ZEL_DIR_FIXTURES) + u"/"_s + nome; }
+QString fonte(const QString &nome) {
+    return QStringLiteral(ZEL_DIR_FIXTURES) + u"/"_s + nome;
+}
 
 QString banco(const QString &nome) {
     static QMap<QString, QString> importados;

@@ -22,7 +22,9 @@ namespace {
 QStringList avisosGravados;
 QStringList errosGravados;
 
-Qt::MouseButton botaoQt(int botao) { return botao == 2 ? Qt::RightButton : Qt::LeftButton; }
+Qt::MouseButton botaoQt(int botao) {
+    return botao == 2 ? Qt::RightButton : Qt::LeftButton;
+}
 
 void enviar(QWidget *alvo, QEvent::Type tipo, QPoint local, Qt::MouseButton botao,
             Qt::MouseButtons botoes) {
@@ -56,10 +58,16 @@ void iniciar() {
     aplicacao::iniciar();
 }
 
-void avisosReais(bool reais) { gravarAvisos(reais ? nullptr : &avisosGravados); }
+void avisosReais(bool reais) {
+    gravarAvisos(reais ? nullptr : &avisosGravados);
+}
 
-QStringList avisos() { return std::exchange(avisosGravados, {}); }
-QStringList erros() { return std::exchange(errosGravados, {}); }
+QStringList avisos() {
+    return std::exchange(avisosGravados, {});
+}
+QStringList erros() {
+    return std::exchange(errosGravados, {});
+}
 
 void pressionar(QWidget *alvo, QPoint local, int botao) {
     enviar(alvo, QEvent::MouseButtonPress, local, botaoQt(botao), botaoQt(botao));
@@ -79,8 +87,12 @@ void clicar(QWidget *alvo, QPoint local) {
     soltar(alvo, local + QPoint(-1, -1)); // the pressed picture sits one pixel lower
 }
 
-void digitar(QWidget *alvo, const QString &texto) { QTest::keyClicks(alvo, texto); }
+void digitar(QWidget *alvo, const QString &texto) {
+    QTest::keyClicks(alvo, texto);
+}
 
-void enter(QWidget *alvo) { QTest::keyClick(alvo, Qt::Key_Return); }
+void enter(QWidget *alvo) {
+    QTest::keyClick(alvo, Qt::Key_Return);
+}
 
 } // namespace programa

@@ -74,7 +74,8 @@ void TesteConsulta::comandos_data() {
         << true;
     QTest::newRow("busca por título: famílias, ocupações, sinônimos em blocos")
         << fncSqlBuscaTitulo(true, true, true, false, false, false) << u"%ÁRBITRO%"_s
-        << QStringList{u"Árbitros desportivos|3771|Família  "_s, u"Árbitro de futebol|3771|Ocupação "_s,
+        << QStringList{u"Árbitros desportivos|3771|Família  "_s,
+                       u"Árbitro de futebol|3771|Ocupação "_s,
                        u"Árbitro esportivo|3771|Sinônimo "_s}
         << true;
     QTest::newRow("condições distinguem caixa")
@@ -92,14 +93,15 @@ void TesteConsulta::comandos_data() {
         << QStringList{u"Exige-se curso superior em Medicina.|2231|Formação "_s} << true;
     QTest::newRow("A-Z letra a: acentos e tipos")
         << fncSqlTitulosAZ() << u"a%"_s
-        << QStringList{u"Árbitro de futebol|3771-05|17910|O"_s, u"Árbitro esportivo|3771-05|17910|S"_s,
+        << QStringList{u"Árbitro de futebol|3771-05|17910|O"_s,
+                       u"Árbitro esportivo|3771-05|17910|S"_s,
                        u"ÁRBITROS DESPORTIVOS|3771   |  -  |F"_s}
         << true;
     QTest::newRow("A-Z: uma linha por correspondência vigente, sem 90")
         << fncSqlTitulosAZ() << u"m%"_s
         << QStringList{u"Médico cirurgião|2231-10|06110|O"_s, u"Médico cirurgião|2231-10|06120|O"_s,
-                       u"Médico clínico|2231-05|06110|O"_s, u"Médico operador|2231-10|06110|S"_s,
-                       u"Médico operador|2231-10|06120|S"_s, u"MÉDICOS|2231   |  -  |F"_s}
+                       u"Médico clínico|2231-05|06110|O"_s,   u"Médico operador|2231-10|06110|S"_s,
+                       u"Médico operador|2231-10|06120|S"_s,  u"MÉDICOS|2231   |  -  |F"_s}
         << false;
     QTest::newRow("A-Z: correspondência excluída some, família fica")
         << fncSqlTitulosAZ() << u"%quím%"_s << QStringList{u"TÉCNICOS QUÍMICOS|3111   |  -  |F"_s}
@@ -132,20 +134,21 @@ void TesteConsulta::comandos_data() {
     QTest::newRow("subgrupos principais do grupo 0")
         << fncSqlSubgruposPrincipais(u"0"_s) << QString()
         << QStringList{u"01|01 - Membros das forças armadas"_s} << true;
-    QTest::newRow("subgrupos") << fncSqlSubgrupos(u"22"_s) << QString()
-                               << QStringList{u"223|223 - Profissionais da medicina e da odontologia"_s}
-                               << true;
+    QTest::newRow("subgrupos")
+        << fncSqlSubgrupos(u"22"_s) << QString()
+        << QStringList{u"223|223 - Profissionais da medicina e da odontologia"_s} << true;
     QTest::newRow("famílias do subgrupo, em maiúsculas")
         << fncSqlFamiliasDoSubgrupo(u"223"_s) << QString()
         << QStringList{u"2231|2231 - MÉDICOS"_s, u"2232|2232 - CIRURGIÕES-DENTISTAS"_s} << true;
     QTest::newRow("descrição sumária")
         << fncSqlDescricaoSumaria(u"2232"_s) << QString()
         << QStringList{u"Examinam e tratam os dentes e a boca dos pacientes."_s} << true;
-    QTest::newRow("duas exceções") << fncSqlExcecoes(u"0101"_s) << QString()
-                                   << QStringList{u"Não compreende praças."_s,
-                                                  u"Não compreende oficiais intermediários."_s}
-                                   << true;
-    QTest::newRow("sem exceções") << fncSqlExcecoes(u"2232"_s) << QString() << QStringList{} << true;
+    QTest::newRow("duas exceções")
+        << fncSqlExcecoes(u"0101"_s) << QString()
+        << QStringList{u"Não compreende praças."_s, u"Não compreende oficiais intermediários."_s}
+        << true;
+    QTest::newRow("sem exceções") << fncSqlExcecoes(u"2232"_s) << QString() << QStringList{}
+                                  << true;
     QTest::newRow("condições") << fncSqlCondicoes(u"0101"_s) << QString()
                                << QStringList{u"Trabalham em unidades militares."_s,
                                               u"Podem atuar em missões internacionais."_s}
@@ -181,14 +184,16 @@ void TesteConsulta::comandos_data() {
                        u"06190|Outros médicos"_s}
         << true;
     QTest::newRow("2002->94 família só com excluídas")
-        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"3111"_s) << u"3111"_s << QStringList{} << true;
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"3111"_s) << u"3111"_s << QStringList{}
+        << true;
     QTest::newRow("2002->94 ocupação")
         << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"223110"_s) << QString()
         << QStringList{u"06110|Médico em geral"_s, u"06120|Médico cirurgião"_s} << true;
     QTest::newRow("2002->94 cinco caracteres não acha")
-        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"22311"_s) << QString() << QStringList{} << true;
-    QTest::newRow("2002->CIUO88") << fncSqlConversao(u"ZEL2002"_s, u"CIUO88"_s, u"2232"_s) << u"2232"_s
-                                  << QStringList{u"2222|DENTISTAS"_s} << true;
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"22311"_s) << QString() << QStringList{}
+        << true;
+    QTest::newRow("2002->CIUO88") << fncSqlConversao(u"ZEL2002"_s, u"CIUO88"_s, u"2232"_s)
+                                  << u"2232"_s << QStringList{u"2222|DENTISTAS"_s} << true;
     QTest::newRow("94->2002 vigente")
         << fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s) << u"06110"_s
         << QStringList{u"2231|Médicos|2231-05|Médico clínico|06110|AT"_s,
@@ -200,11 +205,12 @@ void TesteConsulta::comandos_data() {
         << QStringList{u"3111|Técnicos químicos|3111-05|Técnico químico|03110|EX"_s,
                        u"3111|Técnicos químicos|3111-10|Técnico em análises químicas|03110|EX"_s}
         << true;
-    QTest::newRow("CIUO88->2002")
-        << fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s) << u"2221"_s
-        << QStringList{u"2231-05|Médico clínico"_s, u"2231-10|Médico cirurgião"_s,
-                       u"2231-15|Médico pediatra"_s}
-        << true;
+    QTest::newRow("CIUO88->2002") << fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s)
+                                  << u"2221"_s
+                                  << QStringList{u"2231-05|Médico clínico"_s,
+                                                 u"2231-10|Médico cirurgião"_s,
+                                                 u"2231-15|Médico pediatra"_s}
+                                  << true;
     QTest::newRow("origem família") << fncSqlTabuaOrigem(u"2231"_s, u"ZEL2002"_s) << QString()
                                     << QStringList{u"2231|Médicos"_s} << true;
     QTest::newRow("origem ocupação com título da família")
@@ -217,7 +223,8 @@ void TesteConsulta::comandos_data() {
     QTest::newRow("títulos base 2002")
         << fncSqlTabuaTituloBase2002() << u"%MEDIC%"_s
         << QStringList{u"Médico cirurgião|2231|O"_s, u"Médico clínico|2231|O"_s,
-                       u"Médico operador|2231|S"_s, u"Médico pediatra|2231|O"_s, u"MÉDICOS|2231|F"_s}
+                       u"Médico operador|2231|S"_s, u"Médico pediatra|2231|O"_s,
+                       u"MÉDICOS|2231|F"_s}
         << true;
     QTest::newRow("títulos base 94")
         << fncSqlTabuaTituloBase94() << u"%médico%"_s
@@ -228,8 +235,8 @@ void TesteConsulta::comandos_data() {
                                     << QStringList{u"DENTISTAS|2222|F"_s} << true;
     QTest::newRow("curingas do usuário") << fncSqlBuscaRapida() << u"%m_dico p%"_s
                                          << QStringList{u"Médico pediatra|2231|Ocupação"_s} << true;
-    QTest::newRow("aspas no texto buscado") << fncSqlBuscaRapida() << u"%d'água%"_s << QStringList{}
-                                            << true;
+    QTest::newRow("aspas no texto buscado")
+        << fncSqlBuscaRapida() << u"%d'água%"_s << QStringList{} << true;
 }
 
 void TesteConsulta::comandos() {
@@ -250,8 +257,8 @@ void TesteConsulta::comandos() {
 
 void TesteConsulta::buscaIgnoraCaixaEAcentos_data() {
     QTest::addColumn<QString>("palavra");
-    for (const QString &palavra : {u"medico clinico"_s, u"MÉDICO CLÍNICO"_s, u"Médico clínico"_s,
-                                   u"mEdIcO ClInIcO"_s})
+    for (const QString &palavra :
+         {u"medico clinico"_s, u"MÉDICO CLÍNICO"_s, u"Médico clínico"_s, u"mEdIcO ClInIcO"_s})
         QTest::newRow(palavra.toUtf8().constData()) << palavra;
 }
 
@@ -316,18 +323,20 @@ void TesteConsulta::errosDoMotor_data() {
         lixo.write(QByteArray(8192, 'x'));
     }
     const QString basica = fixtures::banco(u"basica"_s);
-    QTest::newRow("diretório ausente") << vazio.path() + u"/nada"_s << fncSqlGrandesGrupos()
-                                       << u"O diretório de dados não foi encontrado: "_s + vazio.path() + u"/nada"_s;
-    QTest::newRow("arquivo ausente") << vazio.path() << fncSqlGrandesGrupos()
-                                     << u"O banco de dados não foi encontrado: "_s + vazio.path() + u"/zel2002.db"_s;
-    QTest::newRow("tabela ausente") << semTabela.path() << fncSqlGrandesGrupos()
-                                    << u"no such table: TGrande_Grupo"_s;
+    QTest::newRow("diretório ausente")
+        << vazio.path() + u"/nada"_s << fncSqlGrandesGrupos()
+        << u"O diretório de dados não foi encontrado: "_s + vazio.path() + u"/nada"_s;
+    QTest::newRow("arquivo ausente")
+        << vazio.path() << fncSqlGrandesGrupos()
+        << u"O banco de dados não foi encontrado: "_s + vazio.path() + u"/zel2002.db"_s;
+    QTest::newRow("tabela ausente")
+        << semTabela.path() << fncSqlGrandesGrupos() << u"no such table: TGrande_Grupo"_s;
     QTest::newRow("coluna ausente") << semTabela.path() << fncSqlDescricaoSumaria(u"2231"_s)
                                     << u"no such column: TFamilia.descr_familia"_s;
-    QTest::newRow("arquivo corrompido") << corrompido.path() << fncSqlGrandesGrupos()
-                                        << u"file is not a database"_s;
-    QTest::newRow("comando inválido") << basica << QStringList{u"select from where"_s}
-                                      << u"near \"from\": syntax error"_s;
+    QTest::newRow("arquivo corrompido")
+        << corrompido.path() << fncSqlGrandesGrupos() << u"file is not a database"_s;
+    QTest::newRow("comando inválido")
+        << basica << QStringList{u"select from where"_s} << u"near \"from\": syntax error"_s;
     QTest::newRow("escrita recusada") << basica << QStringList{u"delete from TFamilia"_s}
                                       << u"attempt to write a readonly database"_s;
 }
@@ -350,14 +359,16 @@ void TesteConsulta::bancoNaoMuda() {
     QFile arquivo(banco + u"/zel2002.db"_s);
     auto resumo = [&] {
         arquivo.open(QIODevice::ReadOnly);
-        const QByteArray hash = QCryptographicHash::hash(arquivo.readAll(), QCryptographicHash::Sha256);
+        const QByteArray hash =
+            QCryptographicHash::hash(arquivo.readAll(), QCryptographicHash::Sha256);
         arquivo.close();
         return hash;
     };
     const QByteArray antes = resumo();
     const QDateTime modificado = QFileInfo(arquivo).lastModified();
-    for (const QStringList &sql : {fncSqlBuscaRapida(), fncSqlTitulosAZ(), fncSqlBuscaCodigoFamilia(),
-                                   fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s)})
+    for (const QStringList &sql :
+         {fncSqlBuscaRapida(), fncSqlTitulosAZ(), fncSqlBuscaCodigoFamilia(),
+          fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s)})
         abrir(sql, u"%a%"_s, banco);
     try {
         abrir({u"update TFamilia set tit_familia = 'x'"_s}, QString(), banco);

@@ -41,7 +41,9 @@ void observar(navegacao::Evento evento, TelaPrincipal *tela) {
 }
 
 // Navigates from the screen on view to `tela` the way a toolbar click does.
-void irPara(TelaPrincipal *tela) { navegacao::irPara(navegacao::telaAtual(), tela); }
+void irPara(TelaPrincipal *tela) {
+    navegacao::irPara(navegacao::telaAtual(), tela);
+}
 
 void arrastar(TelaPrincipal *tela, QPoint deslocamento, int botao = 1) {
     Figura *banda = tela->obj_Img_Top;
@@ -101,17 +103,26 @@ void TesteMoldura::criacaoNaOrdemEUnica() {
     QStringList nomes;
     for (QWidget *tela : registro::telas())
         nomes << tela->objectName();
-    QCOMPARE(nomes, (QStringList{
-                        u"obj_Form_FormInicial"_s, u"obj_Form_FormBusca"_s, u"obj_Form_FormBuscaCodigo"_s,
-                        u"obj_Form_FormBuscaEstrutura"_s, u"obj_Form_FormAbout"_s,
-                        u"obj_Form_FormBuscaTituloAZ"_s, u"obj_Form_FormInformacoes"_s,
-                        u"obj_Form_FormLegislacao"_s, u"obj_Form_FormRegulamentacao"_s,
-                        u"obj_Form_FormTabua"_s, u"obj_Form_FormTabuaTitulo"_s,
-                        u"obj_Form_MODAL_Sair"_s, u"obj_Form_Aviso_MODAL"_s,
-                        u"obj_Form_FormRespostaBusca"_s, u"obj_Form_FormRespostaBuscaCodigo"_s,
-                        u"obj_Form_FormRespostaTabua"_s, u"obj_Form_FormDescricao"_s,
-                        u"obj_Form_FormDescricaoCaracteristicas"_s,
-                        u"obj_Form_FormDescricaoConversao"_s, u"obj_Form_FormRespostaTabuaTitulo"_s}));
+    QCOMPARE(nomes, (QStringList{u"obj_Form_FormInicial"_s,
+                                 u"obj_Form_FormBusca"_s,
+                                 u"obj_Form_FormBuscaCodigo"_s,
+                                 u"obj_Form_FormBuscaEstrutura"_s,
+                                 u"obj_Form_FormAbout"_s,
+                                 u"obj_Form_FormBuscaTituloAZ"_s,
+                                 u"obj_Form_FormInformacoes"_s,
+                                 u"obj_Form_FormLegislacao"_s,
+                                 u"obj_Form_FormRegulamentacao"_s,
+                                 u"obj_Form_FormTabua"_s,
+                                 u"obj_Form_FormTabuaTitulo"_s,
+                                 u"obj_Form_MODAL_Sair"_s,
+                                 u"obj_Form_Aviso_MODAL"_s,
+                                 u"obj_Form_FormRespostaBusca"_s,
+                                 u"obj_Form_FormRespostaBuscaCodigo"_s,
+                                 u"obj_Form_FormRespostaTabua"_s,
+                                 u"obj_Form_FormDescricao"_s,
+                                 u"obj_Form_FormDescricaoCaracteristicas"_s,
+                                 u"obj_Form_FormDescricaoConversao"_s,
+                                 u"obj_Form_FormRespostaTabuaTitulo"_s}));
     QCOMPARE(QSet<QWidget *>(registro::telas().begin(), registro::telas().end()).size(), 20);
     QCOMPARE(registro::telas().first(), static_cast<QWidget *>(obj_Form_FormInicial));
     QCOMPARE(registro::telas().at(12), static_cast<QWidget *>(obj_Form_Aviso_MODAL));
@@ -154,7 +165,7 @@ void TesteMoldura::ordemDeMostrarAtivarEsconder() {
 void TesteMoldura::regrasDePosicao_data() {
     QTest::addColumn<QPoint>("guardada");
     QTest::addColumn<QString>("regra");
-    QTest::addColumn<QPoint>("esperada"); // (-1,-1): where the screen last was
+    QTest::addColumn<QPoint>("esperada");      // (-1,-1): where the screen last was
     QTest::addColumn<QPoint>("gravadaDepois"); // (-1,-1): unchanged
     const QPoint sem(-1, -1);
     QTest::newRow("A adota") << QPoint(40, 30) << "A" << QPoint(40, 30) << QPoint(40, 30);
@@ -174,8 +185,9 @@ void TesteMoldura::regrasDePosicao() {
     // A: family description; B: information page; C: code search. Each is
     // first left somewhere else.
     TelaPrincipal *tela = regra == u"A"_s ? static_cast<TelaPrincipal *>(obj_Form_FormDescricao)
-                          : regra == u"B"_s ? static_cast<TelaPrincipal *>(obj_Form_FormInformacoes)
-                                            : static_cast<TelaPrincipal *>(obj_Form_FormBuscaCodigo);
+                          : regra == u"B"_s
+                              ? static_cast<TelaPrincipal *>(obj_Form_FormInformacoes)
+                              : static_cast<TelaPrincipal *>(obj_Form_FormBuscaCodigo);
     irPara(obj_Form_FormInicial);
     tela->move(123, 77);
     // The home screen is dragged so that the new position is recorded.
@@ -438,10 +450,10 @@ void TesteMoldura::sairNaoMudaNada() {
 void TesteMoldura::fronteiraDeErros_data() {
     QTest::addColumn<QString>("banco");
     QTest::addColumn<QString>("erro");
-    QTest::newRow("diretório de dados ausente") << u"/nao/existe/dados"_s
-                                                << u"O diretório de dados não foi encontrado: "_s;
-    QTest::newRow("tabela ausente") << fixtures::semTabela(u"basica"_s, u"TSinonimo"_s)
-                                    << u"no such table: tsinonimo"_s;
+    QTest::newRow("diretório de dados ausente")
+        << u"/nao/existe/dados"_s << u"O diretório de dados não foi encontrado: "_s;
+    QTest::newRow("tabela ausente")
+        << fixtures::semTabela(u"basica"_s, u"TSinonimo"_s) << u"no such table: tsinonimo"_s;
 }
 
 // An error of the engine inside a handler ends the handler, is shown in a

@@ -48,13 +48,13 @@ void TesteImportador::recusas_data() {
     QTest::addColumn<QByteArray>("conteudo");
     QTest::addColumn<QString>("mensagem"); // after the directory of the CSV files
 
-    QTest::newRow("arquivo ausente") << "TSinonimo.csv" << QByteArray()
-                                     << "/TSinonimo.csv: arquivo não encontrado";
-    QTest::newRow("arquivo vazio") << "TSinonimo.csv" << QByteArray("")
-                                   << "/TSinonimo.csv, linha 1: arquivo vazio";
-    QTest::newRow("coluna ausente") << "TFamilia.csv"
-                                    << QByteArray("cod_familia,tit_familia,Cod_Sgp\n2231,Médicos,223\n")
-                                    << "/TFamilia.csv, linha 1, coluna descr_familia: coluna ausente no cabeçalho";
+    QTest::newRow("arquivo ausente")
+        << "TSinonimo.csv" << QByteArray() << "/TSinonimo.csv: arquivo não encontrado";
+    QTest::newRow("arquivo vazio")
+        << "TSinonimo.csv" << QByteArray("") << "/TSinonimo.csv, linha 1: arquivo vazio";
+    QTest::newRow("coluna ausente")
+        << "TFamilia.csv" << QByteArray("cod_familia,tit_familia,Cod_Sgp\n2231,Médicos,223\n")
+        << "/TFamilia.csv, linha 1, coluna descr_familia: coluna ausente no cabeçalho";
     QTest::newRow("registro com campos a menos")
         << "TAfinidade.csv" << QByteArray("cod_familia,cod_familia_afim\n2231,2232\n2231\n")
         << "/TAfinidade.csv, linha 3: o registro tem 1 campo(s), o cabeçalho tem 2";
@@ -64,22 +64,25 @@ void TesteImportador::recusas_data() {
     QTest::newRow("largura errada")
         << "TSubgrupo.csv" << QByteArray("Cod_Sgp,Tit_Sgp,Cod_Sgp_Pcp\n2231,Médicos,22\n")
         << "/TSubgrupo.csv, linha 2, coluna Cod_Sgp: o código \"2231\" deve ter 3 caractere(s)";
-    QTest::newRow("código repetido")
-        << "TGrupo_Base_CIUO88.csv"
-        << QByteArray("Cod_Gp_Base_CIUO88,Tit_Grp_Base_CIUO88\n2221,Médicos\n2222,Dentistas\n2221,Outros\n")
-        << "/TGrupo_Base_CIUO88.csv, linha 4, coluna Cod_Gp_Base_CIUO88: código repetido (já na linha 2)";
+    QTest::newRow("código repetido") << "TGrupo_Base_CIUO88.csv"
+                                     << QByteArray("Cod_Gp_Base_CIUO88,Tit_Grp_Base_CIUO88\n2221,"
+                                                   "Médicos\n2222,Dentistas\n2221,Outros\n")
+                                     << "/TGrupo_Base_CIUO88.csv, linha 4, coluna "
+                                        "Cod_Gp_Base_CIUO88: código repetido (já na linha 2)";
     QTest::newRow("sequência não numérica")
         << "TSinonimo.csv" << QByteArray("cod_int_ocup,nom_sin,cod_sin\n1,General,um\n")
         << "/TSinonimo.csv, linha 2, coluna cod_sin: \"um\" não é um número inteiro";
     QTest::newRow("grandes grupos com lacuna")
         << "TGrande_Grupo.csv" << QByteArray("Cod_Gde_Gp,Tit_Gde_Gp\n0,A\n1,B\n3,D\n")
-        << "/TGrande_Grupo.csv, linha 4, coluna Cod_Gde_Gp: os grandes grupos devem ter os códigos 0, 1, 2 ... sem lacunas; esperado \"2\"";
+        << "/TGrande_Grupo.csv, linha 4, coluna Cod_Gde_Gp: os grandes grupos devem ter os códigos "
+           "0, 1, 2 ... sem lacunas; esperado \"2\"";
     QTest::newRow("aspas abertas")
         << "TFamilia.csv"
         << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2231,\"Médicos,x,223\n")
         << "/TFamilia.csv, linha 2: aspas abertas até o fim do arquivo";
     QTest::newRow("aspas no meio do campo")
-        << "TFamilia.csv" << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2231,Mé\"dicos,x,223\n")
+        << "TFamilia.csv"
+        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2231,Mé\"dicos,x,223\n")
         << "/TFamilia.csv, linha 2: aspas fora do lugar";
 }
 
@@ -107,13 +110,13 @@ void TesteImportador::recusas() {
 // BOM, CRLF, header names in another case and order, extra columns, quoted
 // fields with commas, quotes and line breaks, blank lines.
 void TesteImportador::formatosAceitos() {
-    const QString csv = csvCom(
-        u"TFamilia.csv"_s,
-        "\xEF\xBB\xBF"
-        "COD_SGP,Tit_Familia,extra,Cod_Familia,Descr_Familia\r\n"
-        "223,Médicos,x,2231,\"Atendem pacientes, \"\"sempre\"\";\r\ne operam.\"\r\n"
-        "\r\n"
-        "223,Cirurgiões-dentistas,y,2232,Tratam dentes.\r\n");
+    const QString csv =
+        csvCom(u"TFamilia.csv"_s,
+               "\xEF\xBB\xBF"
+               "COD_SGP,Tit_Familia,extra,Cod_Familia,Descr_Familia\r\n"
+               "223,Médicos,x,2231,\"Atendem pacientes, \"\"sempre\"\";\r\ne operam.\"\r\n"
+               "\r\n"
+               "223,Cirurgiões-dentistas,y,2232,Tratam dentes.\r\n");
     QTemporaryDir dados;
     QString erro;
     QVERIFY2(importar(csv, dados.path(), &erro), qPrintable(erro));

@@ -41,25 +41,31 @@ void TesteZelDados::comandos_data() {
     QTest::addColumn<QString>("erros");
     const QString banco = fixtures::banco(u"basica"_s);
 
-    QTest::newRow("com busca") << QStringList{u"consultar"_s, banco, u"fncSqlBuscaCodigoFamilia"_s, u"--busca"_s, u"2232"_s}
-                               << 0
-                               << u"titulo\tcodigo\ttipo\nCIRURGIÕES-DENTISTAS\t2232   \tF\nCirurgião-dentista clínico geral\t2232-05\tO\n"_s
-                               << QString();
-    QTest::newRow("com argumentos") << QStringList{u"consultar"_s, banco, u"fncSqlSinonimos"_s, u"0101"_s, u"1"_s}
-                                    << 0
-                                    << u"sinonimo\tcod_sin\nGeneral de exército\t1\nComandante militar\t2\n"_s
-                                    << QString();
-    QTest::newRow("flags") << QStringList{u"consultar"_s, banco, u"fncSqlBuscaTitulo"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"0"_s, u"--busca"_s, u"%química%"_s}
-                           << 0 << u"titulo\tcodigo\ttipo\nCurso técnico em química.\t3111\tFormação \n"_s
-                           << QString();
-    QTest::newRow("construtor desconhecido") << QStringList{u"consultar"_s, banco, u"fncSqlNada"_s}
-                                             << 1 << QString() << u"construtor desconhecido: fncSqlNada\n"_s;
-    QTest::newRow("argumentos a menos") << QStringList{u"consultar"_s, banco, u"fncSqlConversao"_s, u"ZEL94"_s}
-                                        << 1 << QString()
-                                        << u"fncSqlConversao recebe 3 argumento(s), foram dados 1\n"_s;
-    QTest::newRow("erro do motor") << QStringList{u"consultar"_s, u"/nao/existe"_s, u"fncSqlGrandesGrupos"_s}
-                                   << 1 << QString()
-                                   << u"O diretório de dados não foi encontrado: /nao/existe\n"_s;
+    QTest::newRow("com busca")
+        << QStringList{u"consultar"_s, banco, u"fncSqlBuscaCodigoFamilia"_s, u"--busca"_s,
+                       u"2232"_s}
+        << 0
+        << u"titulo\tcodigo\ttipo\nCIRURGIÕES-DENTISTAS\t2232   \tF\nCirurgião-dentista clínico geral\t2232-05\tO\n"_s
+        << QString();
+    QTest::newRow("com argumentos")
+        << QStringList{u"consultar"_s, banco, u"fncSqlSinonimos"_s, u"0101"_s, u"1"_s} << 0
+        << u"sinonimo\tcod_sin\nGeneral de exército\t1\nComandante militar\t2\n"_s << QString();
+    QTest::newRow("flags")
+        << QStringList{u"consultar"_s, banco,         u"fncSqlBuscaTitulo"_s,
+                       u"0"_s,         u"0"_s,        u"0"_s,
+                       u"0"_s,         u"1"_s,        u"0"_s,
+                       u"--busca"_s,   u"%química%"_s}
+        << 0 << u"titulo\tcodigo\ttipo\nCurso técnico em química.\t3111\tFormação \n"_s
+        << QString();
+    QTest::newRow("construtor desconhecido")
+        << QStringList{u"consultar"_s, banco, u"fncSqlNada"_s} << 1 << QString()
+        << u"construtor desconhecido: fncSqlNada\n"_s;
+    QTest::newRow("argumentos a menos")
+        << QStringList{u"consultar"_s, banco, u"fncSqlConversao"_s, u"ZEL94"_s} << 1 << QString()
+        << u"fncSqlConversao recebe 3 argumento(s), foram dados 1\n"_s;
+    QTest::newRow("erro do motor")
+        << QStringList{u"consultar"_s, u"/nao/existe"_s, u"fncSqlGrandesGrupos"_s} << 1 << QString()
+        << u"O diretório de dados não foi encontrado: /nao/existe\n"_s;
     QTest::newRow("sem comando") << QStringList{} << 1 << QString() << QString();
 }
 

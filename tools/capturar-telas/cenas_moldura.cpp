@@ -26,7 +26,8 @@ void cenasMoldura(QList<Cena> &cenas) {
     }
     cenas << Cena{u"Aviso_MODAL"_s, [] {
                       QLabel *texto = obj_Form_Aviso_MODAL->obj_Lb_Texto;
-                      texto->setText(u"O código digitado\nnão parece ser válido\nexemplo: 1234 ou 123466"_s);
+                      texto->setText(
+                          u"O código digitado\nnão parece ser válido\nexemplo: 1234 ou 123466"_s);
                       texto->adjustSize();
                       return static_cast<QWidget *>(obj_Form_Aviso_MODAL);
                   }};

@@ -15,7 +15,9 @@ struct Construtor {
     std::function<QStringList(const QStringList &)> construir;
 };
 
-bool flag(const QString &texto) { return texto == u"1"_s; }
+bool flag(const QString &texto) {
+    return texto == u"1"_s;
+}
 
 const std::map<QString, Construtor> &construtores() {
     using L = const QStringList &;

@@ -96,9 +96,10 @@ void conferirGrandesGrupos(const QStringList &codigos, const QList<int> &linhas,
     for (int posicao = 0; posicao < ordem.size(); ++posicao) {
         const QString esperado = QString::number(posicao);
         if (codigos[ordem[posicao]] != esperado)
-            falhar(arquivo, linhas[ordem[posicao]], u"Cod_Gde_Gp"_s,
-                   u"os grandes grupos devem ter os códigos 0, 1, 2 ... sem lacunas; esperado \"%1\""_s
-                       .arg(esperado));
+            falhar(
+                arquivo, linhas[ordem[posicao]], u"Cod_Gde_Gp"_s,
+                u"os grandes grupos devem ter os códigos 0, 1, 2 ... sem lacunas; esperado \"%1\""_s
+                    .arg(esperado));
     }
 }
 
@@ -129,9 +130,9 @@ void importarTabela(Banco &banco, const esquema::Tabela &tabela, const QDir &dir
     }
 
     QStringList marcadores(nomes.size(), u"?"_s);
-    sqlite3_stmt *inserir = banco.preparar(u"INSERT INTO "_s + tabela.nome + u" ("_s +
-                                           nomes.join(u", "_s) + u") VALUES ("_s +
-                                           marcadores.join(u", "_s) + u")"_s);
+    sqlite3_stmt *inserir =
+        banco.preparar(u"INSERT INTO "_s + tabela.nome + u" ("_s + nomes.join(u", "_s) +
+                       u") VALUES ("_s + marcadores.join(u", "_s) + u")"_s);
     struct Finalizar {
         sqlite3_stmt *c;
         ~Finalizar() { sqlite3_finalize(c); }
@@ -164,7 +165,8 @@ void importarTabela(Banco &banco, const esquema::Tabela &tabela, const QDir &dir
         }
         if (!chave.isEmpty()) {
             const QString texto = chave.join(u'\x1f');
-            if (const auto repetida = chavesVistas.constFind(texto); repetida != chavesVistas.cend())
+            if (const auto repetida = chavesVistas.constFind(texto);
+                repetida != chavesVistas.cend())
                 falhar(arquivo, linha, tabela.chaves.join(u", "_s),
                        u"código repetido (já na linha %1)"_s.arg(*repetida));
             chavesVistas.insert(texto, linha);
