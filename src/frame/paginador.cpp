@@ -16,6 +16,7 @@ constexpr int afastamento = 5;
 constexpr int maximoRotulos = 10;
 constexpr QSize tamanhoSeta(11, 10);
 
+// Page label k: its member, its object's name and its click handler.
 struct RotuloNomeado {
     RotuloLink *Paginador::*membro;
     QStringView nome;
@@ -38,6 +39,7 @@ const RotuloNomeado rotulosNomeados[maximoRotulos] = {
     {&Paginador::obj_Bt_Pagina_Decimo, u"obj_Bt_Pagina_Decimo", &Paginador::prcMudaPagina_Decimo},
 };
 
+// Separator k stands between page labels k and k + 1.
 QLabel *Paginador::*const separadores[maximoRotulos - 1] = {
     &Paginador::obj_Bt_Pagina_Separador1, &Paginador::obj_Bt_Pagina_Separador2,
     &Paginador::obj_Bt_Pagina_Separador3, &Paginador::obj_Bt_Pagina_Separador4,
