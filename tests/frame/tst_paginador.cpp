@@ -1,0 +1,422 @@
+// The pager's controls on a screen: creation, run-time and fixed placement,
+// the handlers behind clicks and the arrows' cursors, driven through real
+// widgets.
+
+#include "botao_figura.h"
+#include "erro.h"
+#include "fontes.h"
+#include "fronteira.h"
+#include "paginador.h"
+#include "rotulo_link.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Forma { Dinamica, Fixa, Reduzida };
+
+// The search results screen places its labels at run time.
+ConfiguracaoPaginador configuracaoDinamica() {
+    ConfiguracaoPaginador c;
+    c.linhasPorPagina = 13;
+    c.paginasPorBloco = 10;
+    c.paginas = {54, 267};
+    c.topo = 267;
+    c.esquerdaMenos = 112;
+    c.esquerdaPrimeiro = 123;
+    c.setaAnterior = {579, 269};
+    c.setaProxima = {611, 269};
+    return c;
+}
+
+// The code search results screen keeps every label at its design place.
+ConfiguracaoPaginador configuracaoFixa() {
+    ConfiguracaoPaginador c = configuracaoDinamica();
+    c.esquerdaMenos = 111;
+    c.esquerdaPrimeiro = 122;
+    c.lugaresFixos =
+        ConfiguracaoPaginador::LugaresFixos{{156, 193, 229, 265, 301, 337, 374, 410, 446},
+                                            {140, 176, 213, 249, 285, 321, 357, 394, 430},
+                                            466};
+    return c;
+}
+
+// The structure browser: two labels, no blocks.
+ConfiguracaoPaginador configuracaoReduzida() {
+    ConfiguracaoPaginador c;
+    c.linhasPorPagina = 5;
+    c.paginasPorBloco = EstadoPaginacao::semBlocos;
+    c.paginas = {42, 110};
+    c.topo = 110;
+    c.esquerdaPrimeiro = 111;
+    c.lugaresFixos = ConfiguracaoPaginador::LugaresFixos{{132}, {125}, 0};
+    c.setaAnterior = {191, 110};
+    c.setaProxima = {223, 110};
+    return c;
+}
+
+ConfiguracaoPaginador configuracao(Forma forma) {
+    switch (forma) {
+    case Forma::Dinamica:
+        return configuracaoDinamica();
+    case Forma::Fixa:
+        return configuracaoFixa();
+    case Forma::Reduzida:
+        return configuracaoReduzida();
+    }
+    return {};
+}
+
+const QStringList nomesRotulos = {u"obj_Bt_Pagina_Primeiro"_s, u"obj_Bt_Pagina_Segundo"_s,
+                                  u"obj_Bt_Pagina_Terceiro"_s, u"obj_Bt_Pagina_Quarto"_s,
+                                  u"obj_Bt_Pagina_Quinto"_s,   u"obj_Bt_Pagina_Sexto"_s,
+                                  u"obj_Bt_Pagina_Setimo"_s,   u"obj_Bt_Pagina_Oitavo"_s,
+                                  u"obj_Bt_Pagina_Nono"_s,     u"obj_Bt_Pagina_Decimo"_s};
+
+// A screen with a pager whose fill lays the pager out for a result of
+// `total` rows, as the screens' fill routines do.
+struct Tela {
+    explicit Tela(Forma forma, int total_) : total(total_) {
+        janela.resize(713, 460);
+        paginador = new Paginador(
+            &janela, configuracao(forma),
+            [this] {
+                ++alimentacoes;
+                if (falhar)
+                    throw ErroBanco(u"no such table: TFamilia"_s);
+                paginador->dispor(total);
+            },
+            [this] { ++larguras; });
+        janela.show();
+        paginador->dispor(total); // the activation's fill
+    }
+
+    QLabel *rotulo(int k) const {
+        return k <= nomesRotulos.size() ? janela.findChild<QLabel *>(nomesRotulos[k - 1]) : nullptr;
+    }
+    QLabel *separador(int k) const {
+        return janela.findChild<QLabel *>(u"obj_Bt_Pagina_Separador"_s + QString::number(k));
+    }
+    QList<QLabel *> rotulosVisiveis() const {
+        QList<QLabel *> visiveis;
+        for (int k = 1; rotulo(k) && rotulo(k)->isVisible(); ++k)
+            visiveis << rotulo(k);
+        return visiveis;
+    }
+
+    QWidget janela;
+    Paginador *paginador;
+    int total;
+    int alimentacoes = 0;
+    int larguras = 0;
+    bool falhar = false;
+};
+
+QStringList legendas(const QList<QLabel *> &rotulos) {
+    QStringList textos;
+    for (const QLabel *rotulo : rotulos)
+        textos << rotulo->text();
+    return textos;
+}
+
+int direita(const QWidget *controle) {
+    return controle->x() + controle->width();
+}
+
+// Checks the run-time chain: each separator 5 pixels right of the label
+// before it, each label 5 pixels right of its separator, "+" 5 pixels right
+// of the last label.
+void verificarCadeia(const Tela &tela) {
+    const QList<QLabel *> rotulos = tela.rotulosVisiveis();
+    QVERIFY(!rotulos.isEmpty());
+    for (int k = 2; k <= rotulos.size(); ++k) {
+        const QLabel *barra = tela.separador(k - 1);
+        QVERIFY(barra->isVisible());
+        QCOMPARE(barra->x(), direita(rotulos[k - 2]) + 5);
+        QCOMPARE(rotulos[k - 1]->x(), direita(barra) + 5);
+        QCOMPARE(rotulos[k - 1]->y(), rotulos[0]->y());
+    }
+    QCOMPARE(tela.paginador->obj_Bt_Pagina_Mais->x(), direita(rotulos.last()) + 5);
+}
+
+void clicar(QWidget *controle) {
+    QVERIFY2(controle->isVisible(), qPrintable(controle->objectName()));
+    QTest::mouseClick(controle, Qt::LeftButton, {}, controle->rect().center());
+}
+
+void passarSobre(QWidget *controle) {
+    const QPointF local = controle->rect().center();
+    QMouseEvent evento(QEvent::MouseMove, local, controle->mapToGlobal(local), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(controle, &evento);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Forma)
+
+class TestePaginador : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void controlesCriados_data();
+    void controlesCriados();
+    void colocacaoEmTempoDeExecucao();
+    void lugaresFixosNaoMudam();
+    void rotulosDeResultadoMenorSomem();
+    void formaReduzida();
+    void cliques_data();
+    void cliques();
+    void cursorDasSetas();
+    void erroNaAlimentacaoTerminaOClique();
+};
+
+void TestePaginador::initTestCase() {
+    fontes::registrarSubstituicoes();
+}
+
+void TestePaginador::controlesCriados_data() {
+    QTest::addColumn<Forma>("forma");
+    QTest::addColumn<int>("rotulos");
+    QTest::addColumn<bool>("blocos");
+
+    QTest::newRow("em tempo de execução") << Forma::Dinamica << 10 << true;
+    QTest::newRow("lugares fixos") << Forma::Fixa << 10 << true;
+    QTest::newRow("sem blocos") << Forma::Reduzida << 2 << false;
+}
+
+void TestePaginador::controlesCriados() {
+    QFETCH(Forma, forma);
+    QFETCH(int, rotulos);
+    QFETCH(bool, blocos);
+
+    QWidget janela;
+    const ConfiguracaoPaginador c = configuracao(forma);
+    auto *paginador = new Paginador(&janela, c, [] {});
+    janela.show();
+
+    const auto *paginas = janela.findChild<QLabel *>(u"obj_Lb_Paginas"_s);
+    QCOMPARE(paginas, paginador->obj_Lb_Paginas);
+    QCOMPARE(paginas->text(), u"Páginas:"_s);
+    QCOMPARE(paginas->pos(), c.paginas);
+    QVERIFY(paginas->isVisible());
+
+    for (int k = 1; k <= nomesRotulos.size(); ++k) {
+        const auto *rotulo = janela.findChild<QLabel *>(nomesRotulos[k - 1]);
+        QCOMPARE(rotulo != nullptr, k <= rotulos);
+        if (!rotulo)
+            continue;
+        QCOMPARE(rotulo->text(), QString::number(k));
+        QVERIFY(rotulo->isHidden());
+        QCOMPARE(rotulo->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(rotulo->font().pixelSize(), 11);
+        QCOMPARE(rotulo->font().family(), u"Verdana"_s);
+        if (k >= 2) {
+            const auto *barra =
+                janela.findChild<QLabel *>(u"obj_Bt_Pagina_Separador"_s + QString::number(k - 1));
+            QCOMPARE(barra->text(), u"|"_s);
+            QVERIFY(barra->isHidden());
+        }
+    }
+    QCOMPARE(janela.findChild<QLabel *>(u"obj_Bt_Pagina_Separador"_s + QString::number(rotulos)),
+             nullptr);
+    QCOMPARE(paginador->obj_Bt_Pagina_Primeiro->pos(), QPoint(c.esquerdaPrimeiro, c.topo));
+
+    const auto *menos = janela.findChild<QLabel *>(u"obj_Bt_Pagina_Menos"_s);
+    const auto *mais = janela.findChild<QLabel *>(u"obj_Bt_Pagina_Mais"_s);
+    QCOMPARE(menos != nullptr, blocos);
+    QCOMPARE(mais != nullptr, blocos);
+    if (blocos) {
+        QCOMPARE(menos->text(), u"-"_s);
+        QCOMPARE(mais->text(), u"+"_s);
+        QCOMPARE(menos->pos(), QPoint(c.esquerdaMenos, c.topo));
+        QVERIFY(menos->isHidden() && mais->isHidden());
+    }
+
+    const auto *anterior = janela.findChild<BotaoFigura *>(u"obj_Bt_RespostaBusca_Menos"_s);
+    const auto *proxima = janela.findChild<BotaoFigura *>(u"obj_Bt_RespostaBusca_Mais"_s);
+    QCOMPARE(anterior->geometry(), QRect(c.setaAnterior, QSize(11, 10)));
+    QCOMPARE(proxima->geometry(), QRect(c.setaProxima, QSize(11, 10)));
+    QCOMPARE(anterior->nomeImagem(), u"seta_anterior"_s);
+    QCOMPARE(proxima->nomeImagem(), u"seta_proxima"_s);
+}
+
+// A two-digit caption is wider than a one-digit one: every label to its
+// right moves, with 5 pixels on each side of each separator.
+void TestePaginador::colocacaoEmTempoDeExecucao() {
+    Tela tela(Forma::Dinamica, 25 * 13); // 25 pages, 3 blocks
+    verificarCadeia(tela);
+    QList<int> bloco1;
+    for (const QLabel *rotulo : tela.rotulosVisiveis())
+        bloco1 << rotulo->x();
+    QCOMPARE(bloco1.size(), 10);
+
+    clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    QCOMPARE(legendas(tela.rotulosVisiveis()),
+             QStringList({"11", "12", "13", "14", "15", "16", "17", "18", "19", "20"}));
+    verificarCadeia(tela);
+    const QList<QLabel *> bloco2 = tela.rotulosVisiveis();
+    QCOMPARE(bloco2[0]->x(), 123);
+    QCOMPARE(tela.paginador->obj_Bt_Pagina_Menos->x(), 112);
+    for (int k = 2; k <= 10; ++k)
+        QVERIFY2(bloco2[k - 1]->x() > bloco1[k - 1], qPrintable(bloco2[k - 1]->text()));
+
+    // The last block is shorter; a later fill of a shorter block places the
+    // labels again from the first one.
+    clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    QCOMPARE(legendas(tela.rotulosVisiveis()), QStringList({"21", "22", "23", "24", "25"}));
+    verificarCadeia(tela);
+    QVERIFY(!tela.paginador->obj_Bt_Pagina_Mais->isVisible());
+}
+
+void TestePaginador::lugaresFixosNaoMudam() {
+    Tela tela(Forma::Fixa, 25 * 13);
+    const ConfiguracaoPaginador c = configuracaoFixa();
+    const auto verificarLugares = [&] {
+        QCOMPARE(tela.rotulo(1)->pos(), QPoint(c.esquerdaPrimeiro, c.topo));
+        for (int k = 2; k <= 10; ++k) {
+            QCOMPARE(tela.rotulo(k)->pos(), QPoint(c.lugaresFixos->rotulos[k - 2], c.topo));
+            QCOMPARE(tela.separador(k - 1)->pos(),
+                     QPoint(c.lugaresFixos->separadores[k - 2], c.topo));
+        }
+        QCOMPARE(tela.paginador->obj_Bt_Pagina_Mais->pos(), QPoint(c.lugaresFixos->mais, c.topo));
+    };
+    verificarLugares();
+    clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    QCOMPARE(tela.rotulosVisiveis().size(), 10);
+    QCOMPARE(tela.rotulo(1)->text(), u"11"_s);
+    verificarLugares();
+}
+
+// The labels of a larger result do not stay on view under a smaller one.
+void TestePaginador::rotulosDeResultadoMenorSomem() {
+    Tela tela(Forma::Dinamica, 131);
+    QCOMPARE(tela.rotulosVisiveis().size(), 10);
+    QVERIFY(tela.paginador->obj_Bt_Pagina_Mais->isVisible());
+
+    tela.paginador->reiniciar();
+    tela.total = 14;
+    tela.paginador->dispor(tela.total);
+    QCOMPARE(legendas(tela.rotulosVisiveis()), QStringList({"1", "2"}));
+    QVERIFY(!tela.rotulo(1)->isEnabled());
+    QVERIFY(tela.rotulo(2)->isEnabled());
+    QVERIFY(tela.separador(1)->isVisible());
+    for (int k = 2; k <= 9; ++k)
+        QVERIFY(!tela.separador(k)->isVisible());
+    QVERIFY(!tela.paginador->obj_Bt_Pagina_Mais->isVisible());
+    QVERIFY(!tela.paginador->obj_Bt_Pagina_Menos->isVisible());
+}
+
+// Two labels at their places, never a separator between them; the arrows
+// reach the pages after the second.
+void TestePaginador::formaReduzida() {
+    Tela tela(Forma::Reduzida, 12);
+    QCOMPARE(legendas(tela.rotulosVisiveis()), QStringList({"1", "2"}));
+    QVERIFY(!tela.separador(1)->isVisible());
+    QCOMPARE(tela.rotulo(2)->pos(), QPoint(132, 110));
+
+    clicar(tela.paginador->obj_Bt_RespostaBusca_Mais);
+    clicar(tela.paginador->obj_Bt_RespostaBusca_Mais);
+    QCOMPARE(tela.paginador->estado().intPaginaAtual(), 3);
+    QCOMPARE(legendas(tela.rotulosVisiveis()), QStringList({"1", "2"}));
+    QVERIFY(tela.rotulo(1)->isEnabled() && tela.rotulo(2)->isEnabled());
+    QVERIFY(!tela.separador(1)->isVisible());
+
+    clicar(tela.rotulo(2));
+    QCOMPARE(tela.paginador->estado().intPaginaAtual(), 2);
+    QVERIFY(!tela.rotulo(2)->isEnabled());
+}
+
+void TestePaginador::cliques_data() {
+    QTest::addColumn<Forma>("forma");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("inicial");
+    QTest::addColumn<QString>("controle");
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<int>("alimentacoes");
+    QTest::addColumn<int>("larguras");
+
+    const QString segundo = u"obj_Bt_Pagina_Segundo"_s;
+    const QString primeiro = u"obj_Bt_Pagina_Primeiro"_s;
+    const QString menos = u"obj_Bt_Pagina_Menos"_s;
+    const QString mais = u"obj_Bt_Pagina_Mais"_s;
+    const QString anterior = u"obj_Bt_RespostaBusca_Menos"_s;
+    const QString proxima = u"obj_Bt_RespostaBusca_Mais"_s;
+
+    QTest::newRow("rótulo 2") << Forma::Dinamica << 131 << 1 << segundo << 2 << 1 << 0;
+    QTest::newRow("rótulo da página atual está desabilitado")
+        << Forma::Dinamica << 131 << 1 << primeiro << 1 << 0 << 0;
+    QTest::newRow("rótulo lido da legenda") << Forma::Fixa << 300 << 12 << primeiro << 11 << 1 << 0;
+    QTest::newRow("\"+\"") << Forma::Fixa << 131 << 1 << mais << 11 << 1 << 0;
+    QTest::newRow("\"-\"") << Forma::Dinamica << 131 << 11 << menos << 10 << 1 << 0;
+    QTest::newRow("seta seguinte") << Forma::Dinamica << 131 << 1 << proxima << 2 << 1 << 1;
+    QTest::newRow("seta anterior") << Forma::Fixa << 131 << 11 << anterior << 10 << 1 << 1;
+    QTest::newRow("seta anterior na primeira página")
+        << Forma::Dinamica << 131 << 1 << anterior << 1 << 0 << 0;
+    QTest::newRow("seta seguinte na última página")
+        << Forma::Dinamica << 131 << 11 << proxima << 11 << 0 << 0;
+    QTest::newRow("sem blocos: rótulo 1") << Forma::Reduzida << 12 << 3 << primeiro << 1 << 1 << 0;
+    QTest::newRow("sem blocos: seta seguinte")
+        << Forma::Reduzida << 12 << 2 << proxima << 3 << 1 << 1;
+}
+
+void TestePaginador::cliques() {
+    QFETCH(Forma, forma);
+    QFETCH(int, total);
+    QFETCH(int, inicial);
+    QFETCH(QString, controle);
+    QFETCH(int, pagina);
+    QFETCH(int, alimentacoes);
+    QFETCH(int, larguras);
+
+    Tela tela(forma, total);
+    tela.paginador->estado().irParaPagina(inicial);
+    tela.paginador->dispor(total);
+
+    clicar(tela.janela.findChild<QWidget *>(controle));
+    QCOMPARE(tela.paginador->estado().intPaginaAtual(), pagina);
+    QCOMPARE(tela.alimentacoes, alimentacoes);
+    QCOMPARE(tela.larguras, larguras);
+}
+
+void TestePaginador::cursorDasSetas() {
+    Tela tela(Forma::Dinamica, 14);
+    BotaoFigura *anterior = tela.paginador->obj_Bt_RespostaBusca_Menos;
+    BotaoFigura *proxima = tela.paginador->obj_Bt_RespostaBusca_Mais;
+
+    passarSobre(anterior);
+    passarSobre(proxima);
+    QCOMPARE(anterior->cursor().shape(), Qt::ForbiddenCursor);
+    QCOMPARE(proxima->cursor().shape(), Qt::PointingHandCursor);
+
+    clicar(proxima);
+    passarSobre(anterior);
+    passarSobre(proxima);
+    QCOMPARE(anterior->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(proxima->cursor().shape(), Qt::ForbiddenCursor);
+}
+
+// An engine error in the fill ends the click's handler: the boundary reports
+// it and the columns are not set again.
+void TestePaginador::erroNaAlimentacaoTerminaOClique() {
+    QStringList erros;
+    const fronteira::Relator anterior =
+        fronteira::definirRelator([&](const QString &texto) { erros << texto; });
+    Tela tela(Forma::Dinamica, 14);
+    tela.falhar = true;
+    clicar(tela.paginador->obj_Bt_RespostaBusca_Mais);
+    fronteira::definirRelator(anterior);
+
+    QCOMPARE(erros, QStringList{u"no such table: TFamilia"_s});
+    QCOMPARE(tela.alimentacoes, 1);
+    QCOMPARE(tela.larguras, 0);
+}
+
+QTEST_MAIN(TestePaginador)
+#include "tst_paginador.moc"
