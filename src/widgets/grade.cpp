@@ -257,7 +257,9 @@ void Grade::moverAtual(int linha, bool estender) {
 
 int Grade::linhasVisiveis() const {
     const int fixas = m_cabecalho ? 1 : 0;
-    return std::max(0, (viewport()->height() - fixas * m_alturaLinha) / m_alturaLinha);
+    // The widget's own height (no frame, no horizontal bar): right before the
+    // first show too, when the viewport has not been laid out yet.
+    return std::max(0, (contentsRect().height() - fixas * m_alturaLinha) / m_alturaLinha);
 }
 
 int Grade::primeiraLinhaVisivel() const { return primeiraLinhaDados() + verticalScrollBar()->value(); }
@@ -495,10 +497,8 @@ void Grade::scrollContentsBy(int, int) { viewport()->update(); }
 void Grade::mousePressEvent(QMouseEvent *evento) {
     m_cabecalhoPressionado = -1;
     m_arrastando = false;
-    if (evento->button() != Qt::LeftButton) {
-        evento->ignore();
-        return;
-    }
+    if (evento->button() != Qt::LeftButton)
+        return; // only the left button selects
     const QPoint ponto = evento->position().toPoint();
     const int linha = linhaEm(ponto);
     if (linha < 0)
