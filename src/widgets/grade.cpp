@@ -7,9 +7,11 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -90,7 +92,7 @@ void Grade::adicionarLinha() {
 void Grade::definirTexto(Celula &celula, const QString &texto) {
     celula.texto = texto;
     celula.trechos = grade_html::analisar(texto);
-    celula.larguras.clear();
+    celula.glifos.clear();
     celula.largura = -1;
 }
 
@@ -335,31 +337,82 @@ void Grade::garantirFontes() const {
         return;
     for (int estilo = 0; estilo < 4; ++estilo) {
         m_fontes[estilo] = fontes::fonte(u"Tahoma"_s, fontes::pt8, estilo & Negrito, estilo & Italico);
-        m_metricas[estilo].emplace(m_fontes[estilo]);
+        m_fontesBrutas[estilo] = QRawFont::fromFont(m_fontes[estilo]);
     }
+    const QFontMetrics metricas(m_fontes[Regular]);
+    m_ascendente = metricas.ascent();
+    m_descida = metricas.descent();
     m_fontesProntas = true;
 }
 
-int Grade::medir(const Celula &celula) const {
+namespace {
+
+// Text that needs no shaping: Latin letters (precomposed accents),
+// punctuation, symbols. Anything else (combining marks, other scripts) goes
+// through the text layout.
+bool textoSimples(const QString &texto) {
+    for (QChar c : texto) {
+        const char16_t u = c.unicode();
+        if (u >= 0x0300 && !(u >= 0x2000 && u < 0x20D0))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int Grade::preparar(const Celula &celula) const {
     if (celula.largura >= 0)
         return celula.largura;
-    celula.larguras.resize(celula.trechos.size());
-    int total = 0;
-    for (qsizetype i = 0; i < celula.trechos.size(); ++i) {
-        const grade_html::Trecho &t = celula.trechos[i];
+    celula.glifos.clear();
+    qreal x = 0;
+    for (const grade_html::Trecho &t : celula.trechos) {
         const int estilo = (t.negrito ? Negrito : 0) | (t.italico ? Italico : 0);
-        celula.larguras[i] = m_metricas[estilo]->horizontalAdvance(t.texto);
-        total += celula.larguras[i];
+        const QRawFont &bruta = m_fontesBrutas[estilo];
+        if (bruta.isValid() && textoSimples(t.texto)) {
+            const QList<quint32> indices = bruta.glyphIndexesForString(t.texto);
+            if (!indices.contains(0u)) { // every glyph in the font: no fallback font needed
+                const QList<QPointF> avancos = bruta.advancesForGlyphIndexes(
+                    indices, QRawFont::KernedAdvances);
+                QList<QPointF> posicoes;
+                posicoes.reserve(indices.size());
+                for (const QPointF &avanco : avancos) {
+                    posicoes.append(QPointF(x, 0));
+                    x += avanco.x();
+                }
+                QGlyphRun glifos;
+                glifos.setRawFont(bruta);
+                glifos.setGlyphIndexes(indices);
+                glifos.setPositions(posicoes);
+                celula.glifos.append(glifos);
+                continue;
+            }
+        }
+        // Shaping and font fallback by the text layout, once.
+        QTextLayout leiaute(t.texto, m_fontes[estilo]);
+        leiaute.beginLayout();
+        QTextLine linha = leiaute.createLine();
+        leiaute.endLayout();
+        if (!linha.isValid())
+            continue;
+        for (QGlyphRun glifos : linha.glyphRuns()) {
+            QList<QPointF> posicoes = glifos.positions();
+            for (QPointF &p : posicoes)
+                p += QPointF(x, -linha.ascent());
+            glifos.setPositions(posicoes);
+            celula.glifos.append(glifos);
+        }
+        x += linha.horizontalAdvance();
     }
-    celula.largura = total;
-    return total;
+    celula.largura = int(std::ceil(x));
+    return celula.largura;
 }
 
 void Grade::pintarCelula(QPainter &pintor, const Celula &celula, const QRect &retangulo, int linha,
                          int coluna, int reserva) const {
     if (celula.trechos.isEmpty())
         return;
-    const int largura = medir(celula);
+    const int largura = preparar(celula);
     // The cell's own area, without its right and bottom grid lines.
     const QRect interior(retangulo.x(), retangulo.y(), retangulo.width() - 1, retangulo.height() - 1);
     const Qt::Alignment alinhamento =
@@ -371,25 +424,18 @@ void Grade::pintarCelula(QPainter &pintor, const Celula &celula, const QRect &re
         x = interior.right() + 1 - margemEsquerda - reserva - largura;
     else
         x = interior.x() + margemEsquerda;
-    const int baseLinha = interior.y() + margemTopo + m_metricas[Regular]->ascent();
+    const int baseLinha = interior.y() + margemTopo + m_ascendente;
     const int direitaLivre = interior.right() + 1 - reserva;
     const bool recortar = x < interior.x() || x + largura > direitaLivre ||
-                          baseLinha + m_metricas[Regular]->descent() > interior.bottom() + 1;
+                          baseLinha + m_descida > interior.bottom() + 1;
     if (recortar)
         pintor.setClipRect(QRect(interior.x(), interior.y(), direitaLivre - interior.x(), interior.height()));
 
-    int estiloAtual = -1;
-    for (qsizetype i = 0; i < celula.trechos.size(); ++i) {
-        const grade_html::Trecho &t = celula.trechos[i];
-        const int estilo = (t.negrito ? Negrito : 0) | (t.italico ? Italico : 0);
-        if (estilo != estiloAtual) {
-            pintor.setFont(m_fontes[estilo]);
-            estiloAtual = estilo;
-        }
-        pintor.drawText(QPoint(x, baseLinha), t.texto);
-        x += celula.larguras[i];
-        if (x >= direitaLivre)
-            break;
+    const QPointF origem(x, baseLinha);
+    for (const QGlyphRun &glifos : celula.glifos) {
+        if (origem.x() + glifos.positions().constFirst().x() >= direitaLivre)
+            break; // the rest lies past the cell
+        pintor.drawGlyphRun(origem, glifos);
     }
     if (recortar)
         pintor.setClipping(false);
@@ -458,9 +504,10 @@ void Grade::pintar(QPainter &pintor, const QRect &area) const {
                 pintor.fillRect(retangulo, *fundo);
             const bool indicador = cabecalho && c == m_colunaOrdenacao;
             pintarCelula(pintor, linha.celulas[c], retangulo, r, c, indicador ? reservaIndicador : 0);
-            if (indicador)
+            if (indicador) {
                 pintarIndicador(pintor, retangulo);
-            pintor.setPen(cabecalho ? corTextoCabecalho : (linha.selecionada ? m_corSelecionado : corTexto));
+                pintor.setPen(corTextoCabecalho);
+            }
         }
     }
 

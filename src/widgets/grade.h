@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,8 +22,9 @@
 // header.
 //
 // It paints itself: every cell's text is cut into styled runs once, when it
-// is set, and a paint only draws those runs (their widths are measured once
-// and kept); no text document is built per cell or per paint.
+// is set; at its first paint each run is turned into positioned glyphs (a
+// QGlyphRun, with its width), which every later paint only draws. No text
+// document is built per cell or per paint, and no text is shaped again.
 //
 // Rows are scrolled a whole row at a time; the header row never scrolls. The
 // grid has no horizontal scroll bar: columns are laid out left to right with
@@ -126,8 +129,10 @@ private:
     struct Celula {
         QString texto;
         QList<grade_html::Trecho> trechos;
-        mutable QList<int> larguras; // per run, measured at the first paint
-        mutable int largura = -1;    // the whole text
+        // Made at the first paint: the glyphs of the runs, positioned from
+        // the start of the text on its baseline, and the text's width.
+        mutable QList<QGlyphRun> glifos;
+        mutable int largura = -1;
     };
     struct Linha {
         QList<Celula> celulas;
@@ -140,7 +145,7 @@ private:
     int primeiraLinhaDados() const { return m_cabecalho ? 1 : 0; }
     Linha linhaVazia() const;
     void definirTexto(Celula &celula, const QString &texto);
-    int medir(const Celula &celula) const;
+    int preparar(const Celula &celula) const; // makes the glyphs; returns the width
     void garantirFontes() const;
     void pintarCelula(QPainter &pintor, const Celula &celula, const QRect &retangulo, int linha,
                       int coluna, int reserva) const;
@@ -167,5 +172,7 @@ private:
 
     mutable bool m_fontesProntas = false;
     mutable std::array<QFont, 4> m_fontes;
-    mutable std::array<std::optional<QFontMetrics>, 4> m_metricas;
+    mutable std::array<QRawFont, 4> m_fontesBrutas;
+    mutable int m_ascendente = 0; // of the regular font
+    mutable int m_descida = 0;
 };

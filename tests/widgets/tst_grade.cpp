@@ -6,6 +6,7 @@
 #include "grade_html.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -155,6 +156,8 @@ private slots:
     void corTextoSelecionado();
     void negritoEItalicoDesenhados();
     void textoRecortadoNaCelula();
+    void glifosComoOTextoDaFonte_data();
+    void glifosComoOTextoDaFonte();
     void alinhamento_data();
     void alinhamento();
 
@@ -810,6 +813,45 @@ void TstGrade::textoRecortadoNaCelula() {
     QVERIFY(!tinta(imagem, QRect(560, 34, 80, 15), {fundo}).isEmpty());
     // One line only, at the top: the next row's area has no ink.
     QVERIFY(tinta(imagem, QRect(0, 51, 644, 100), {fundo}).isEmpty());
+}
+
+void TstGrade::glifosComoOTextoDaFonte_data() {
+    QTest::addColumn<QString>("celula");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<bool>("negrito");
+    QTest::addColumn<bool>("italico");
+    QTest::newRow("simples") << u"Médico anestesiologista (2231-10)"_s << u"Médico anestesiologista (2231-10)"_s
+                             << false << false;
+    QTest::newRow("negrito") << u"<b>AVAÇÃO Tráfego, WAVE</b>"_s << u"AVAÇÃO Tráfego, WAVE"_s << true << false;
+    QTest::newRow("italico") << u"<i>sinônimo: Técnico</i>"_s << u"sinônimo: Técnico"_s << false << true;
+    QTest::newRow("acento combinado") << u"Me\u0301dico"_s << u"Me\u0301dico"_s << false << false;
+    QTest::newRow("outra escrita") << u"Ocupação 職業"_s << u"Ocupação 職業"_s << false << false;
+}
+
+// The grid draws cached glyphs; they must look as the font's own text.
+void TstGrade::glifosComoOTextoDaFonte() {
+    QFETCH(QString, celula);
+    QFETCH(QString, texto);
+    QFETCH(bool, negrito);
+    QFETCH(bool, italico);
+    Grade grade(nullptr, QRect(0, 0, 400, 34), 1, false, 17);
+    grade.definirLarguraColuna(0, 400);
+    grade.definirTotalLinhas(1);
+    grade.definirCelula(0, 0, celula);
+    const QImage imagem = retrato(grade);
+
+    QImage esperada(imagem.size(), QImage::Format_RGB32);
+    esperada.fill(fundo);
+    {
+        QPainter pintor(&esperada);
+        const QFont fonte = fontes::fonte(u"Tahoma"_s, fontes::pt8, negrito, italico);
+        pintor.setFont(fonte);
+        pintor.setPen(grade.palette().color(QPalette::WindowText));
+        pintor.drawText(QPoint(2, 2 + QFontMetrics(fontes::tahoma(fontes::pt8)).ascent()), texto);
+    }
+    const QRect area(0, 0, 399, 16);
+    QVERIFY(!tinta(imagem, area, {fundo}).isEmpty());
+    QCOMPARE(imagem.copy(area), esperada.copy(area));
 }
 
 void TstGrade::alinhamento_data() {
