@@ -371,6 +371,8 @@ int Grade::preparar(const Celula &celula) const {
         const QRawFont &bruta = m_fontesBrutas[estilo];
         if (bruta.isValid() && textoSimples(t.texto)) {
             const QList<quint32> indices = bruta.glyphIndexesForString(t.texto);
+            if (indices.isEmpty())
+                continue;
             if (!indices.contains(0u)) { // every glyph in the font: no fallback font needed
                 const QList<QPointF> avancos = bruta.advancesForGlyphIndexes(
                     indices, QRawFont::KernedAdvances);
@@ -396,6 +398,8 @@ int Grade::preparar(const Celula &celula) const {
         if (!linha.isValid())
             continue;
         for (QGlyphRun glifos : linha.glyphRuns()) {
+            if (glifos.positions().isEmpty())
+                continue;
             QList<QPointF> posicoes = glifos.positions();
             for (QPointF &p : posicoes)
                 p += QPointF(x, -linha.ascent());
@@ -428,8 +432,11 @@ void Grade::pintarCelula(QPainter &pintor, const Celula &celula, const QRect &re
     const int direitaLivre = interior.right() + 1 - reserva;
     const bool recortar = x < interior.x() || x + largura > direitaLivre ||
                           baseLinha + m_descida > interior.bottom() + 1;
-    if (recortar)
-        pintor.setClipRect(QRect(interior.x(), interior.y(), direitaLivre - interior.x(), interior.height()));
+    if (recortar) {
+        pintor.save();
+        pintor.setClipRect(QRect(interior.x(), interior.y(), direitaLivre - interior.x(), interior.height()),
+                           Qt::IntersectClip);
+    }
 
     const QPointF origem(x, baseLinha);
     for (const QGlyphRun &glifos : celula.glifos) {
@@ -438,7 +445,7 @@ void Grade::pintarCelula(QPainter &pintor, const Celula &celula, const QRect &re
         pintor.drawGlyphRun(origem, glifos);
     }
     if (recortar)
-        pintor.setClipping(false);
+        pintor.restore();
 }
 
 void Grade::pintarIndicador(QPainter &pintor, const QRect &retangulo) const {
@@ -562,7 +569,7 @@ void Grade::mousePressEvent(QMouseEvent *evento) {
 }
 
 void Grade::mouseMoveEvent(QMouseEvent *evento) {
-    if (!m_arrastando || !(evento->buttons() & Qt::LeftButton))
+    if (!m_arrastando || !(evento->buttons() & Qt::LeftButton) || m_linhas.size() <= primeiraLinhaDados())
         return;
     const QPoint ponto = evento->position().toPoint();
     const int topoDados = linhasFixas() * m_alturaLinha;

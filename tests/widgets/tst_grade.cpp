@@ -158,6 +158,8 @@ private slots:
     void textoRecortadoNaCelula();
     void glifosComoOTextoDaFonte_data();
     void glifosComoOTextoDaFonte();
+    void celulasSemTinta_data();
+    void celulasSemTinta();
     void alinhamento_data();
     void alinhamento();
 
@@ -852,6 +854,28 @@ void TstGrade::glifosComoOTextoDaFonte() {
     const QRect area(0, 0, 399, 16);
     QVERIFY(!tinta(imagem, area, {fundo}).isEmpty());
     QCOMPARE(imagem.copy(area), esperada.copy(area));
+}
+
+void TstGrade::celulasSemTinta_data() {
+    QTest::addColumn<QString>("celula");
+    QTest::newRow("espaco de acrescentarNaLinha") << u" "_s;
+    QTest::newRow("espacos") << u"   "_s;
+    QTest::newRow("so marcas") << u"<b></b><i></i>"_s;
+    QTest::newRow("espaco de largura zero") << u"\u200B"_s;
+    QTest::newRow("espaco em negrito") << u"<b> </b>"_s;
+}
+
+void TstGrade::celulasSemTinta() {
+    QFETCH(QString, celula);
+    Grade grade(nullptr, QRect(0, 0, 300, 34), 2, true, 17);
+    grade.definirLarguraColuna(0, 150);
+    grade.definirLarguraColuna(1, 150);
+    grade.definirAlinhamento([](int, int c) { return c ? Qt::AlignHCenter : Qt::AlignLeft; });
+    grade.definirCelula(0, 1, celula);
+    grade.definirCelula(1, 1, celula);
+    const QImage imagem = retrato(grade);
+    QVERIFY(tinta(imagem, QRect(0, 17, 300, 16), {fundo, linhaGrade}).isEmpty());
+    QCOMPARE(grade.celula(0, 1), celula);
 }
 
 void TstGrade::alinhamento_data() {
