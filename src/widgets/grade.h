@@ -5,7 +5,6 @@
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QFont>
-#include <QFontMetrics>
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QList>
@@ -13,7 +12,6 @@
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <optional>
 
 // The result grid of the screens (the description's `TAdvStringGrid`, Part
 // 2.4): a read-only table of text cells, ColCount columns by RowCount rows,
