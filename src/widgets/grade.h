@@ -1,0 +1,176 @@
+#pragma once
+
+#include "grade_html.h"
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QFont>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+// The result grid of the screens (the description's `TAdvStringGrid`, Part
+// 2.4): a read-only table of text cells, ColCount columns by RowCount rows,
+// with an optional fixed header row (row 0), whole-row selection, cells in
+// mini-HTML (bold, italic; see grade_html.h) and sorting by a click on the
+// header.
+//
+// It paints itself: every cell's text is cut into styled runs once, when it
+// is set; at its first paint each run is turned into positioned glyphs (a
+// QGlyphRun, with its width), which every later paint only draws. No text
+// document is built per cell or per paint, and no text is shaped again.
+//
+// Rows are scrolled a whole row at a time; the header row never scrolls. The
+// grid has no horizontal scroll bar: columns are laid out left to right with
+// their widths and whatever runs past the visible width is clipped.
+class Grade : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    // `cabecalho`: row 0 is a fixed header row. `alturaLinha`: the height of
+    // every row, its bottom grid line included (16 or 17).
+    Grade(QWidget *pai, const QRect &geometria, int colunas, bool cabecalho, int alturaLinha);
+
+    // RowCount := n (header included); rows beyond n go, new rows are empty.
+    // No row stays selected.
+    void definirTotalLinhas(int n);
+    int totalLinhas() const { return int(m_linhas.size()); }
+    int totalColunas() const { return int(m_larguras.size()); }
+    bool temCabecalho() const { return m_cabecalho; }
+    int alturaLinha() const { return m_alturaLinha; }
+
+    // Every cell, the header included, becomes empty; RowCount stays. No row
+    // stays selected.
+    void limpar();
+    void adicionarLinha();
+
+    // Writes outside the grid (a column or a row that does not exist) are
+    // ignored; reads outside it give an empty text.
+    void definirCelula(int coluna, int linha, const QString &texto);
+    QString celula(int coluna, int linha) const;
+
+    // Each text into the first still-empty cell of the row, left to right; an
+    // empty text is stored as " " so that it still fills its cell; a text for
+    // which no empty cell is left is dropped.
+    void acrescentarNaLinha(int linha, const QStringList &textos);
+
+    void definirLarguraColuna(int coluna, int pixels);
+    int larguraColuna(int coluna) const;
+
+    // OnGetAlignment: the horizontal alignment of a cell (left, centre or
+    // right). Without a handler every cell is left-aligned.
+    using Alinhamento = std::function<Qt::Alignment(int linha, int coluna)>;
+    void definirAlinhamento(Alinhamento alinhamento);
+
+    // The text colour of selected rows: red (default) or the window-text colour.
+    void definirCorTextoSelecionado(const QColor &cor);
+    QColor corTextoSelecionado() const { return m_corSelecionado; }
+
+    // Vertical scroll bar as needed (the family description grids) or never
+    // (the default). The mouse wheel and the keys scroll the rows either way.
+    void definirBarraVertical(bool ligada);
+
+    // Sorting by header: the sort column and its direction (ascending at start).
+    void definirColunaOrdenacaoInicial(int coluna);
+    int colunaOrdenacao() const { return m_colunaOrdenacao; }
+    bool ordemDescendente() const { return m_descendente; }
+
+    // The action of a click on the header cell of `coluna`, as the user gets
+    // it: on a grid with a header row and at least two data rows, reverses the
+    // direction when `coluna` is the sort column, else makes it the sort
+    // column, ascending; then sorts the data rows (stable, Portuguese
+    // dictionary order of the text shown). Otherwise nothing changes. Returns
+    // whether it sorted.
+    bool ordenarPeloCabecalho(int coluna);
+
+    // Selected rows in increasing order (never the header row).
+    QList<int> linhasSelecionadas() const;
+    void selecionarLinhas(int de, int ate); // the rows de..ate (either order)
+    void limparSelecao();
+
+    // The first row shown below the header (the scroll position).
+    int primeiraLinhaVisivel() const;
+    void rolarPara(int linha);              // makes the row visible
+    int linhasVisiveis() const;             // data rows that fit whole
+
+    // The cell at a viewport point: row -1 below the last row, column -1 past
+    // the last column.
+    int linhaEm(QPoint ponto) const;
+    int colunaEm(QPoint ponto) const;
+    QRect retanguloCelula(int coluna, int linha) const; // in viewport coordinates
+
+    // Draws the visible cells of the viewport's `area` (what a paint event
+    // does; public for the benchmark).
+    void pintar(QPainter &pintor, const QRect &area) const;
+
+signals:
+    // OnDblClickCell. A double click on the header row, or on the empty area
+    // below the last row, reports row 0; `coluna` is the column under the
+    // pointer (-1 past the last column).
+    void duploClique(int linha, int coluna);
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+    void resizeEvent(QResizeEvent *evento) override;
+    void mousePressEvent(QMouseEvent *evento) override;
+    void mouseMoveEvent(QMouseEvent *evento) override;
+    void mouseReleaseEvent(QMouseEvent *evento) override;
+    void mouseDoubleClickEvent(QMouseEvent *evento) override;
+    void wheelEvent(QWheelEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    struct Celula {
+        QString texto;
+        QList<grade_html::Trecho> trechos;
+        // Made at the first paint: the glyphs of the runs, positioned from
+        // the start of the text on its baseline, and the text's width.
+        mutable QList<QGlyphRun> glifos;
+        mutable int largura = -1;
+    };
+    struct Linha {
+        QList<Celula> celulas;
+        bool selecionada = false;
+    };
+
+    enum Estilo { Regular = 0, Negrito = 1, Italico = 2 };
+
+    int linhasFixas() const { return m_cabecalho && !m_linhas.isEmpty() ? 1 : 0; }
+    int primeiraLinhaDados() const { return m_cabecalho ? 1 : 0; }
+    Linha linhaVazia() const;
+    void definirTexto(Celula &celula, const QString &texto);
+    int preparar(const Celula &celula) const; // makes the glyphs; returns the width
+    void garantirFontes() const;
+    void pintarCelula(QPainter &pintor, const Celula &celula, const QRect &retangulo, int linha,
+                      int coluna, int reserva) const;
+    void pintarIndicador(QPainter &pintor, const QRect &retangulo) const;
+    int yLinha(int linha) const; // top of a row in viewport coordinates, or -1 when not shown
+    void atualizarRolagem();
+    void estenderSelecao(int ate);
+    void moverAtual(int linha, bool estender);
+
+    QList<Linha> m_linhas;
+    QList<int> m_larguras;
+    bool m_cabecalho;
+    int m_alturaLinha;
+    Alinhamento m_alinhamento;
+    QColor m_corSelecionado;
+    int m_colunaOrdenacao = 0;
+    bool m_descendente = false;
+
+    int m_ancora = -1;        // where a range selection starts
+    int m_atual = -1;         // the row last clicked or moved to
+    bool m_arrastando = false;
+    int m_cabecalhoPressionado = -1; // header column under a press, for the click
+    int m_restoRoda = 0;      // wheel angle not yet turned into rows
+
+    mutable bool m_fontesProntas = false;
+    mutable std::array<QFont, 4> m_fontes;
+    mutable std::array<QRawFont, 4> m_fontesBrutas;
+    mutable int m_ascendente = 0; // of the regular font
+    mutable int m_descida = 0;
+};
