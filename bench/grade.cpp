@@ -48,7 +48,7 @@ std::unique_ptr<Grade> novaGrade() {
     return grade;
 }
 
-// What a screen does to fill a page (Part 2.4).
+// What a screen does to fill a page.
 void preencher(Grade &grade, const QList<QStringList> &registros) {
     grade.definirTotalLinhas(2);
     grade.limpar();

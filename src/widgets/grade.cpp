@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The look shared by the seven grids (Part 2.4).
+// The look shared by the seven grids.
 const QColor corFundo(0xFF, 0xF7, 0xDF);
 const QColor corCabecalho(0xFE, 0xEE, 0xBD);
 const QColor corTextoCabecalho(0x00, 0x00, 0xFF);

@@ -1,4 +1,4 @@
-// The result grid (Part 2.4) driven as a user drives it: real mouse and
+// The result grid driven as a user drives it: real mouse and
 // wheel events on the viewport, the picture read back from a render.
 
 #include "fontes.h"
@@ -35,7 +35,7 @@ std::unique_ptr<Grade> gradeBusca(QWidget *pai = nullptr) {
     return grade;
 }
 
-// The screens' filling of a page (Part 2.4): header + one row, clear, header
+// The screens' filling of a page: header + one row, clear, header
 // texts, one appended row per record but the first, cells appended in order.
 void preencher(Grade &grade, const QStringList &cabecalho, const QList<QStringList> &registros) {
     grade.definirTotalLinhas(2);
