@@ -3,6 +3,7 @@
 #include "botao_figura.h"
 #include "fontes.h"
 #include "fronteira.h"
+#include "grade.h"
 #include "posicao.h"
 #include "rotulo_link.h"
 #include "unit_FormMODALAviso.h"
@@ -395,6 +396,14 @@ void TelaPrincipal::irFamilia(IdTela destino) {
     auto *alvo = static_cast<TelaFamilia *>(navegacao::tela(destino));
     alvo->strCodigoFamilia = static_cast<TelaFamilia *>(this)->strCodigoFamilia;
     ir(destino);
+}
+
+void TelaPrincipal::mostrarDetalheFamilia(const Grade &grade, int linha, int colunaCodigo) {
+    if (linha == 0 && grade.temCabecalho())
+        return;
+    auto *descricao = static_cast<TelaFamilia *>(navegacao::tela(IdTela::FormDescricao));
+    descricao->strCodigoFamilia = grade.celula(colunaCodigo, linha).left(4);
+    ir(IdTela::FormDescricao);
 }
 
 void TelaPrincipal::obj_Bt_HomeClick() {

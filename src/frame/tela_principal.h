@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class BotaoFigura;
+class Grade;
 class Figura;
 class PainelCor;
 class QLabel;
@@ -145,6 +146,11 @@ protected:
     // The same for a family view, which first receives this view's family.
     void irFamilia(IdTela destino);
     RotuloLink *link(int indice) const { return m_links.value(indice); }
+    // Opens the family description for the row of a result grid that was
+    // double-clicked: the family code is the first four characters of the
+    // row's cell in `colunaCodigo`. A double click on the header row or below
+    // the last row (reported as row 0) is ignored.
+    void mostrarDetalheFamilia(const Grade &grade, int linha, int colunaCodigo);
     // Gives the link `indice` its hover style after resetting all links.
     void destacarLink(int indice);
 
