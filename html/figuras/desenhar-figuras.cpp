@@ -70,16 +70,14 @@ void centrarEm(QPainter &p, QPointF meio, const QString &texto, const QFont &let
     escrever(p, QPointF(std::clamp(meio.x() - w / 2, 4.0, limite), meio.y()), texto, letra, tom);
 }
 
-void centrar(QPainter &p, const QRectF &caixa, const QString &texto, const QFont &letra,
-             QRgb tom) {
+void centrar(QPainter &p, const QRectF &caixa, const QString &texto, const QFont &letra, QRgb tom) {
     p.setFont(letra);
     p.setPen(QColor(tom));
     p.drawText(caixa, Qt::AlignCenter, texto);
 }
 
 // A rounded box filled with a vertical gradient.
-void pastilha(QPainter &p, const QRectF &caixa, QRgb topo, QRgb base, QRgb borda,
-              qreal raio = 5) {
+void pastilha(QPainter &p, const QRectF &caixa, QRgb topo, QRgb base, QRgb borda, qreal raio = 5) {
     QLinearGradient degrade(caixa.topLeft(), caixa.bottomLeft());
     degrade.setColorAt(0, QColor(topo));
     degrade.setColorAt(1, QColor(base));
@@ -135,8 +133,8 @@ QImage hierarquia() {
         {2, u"515"_s, u"Subgrupo"_s, u"3 dígitos"_s, cor::laranja, cor::laranjaEscuro},
         {3, u"5151"_s, u"Família ocupacional"_s, u"4 dígitos"_s, cor::laranjaClaro, cor::laranja},
         {4, u"5151-05"_s, u"Ocupação"_s, u"6 dígitos"_s, 0xF4A754, cor::laranjaClaro},
-        {5, QString(), u"sinônimos: outros títulos da mesma ocupação"_s, u"sem código próprio"_s,
-         0, 0},
+        {5, QString(), u"sinônimos: outros títulos da mesma ocupação"_s, u"sem código próprio"_s, 0,
+         0},
         {4, u"5151-10"_s, u"Ocupação (outra da mesma família)"_s, u"6 dígitos"_s, 0xF4A754,
          cor::laranjaClaro},
     };
@@ -147,8 +145,8 @@ QImage hierarquia() {
 
     escrever(p, QPointF(10, 14), u"Nível"_s, sans(11, true), cor::grafite);
     const QString cabecalho = u"Tamanho do código"_s;
-    escrever(p, QPointF(w - 10 - largura(cabecalho, sans(11, true)), 14), cabecalho,
-             sans(11, true), cor::grafite);
+    escrever(p, QPointF(w - 10 - largura(cabecalho, sans(11, true)), 14), cabecalho, sans(11, true),
+             cor::grafite);
     p.fillRect(QRectF(10, 19, w - 20, 1), QColor(cor::linhaClara));
 
     // Where each depth's chip starts, to draw the connectors from the parent.
@@ -173,8 +171,8 @@ QImage hierarquia() {
             centrar(p, chip, n.nome, italico, cor::tinta);
         } else {
             const QFont letraCodigo = mono(14);
-            chip = QRectF(x, meio - alturaChip / 2.0, largura(n.codigo, letraCodigo) + 16,
-                          alturaChip);
+            chip =
+                QRectF(x, meio - alturaChip / 2.0, largura(n.codigo, letraCodigo) + 16, alturaChip);
             pastilha(p, chip, n.topo, n.base, cor::marrom);
             centrar(p, chip, n.codigo, letraCodigo, cor::branco);
             escrever(p, QPointF(chip.right() + 10, meio + 5), n.nome, sans(13, true), cor::tinta);
@@ -227,11 +225,11 @@ QImage codigo() {
         p.drawLine(QPointF(ate, y), QPointF(ate, y + ponta));
     };
     chave(caixas[0].left(), caixas[3].right(), topo - 8, 5);
-    centrarEm(p, QPointF((caixas[0].left() + caixas[3].right()) / 2, topo - 14),
-              u"Família 5151"_s, sans(12, true), cor::tinta);
+    centrarEm(p, QPointF((caixas[0].left() + caixas[3].right()) / 2, topo - 14), u"Família 5151"_s,
+              sans(12, true), cor::tinta);
     chave(caixas[4].left(), caixas[5].right(), topo - 8, 5);
-    centrarEm(p, QPointF((caixas[4].left() + caixas[5].right()) / 2, topo - 14),
-              u"Ocupação 05"_s, sans(12, true), cor::laranjaEscuro);
+    centrarEm(p, QPointF((caixas[4].left() + caixas[5].right()) / 2, topo - 14), u"Ocupação 05"_s,
+              sans(12, true), cor::laranjaEscuro);
 
     // Nested braces under the digits: the levels above the family.
     const QStringList acima{u"Grande Grupo 5"_s, u"Subgrupo Principal 51"_s, u"Subgrupo 515"_s};
@@ -393,8 +391,8 @@ QImage linhaDoTempo() {
     }
     centrarEm(p, QPointF((marcos[1].x + marcos[2].x) / 2, eixo + 30),
               u"inclusões, alterações e exclusões"_s, sans(11), cor::grafite);
-    centrarEm(p, QPointF((marcos[1].x + marcos[2].x) / 2, eixo + 46), u"de ocupações"_s,
-              sans(11), cor::grafite);
+    centrarEm(p, QPointF((marcos[1].x + marcos[2].x) / 2, eixo + 46), u"de ocupações"_s, sans(11),
+              cor::grafite);
     return imagem;
 }
 
@@ -428,10 +426,8 @@ int main(int argc, char *argv[]) {
     const QDir saida(QString::fromLocal8Bit(argv[2]));
 
     const std::vector<std::pair<QString, std::function<QImage()>>> figuras{
-        {u"hierarquia"_s, hierarquia},
-        {u"codigo"_s, codigo},
-        {u"conversao"_s, conversao},
-        {u"ciclo"_s, ciclo},
+        {u"hierarquia"_s, hierarquia},       {u"codigo"_s, codigo},
+        {u"conversao"_s, conversao},         {u"ciclo"_s, ciclo},
         {u"linha_do_tempo"_s, linhaDoTempo},
     };
     bool tudoCerto = true;

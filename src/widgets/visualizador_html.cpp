@@ -13,8 +13,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The pages were written for a viewer whose default fonts are Times New Roman
-// at 12 pt (16 pixels at 96 dots per inch) and Courier New for fixed-pitch text.
+// at 12 pt (16 pixels at 96 dots per inch) and Courier New for fixed-pitch text,
+// with a margin of 8 pixels around the page.
 constexpr int pixelsDaFontePadrao = 16;
+constexpr int margemDaPagina = 8;
 
 const QString folhaDeEstiloPadrao = u"pre, code, tt, kbd, samp { font-family: 'Courier New'; }"_s;
 
@@ -35,6 +37,7 @@ VisualizadorHtml::VisualizadorHtml(QWidget *pai) : QTextBrowser(pai) {
     setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     document()->setDefaultFont(fontes::fonte(u"Times New Roman"_s, pixelsDaFontePadrao));
     document()->setDefaultStyleSheet(folhaDeEstiloPadrao);
+    document()->setDocumentMargin(margemDaPagina);
     definirBordaDeFoco(true);
 }
 
