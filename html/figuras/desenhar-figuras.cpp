@@ -105,15 +105,21 @@ void seta(QPainter &p, QPointF de, QPointF ate, QRgb tom) {
     pontaDeSeta(p, ate, ate - de, tom);
 }
 
-QImage tela(int largura, int altura) {
-    QImage imagem(largura, altura, QImage::Format_ARGB32_Premultiplied);
-    imagem.fill(Qt::transparent);
-    return imagem;
-}
+// A picture of the pages: its file name, its size and how it is drawn.
+struct Figura {
+    QString nome;
+    QSize tamanho;
+    std::function<void(QPainter &, int largura)> desenhar;
+};
 
-void preparar(QPainter &p) {
+QImage desenhar(const Figura &figura) {
+    QImage imagem(figura.tamanho, QImage::Format_ARGB32_Premultiplied);
+    imagem.fill(Qt::transparent);
+    QPainter p(&imagem);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                      QPainter::SmoothPixmapTransform);
+    figura.desenhar(p, figura.tamanho.width());
+    return imagem;
 }
 
 // --- The hierarchy of the classification -----------------------------------
@@ -126,7 +132,7 @@ struct Nivel {
     QRgb topo, base;
 };
 
-QImage hierarquia() {
+void hierarquia(QPainter &p, int w) {
     const std::vector<Nivel> niveis{
         {0, u"5"_s, u"Grande Grupo"_s, u"1 dígito"_s, cor::telha, cor::marrom},
         {1, u"51"_s, u"Subgrupo Principal"_s, u"2 dígitos"_s, cor::laranjaEscuro, cor::telha},
@@ -138,10 +144,7 @@ QImage hierarquia() {
         {4, u"5151-10"_s, u"Ocupação (outra da mesma família)"_s, u"6 dígitos"_s, 0xF4A754,
          cor::laranjaClaro},
     };
-    const int w = 600, topo = 26, passo = 34, recuo = 32, alturaChip = 24;
-    QImage imagem = tela(w, topo + passo * int(niveis.size()) + 4);
-    QPainter p(&imagem);
-    preparar(p);
+    const int topo = 26, passo = 34, recuo = 32, alturaChip = 24;
 
     escrever(p, QPointF(10, 14), u"Nível"_s, sans(11, true), cor::grafite);
     const QString cabecalho = u"Tamanho do código"_s;
@@ -186,17 +189,11 @@ QImage hierarquia() {
         p.drawLine(QPointF(fimDoNome + 8, meio + 1), QPointF(w - 18 - wTamanho, meio + 1));
         escrever(p, QPointF(w - 10 - wTamanho, meio + 4), n.tamanho, letraTamanho, cor::grafite);
     }
-    return imagem;
 }
 
 // --- How an occupation code reads ------------------------------------------
 
-QImage codigo() {
-    const int w = 300, h = 150;
-    QImage imagem = tela(w, h);
-    QPainter p(&imagem);
-    preparar(p);
-
+void codigo(QPainter &p, int) {
     const QString digitos = u"515105"_s;
     const qreal largo = 30, alto = 40, topo = 40, vao = 4, hifen = 18;
     std::vector<QRectF> caixas;
@@ -239,17 +236,11 @@ QImage codigo() {
         chave(caixas[0].left(), fim, y, -5);
         escrever(p, QPointF(fim + 8, y + 4), acima[k], sans(12), cor::tinta);
     }
-    return imagem;
 }
 
 // --- The conversions between the three bases --------------------------------
 
-QImage conversao() {
-    const int w = 640, h = 160;
-    QImage imagem = tela(w, h);
-    QPainter p(&imagem);
-    preparar(p);
-
+void conversao(QPainter &p, int) {
     struct Base {
         QRectF caixa;
         QString nome, legenda;
@@ -300,17 +291,11 @@ QImage conversao() {
     p.drawLine(meio + QPointF(-4, 4), meio + QPointF(4, -4));
     centrarEm(p, QPointF(meio.x(), meio.y() + 26), u"sem conversão direta entre ZEL94 e CIUO88"_s,
               sans(11, false, true), cor::grafite);
-    return imagem;
 }
 
 // --- How an occupation is included, updated or excluded ---------------------
 
-QImage ciclo() {
-    const int w = 640, h = 132;
-    QImage imagem = tela(w, h);
-    QPainter p(&imagem);
-    preparar(p);
-
+void ciclo(QPainter &p, int w) {
     struct Etapa {
         QString titulo, linha1, linha2;
     };
@@ -355,17 +340,11 @@ QImage ciclo() {
                           largura(rotulo, letra) + 20, 22);
     pastilha(p, etiqueta, cor::branco, cor::creme, cor::laranjaEscuro, 11);
     centrar(p, etiqueta, rotulo, letra, cor::laranjaEscuro);
-    return imagem;
 }
 
 // --- The acts that establish and update a classification --------------------
 
-QImage linhaDoTempo() {
-    const int w = 640, h = 112;
-    QImage imagem = tela(w, h);
-    QPainter p(&imagem);
-    preparar(p);
-
+void linhaDoTempo(QPainter &p, int w) {
     const qreal eixo = 52;
     seta(p, QPointF(20, eixo), QPointF(w - 12, eixo), cor::grafite);
 
@@ -393,7 +372,6 @@ QImage linhaDoTempo() {
               u"inclusões, alterações e exclusões"_s, sans(11), cor::grafite);
     centrarEm(p, QPointF((marcos[1].x + marcos[2].x) / 2, eixo + 46), u"de ocupações"_s, sans(11),
               cor::grafite);
-    return imagem;
 }
 
 // --- Buttons of the program, as the pages show them -------------------------
@@ -425,14 +403,16 @@ int main(int argc, char *argv[]) {
     const QString arte = QString::fromLocal8Bit(argv[1]);
     const QDir saida(QString::fromLocal8Bit(argv[2]));
 
-    const std::vector<std::pair<QString, std::function<QImage()>>> figuras{
-        {u"hierarquia"_s, hierarquia},       {u"codigo"_s, codigo},
-        {u"conversao"_s, conversao},         {u"ciclo"_s, ciclo},
-        {u"linha_do_tempo"_s, linhaDoTempo},
+    const std::vector<Figura> figuras{
+        {u"hierarquia"_s, QSize(600, 268), hierarquia},
+        {u"codigo"_s, QSize(300, 150), codigo},
+        {u"conversao"_s, QSize(640, 160), conversao},
+        {u"ciclo"_s, QSize(640, 132), ciclo},
+        {u"linha_do_tempo"_s, QSize(640, 112), linhaDoTempo},
     };
     bool tudoCerto = true;
-    for (const auto &[nome, desenhar] : figuras)
-        tudoCerto &= gravar(desenhar(), saida.filePath(nome + u".png"_s));
+    for (const Figura &figura : figuras)
+        tudoCerto &= gravar(desenhar(figura), saida.filePath(figura.nome + u".png"_s));
     for (const QString &nome : {u"bt_home"_s, u"bt_busca"_s, u"bt_info"_s, u"bt_regula"_s,
                                 u"bt_tabua"_s, u"bt_procurar"_s, u"bt_ok"_s})
         tudoCerto &= gravar(botao(arte, nome), saida.filePath(nome + u".png"_s));

@@ -179,8 +179,9 @@ void TstVisualizadorHtml::mostraCadaPagina_data() {
 }
 
 // The page shows its text with the accents read as UTF-8, every picture is
-// found beside the page and decodes, and every link leads somewhere: an
-// anchor of the page or a file of the html directory.
+// found beside the page and decodes, every link leads somewhere (an anchor of
+// the page or a file of the html directory), and the shared stylesheet, the
+// only source of the Verdana headings, is applied.
 void TstVisualizadorHtml::mostraCadaPagina() {
     QFETCH(QString, arquivo);
     QFETCH(QSize, tamanho);
@@ -204,8 +205,10 @@ void TstVisualizadorHtml::mostraCadaPagina() {
     for (const QTextFragment &parte : partes)
         ancoras << parte.charFormat().anchorNames();
     int vistas = 0;
+    bool estiloAplicado = false;
     for (const QTextFragment &parte : partes) {
         const QTextCharFormat formato = parte.charFormat();
+        estiloAplicado |= formato.fontFamilies().toStringList().contains(u"Verdana"_s);
         if (formato.isImageFormat()) {
             const QString nome = formato.toImageFormat().name();
             const QVariant recurso =
@@ -222,6 +225,7 @@ void TstVisualizadorHtml::mostraCadaPagina() {
             QVERIFY2(QFileInfo::exists(html.filePath(link.path())), qPrintable(link.toString()));
     }
     QVERIFY2(vistas >= figuras, qPrintable(QString::number(vistas)));
+    QVERIFY2(estiloAplicado, "the headings of the shared stylesheet are missing");
 }
 
 void TstVisualizadorHtml::arquivoAusente_data() {
