@@ -32,7 +32,6 @@ Erro arquivoAusente(const QString &caminho) {
 } // namespace
 
 VisualizadorHtml::VisualizadorHtml(QWidget *pai) : QTextBrowser(pai) {
-    setOpenLinks(true);
     setOpenExternalLinks(true);
     setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     document()->setDefaultFont(fontes::fonte(u"Times New Roman"_s, pixelsDaFontePadrao));
