@@ -1,0 +1,119 @@
+#include "visualizador_html.h"
+
+#include "erro.h"
+#include "fontes.h"
+#include "fronteira.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QPainter>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The pages were written for a viewer whose default fonts are Times New Roman
+// at 12 pt (16 pixels at 96 dots per inch) and Courier New for fixed-pitch text,
+// with a margin of 8 pixels around the page.
+constexpr int pixelsDaFontePadrao = 16;
+constexpr int margemDaPagina = 8;
+
+const QString folhaDeEstiloPadrao = u"pre, code, tt, kbd, samp { font-family: 'Courier New'; }"_s;
+
+bool legivel(const QString &caminho) {
+    const QFileInfo arquivo(caminho);
+    return arquivo.isFile() && arquivo.isReadable();
+}
+
+Erro arquivoAusente(const QString &caminho) {
+    return Erro(u"Can't locate file: "_s + caminho);
+}
+
+} // namespace
+
+VisualizadorHtml::VisualizadorHtml(QWidget *pai) : QTextBrowser(pai) {
+    setOpenExternalLinks(true);
+    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    document()->setDefaultFont(fontes::fonte(u"Times New Roman"_s, pixelsDaFontePadrao));
+    document()->setDefaultStyleSheet(folhaDeEstiloPadrao);
+    document()->setDocumentMargin(margemDaPagina);
+    definirBordaDeFoco(true);
+}
+
+void VisualizadorHtml::carregar(const QString &caminho) {
+    if (!legivel(caminho))
+        throw arquivoAusente(caminho);
+    const QUrl endereco = QUrl::fromLocalFile(caminho);
+    // A document already on show is only scrolled by setSource, not read again.
+    const bool mesmoDocumento = source().adjusted(QUrl::RemoveFragment) == endereco;
+    setSource(endereco);
+    if (mesmoDocumento)
+        reload();
+}
+
+// Every change of page passes here: the pages given to `carregar`, the links
+// followed inside a page and the reloads. A link to a missing local page is
+// reported as an error and the page on show stays.
+void VisualizadorHtml::doSetSource(const QUrl &endereco, QTextDocument::ResourceType tipo) {
+    if (endereco.isLocalFile() && !legivel(endereco.toLocalFile())) {
+        fronteira::relatar(arquivoAusente(endereco.toLocalFile()));
+        return;
+    }
+    QTextBrowser::doSetSource(endereco, tipo);
+    clearHistory();
+}
+
+void VisualizadorHtml::definirCorDeFundo(const QColor &cor) {
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Base, cor);
+    setPalette(paleta);
+}
+
+QColor VisualizadorHtml::corDeFundo() const {
+    return palette().color(QPalette::Base);
+}
+
+// The border takes a ring of one pixel around the text and the scroll bar;
+// the ring has the background colour while the viewer has no focus.
+void VisualizadorHtml::definirBordaDeFoco(bool ligada) {
+    m_bordaDeFoco = ligada;
+    if (ligada) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    } else {
+        setFrameStyle(QFrame::NoFrame);
+    }
+    update();
+}
+
+QColor VisualizadorHtml::corDoFoco() {
+    return QColor(0xCC, 0x66, 0x00);
+}
+
+bool VisualizadorHtml::event(QEvent *evento) {
+    const bool tratado = QTextBrowser::event(evento);
+    if (evento->type() == QEvent::Paint && m_bordaDeFoco)
+        pintarBorda();
+    return tratado;
+}
+
+void VisualizadorHtml::pintarBorda() {
+    QPainter pintor(this);
+    const QRect anel = rect().adjusted(0, 0, -1, -1);
+    pintor.setPen(corDeFundo());
+    pintor.drawRect(anel);
+    if (hasFocus()) {
+        pintor.setPen(QPen(corDoFoco(), 1, Qt::DotLine));
+        pintor.drawRect(anel);
+    }
+}
+
+void VisualizadorHtml::focusInEvent(QFocusEvent *evento) {
+    QTextBrowser::focusInEvent(evento);
+    update();
+}
+
+void VisualizadorHtml::focusOutEvent(QFocusEvent *evento) {
+    QTextBrowser::focusOutEvent(evento);
+    update();
+}

@@ -1,0 +1,475 @@
+#include "erro.h"
+#include "fontes.h"
+#include "fronteira.h"
+#include "visualizador_html.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor creme(0xFF, 0xF7, 0xDF);
+
+void escrever(const QString &caminho, const QString &html) {
+    QFile arquivo(caminho);
+    QVERIFY(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    arquivo.write(html.toUtf8());
+}
+
+QString pagina(const QString &corpo) {
+    return u"<html><head><meta charset=\"utf-8\"></head><body>"_s + corpo + u"</body></html>"_s;
+}
+
+// Enough lines to make the viewer scroll, then the anchor "fim".
+QString paginaLonga(const QString &nome, const QString &links) {
+    QString corpo = u"<p>Página "_s + nome + u": "_s + links + u"</p>"_s;
+    for (int i = 0; i < 60; ++i)
+        corpo += u"<p>linha "_s + QString::number(i) + u"</p>"_s;
+    return pagina(corpo + u"<p><a name=\"fim\"></a>Fim de "_s + nome + u"</p>"_s);
+}
+
+QList<QTextFragment> fragmentos(const QTextDocument &documento) {
+    QList<QTextFragment> lista;
+    for (QTextBlock bloco = documento.begin(); bloco.isValid(); bloco = bloco.next())
+        for (auto it = bloco.begin(); !it.atEnd(); ++it)
+            lista << it.fragment();
+    return lista;
+}
+
+QImage comoImagem(const QVariant &recurso) {
+    switch (recurso.metaType().id()) {
+    case QMetaType::QByteArray:
+        return QImage::fromData(recurso.toByteArray());
+    case QMetaType::QImage:
+        return recurso.value<QImage>();
+    case QMetaType::QPixmap:
+        return recurso.value<QPixmap>().toImage();
+    default:
+        return {};
+    }
+}
+
+// Clicks the middle of the first character of `texto`, as a user clicks a link.
+void clicarNoTexto(VisualizadorHtml &visualizador, const QString &texto) {
+    const QTextCursor achado = visualizador.document()->find(texto);
+    QVERIFY2(!achado.isNull(), qPrintable(texto));
+    QTextCursor antes(visualizador.document());
+    antes.setPosition(achado.selectionStart());
+    QTextCursor depois(visualizador.document());
+    depois.setPosition(achado.selectionStart() + 1);
+    const int x = (visualizador.cursorRect(antes).x() + visualizador.cursorRect(depois).x()) / 2;
+    QTest::mouseClick(visualizador.viewport(), Qt::LeftButton, {},
+                      QPoint(x, visualizador.cursorRect(antes).center().y()));
+}
+
+int pixelsDaCor(const QImage &imagem, const QRect &area, const QColor &cor) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += imagem.pixelColor(x, y) == cor;
+    return n;
+}
+
+// Receives the links that the viewer hands to the system's browser.
+class Navegador : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> abertos;
+public slots:
+    void abrir(const QUrl &endereco) { abertos << endereco; }
+};
+
+} // namespace
+
+class TstVisualizadorHtml : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void mostraCadaPagina_data();
+    void mostraCadaPagina();
+    void arquivoAusente_data();
+    void arquivoAusente();
+    void recarregaOArquivoDoDisco_data();
+    void recarregaOArquivoDoDisco();
+    void naoGuardaHistorico();
+    void linkInternoAbreNoVisualizador_data();
+    void linkInternoAbreNoVisualizador();
+    void linkParaPaginaAusente();
+    void linkExternoVaiAoNavegador_data();
+    void linkExternoVaiAoNavegador();
+    void fontesPadrao_data();
+    void fontesPadrao();
+    void bordaDeFoco_data();
+    void bordaDeFoco();
+    void selecaoDeTexto_data();
+    void selecaoDeTexto();
+
+private:
+    QString caminho(const QString &nome) const { return m_dir.filePath(nome); }
+    void mostrar(VisualizadorHtml &visualizador);
+
+    QTemporaryDir m_dir;
+    QStringList m_erros;
+    fronteira::Relator m_relatorAnterior;
+    std::unique_ptr<VisualizadorHtml> m_visualizador;
+};
+
+void TstVisualizadorHtml::initTestCase() {
+    fontes::registrarSubstituicoes();
+    QVERIFY(m_dir.isValid());
+}
+
+// Every test starts with fresh pages A and B and a fresh viewer; the errors
+// that the viewer reports through the boundary are recorded.
+void TstVisualizadorHtml::init() {
+    escrever(caminho(u"a.htm"_s),
+             paginaLonga(u"A"_s, u"<a href=\"#fim\">ao fim</a> <a href=\"b.htm\">página B</a> "
+                                 "<a href=\"b.htm#fim\">fim de B</a> "
+                                 "<a href=\"http://exemplo.invalid/zel\">sítio</a> "
+                                 "<a href=\"mailto:zel@exemplo.invalid\">correio</a> "
+                                 "<a href=\"ausente.htm\">ausente</a>"_s));
+    escrever(caminho(u"b.htm"_s), paginaLonga(u"B"_s, u"<a href=\"a.htm\">página A</a>"_s));
+    m_erros.clear();
+    m_relatorAnterior =
+        fronteira::definirRelator([this](const QString &texto) { m_erros << texto; });
+    m_visualizador = std::make_unique<VisualizadorHtml>();
+    m_visualizador->resize(300, 120);
+}
+
+void TstVisualizadorHtml::cleanup() {
+    m_visualizador.reset();
+    fronteira::definirRelator(m_relatorAnterior);
+}
+
+void TstVisualizadorHtml::mostrar(VisualizadorHtml &visualizador) {
+    visualizador.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&visualizador));
+}
+
+void TstVisualizadorHtml::mostraCadaPagina_data() {
+    QTest::addColumn<QString>("arquivo");
+    QTest::addColumn<QSize>("tamanho");
+    QTest::addColumn<QString>("trecho");
+    QTest::addColumn<int>("figuras");
+    QTest::newRow("boas-vindas") << u"inicial.htm"_s << QSize(467, 175)
+                                 << u"famílias, ocupações e sinônimos"_s << 6;
+    QTest::newRow("informações") << u"info_zel.htm"_s << QSize(683, 295) << u"Subgrupo Principal"_s
+                                 << 6;
+    QTest::newRow("regulamentação")
+        << u"regulamentacao.htm"_s << QSize(683, 294) << u"não a regulamenta"_s << 1;
+    QTest::newRow("legislação") << u"legislacao.htm"_s << QSize(683, 294)
+                                << u"profissões regulamentadas"_s << 1;
+}
+
+// The page shows its text with the accents read as UTF-8, every picture is
+// found beside the page and decodes, every link leads somewhere (an anchor of
+// the page or a file of the html directory), and the shared stylesheet, the
+// only source of the Verdana headings, is applied.
+void TstVisualizadorHtml::mostraCadaPagina() {
+    QFETCH(QString, arquivo);
+    QFETCH(QSize, tamanho);
+    QFETCH(QString, trecho);
+    QFETCH(int, figuras);
+    const QDir html(QStringLiteral(ZEL_DIR_HTML));
+    const QString pagina = html.filePath(arquivo);
+
+    QFile fonte(pagina);
+    QVERIFY(fonte.open(QIODevice::ReadOnly));
+    QVERIFY(fonte.readAll().contains("<meta charset=\"utf-8\">"));
+
+    VisualizadorHtml &visualizador = *m_visualizador;
+    visualizador.resize(tamanho);
+    mostrar(visualizador);
+    visualizador.carregar(pagina);
+    QVERIFY2(visualizador.toPlainText().contains(trecho), qPrintable(trecho));
+
+    const QList<QTextFragment> partes = fragmentos(*visualizador.document());
+    QStringList ancoras;
+    for (const QTextFragment &parte : partes)
+        ancoras << parte.charFormat().anchorNames();
+    int vistas = 0;
+    bool estiloAplicado = false;
+    for (const QTextFragment &parte : partes) {
+        const QTextCharFormat formato = parte.charFormat();
+        estiloAplicado |= formato.fontFamilies().toStringList().contains(u"Verdana"_s);
+        if (formato.isImageFormat()) {
+            const QString nome = formato.toImageFormat().name();
+            const QVariant recurso =
+                visualizador.document()->resource(QTextDocument::ImageResource, QUrl(nome));
+            QVERIFY2(!comoImagem(recurso).isNull(), qPrintable(nome));
+            ++vistas;
+        }
+        const QUrl link(formato.anchorHref());
+        if (!formato.isAnchor() || link.isEmpty() || !link.scheme().isEmpty())
+            continue;
+        if (link.path().isEmpty())
+            QVERIFY2(ancoras.contains(link.fragment()), qPrintable(link.toString()));
+        else
+            QVERIFY2(QFileInfo::exists(html.filePath(link.path())), qPrintable(link.toString()));
+    }
+    QVERIFY2(vistas >= figuras, qPrintable(QString::number(vistas)));
+    QVERIFY2(estiloAplicado, "the headings of the shared stylesheet are missing");
+}
+
+void TstVisualizadorHtml::arquivoAusente_data() {
+    QTest::addColumn<QString>("anterior");
+    QTest::addColumn<QString>("pedido");
+    QTest::addColumn<bool>("apagarAnterior");
+    QTest::newRow("nada mostrado antes") << QString() << u"nao_existe.htm"_s << false;
+    QTest::newRow("outra página mostrada") << u"a.htm"_s << u"nao_existe.htm"_s << false;
+    QTest::newRow("diretório") << u"a.htm"_s << QString() << false;
+    QTest::newRow("a página mostrada foi apagada") << u"c.htm"_s << u"c.htm"_s << true;
+}
+
+// The error names the path exactly as given; the viewer keeps its page.
+void TstVisualizadorHtml::arquivoAusente() {
+    QFETCH(QString, anterior);
+    QFETCH(QString, pedido);
+    QFETCH(bool, apagarAnterior);
+    VisualizadorHtml &visualizador = *m_visualizador;
+    if (!anterior.isEmpty()) {
+        QFile::copy(caminho(u"b.htm"_s), caminho(anterior));
+        visualizador.carregar(caminho(anterior));
+    }
+    if (apagarAnterior)
+        QVERIFY(QFile::remove(caminho(anterior)));
+    const QString texto = visualizador.toPlainText();
+    const QUrl fonte = visualizador.source();
+    const QString ausente = pedido.isEmpty() ? m_dir.path() : caminho(pedido);
+
+    try {
+        visualizador.carregar(ausente);
+        QFAIL("no error for a missing file");
+    } catch (const Erro &erro) {
+        QCOMPARE(erro.texto(), u"Can't locate file: "_s + ausente);
+    }
+    QCOMPARE(visualizador.toPlainText(), texto);
+    QCOMPARE(visualizador.source(), fonte);
+}
+
+void TstVisualizadorHtml::recarregaOArquivoDoDisco_data() {
+    QTest::addColumn<QStringList>("cliques");
+    QTest::newRow("página no topo") << QStringList();
+    QTest::newRow("depois de uma âncora") << QStringList{u"ao fim"_s};
+    QTest::newRow("depois de voltar de outra página") << QStringList{u"página B"_s, u"página A"_s};
+}
+
+// The screens load their page at every activation: the file is read again,
+// with what it holds now, and shown from the top.
+void TstVisualizadorHtml::recarregaOArquivoDoDisco() {
+    QFETCH(QStringList, cliques);
+    VisualizadorHtml &visualizador = *m_visualizador;
+    mostrar(visualizador);
+    visualizador.carregar(caminho(u"a.htm"_s));
+    for (const QString &link : cliques)
+        clicarNoTexto(visualizador, link);
+
+    escrever(caminho(u"a.htm"_s), paginaLonga(u"A nova"_s, QString()));
+    visualizador.carregar(caminho(u"a.htm"_s));
+    QVERIFY(visualizador.toPlainText().startsWith(u"Página A nova"_s));
+    QCOMPARE(visualizador.verticalScrollBar()->value(), 0);
+    QCOMPARE(visualizador.source(), QUrl::fromLocalFile(caminho(u"a.htm"_s)));
+}
+
+// Neither the pages loaded one after the other nor the links followed leave
+// anything to go back or forward to.
+void TstVisualizadorHtml::naoGuardaHistorico() {
+    VisualizadorHtml &visualizador = *m_visualizador;
+    mostrar(visualizador);
+    visualizador.carregar(caminho(u"a.htm"_s));
+    visualizador.carregar(caminho(u"b.htm"_s));
+    clicarNoTexto(visualizador, u"página A"_s);
+    clicarNoTexto(visualizador, u"ao fim"_s);
+    const QUrl atual = visualizador.source();
+    QCOMPARE(atual, QUrl::fromLocalFile(caminho(u"a.htm"_s)).resolved(QUrl(u"#fim"_s)));
+    QVERIFY(!visualizador.isBackwardAvailable());
+    QVERIFY(!visualizador.isForwardAvailable());
+
+    visualizador.backward();
+    QTest::keyClick(&visualizador, Qt::Key_Left, Qt::AltModifier);
+    visualizador.forward();
+    QCOMPARE(visualizador.source(), atual);
+}
+
+void TstVisualizadorHtml::linkInternoAbreNoVisualizador_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("destino");
+    QTest::addColumn<QString>("inicio");
+    QTest::addColumn<bool>("rolada");
+    QTest::newRow("âncora") << u"ao fim"_s << u"a.htm#fim"_s << u"Página A"_s << true;
+    QTest::newRow("outra página") << u"página B"_s << u"b.htm"_s << u"Página B"_s << false;
+    QTest::newRow("âncora de outra página")
+        << u"fim de B"_s << u"b.htm#fim"_s << u"Página B"_s << true;
+}
+
+void TstVisualizadorHtml::linkInternoAbreNoVisualizador() {
+    QFETCH(QString, link);
+    QFETCH(QString, destino);
+    QFETCH(QString, inicio);
+    QFETCH(bool, rolada);
+    VisualizadorHtml &visualizador = *m_visualizador;
+    mostrar(visualizador);
+    visualizador.carregar(caminho(u"a.htm"_s));
+    clicarNoTexto(visualizador, link);
+    QCOMPARE(visualizador.source(),
+             QUrl::fromLocalFile(m_dir.path() + u'/').resolved(QUrl(destino)));
+    QVERIFY(visualizador.toPlainText().startsWith(inicio));
+    QCOMPARE(visualizador.verticalScrollBar()->value() > 0, rolada);
+    QVERIFY(m_erros.isEmpty());
+}
+
+// A link to a page that is not there is reported like a missing page, and the
+// page with the link stays on show.
+void TstVisualizadorHtml::linkParaPaginaAusente() {
+    VisualizadorHtml &visualizador = *m_visualizador;
+    mostrar(visualizador);
+    visualizador.carregar(caminho(u"a.htm"_s));
+    const QString texto = visualizador.toPlainText();
+    clicarNoTexto(visualizador, u"ausente"_s);
+    QCOMPARE(m_erros, QStringList{u"Can't locate file: "_s + caminho(u"ausente.htm"_s)});
+    QCOMPARE(visualizador.source(), QUrl::fromLocalFile(caminho(u"a.htm"_s)));
+    QCOMPARE(visualizador.toPlainText(), texto);
+}
+
+void TstVisualizadorHtml::linkExternoVaiAoNavegador_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QUrl>("endereco");
+    QTest::newRow("http") << u"sítio"_s << QUrl(u"http://exemplo.invalid/zel"_s);
+    QTest::newRow("mailto") << u"correio"_s << QUrl(u"mailto:zel@exemplo.invalid"_s);
+}
+
+void TstVisualizadorHtml::linkExternoVaiAoNavegador() {
+    QFETCH(QString, link);
+    QFETCH(QUrl, endereco);
+    Navegador navegador;
+    QDesktopServices::setUrlHandler(endereco.scheme(), &navegador, "abrir");
+    VisualizadorHtml &visualizador = *m_visualizador;
+    mostrar(visualizador);
+    visualizador.carregar(caminho(u"a.htm"_s));
+    clicarNoTexto(visualizador, link);
+    QDesktopServices::unsetUrlHandler(endereco.scheme());
+    QCOMPARE(navegador.abertos, QList<QUrl>{endereco});
+    QCOMPARE(visualizador.source(), QUrl::fromLocalFile(caminho(u"a.htm"_s)));
+}
+
+void TstVisualizadorHtml::fontesPadrao_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("familia");
+    QTest::newRow("parágrafo") << u"<p>texto</p>"_s << u"Liberation Serif"_s;
+    QTest::newRow("pre") << u"<pre>texto</pre>"_s << u"Liberation Mono"_s;
+    QTest::newRow("code") << u"<p><code>texto</code></p>"_s << u"Liberation Mono"_s;
+    QTest::newRow("tt") << u"<p><tt>texto</tt></p>"_s << u"Liberation Mono"_s;
+    QTest::newRow("kbd") << u"<p><kbd>texto</kbd></p>"_s << u"Liberation Mono"_s;
+}
+
+// Times New Roman and Courier New, through the substitutions of the program.
+void TstVisualizadorHtml::fontesPadrao() {
+    QFETCH(QString, html);
+    QFETCH(QString, familia);
+    escrever(caminho(u"fontes.htm"_s), pagina(html));
+    VisualizadorHtml &visualizador = *m_visualizador;
+    visualizador.carregar(caminho(u"fontes.htm"_s));
+    const QTextCursor achado = visualizador.document()->find(u"texto"_s);
+    QVERIFY(!achado.isNull());
+    const QFont fonte = achado.charFormat().font().resolve(visualizador.document()->defaultFont());
+    QCOMPARE(QFontInfo(fonte).family(), familia);
+}
+
+void TstVisualizadorHtml::bordaDeFoco_data() {
+    QTest::addColumn<bool>("ligada");
+    QTest::addColumn<bool>("comFoco");
+    QTest::newRow("ligada, com foco") << true << true;
+    QTest::newRow("ligada, foco passado a outro campo") << true << false;
+    QTest::newRow("desligada, com foco") << false << true;
+}
+
+// The border runs along the edge of the viewer only while it has the focus;
+// otherwise the edge has the background colour.
+void TstVisualizadorHtml::bordaDeFoco() {
+    QFETCH(bool, ligada);
+    QFETCH(bool, comFoco);
+    escrever(caminho(u"curta.htm"_s), pagina(u"<p>curta</p>"_s));
+    QWidget janela;
+    QLineEdit campo(&janela);
+    campo.setGeometry(0, 0, 100, 20);
+    VisualizadorHtml visualizador(&janela);
+    visualizador.setGeometry(0, 30, 300, 120);
+    visualizador.definirCorDeFundo(creme);
+    visualizador.definirBordaDeFoco(ligada);
+    visualizador.carregar(caminho(u"curta.htm"_s));
+    janela.show();
+    janela.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&janela));
+    visualizador.setFocus();
+    QTRY_VERIFY(visualizador.hasFocus());
+    if (!comFoco) {
+        campo.setFocus();
+        QTRY_VERIFY(campo.hasFocus());
+    }
+
+    const QImage imagem = visualizador.grab().toImage();
+    const QRect topo(0, 0, imagem.width(), 1);
+    const QRect esquerda(0, 0, 1, imagem.height());
+    const QRect interior = imagem.rect().adjusted(1, imagem.height() / 2, -1, -1);
+    QCOMPARE(pixelsDaCor(imagem, interior, creme), interior.width() * interior.height());
+    const int foco = pixelsDaCor(imagem, topo, VisualizadorHtml::corDoFoco()) +
+                     pixelsDaCor(imagem, esquerda, VisualizadorHtml::corDoFoco());
+    const int fundo = pixelsDaCor(imagem, topo, creme) + pixelsDaCor(imagem, esquerda, creme);
+    QCOMPARE(foco + fundo, imagem.width() + imagem.height());
+    if (ligada && comFoco)
+        QVERIFY(foco > imagem.width() / 3);
+    else
+        QCOMPARE(foco, 0);
+}
+
+void TstVisualizadorHtml::selecaoDeTexto_data() {
+    QTest::addColumn<QString>("meio");
+    QTest::newRow("arrastando o mouse") << u"mouse"_s;
+    QTest::newRow("Shift+End") << u"Shift+End"_s;
+    QTest::newRow("Ctrl+A") << u"Ctrl+A"_s;
+}
+
+void TstVisualizadorHtml::selecaoDeTexto() {
+    QFETCH(QString, meio);
+    escrever(caminho(u"texto.htm"_s), pagina(u"<p>uma frase para selecionar</p>"_s));
+    VisualizadorHtml &visualizador = *m_visualizador;
+    mostrar(visualizador);
+    visualizador.carregar(caminho(u"texto.htm"_s));
+    if (meio == u"mouse"_s) {
+        QTextCursor fim(visualizador.document());
+        fim.setPosition(10);
+        const QPoint de = visualizador.cursorRect(QTextCursor(visualizador.document())).center();
+        const QPoint ate = visualizador.cursorRect(fim).center();
+        QWidget *area = visualizador.viewport();
+        QTest::mousePress(area, Qt::LeftButton, {}, de);
+        QMouseEvent arraste(QEvent::MouseMove, ate, area->mapToGlobal(ate), Qt::NoButton,
+                            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &arraste);
+        QTest::mouseRelease(area, Qt::LeftButton, {}, ate);
+    } else {
+        visualizador.setFocus();
+        QTest::keySequence(&visualizador, QKeySequence(meio));
+    }
+    QVERIFY(visualizador.textCursor().hasSelection());
+    QVERIFY(visualizador.textCursor().selectedText().startsWith(u"uma fras"_s));
+}
+
+QTEST_MAIN(TstVisualizadorHtml)
+#include "tst_visualizador_html.moc"
