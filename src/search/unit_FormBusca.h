@@ -7,6 +7,9 @@ class Tobj_Form_FormBusca : public TelaPrincipal {
     Q_OBJECT
 public:
     Tobj_Form_FormBusca();
+
+    // The title search; the search results screen reads it.
+    Consulta obj_DB_QUERY_BuscaTitulo;
 };
 
 extern Tobj_Form_FormBusca *obj_Form_FormBusca;

@@ -15,3 +15,7 @@ struct Cena {
 
 // Each area of the program adds its scenes.
 void cenasMoldura(QList<Cena> &cenas);
+void cenasBuscaTitulo(QList<Cena> &cenas);
+void cenasBuscaCodigo(QList<Cena> &cenas);
+void cenasConversao(QList<Cena> &cenas);
+void cenasPaginas(QList<Cena> &cenas);

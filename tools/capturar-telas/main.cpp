@@ -28,6 +28,10 @@ int main(int argc, char **argv) {
 
     QList<Cena> cenas;
     cenasMoldura(cenas);
+    cenasBuscaTitulo(cenas);
+    cenasBuscaCodigo(cenas);
+    cenasConversao(cenas);
+    cenasPaginas(cenas);
     for (const Cena &cena : cenas) {
         QWidget *janela = cena.preparar();
         janela->show();
