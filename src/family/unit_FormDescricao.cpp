@@ -103,13 +103,14 @@ void Tobj_Form_FormDescricao::prcAlimentaDescricao() {
     alimentarTitulos();
 }
 
-// One line per row of the query.
+// One line per row of the query, shown from the top.
 void Tobj_Form_FormDescricao::alimentarMemo(QPlainTextEdit *memo, Consulta &consulta,
                                             const QStringList &sql, const QString &coluna) {
     abrir(consulta, sql);
     memo->clear();
     for (; !consulta.fimDados(); consulta.proximo())
         memo->appendPlainText(consulta.campo(coluna));
+    memo->moveCursor(QTextCursor::Start);
 }
 
 // One row per related family, then one empty row at the end.
