@@ -116,7 +116,9 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     fronteira::conectar(obj_Bt_ProcurarCodigo, &BotaoFigura::clicado, this,
                         [this] { prcTestaBuscaCodigo_Procurar(); });
 
+    // The title box comes first: it has the focus when the program starts.
     setTabOrder(obj_Edit_BuscaTitulo, obj_Edit_BuscaCodigo);
+    obj_Edit_BuscaTitulo->setFocus();
 }
 
 // Activated: the caption cleared, the shared position (rule A), and the

@@ -94,6 +94,7 @@ void TesteTelaInicial::paginaDeBoasVindas() {
     QVERIFY(!pagina->bordaDeFoco());
     QCOMPARE(pagina->geometry(), QRect(33, 118, 467, 175));
     QCOMPARE(obj_Form_FormInicial->obj_Panel_Sombra->geometry(), QRect(32, 117, 470, 177));
+    QCOMPARE(obj_Form_FormInicial->focusWidget(), obj_Form_FormInicial->obj_Edit_BuscaTitulo);
 }
 
 // The page is read again when the About screen goes away, and not when a
