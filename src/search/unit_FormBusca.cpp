@@ -26,8 +26,10 @@ QGroupBox *criarGrupoPesquisa(QWidget *pai, const QString &titulo, const QRect &
     return grupo;
 }
 
-QLineEdit *criarCaixaBusca(QWidget *pai, const QString &nome, const QRect &lugar,
-                           const QString &dica) {
+CaixaBusca criarCaixaBusca(QWidget *pai, const QString &nome, const QRect &lugar,
+                           const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
+                           const std::function<void()> &aoEnter,
+                           const std::function<void()> &aoClicar) {
     new PainelCor(pai, Qt::black, lugar.adjusted(-1, -1, 1, 1));
     auto *caixa = new QLineEdit(pai);
     caixa->setObjectName(nome);
@@ -35,7 +37,11 @@ QLineEdit *criarCaixaBusca(QWidget *pai, const QString &nome, const QRect &lugar
     caixa->setFont(fontes::sansSerif(fontes::pt8));
     caixa->setGeometry(lugar);
     caixa->setToolTip(dica);
-    return caixa;
+    fronteira::conectar(caixa, &QLineEdit::returnPressed, pai, aoEnter);
+    auto *botao = new BotaoFigura(pai, u"bt_procurar"_s, QRect(lugarBotao, QSize(61, 19)));
+    botao->setObjectName(nomeBotao);
+    fronteira::conectar(botao, &BotaoFigura::clicado, pai, aoClicar);
+    return {caixa, botao};
 }
 
 QLabel *criarRotulo(QWidget *pai, const QString &texto, QPoint lugar, const QFont &fonte,
@@ -72,16 +78,13 @@ Tobj_Form_FormBusca::Tobj_Form_FormBusca()
 
     criarRotulo(obj_Grupo_Pesquisa, u"Palavra Chave:"_s, QPoint(32, 41),
                 fontes::verdana(fontes::pt9));
-    obj_Edit_BuscaTitulo = criarCaixaBusca(
+    const CaixaBusca busca = criarCaixaBusca(
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulo"_s, QRect(138, 37, 225, 17),
-        u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s);
-    fronteira::conectar(obj_Edit_BuscaTitulo, &QLineEdit::returnPressed, this,
-                        [this] { prcVerificaExecutaConsulta(); });
-    obj_Bt_ProcurarTitulo =
-        new BotaoFigura(obj_Grupo_Pesquisa, u"bt_procurar"_s, QRect(381, 37, 61, 19));
-    obj_Bt_ProcurarTitulo->setObjectName(u"obj_Bt_ProcurarTitulo"_s);
-    fronteira::conectar(obj_Bt_ProcurarTitulo, &BotaoFigura::clicado, this,
-                        [this] { prcTestaBuscaTituloEnvia(); });
+        u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
+        u"obj_Bt_ProcurarTitulo"_s, QPoint(381, 37), [this] { prcVerificaExecutaConsulta(); },
+        [this] { prcTestaBuscaTituloEnvia(); });
+    obj_Edit_BuscaTitulo = busca.caixa;
+    obj_Bt_ProcurarTitulo = busca.botao;
 
     criarFiltros();
     criarAjuda();

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <functional>
 
 class QCheckBox;
 class QGroupBox;
@@ -13,8 +14,16 @@ class QGroupBox;
 // a black frame of one pixel, labels, and the test of an empty search box.
 QGroupBox *criarGrupoPesquisa(QWidget *pai, const QString &titulo, const QRect &lugar,
                               int pixelsFonte);
-QLineEdit *criarCaixaBusca(QWidget *pai, const QString &nome, const QRect &lugar,
-                           const QString &dica);
+// A search box and its "Procurar" button: Enter in the box runs `aoEnter`,
+// a click on the button `aoClicar`, each inside the error boundary.
+struct CaixaBusca {
+    QLineEdit *caixa;
+    BotaoFigura *botao;
+};
+CaixaBusca criarCaixaBusca(QWidget *pai, const QString &nome, const QRect &lugar,
+                           const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
+                           const std::function<void()> &aoEnter,
+                           const std::function<void()> &aoClicar);
 QLabel *criarRotulo(QWidget *pai, const QString &texto, QPoint lugar, const QFont &fonte,
                     const QColor &cor = QColor());
 // An empty box gets the notice "Digite a palavra para Busca" and the focus.

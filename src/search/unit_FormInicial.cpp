@@ -2,7 +2,6 @@
 
 #include "botao_figura.h"
 #include "fontes.h"
-#include "fronteira.h"
 #include "unit_FormBusca.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_FormRespostaBusca.h"
@@ -91,30 +90,25 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     obj_Lb_Busca_Titulo = criarRotulo(
         obj_Grupo_Pesquisa, u"Título: (família, ocupação ou sinônimo)"_s, QPoint(32, 36), fonte);
     obj_Lb_Busca_Titulo->setObjectName(u"obj_Lb_Busca_Titulo"_s);
-    obj_Edit_BuscaTitulo = criarCaixaBusca(
+    const CaixaBusca titulo = criarCaixaBusca(
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulo"_s, QRect(280, 32, 225, 17),
-        u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s);
-    fronteira::conectar(obj_Edit_BuscaTitulo, &QLineEdit::returnPressed, this,
-                        [this] { prcVerificaExecutaConsulta(); });
-    obj_Bt_ProcurarTitulo =
-        new BotaoFigura(obj_Grupo_Pesquisa, u"bt_procurar"_s, QRect(520, 32, 61, 19));
-    obj_Bt_ProcurarTitulo->setObjectName(u"obj_Bt_ProcurarTitulo"_s);
-    fronteira::conectar(obj_Bt_ProcurarTitulo, &BotaoFigura::clicado, this,
-                        [this] { prcTestaBuscaTitulo_Procurar(); });
+        u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
+        u"obj_Bt_ProcurarTitulo"_s, QPoint(520, 32), [this] { prcVerificaExecutaConsulta(); },
+        [this] { prcTestaBuscaTitulo_Procurar(); });
+    obj_Edit_BuscaTitulo = titulo.caixa;
+    obj_Bt_ProcurarTitulo = titulo.botao;
 
     obj_Lb_Busca_Codigo =
         criarRotulo(obj_Grupo_Pesquisa, u"Código: (família ou ocupação)"_s, QPoint(32, 71), fonte);
     obj_Lb_Busca_Codigo->setObjectName(u"obj_Lb_Busca_Codigo"_s);
-    obj_Edit_BuscaCodigo = criarCaixaBusca(
+    const CaixaBusca codigo = criarCaixaBusca(
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaCodigo"_s, QRect(280, 68, 121, 17),
-        u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s);
-    fronteira::conectar(obj_Edit_BuscaCodigo, &QLineEdit::returnPressed, this,
-                        [this] { prcVerificaExecutaConsultaBuscaCodigo(); });
-    obj_Bt_ProcurarCodigo =
-        new BotaoFigura(obj_Grupo_Pesquisa, u"bt_procurar"_s, QRect(414, 67, 61, 19));
-    obj_Bt_ProcurarCodigo->setObjectName(u"obj_Bt_ProcurarCodigo"_s);
-    fronteira::conectar(obj_Bt_ProcurarCodigo, &BotaoFigura::clicado, this,
-                        [this] { prcTestaBuscaCodigo_Procurar(); });
+        u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s,
+        u"obj_Bt_ProcurarCodigo"_s, QPoint(414, 67),
+        [this] { prcVerificaExecutaConsultaBuscaCodigo(); },
+        [this] { prcTestaBuscaCodigo_Procurar(); });
+    obj_Edit_BuscaCodigo = codigo.caixa;
+    obj_Bt_ProcurarCodigo = codigo.botao;
 
     // The title box comes first: it has the focus when the program starts.
     setTabOrder(obj_Edit_BuscaTitulo, obj_Edit_BuscaCodigo);
