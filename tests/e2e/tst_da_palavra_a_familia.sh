@@ -60,14 +60,22 @@ esperar_mudanca() {
     return 1
 }
 
+# Waits until the pixel at window $1's coordinates $2, $3 has colour $4.
+esperar_pixel() {
+    for _ in $(seq 50); do
+        [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 longe() { xdotool mousemove 0 0; }
 
 falha() { echo "$1" >&2; exit 1; }
 
 iniciar_programa
 inicial=$(esperar_janela "Bem-vindo a ZEL2002")
-sleep 0.5
-[ "$(pixel "$inicial" 40 125)" = "fff7df" ] || falha "a página de boas-vindas não apareceu"
+esperar_pixel "$inicial" 40 125 fff7df || falha "a página de boas-vindas não apareceu"
 
 # The title box lies at 280, 32 in the group box at 16, 308.
 clicar "$inicial" 340 348
@@ -75,8 +83,7 @@ xdotool type --delay 20 "medico"
 xdotool key Return
 resposta=$(outra_janela "$inicial")
 longe
-sleep 0.3
-[ "$(pixel "$resposta" 45 140)" = "feeebd" ] || falha "a grade de resultados não apareceu"
+esperar_pixel "$resposta" 45 140 feeebd || falha "a grade de resultados não apareceu"
 
 # The grid's rows lie at 153 to 373; the arrows at 579 and 611, 269 in the
 # group box at 16, 112.
@@ -98,12 +105,11 @@ mapfile -t g < <(geometria "$resposta")
 xdotool mousemove $(( g[0] + 137 )) $(( g[1] + 161 )) click --repeat 2 --delay 80 1
 descricao=$(outra_janela "$resposta")
 longe
-sleep 0.3
 # The black frames of the titles grid (223, 128, 483 x 64) and of the summary
 # memo (223, 215, 483 x 83).
 for ponto in "223 128" "223 160" "705 160" "223 250" "705 297"; do
     set -- $ponto
-    [ "$(pixel "$descricao" "$1" "$2")" = "000000" ] || falha "a descrição da família não apareceu ($ponto)"
+    esperar_pixel "$descricao" "$1" "$2" 000000 || falha "a descrição da família não apareceu ($ponto)"
 done
 [ "$descricao" != "$inicial" ] || falha "voltou à tela inicial"
 echo "ok"
