@@ -4,9 +4,11 @@
 // between screens, the navigation events seen, and a grid read as text.
 
 #include "botao_figura.h"
+#include "consulta.h"
 #include "grade.h"
 #include "navegacao.h"
 #include "tela_principal.h"
+#include "unit_global.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -36,6 +38,18 @@ inline void digitar(QWidget *alvo, const QString &texto) {
         QKeyEvent solta(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(alvo, &solta);
     }
+}
+
+// Rows that the quick search statement finds for a pattern, counted apart
+// from the screens.
+inline int contarTitulos(const QString &padrao) {
+    Consulta consulta;
+    consulta.definirSql(fncSqlBuscaRapida());
+    consulta.definirBanco(fncCaminhoDados());
+    consulta.fechar();
+    consulta.definirBusca(padrao);
+    consulta.abrir();
+    return consulta.totalLinhas();
 }
 
 // The grid's rows from `primeira` on, each as the texts of its cells.

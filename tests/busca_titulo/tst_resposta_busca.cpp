@@ -140,6 +140,8 @@ private slots:
     void colunasCentradas();
     void duploCliqueAbreAFamilia();
     void reativacaoMostraAMesmaPagina();
+    void casosDaBuscaRapida_data();
+    void casosDaBuscaRapida();
     void buscaRapidaNaPropriaTela();
     void buscaRapidaDeCadaTela_data();
     void buscaRapidaDeCadaTela();
@@ -387,6 +389,47 @@ void TesteRespostaBusca::reativacaoMostraAMesmaPagina() {
     programa::avisosReais(false);
     QVERIFY(cenario::eventos.isEmpty());
     QCOMPARE(grade().celula(0, 1), u"marca"_s);
+}
+
+void TesteRespostaBusca::casosDaBuscaRapida_data() {
+    QTest::addColumn<QString>("palavra");
+    QTest::addColumn<QString>("aviso");
+    QTest::addColumn<QString>("padrao"); // what was searched, when something is found
+
+    QTest::newRow("vazia") << QString() << u"Digite a palavra para Busca"_s << QString();
+    QTest::newRow("nada") << u"xyzzy"_s << nada << QString();
+    QTest::newRow("branco não é vazio") << u" "_s << QString() << u"% %"_s;
+    QTest::newRow("dois brancos") << u"o  t"_s << nada << QString();
+    QTest::newRow("curinga _") << u"of_cio 00_ "_s << QString() << u"%ofício 00_ %"_s;
+    QTest::newRow("curinga %") << u"%"_s << QString() << u"%"_s;
+    QTest::newRow("sem acento nem caixa") << u"OFICIO 12"_s << QString() << u"%ofício 12%"_s;
+}
+
+// The quick search of the title search screen: a refused or fruitless search
+// leaves the user there with the text in the box; one that finds rows
+// empties the box and lists them.
+void TesteRespostaBusca::casosDaBuscaRapida() {
+    QFETCH(QString, palavra);
+    QFETCH(QString, aviso);
+    QFETCH(QString, padrao);
+    TelaPrincipal *busca = navegacao::tela(IdTela::FormBusca);
+    cenario::irPara(busca);
+    busca->obj_Edit_BuscaRapida->clear();
+    busca->obj_Bt_Home->setFocus();
+    cenario::digitar(busca->obj_Edit_BuscaRapida, palavra);
+    programa::clicar(busca->obj_Bt_BuscaRapida_Ok);
+    QCOMPARE(programa::avisos(), aviso.isEmpty() ? QStringList() : QStringList{aviso});
+    if (padrao.isEmpty()) {
+        QCOMPARE(navegacao::telaAtual(), busca);
+        QCOMPARE(busca->obj_Edit_BuscaRapida->text(), palavra);
+        if (palavra.isEmpty())
+            QCOMPARE(busca->focusWidget(), busca->obj_Edit_BuscaRapida);
+        return;
+    }
+    QCOMPARE(navegacao::telaAtual(), resposta());
+    QCOMPARE(busca->obj_Edit_BuscaRapida->text(), QString());
+    QCOMPARE(grade().celula(0, 0),
+             u"Resultado de títulos encontrados (%1)"_s.arg(cenario::contarTitulos(padrao)));
 }
 
 // Typed on the results screen, the quick search replaces the list at once

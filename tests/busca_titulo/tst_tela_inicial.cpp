@@ -2,7 +2,6 @@
 // searches by title and by code, with their notices, focus and boxes.
 
 #include "cenario.h"
-#include "consulta.h"
 #include "fixtures.h"
 #include "programa.h"
 #include "unit_FormInicial.h"
@@ -27,18 +26,6 @@ const QString invalido = u"O código digitado\rnão parece ser válido\rexemplo:
 const QString nada = u"Não foi encontrado\rnenhum registro para busca"_s;
 
 QString instalacao;
-
-// Rows that the quick search statement finds for a pattern, counted apart
-// from the screens.
-int contarTitulos(const QString &padrao) {
-    Consulta consulta;
-    consulta.definirSql(fncSqlBuscaRapida());
-    consulta.definirBanco(fncCaminhoDados());
-    consulta.fechar();
-    consulta.definirBusca(padrao);
-    consulta.abrir();
-    return consulta.totalLinhas();
-}
 
 QString paginaInicial() {
     return instalacao + u"/html/inicial.htm"_s;
@@ -97,15 +84,18 @@ void TesteTelaInicial::paginaDeBoasVindas() {
     QCOMPARE(obj_Form_FormInicial->focusWidget(), obj_Form_FormInicial->obj_Edit_BuscaTitulo);
 }
 
-// The page is read again when the About screen goes away, and not when a
-// notice closes.
+// The page is read again, and the shared position taken, when the About
+// screen goes away; not when a notice closes.
 void TesteTelaInicial::paginaRelidaAoReativarNaoAoFecharAviso() {
     VisualizadorHtml *pagina = obj_Form_FormInicial->obj_WebBrowser;
     const QString boasVindas = pagina->toPlainText();
+    const QPoint lugar = obj_Form_FormInicial->pos();
     pagina->setHtml(u"<p>outra</p>"_s);
+    obj_Form_FormInicial->move(lugar + QPoint(40, 30));
     navegacao::mostrarSobre();
     navegacao::sobreFechado();
     QCOMPARE(cenario::eventos, QStringList{u"FormInicial ativada"_s});
+    QCOMPARE(obj_Form_FormInicial->pos(), lugar);
     QCOMPARE(pagina->toPlainText(), boasVindas);
     QCOMPARE(pagina->source(), QUrl::fromLocalFile(paginaInicial()));
 
@@ -181,7 +171,7 @@ void TesteTelaInicial::buscaTitulo() {
     QCOMPARE(obj_Form_FormRespostaBusca->strOrigem, u"capa"_s);
     QCOMPARE(&obj_Form_FormRespostaBusca->consultaDeOrigem(),
              &obj_Form_FormInicial->obj_DB_QUERY_BuscaTitulo);
-    const int total = contarTitulos(padrao);
+    const int total = cenario::contarTitulos(padrao);
     QVERIFY(total > 0);
     QCOMPARE(obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ->celula(0, 0),
              u"Resultado de títulos encontrados (%1)"_s.arg(total));
