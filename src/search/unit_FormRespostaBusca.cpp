@@ -108,7 +108,8 @@ void Tobj_Form_FormRespostaBusca::telaAtivada() {
 
 // "capa" and "busca" name the title searches of the home screen and of the
 // title search screen; every other tag is the quick search tag of the
-// screen whose quick search found the rows.
+// screen whose quick search found the rows (the seventeen main screens are
+// the ids up to the last one, FormRespostaTabuaTitulo).
 Consulta &Tobj_Form_FormRespostaBusca::consultaDeOrigem() {
     if (strOrigem == u"capa"_s)
         return obj_Form_FormInicial->obj_DB_QUERY_BuscaTitulo;
