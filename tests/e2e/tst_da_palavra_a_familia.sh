@@ -38,36 +38,25 @@ linhas() {
         count=$(( ($3 - $2 + 1) * bytes_linha )) | md5sum
 }
 
-# Waits for a visible main window other than $1; prints its id.
-outra_janela() {
-    local id
+# Runs "$@" every tenth of a second until it succeeds, 10 seconds at most.
+esperar() {
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "Bem-vindo a ZEL2002" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] && [ "$id" != "$1" ] && { echo "$id"; return 0; }
+        "$@" && return 0
         sleep 0.1
     done
-    echo "nenhuma outra tela apareceu" >&2
     return 1
 }
 
-# Waits until window $1's lines $2 to $3 differ from checksum $4.
-esperar_mudanca() {
-    for _ in $(seq 50); do
-        [ "$(linhas "$1" "$2" "$3")" != "$4" ] && return 0
-        sleep 0.1
-    done
-    echo "as linhas $2 a $3 não mudaram" >&2
-    return 1
+# Prints the id of the visible main window when it is not $1.
+outra() {
+    local id
+    id=$(xdotool search --onlyvisible --name "Bem-vindo a ZEL2002" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && [ "$id" != "$1" ] && echo "$id"
 }
 
-# Waits until the pixel at window $1's coordinates $2, $3 has colour $4.
-esperar_pixel() {
-    for _ in $(seq 50); do
-        [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+cor() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
+mudou() { [ "$(linhas "$1" "$2" "$3")" != "$4" ]; }
+igual() { [ "$(linhas "$1" "$2" "$3")" = "$4" ]; }
 
 longe() { xdotool mousemove 0 0; }
 
@@ -75,41 +64,39 @@ falha() { echo "$1" >&2; exit 1; }
 
 iniciar_programa
 inicial=$(esperar_janela "Bem-vindo a ZEL2002")
-esperar_pixel "$inicial" 40 125 fff7df || falha "a página de boas-vindas não apareceu"
+esperar cor "$inicial" 40 125 fff7df || falha "a página de boas-vindas não apareceu"
 
 # The title box lies at 280, 32 in the group box at 16, 308.
 clicar "$inicial" 340 348
 xdotool type --delay 20 "medico"
 xdotool key Return
-resposta=$(outra_janela "$inicial")
+resposta=$(esperar outra "$inicial") || falha "a lista de resultados não apareceu"
 longe
-esperar_pixel "$resposta" 45 140 feeebd || falha "a grade de resultados não apareceu"
+esperar cor "$resposta" 45 140 feeebd || falha "a grade de resultados não apareceu"
 
 # The grid's rows lie at 153 to 373; the arrows at 579 and 611, 269 in the
 # group box at 16, 112.
 pagina1=$(linhas "$resposta" 153 373)
 clicar "$resposta" 632 386
 longe
-esperar_mudanca "$resposta" 153 373 "$pagina1"
-pagina2=$(linhas "$resposta" 153 373)
+esperar mudou "$resposta" 153 373 "$pagina1" || falha "a seta seguinte não mudou a página"
 clicar "$resposta" 600 386
 longe
-esperar_mudanca "$resposta" 153 373 "$pagina2"
-[ "$(linhas "$resposta" 153 373)" = "$pagina1" ] || falha "a seta anterior não voltou à página 1"
+esperar igual "$resposta" 153 373 "$pagina1" || falha "a seta anterior não voltou à página 1"
 clicar "$resposta" 632 386
 longe
-esperar_mudanca "$resposta" 153 373 "$pagina1"
+esperar mudou "$resposta" 153 373 "$pagina1" || falha "a seta seguinte não mudou a página"
 
 # A double click on the first row of page 2.
 mapfile -t g < <(geometria "$resposta")
 xdotool mousemove $(( g[0] + 137 )) $(( g[1] + 161 )) click --repeat 2 --delay 80 1
-descricao=$(outra_janela "$resposta")
+descricao=$(esperar outra "$resposta") || falha "nenhuma tela abriu com o duplo clique"
 longe
 # The black frames of the titles grid (223, 128, 483 x 64) and of the summary
 # memo (223, 215, 483 x 83).
 for ponto in "223 128" "223 160" "705 160" "223 250" "705 297"; do
     set -- $ponto
-    esperar_pixel "$descricao" "$1" "$2" 000000 || falha "a descrição da família não apareceu ($ponto)"
+    esperar cor "$descricao" "$1" "$2" 000000 || falha "a descrição da família não apareceu ($ponto)"
 done
 [ "$descricao" != "$inicial" ] || falha "voltou à tela inicial"
 echo "ok"
