@@ -38,7 +38,9 @@ Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
     fronteira::executar([this] { prcInicializa(); });
 }
 
-void Tobj_Form_FormBuscaEstrutura::prcInicializa() { prcAlimentaGrandeGrupo(); }
+void Tobj_Form_FormBuscaEstrutura::prcInicializa() {
+    prcAlimentaGrandeGrupo();
+}
 
 // Once, at creation: the major groups in code order.
 void Tobj_Form_FormBuscaEstrutura::prcAlimentaGrandeGrupo() {
