@@ -9,7 +9,11 @@ compilacao="$(cd "${1:-build}" && pwd)"
 vezes="${2:-20}"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 medir() { # program -> "seconds kilobytes"
-    /usr/bin/time -f "%e %M" "$1" 2>&1 >/dev/null | tail -n1
+    local inicio fim k
+    inicio=$(date +%s%N)
+    k=$(/usr/bin/time -f "%M" "$1" 2>&1 >/dev/null | tail -n1)
+    fim=$(date +%s%N)
+    echo "$(echo "($fim - $inicio) / 1000000000" | bc -l) $k"
 }
 declare -A tempo memoria
 for programa in inicio_vazio inicio_zel; do tempo[$programa]=0; memoria[$programa]=0; done

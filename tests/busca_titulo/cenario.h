@@ -7,6 +7,7 @@
 #include "consulta.h"
 #include "grade.h"
 #include "navegacao.h"
+#include "programa.h"
 #include "tela_principal.h"
 #include "unit_global.h"
 
@@ -27,17 +28,6 @@ inline void observar(navegacao::Evento evento, TelaPrincipal *tela) {
 // Navigates from the screen on view to `tela`, as a toolbar click does.
 inline void irPara(TelaPrincipal *tela) {
     navegacao::irPara(navegacao::telaAtual(), tela);
-}
-
-// Types `texto` into `alvo` key by key, accented letters included (QTest
-// types ASCII only).
-inline void digitar(QWidget *alvo, const QString &texto) {
-    for (const QChar c : texto) {
-        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(alvo, &tecla);
-        QKeyEvent solta(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(alvo, &solta);
-    }
 }
 
 // Rows that the quick search statement finds for a pattern, counted apart

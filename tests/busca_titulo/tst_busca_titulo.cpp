@@ -46,7 +46,7 @@ void clicar(QCheckBox *caixa) {
 
 void procurar(const QString &palavra, bool porEnter) {
     QLineEdit *caixa = obj_Form_FormBusca->obj_Edit_BuscaTitulo;
-    cenario::digitar(caixa, palavra);
+    programa::digitar(caixa, palavra);
     if (porEnter)
         programa::enter(caixa);
     else

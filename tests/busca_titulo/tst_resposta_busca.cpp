@@ -62,13 +62,13 @@ Paginador &paginador() {
 // A title search from the home screen's title box.
 void buscarNaInicial(const QString &palavra) {
     cenario::irPara(obj_Form_FormInicial);
-    cenario::digitar(obj_Form_FormInicial->obj_Edit_BuscaTitulo, palavra);
+    programa::digitar(obj_Form_FormInicial->obj_Edit_BuscaTitulo, palavra);
     programa::enter(obj_Form_FormInicial->obj_Edit_BuscaTitulo);
 }
 
 // The quick search of a screen, typed and sent with Enter.
 void buscaRapida(TelaPrincipal *tela, const QString &palavra) {
-    cenario::digitar(tela->obj_Edit_BuscaRapida, palavra);
+    programa::digitar(tela->obj_Edit_BuscaRapida, palavra);
     programa::enter(tela->obj_Edit_BuscaRapida);
 }
 
@@ -416,7 +416,7 @@ void TesteRespostaBusca::casosDaBuscaRapida() {
     cenario::irPara(busca);
     busca->obj_Edit_BuscaRapida->clear();
     busca->obj_Bt_Home->setFocus();
-    cenario::digitar(busca->obj_Edit_BuscaRapida, palavra);
+    programa::digitar(busca->obj_Edit_BuscaRapida, palavra);
     programa::clicar(busca->obj_Bt_BuscaRapida_Ok);
     QCOMPARE(programa::avisos(), aviso.isEmpty() ? QStringList() : QStringList{aviso});
     if (padrao.isEmpty()) {

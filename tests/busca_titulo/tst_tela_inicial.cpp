@@ -34,7 +34,7 @@ QString paginaInicial() {
 // Types into a box and presses Enter in it, or clicks the box's button.
 void enviar(QLineEdit *caixa, const QString &texto, bool porEnter, BotaoFigura *botao) {
     caixa->clear();
-    cenario::digitar(caixa, texto);
+    programa::digitar(caixa, texto);
     if (porEnter)
         programa::enter(caixa);
     else
