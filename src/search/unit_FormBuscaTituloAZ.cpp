@@ -78,9 +78,8 @@ Tobj_Form_FormBuscaTituloAZ::Tobj_Form_FormBuscaTituloAZ()
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulosAZ"_s, QRect(81, 28, 121, 16));
     fronteira::conectar(obj_Edit_BuscaTitulosAZ, &QLineEdit::returnPressed, this,
                         [this] { prcVerificaExecutaConsultaTitulosAZ(); });
-    obj_Bt_BuscaTitulosAZ_Ok =
-        new BotaoFigura(obj_Grupo_Pesquisa, u"bt_ok"_s, QRect(209, 27, 26, 17));
-    obj_Bt_BuscaTitulosAZ_Ok->setObjectName(u"obj_Bt_BuscaTitulosAZ_Ok"_s);
+    obj_Bt_BuscaTitulosAZ_Ok = controles::botaoComSombra(
+        obj_Grupo_Pesquisa, u"obj_Bt_BuscaTitulosAZ_Ok"_s, u"bt_ok"_s, QRect(209, 27, 26, 17));
     fronteira::conectar(obj_Bt_BuscaTitulosAZ_Ok, &BotaoFigura::clicado, this,
                         [this] { prcTestaBuscaTitulosAZEnvia(); });
     criarLetras();

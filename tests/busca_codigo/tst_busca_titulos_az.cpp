@@ -250,6 +250,11 @@ void TesteBuscaTitulosAZ::nadaEncontradoEsvaziaAGrade() {
     QCOMPARE(paginador().estado().intPaginaAtual(), 1);
     QCOMPARE(letrasDesabilitadas(), QString());
     QVERIFY(!QGuiApplication::overrideCursor());
+    // The empty row opens no family.
+    obj_Form_FormDescricao->strCodigoFamilia = u"0101"_s;
+    duploClique(grade(), 1);
+    QCOMPARE(navegacao::telaAtual(), tela());
+    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, u"0101"_s);
 }
 
 void TesteBuscaTitulosAZ::voltarListaAOutraVez() {
