@@ -38,6 +38,7 @@ void cenasBuscaCodigo(QList<Cena> &cenas) {
     // A family of 30 occupations: 31 rows, page 1 of 3.
     cenas << Cena{u"FormRespostaBuscaCodigo_2231"_s, [] {
                       mostrar(obj_Form_FormBuscaCodigo);
+                      obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo->setText(u"2231"_s);
                       obj_Form_FormBuscaCodigo->prcTestaBuscaCodigoEnvia();
                       return static_cast<QWidget *>(obj_Form_FormRespostaBuscaCodigo);
                   }};
