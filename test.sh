@@ -1,7 +1,17 @@
 #!/usr/bin/env bash
 # Builds the project and runs every test, headless.
+#   ./test.sh                the normal build, in build/
+#   ./test.sh --sanitizers   everything built with AddressSanitizer and
+#                            UndefinedBehaviorSanitizer, in build-asan/
 set -euo pipefail
 cd "$(dirname "$0")"
+if [ "${1:-}" = "--sanitizers" ]; then
+    export ZEL_BUILD_DIR="$PWD/build-asan"
+    export ZEL_CMAKE_ARGS="-DZEL_SANITIZE=ON -DZEL_BENCH=OFF"
+    # Leaks are not checked: the platform libraries keep their caches until exit.
+    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
 source scripts/preparar.sh
 cd "$compilacao"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

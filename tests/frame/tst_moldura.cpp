@@ -82,6 +82,7 @@ private slots:
     void avisoEnterFechaEscapeNao();
     void avisoOkAgeNaSolturaFora();
     void sairNaoMudaNada();
+    void dialogoCentradoSoNaPrimeiraVezEArrastavel();
     void fronteiraDeErros_data();
     void fronteiraDeErros();
     void sairSimEncerra(); // last: it ends the event loop
@@ -445,6 +446,34 @@ void TesteMoldura::sairNaoMudaNada() {
     QCOMPARE(obj_Form_FormBusca->obj_Edit_BuscaRapida->text(), u"médico"_s);
     QVERIFY(obj_Form_FormBusca->isVisible());
     obj_Form_FormBusca->obj_Edit_BuscaRapida->clear();
+}
+
+// The exit question comes up centred the first time; dragged by its picture,
+// it comes back where it was left. The drag records no shared position.
+void TesteMoldura::dialogoCentradoSoNaPrimeiraVezEArrastavel() {
+    irPara(obj_Form_FormBusca);
+    const QPoint guardada(intJanelaX, intJanelaY);
+    QPoint primeira;
+    QTimer::singleShot(0, [&] {
+        primeira = obj_Form_MODAL_Sair->pos();
+        Figura *fundo = obj_Form_MODAL_Sair->findChild<Figura *>(u"obj_Img_sair"_s);
+        programa::pressionar(fundo, QPoint(20, 20));
+        programa::mover(fundo, fundo->mapFromGlobal(fundo->mapToGlobal(QPoint(20, 20)) + QPoint(-50, 30)), 1);
+        programa::soltar(fundo, QPoint(300, 300));
+        programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
+    });
+    programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar);
+    const QPoint centro = obj_Form_MODAL_Sair->screen()->availableGeometry().center() -
+                          obj_Form_MODAL_Sair->rect().center();
+    QCOMPARE(primeira, centro);
+    QPoint segunda;
+    QTimer::singleShot(0, [&] {
+        segunda = obj_Form_MODAL_Sair->pos();
+        programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
+    });
+    programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar);
+    QCOMPARE(segunda, centro + QPoint(-50, 30));
+    QCOMPARE(QPoint(intJanelaX, intJanelaY), guardada);
 }
 
 void TesteMoldura::fronteiraDeErros_data() {
