@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <optional>
+#include <functional>
 
 class BotaoFigura;
 class Consulta;
@@ -15,8 +15,7 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-// Controls and texts that the code search, code search results, structure
-// browser and title A-Z screens build alike.
+// Controls, texts and searches that the search screens build and run alike.
 namespace controles {
 
 // Grey line under a result list: a double click on a row opens its family.
@@ -27,8 +26,10 @@ QString ajudaCodigos();
 const QColor cinza(0x80, 0x80, 0x80);
 const QColor azul(0x00, 0x00, 0xFF);
 
-// The group box `obj_Grupo_Pesquisa` of a search screen, Verdana 8 pt bold.
-QGroupBox *grupoPesquisa(QWidget *tela, const QString &titulo, const QRect &geometria);
+// The group box `obj_Grupo_Pesquisa` of a search screen, Verdana bold (8 pt
+// unless told).
+QGroupBox *grupoPesquisa(QWidget *tela, const QString &titulo, const QRect &geometria,
+                         int pixelsFonte = 11);
 
 // A label at `posicao`, sized to its text.
 QLabel *rotulo(QWidget *pai, const QString &texto, QPoint posicao, const QFont &fonte,
@@ -47,11 +48,26 @@ QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria)
 BotaoFigura *botaoComSombra(QWidget *pai, const QString &nome, const QString &imagem,
                             const QRect &geometria);
 
-// Runs a statement of the catalogue on `consulta` the one way every query is
-// run: its lines, the database directory, close, `busca` bound when given,
-// open.
-void abrir(Consulta &consulta, const QStringList &sql,
-           const std::optional<QString> &busca = std::nullopt);
+// A search box and its "Procurar" button: Enter in the box and a click on
+// the button run `buscar`, inside the error boundary.
+struct CaixaBusca {
+    QLineEdit *caixa;
+    BotaoFigura *botao;
+};
+CaixaBusca caixaBusca(QWidget *pai, const QString &nome, const QRect &geometria,
+                      const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
+                      const std::function<void()> &aoEnter, const std::function<void()> &aoClicar);
+
+// An empty search box gets the notice "Digite a palavra para Busca" and the
+// focus.
+bool palavraDigitada(QLineEdit *caixa);
+
+// The search by code of the code search screen and of the home screen's code
+// box: the code must be 4 or 6 digits (a refused code gets its notice, and
+// the focus goes back to the box unless the length was wrong); 4 digits find
+// the family and its occupations, 6 one occupation. Returns whether rows were
+// found; when none, the notice is given.
+bool buscarCodigo(QLineEdit &caixa, Consulta &consulta);
 
 // Cell texts of the result grids: bold for occupations, italic for synonyms.
 QString negrito(const QString &texto);

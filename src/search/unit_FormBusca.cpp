@@ -1,5 +1,7 @@
 #include "unit_FormBusca.h"
 
+#include "controles_busca.h"
+
 #include "botao_figura.h"
 #include "fontes.h"
 #include "fronteira.h"
@@ -17,55 +19,6 @@ using namespace Qt::StringLiterals;
 
 Tobj_Form_FormBusca *obj_Form_FormBusca = nullptr;
 
-QGroupBox *criarGrupoPesquisa(QWidget *pai, const QString &titulo, const QRect &lugar,
-                              int pixelsFonte) {
-    auto *grupo = new QGroupBox(titulo, pai);
-    grupo->setObjectName(u"obj_Grupo_Pesquisa"_s);
-    grupo->setFont(fontes::verdana(pixelsFonte, true));
-    grupo->setGeometry(lugar);
-    return grupo;
-}
-
-CaixaBusca criarCaixaBusca(QWidget *pai, const QString &nome, const QRect &lugar,
-                           const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
-                           const std::function<void()> &aoEnter,
-                           const std::function<void()> &aoClicar) {
-    new PainelCor(pai, Qt::black, lugar.adjusted(-1, -1, 1, 1));
-    auto *caixa = new QLineEdit(pai);
-    caixa->setObjectName(nome);
-    caixa->setFrame(false);
-    caixa->setFont(fontes::sansSerif(fontes::pt8));
-    caixa->setGeometry(lugar);
-    caixa->setToolTip(dica);
-    fronteira::conectar(caixa, &QLineEdit::returnPressed, pai, aoEnter);
-    auto *botao = new BotaoFigura(pai, u"bt_procurar"_s, QRect(lugarBotao, QSize(61, 19)));
-    botao->setObjectName(nomeBotao);
-    fronteira::conectar(botao, &BotaoFigura::clicado, pai, aoClicar);
-    return {caixa, botao};
-}
-
-QLabel *criarRotulo(QWidget *pai, const QString &texto, QPoint lugar, const QFont &fonte,
-                    const QColor &cor) {
-    auto *rotulo = new QLabel(texto, pai);
-    rotulo->setFont(fonte);
-    if (cor.isValid()) {
-        QPalette paleta = rotulo->palette();
-        paleta.setColor(QPalette::WindowText, cor);
-        rotulo->setPalette(paleta);
-    }
-    rotulo->move(lugar);
-    rotulo->adjustSize();
-    return rotulo;
-}
-
-bool palavraDigitada(QLineEdit *caixa) {
-    if (!caixa->text().isEmpty())
-        return true;
-    prcMostrarAviso(u"Digite a palavra para Busca"_s);
-    caixa->setFocus();
-    return false;
-}
-
 Tobj_Form_FormBusca::Tobj_Form_FormBusca()
     : TelaPrincipal(IdTela::FormBusca, {.regra = Moldura::Regra::C,
                                         .botaoProprio = Moldura::Botao::Busca,
@@ -73,12 +26,12 @@ Tobj_Form_FormBusca::Tobj_Form_FormBusca()
                                         .linkAtual = 0,
                                         .tagBuscaRapida = u"rapidaBuscaTitulo"_s}) {
     setObjectName(u"obj_Form_FormBusca"_s);
-    obj_Grupo_Pesquisa =
-        criarGrupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 110, 681, 281), fontes::pt8);
+    obj_Grupo_Pesquisa = controles::grupoPesquisa(this, u".:: Por Título ::."_s,
+                                                  QRect(16, 110, 681, 281), fontes::pt8);
 
-    criarRotulo(obj_Grupo_Pesquisa, u"Palavra Chave:"_s, QPoint(32, 41),
-                fontes::verdana(fontes::pt9));
-    const CaixaBusca busca = criarCaixaBusca(
+    controles::rotulo(obj_Grupo_Pesquisa, u"Palavra Chave:"_s, QPoint(32, 41),
+                      fontes::verdana(fontes::pt9));
+    const controles::CaixaBusca busca = controles::caixaBusca(
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulo"_s, QRect(138, 37, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarTitulo"_s, QPoint(381, 37), [this] { prcVerificaExecutaConsulta(); },
@@ -131,19 +84,20 @@ QCheckBox *Tobj_Form_FormBusca::criarFiltro(const QString &nome, const QString &
 
 void Tobj_Form_FormBusca::criarAjuda() {
     const QFont fonte = fontes::verdana(fontes::pt8);
-    criarRotulo(obj_Grupo_Pesquisa, u"Palavra Chave:"_s, QPoint(20, 197),
-                fontes::verdana(fontes::pt8, true));
-    criarRotulo(obj_Grupo_Pesquisa,
-                u"Corresponde a qualquer título ou descrição na ZEL2002. Utilize os"_s,
-                QPoint(124, 197), fonte);
-    criarRotulo(obj_Grupo_Pesquisa,
-                u"filtros para reduzir ainda mais a sua busca e, depois, clique em \"Procurar\" "
-                u"para ver o resultado. "_s,
-                QPoint(22, 213), fonte);
-    criarRotulo(obj_Grupo_Pesquisa,
-                u"Para conhecer os códigos das famílias ocupacionais, clique no link "
-                u"\"Informações Gerais da ZEL\". "_s,
-                QPoint(24, 256), fonte, QColor(0x00, 0x00, 0xFF));
+    controles::rotulo(obj_Grupo_Pesquisa, u"Palavra Chave:"_s, QPoint(20, 197),
+                      fontes::verdana(fontes::pt8, true));
+    controles::rotulo(obj_Grupo_Pesquisa,
+                      u"Corresponde a qualquer título ou descrição na ZEL2002. Utilize os"_s,
+                      QPoint(124, 197), fonte);
+    controles::rotulo(
+        obj_Grupo_Pesquisa,
+        u"filtros para reduzir ainda mais a sua busca e, depois, clique em \"Procurar\" "
+        u"para ver o resultado. "_s,
+        QPoint(22, 213), fonte);
+    controles::rotulo(obj_Grupo_Pesquisa,
+                      u"Para conhecer os códigos das famílias ocupacionais, clique no link "
+                      u"\"Informações Gerais da ZEL\". "_s,
+                      QPoint(24, 256), fonte, QColor(0x00, 0x00, 0xFF));
 }
 
 QList<QCheckBox *> Tobj_Form_FormBusca::filtros() const {
@@ -157,7 +111,7 @@ void Tobj_Form_FormBusca::prcVerificaExecutaConsulta() {
 
 // The keyword box is emptied whatever the outcome.
 void Tobj_Form_FormBusca::prcTestaBuscaTituloEnvia() {
-    if (palavraDigitada(obj_Edit_BuscaTitulo)) {
+    if (controles::palavraDigitada(obj_Edit_BuscaTitulo)) {
         const QList<QCheckBox *> caixas = filtros();
         if (std::none_of(caixas.begin(), caixas.end(),
                          [](const QCheckBox *caixa) { return caixa->isChecked(); })) {

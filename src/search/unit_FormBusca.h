@@ -9,26 +9,6 @@
 class QCheckBox;
 class QGroupBox;
 
-// Pieces that the screens searching by title share with the title search
-// screen: the group box that holds a search, a borderless text box drawn over
-// a black frame of one pixel, labels, and the test of an empty search box.
-QGroupBox *criarGrupoPesquisa(QWidget *pai, const QString &titulo, const QRect &lugar,
-                              int pixelsFonte);
-// A search box and its "Procurar" button: Enter in the box runs `aoEnter`,
-// a click on the button `aoClicar`, each inside the error boundary.
-struct CaixaBusca {
-    QLineEdit *caixa;
-    BotaoFigura *botao;
-};
-CaixaBusca criarCaixaBusca(QWidget *pai, const QString &nome, const QRect &lugar,
-                           const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
-                           const std::function<void()> &aoEnter,
-                           const std::function<void()> &aoClicar);
-QLabel *criarRotulo(QWidget *pai, const QString &texto, QPoint lugar, const QFont &fonte,
-                    const QColor &cor = QColor());
-// An empty box gets the notice "Digite a palavra para Busca" and the focus.
-bool palavraDigitada(QLineEdit *caixa);
-
 // The title search screen: a keyword looked for in up to six kinds of text.
 class Tobj_Form_FormBusca : public TelaPrincipal {
     Q_OBJECT

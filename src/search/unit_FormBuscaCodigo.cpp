@@ -11,56 +11,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 Tobj_Form_FormBuscaCodigo *obj_Form_FormBuscaCodigo = nullptr;
-
-namespace {
-
-const QString avisoCodigoVazio = u"Digite um código para Busca\rexemplo: 5151 ou 515105"_s;
-const QString avisoCodigoInvalido =
-    u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou 123466"_s;
-const QString avisoNadaEncontrado = u"Não foi encontrado\rnenhum registro para busca"_s;
-
-// Only the ASCII digits make a code: other scripts' digits are refused too.
-bool digito(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-} // namespace
-
-bool buscarCodigo(QLineEdit &caixa, Consulta &consulta) {
-    const QString codigo = caixa.text();
-    if (codigo.isEmpty()) {
-        prcMostrarAviso(avisoCodigoVazio);
-        caixa.setFocus();
-        return false;
-    }
-    const bool familia = codigo.size() == 4;
-    if (!familia && codigo.size() != 6) {
-        prcMostrarAviso(avisoCodigoInvalido);
-        return false;
-    }
-    // Only digits reach the occupation query, which writes the code into its
-    // text.
-    if (!std::all_of(codigo.cbegin(), codigo.cend(), digito)) {
-        prcMostrarAviso(avisoCodigoInvalido);
-        caixa.setFocus();
-        return false;
-    }
-    // The family query binds the code; the occupation query holds it.
-    if (familia)
-        controles::abrir(consulta, fncSqlBuscaCodigoFamilia(), codigo);
-    else
-        controles::abrir(consulta, fncSqlBuscaCodigoOcupacao(codigo));
-    if (consulta.fimDados()) {
-        prcMostrarAviso(avisoNadaEncontrado);
-        return false;
-    }
-    return true;
-}
 
 Tobj_Form_FormBuscaCodigo::Tobj_Form_FormBuscaCodigo()
     : TelaPrincipal(IdTela::FormBuscaCodigo, {.regra = Moldura::Regra::C,
@@ -101,7 +55,7 @@ void Tobj_Form_FormBuscaCodigo::prcVerificaExecutaConsultaBuscaCodigo() {
 }
 
 void Tobj_Form_FormBuscaCodigo::prcTestaBuscaCodigoEnvia() {
-    if (!buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
+    if (!controles::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
         return;
     obj_Edit_BuscaCodigo->clear();
     obj_Form_FormRespostaBuscaCodigo->strOrigem = u"BuscaCodigo"_s;

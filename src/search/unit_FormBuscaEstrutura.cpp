@@ -144,7 +144,7 @@ void Tobj_Form_FormBuscaEstrutura::prcInicializa() {
 void Tobj_Form_FormBuscaEstrutura::prcAlimentaGrandeGrupo() {
     cursor::definir(Qt::WaitCursor);
     Consulta &consulta = obj_DB_QUERY_BuscaEstrutura_GrandeGrupo;
-    controles::abrir(consulta, fncSqlGrandesGrupos());
+    abrirConsulta(consulta, fncSqlGrandesGrupos());
     if (consulta.fimDados()) {
         cursor::normal();
         prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s);
@@ -193,8 +193,8 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaSGP() {
     mostrarResultado(false);
     limpar(obj_ComboBoxSubGrupo);
     Consulta &consulta = obj_DB_QUERY_BuscaEstrutura_SGP;
-    controles::abrir(consulta, fncSqlSubgruposPrincipais(
-                                   QString::number(obj_ComboBoxGrandeGrupo->currentIndex())));
+    abrirConsulta(consulta, fncSqlSubgruposPrincipais(
+                                QString::number(obj_ComboBoxGrandeGrupo->currentIndex())));
     if (consulta.fimDados()) {
         prcMostrarAviso(u"Nenhum SubGrupo Principal encontrado"_s);
         return;
@@ -208,7 +208,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaSG() {
     reiniciarFamilias();
     mostrarResultado(false);
     Consulta &consulta = obj_DB_QUERY_BuscaEstrutura_SubGrupo;
-    controles::abrir(consulta, fncSqlSubgrupos(obj_ComboBoxSGP->currentText().left(2)));
+    abrirConsulta(consulta, fncSqlSubgrupos(obj_ComboBoxSGP->currentText().left(2)));
     if (consulta.fimDados()) {
         prcMostrarAviso(u"Nenhum SubGrupo \rencontrado"_s);
         return;
@@ -222,7 +222,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaFamilia() {
     const QString subgrupo = obj_ComboBoxSubGrupo->currentText().left(3);
     mostrarResultado(true);
     Consulta &consulta = obj_DB_QUERY_BuscaEstrutura_Familia;
-    controles::abrir(consulta, fncSqlFamiliasDoSubgrupo(subgrupo));
+    abrirConsulta(consulta, fncSqlFamiliasDoSubgrupo(subgrupo));
     if (consulta.fimDados()) {
         mostrarResultado(false);
         prcMostrarAviso(u"Nenhum Família \rencontrada"_s);

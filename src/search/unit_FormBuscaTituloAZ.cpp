@@ -192,7 +192,7 @@ void Tobj_Form_FormBuscaTituloAZ::prcAlimentaGrid() {
     limparLDescricao();
     cursor::definir(Qt::WaitCursor);
     Consulta &consulta = obj_DB_QUERY_BuscaTituloAZ;
-    controles::abrir(consulta, fncSqlTitulosAZ(), strLetraAtual + u"%"_s);
+    abrirConsulta(consulta, fncSqlTitulosAZ(), strLetraAtual + u"%"_s);
     const int total =
         PaginaGrade{*obj_SortGrid_BuscaTitulosAZ, *paginador, cabecalho, celulas}.preencher(
             consulta);

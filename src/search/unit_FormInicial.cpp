@@ -1,8 +1,8 @@
 #include "unit_FormInicial.h"
 
 #include "botao_figura.h"
+#include "controles_busca.h"
 #include "fontes.h"
-#include "unit_FormBusca.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_FormRespostaBusca.h"
 #include "unit_FormRespostaBuscaCodigo.h"
@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -24,31 +23,7 @@ const QColor corPagina(255, 247, 223);
 const QColor corSombra(0x40, 0x40, 0x40);
 const QColor corVersao(0x80, 0x00, 0x00);
 
-bool digito(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
 } // namespace
-
-bool codigoValido(QLineEdit *caixa) {
-    const QString codigo = caixa->text();
-    if (codigo.isEmpty()) {
-        prcMostrarAviso(u"Digite um código para Busca\rexemplo: 5151 ou 515105"_s);
-        caixa->setFocus();
-        return false;
-    }
-    const QString invalido = u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou 123466"_s;
-    if (codigo.size() != 4 && codigo.size() != 6) {
-        prcMostrarAviso(invalido);
-        return false;
-    }
-    if (!std::all_of(codigo.begin(), codigo.end(), digito)) {
-        prcMostrarAviso(invalido);
-        caixa->setFocus();
-        return false;
-    }
-    return true;
-}
 
 Tobj_Form_FormInicial::Tobj_Form_FormInicial()
     : TelaPrincipal(IdTela::FormInicial, {.regra = Moldura::Regra::A,
@@ -56,8 +31,8 @@ Tobj_Form_FormInicial::Tobj_Form_FormInicial()
                                           .botaoProprio = Moldura::Botao::Home,
                                           .tagBuscaRapida = u"rapida"_s}) {
     setObjectName(u"obj_Form_FormInicial"_s);
-    obj_Lb_BemVindo =
-        criarRotulo(this, u"Bem-vindo a ZEL"_s, QPoint(8, 78), fontes::verdana(fontes::pt10, true));
+    obj_Lb_BemVindo = controles::rotulo(this, u"Bem-vindo a ZEL"_s, QPoint(8, 78),
+                                        fontes::verdana(fontes::pt10, true));
     obj_Lb_BemVindo->setObjectName(u"obj_Lb_BemVindo"_s);
     criarPagina();
     criarPesquisa();
@@ -74,23 +49,23 @@ void Tobj_Form_FormInicial::criarPagina() {
 
     obj_Img_Capa = new Figura(this, u"capa"_s, QRect(520, 110, 180, 210));
     obj_Img_Capa->setObjectName(u"obj_Img_Capa"_s);
-    Label3 = criarRotulo(this, u"Versão 1.5"_s, QPoint(576, 248),
-                         fontes::sansSerif(fontes::pt10, true), corVersao);
+    Label3 = controles::rotulo(this, u"Versão 1.5"_s, QPoint(576, 248),
+                               fontes::sansSerif(fontes::pt10, true), corVersao);
     Label3->setObjectName(u"Label3"_s);
-    Label4 = criarRotulo(this, u"(Janeiro / 2009)"_s, QPoint(568, 272),
-                         fontes::sansSerif(fontes::pt10, true), corVersao);
+    Label4 = controles::rotulo(this, u"(Janeiro / 2009)"_s, QPoint(568, 272),
+                               fontes::sansSerif(fontes::pt10, true), corVersao);
     Label4->setObjectName(u"Label4"_s);
 }
 
 void Tobj_Form_FormInicial::criarPesquisa() {
-    obj_Grupo_Pesquisa = criarGrupoPesquisa(this, u".:: Busca Ocupação ::."_s,
-                                            QRect(16, 308, 681, 113), fontes::pt9);
+    obj_Grupo_Pesquisa = controles::grupoPesquisa(this, u".:: Busca Ocupação ::."_s,
+                                                  QRect(16, 308, 681, 113), fontes::pt9);
     const QFont fonte = fontes::verdana(fontes::pt8);
 
-    obj_Lb_Busca_Titulo = criarRotulo(
+    obj_Lb_Busca_Titulo = controles::rotulo(
         obj_Grupo_Pesquisa, u"Título: (família, ocupação ou sinônimo)"_s, QPoint(32, 36), fonte);
     obj_Lb_Busca_Titulo->setObjectName(u"obj_Lb_Busca_Titulo"_s);
-    const CaixaBusca titulo = criarCaixaBusca(
+    const controles::CaixaBusca titulo = controles::caixaBusca(
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulo"_s, QRect(280, 32, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarTitulo"_s, QPoint(520, 32), [this] { prcVerificaExecutaConsulta(); },
@@ -98,10 +73,10 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     obj_Edit_BuscaTitulo = titulo.caixa;
     obj_Bt_ProcurarTitulo = titulo.botao;
 
-    obj_Lb_Busca_Codigo =
-        criarRotulo(obj_Grupo_Pesquisa, u"Código: (família ou ocupação)"_s, QPoint(32, 71), fonte);
+    obj_Lb_Busca_Codigo = controles::rotulo(obj_Grupo_Pesquisa, u"Código: (família ou ocupação)"_s,
+                                            QPoint(32, 71), fonte);
     obj_Lb_Busca_Codigo->setObjectName(u"obj_Lb_Busca_Codigo"_s);
-    const CaixaBusca codigo = criarCaixaBusca(
+    const controles::CaixaBusca codigo = controles::caixaBusca(
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaCodigo"_s, QRect(280, 68, 121, 17),
         u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarCodigo"_s, QPoint(414, 67),
@@ -128,7 +103,7 @@ void Tobj_Form_FormInicial::prcVerificaExecutaConsulta() {
 
 // The title box is emptied whatever the outcome.
 void Tobj_Form_FormInicial::prcTestaBuscaTitulo_Procurar() {
-    if (palavraDigitada(obj_Edit_BuscaTitulo) &&
+    if (controles::palavraDigitada(obj_Edit_BuscaTitulo) &&
         abrirBuscaPorTitulo(obj_DB_QUERY_BuscaTitulo, fncSqlBuscaRapida(),
                             obj_Edit_BuscaTitulo->text()))
         obj_Form_FormRespostaBusca->listar(this, u"capa"_s);
@@ -142,21 +117,8 @@ void Tobj_Form_FormInicial::prcVerificaExecutaConsultaBuscaCodigo() {
 // Four digits: the family and its occupations; six: one occupation. The
 // code box keeps the code unless something is found.
 void Tobj_Form_FormInicial::prcTestaBuscaCodigo_Procurar() {
-    if (!codigoValido(obj_Edit_BuscaCodigo))
+    if (!controles::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
         return;
-    const QString codigo = obj_Edit_BuscaCodigo->text();
-    const bool familia = codigo.size() == 4;
-    Consulta &consulta = obj_DB_QUERY_BuscaCodigo;
-    consulta.definirSql(familia ? fncSqlBuscaCodigoFamilia() : fncSqlBuscaCodigoOcupacao(codigo));
-    consulta.definirBanco(fncCaminhoDados());
-    consulta.fechar();
-    if (familia)
-        consulta.definirBusca(codigo);
-    consulta.abrir();
-    if (consulta.fimDados()) {
-        prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
-        return;
-    }
     obj_Edit_BuscaCodigo->clear();
     obj_Form_FormRespostaBuscaCodigo->strOrigem = u"capa"_s;
     ir(IdTela::FormRespostaBuscaCodigo);

@@ -6,11 +6,6 @@ class PainelCor;
 class QGroupBox;
 class VisualizadorHtml;
 
-// Checks a code typed for a search by code: not empty, 4 or 6 characters,
-// digits 0 to 9 only. A code refused gets its notice, and the focus goes back
-// to the box unless the length was wrong.
-bool codigoValido(QLineEdit *caixa);
-
 // The home screen: the main window and the first screen shown. It shows the
 // welcome page and searches by title or by code.
 class Tobj_Form_FormInicial : public TelaPrincipal {

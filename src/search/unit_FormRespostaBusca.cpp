@@ -1,5 +1,7 @@
 #include "unit_FormRespostaBusca.h"
 
+#include "controles_busca.h"
+
 #include "cursor.h"
 #include "fontes.h"
 #include "fronteira.h"
@@ -38,11 +40,7 @@ ConfiguracaoPaginador configuracaoPaginador() {
 } // namespace
 
 bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra) {
-    consulta.definirSql(sql);
-    consulta.definirBanco(fncCaminhoDados());
-    consulta.fechar();
-    consulta.definirBusca(u"%"_s + palavra + u"%"_s);
-    consulta.abrir();
+    abrirConsulta(consulta, sql, u"%"_s + palavra + u"%"_s);
     if (!consulta.fimDados())
         return true;
     prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
@@ -57,8 +55,8 @@ Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
     setObjectName(u"obj_Form_FormRespostaBusca"_s);
 
     obj_Grupo_Pesquisa =
-        criarGrupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 112, 681, 314), 11);
-    obj_Lb_avisoClick = criarRotulo(
+        controles::grupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 112, 681, 314), 11);
+    obj_Lb_avisoClick = controles::rotulo(
         obj_Grupo_Pesquisa,
         u"Clicando-se em cada título é possível acessar as informações da família correspondente"_s,
         QPoint(122, 288), fontes::verdana(9), QColor(0x80, 0x80, 0x80));
