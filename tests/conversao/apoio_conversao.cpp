@@ -65,8 +65,8 @@ void irPara(TelaPrincipal *tela) {
     navegacao::irPara(navegacao::telaAtual(), tela);
 }
 
-void converter(const QString &origem, const QString &de, const QString &para,
-               const QString &codigo, const QString &palavra) {
+void converter(const QString &origem, const QString &de, const QString &para, const QString &codigo,
+               const QString &palavra) {
     if (origem == u"tabua"_s) {
         Tobj_Form_FormTabua *tela = obj_Form_FormTabua;
         irPara(tela);

@@ -26,8 +26,8 @@ void irPara(TelaPrincipal *tela);
 // "conversao": the family `codigo` on the family conversion, its target and
 // OK; "conversaoTitulo": the titles of base `de` holding `palavra`, then the
 // target and OK of the first listed row whose code is `codigo`.
-void converter(const QString &origem, const QString &de, const QString &para,
-               const QString &codigo, const QString &palavra = QString());
+void converter(const QString &origem, const QString &de, const QString &para, const QString &codigo,
+               const QString &palavra = QString());
 
 // The cells of the conversion results grid, row by row.
 QStringList linhasDaGrade();

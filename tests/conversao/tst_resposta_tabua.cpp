@@ -16,6 +16,7 @@
 #include "unit_FormRespostaTabua.h"
 #include "unit_FormRespostaTabuaTitulo.h"
 #include "unit_FormTabua.h"
+#include "unit_FormTabuaTitulo.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -68,6 +69,7 @@ private slots:
     void tituloSemItemMostraOCodigo();
     void voltar_data();
     void voltar();
+    void errosDoBancoChegamAoUsuario(); // last: it takes a table away
 };
 
 void TesteRespostaTabua::initTestCase() {
@@ -96,48 +98,84 @@ void TesteRespostaTabua::apresentacao_data() {
     const QStringList ocupacoesNegrito = {"<b>2231-05 - Médico clínico</b>",
                                           "<b>2231-10 - Médico cirurgião</b>",
                                           "<b>2231-15 - Médico pediatra</b>"};
-    const QStringList ocupacoesMaiusculas = {"2231-05 - MÉDICO CLÍNICO",
-                                             "2231-10 - MÉDICO CIRURGIÃO",
-                                             "2231-15 - MÉDICO PEDIATRA"};
+    const QStringList ocupacoesMaiusculas = {
+        "2231-05 - MÉDICO CLÍNICO", "2231-10 - MÉDICO CIRURGIÃO", "2231-15 - MÉDICO PEDIATRA"};
     const QStringList do06110Negrito = {"<b>2231-05 - Médico clínico</b>",
                                         "<b>2231-10 - Médico cirurgião</b>",
                                         "<b>2232-05 - Cirurgião-dentista clínico geral</b>"};
-    const QStringList do06110Maiusculas = {"2231-05 - MÉDICO CLÍNICO",
-                                           "2231-10 - MÉDICO CIRURGIÃO",
+    const QStringList do06110Maiusculas = {"2231-05 - MÉDICO CLÍNICO", "2231-10 - MÉDICO CIRURGIÃO",
                                            "2232-05 - CIRURGIÃO-DENTISTA CLÍNICO GERAL"};
     const QStringList ciuo88 = {"2221 - MÉDICOS"};
     QTest::newRow("código, ZEL2002 para ZEL94")
-        << "tabua" << "ZEL2002" << "ZEL94" << "2231" << "" << "Base ZEL2002 para ZEL94"
-        << cabecalhoZel94 << "2231 - Médicos" << zel94;
+        << "tabua"
+        << "ZEL2002"
+        << "ZEL94"
+        << "2231"
+        << ""
+        << "Base ZEL2002 para ZEL94" << cabecalhoZel94 << "2231 - Médicos" << zel94;
     QTest::newRow("código, ZEL2002 para CIUO88")
-        << "tabua" << "ZEL2002" << "CIUO88" << "2231" << "" << "Base ZEL2002 para CIUO88"
-        << cabecalhoCiuo88 << "2231 - Médicos" << ciuo88;
-    QTest::newRow("código, ZEL94 para ZEL2002")
-        << "tabua" << "ZEL94" << "ZEL2002" << "06110" << "" << "Base ZEL94 para ZEL2002"
-        << cabecalhoTitulos << "06110 - Médico em geral" << do06110Negrito;
+        << "tabua"
+        << "ZEL2002"
+        << "CIUO88"
+        << "2231"
+        << ""
+        << "Base ZEL2002 para CIUO88" << cabecalhoCiuo88 << "2231 - Médicos" << ciuo88;
+    QTest::newRow("código, ZEL94 para ZEL2002") << "tabua"
+                                                << "ZEL94"
+                                                << "ZEL2002"
+                                                << "06110"
+                                                << ""
+                                                << "Base ZEL94 para ZEL2002" << cabecalhoTitulos
+                                                << "06110 - Médico em geral" << do06110Negrito;
     QTest::newRow("código, CIUO88 para ZEL2002")
-        << "tabua" << "CIUO88" << "ZEL2002" << "2221" << "" << "Base CIUO88 para ZEL2002"
-        << cabecalhoOcupacoes << "2221 - Médicos" << ocupacoesNegrito;
+        << "tabua"
+        << "CIUO88"
+        << "ZEL2002"
+        << "2221"
+        << ""
+        << "Base CIUO88 para ZEL2002" << cabecalhoOcupacoes << "2221 - Médicos" << ocupacoesNegrito;
     QTest::newRow("família, ZEL2002 para ZEL94")
-        << "conversao" << "ZEL2002" << "ZEL94" << "2231" << "" << "Base ZEL2002 para ZEL94"
-        << cabecalhoZel94 << "2231 - Médicos" << zel94;
+        << "conversao"
+        << "ZEL2002"
+        << "ZEL94"
+        << "2231"
+        << ""
+        << "Base ZEL2002 para ZEL94" << cabecalhoZel94 << "2231 - Médicos" << zel94;
     QTest::newRow("família, ZEL2002 para CIUO88")
-        << "conversao" << "ZEL2002" << "CIUO88" << "2231" << "" << "Base ZEL2002 para CIUO88"
-        << cabecalhoCiuo88 << "2231 - Médicos" << ciuo88;
+        << "conversao"
+        << "ZEL2002"
+        << "CIUO88"
+        << "2231"
+        << ""
+        << "Base ZEL2002 para CIUO88" << cabecalhoCiuo88 << "2231 - Médicos" << ciuo88;
     QTest::newRow("título, ZEL2002 para ZEL94")
-        << "conversaoTitulo" << "ZEL2002" << "ZEL94" << "2231" << "medic"
+        << "conversaoTitulo"
+        << "ZEL2002"
+        << "ZEL94"
+        << "2231"
+        << "medic"
         << "Base ZEL2002 para ZEL94" << cabecalhoZel94 << "2231 - Médicos" << zel94;
     QTest::newRow("título, ZEL2002 para CIUO88")
-        << "conversaoTitulo" << "ZEL2002" << "CIUO88" << "2231" << "medic"
+        << "conversaoTitulo"
+        << "ZEL2002"
+        << "CIUO88"
+        << "2231"
+        << "medic"
         << "Base ZEL2002 para CIUO88" << cabecalhoCiuo88 << "2231 - Médicos" << ciuo88;
-    QTest::newRow("título, ZEL94 para ZEL2002")
-        << "conversaoTitulo" << "ZEL94" << "ZEL2002" << "06110" << "medico"
-        << "Base ZEL94 para ZEL2002" << cabecalhoTitulos << "06110 - Médico em geral"
-        << do06110Maiusculas;
-    QTest::newRow("título, CIUO88 para ZEL2002")
-        << "conversaoTitulo" << "CIUO88" << "ZEL2002" << "2221" << "medic"
-        << "Base CIUO88 para ZEL2002" << cabecalhoTitulos << "2221 - Médicos"
-        << ocupacoesMaiusculas;
+    QTest::newRow("título, ZEL94 para ZEL2002") << "conversaoTitulo"
+                                                << "ZEL94"
+                                                << "ZEL2002"
+                                                << "06110"
+                                                << "medico"
+                                                << "Base ZEL94 para ZEL2002" << cabecalhoTitulos
+                                                << "06110 - Médico em geral" << do06110Maiusculas;
+    QTest::newRow("título, CIUO88 para ZEL2002") << "conversaoTitulo"
+                                                 << "CIUO88"
+                                                 << "ZEL2002"
+                                                 << "2221"
+                                                 << "medic"
+                                                 << "Base CIUO88 para ZEL2002" << cabecalhoTitulos
+                                                 << "2221 - Médicos" << ocupacoesMaiusculas;
 }
 
 void TesteRespostaTabua::apresentacao() {
@@ -256,9 +294,21 @@ void TesteRespostaTabua::voltar_data() {
     QTest::addColumn<QString>("para");
     QTest::addColumn<QString>("codigo");
     QTest::addColumn<QString>("palavra");
-    QTest::newRow("código") << "tabua" << "ZEL94" << "ZEL2002" << "06110" << "";
-    QTest::newRow("família") << "conversao" << "ZEL2002" << "CIUO88" << "2231" << "";
-    QTest::newRow("título") << "conversaoTitulo" << "ZEL2002" << "ZEL94" << "2231" << "medic";
+    QTest::newRow("código") << "tabua"
+                            << "ZEL94"
+                            << "ZEL2002"
+                            << "06110"
+                            << "";
+    QTest::newRow("família") << "conversao"
+                             << "ZEL2002"
+                             << "CIUO88"
+                             << "2231"
+                             << "";
+    QTest::newRow("título") << "conversaoTitulo"
+                            << "ZEL2002"
+                            << "ZEL94"
+                            << "2231"
+                            << "medic";
 }
 
 void TesteRespostaTabua::voltar() {
@@ -288,6 +338,32 @@ void TesteRespostaTabua::voltar() {
         for (const auto &linha : obj_Form_FormRespostaTabuaTitulo->linhasTitulos)
             QCOMPARE(linha.obj_Combo_De->currentIndex(), -1);
     }
+}
+
+// Without the table of CIUO88 groups the search of their titles fails, and
+// so does the heading of a group's conversion, which itself reads only the
+// occupations: each error is reported, the cursor is back to normal and the
+// program goes on.
+void TesteRespostaTabua::errosDoBancoChegamAoUsuario() {
+    programa::instalar(fixtures::semTabela(u"basica"_s, u"TGrupo_Base_CIUO88"_s));
+    apoio_conversao::irPara(obj_Form_FormTabuaTitulo);
+    apoio_conversao::escolher(obj_Form_FormTabuaTitulo->obj_Combo_De, u"CIUO88"_s);
+    obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo->setText(u"medic"_s);
+    programa::clicar(obj_Form_FormTabuaTitulo->obj_Bt_Converter_Procurar);
+    QCOMPARE(programa::erros().size(), 1);
+    QVERIFY(!cursor::ocupado());
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormTabuaTitulo);
+
+    converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s);
+    QCOMPARE(navegacao::telaAtual(), tela());
+    const QStringList erros = programa::erros();
+    QCOMPARE(erros.size(), 1);
+    QVERIFY2(erros.first().contains(u"tgrupo_base_ciuo88"_s, Qt::CaseInsensitive),
+             qPrintable(erros.first()));
+    QVERIFY(!cursor::ocupado());
+    programa::clicar(tela()->obj_bt_voltar);
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormTabua);
+    QVERIFY(programa::avisos().isEmpty());
 }
 
 QTEST_MAIN(TesteRespostaTabua)

@@ -28,7 +28,8 @@ const QStringList todas = {u"ZEL2002"_s, u"ZEL94"_s, u"CIUO88"_s};
 const QString avisoBaseInicial = u"Você deve informar a\rbase inicial para conversão"_s;
 const QString avisoBaseFinal = u"Você deve informar a\rbase final para conversão"_s;
 const QString avisoCodigo = u"Você deve informar um\rcódigo para conversão"_s;
-const QString avisoInvalido = u"O código digitado\rnão parece ser válido\rex: 1234, 12345 ou 123466"_s;
+const QString avisoInvalido =
+    u"O código digitado\rnão parece ser válido\rex: 1234, 12345 ou 123466"_s;
 const QString avisoNada = u"Não foi encontrado\rnenhum registro para busca"_s;
 
 Tobj_Form_FormTabua *tela() {
@@ -90,21 +91,19 @@ void TesteTabua::acoplamento_data() {
     QTest::addColumn<QString>("escolhaPara");
     const QStringList de2002 = {u"ZEL94"_s, u"CIUO88"_s};
     const QStringList so2002 = {u"ZEL2002"_s};
-    QTest::newRow("De ZEL2002, Para vazia") << QStringList{"De:ZEL2002"} << todas << "ZEL2002"
-                                            << de2002 << "";
+    QTest::newRow("De ZEL2002, Para vazia")
+        << QStringList{"De:ZEL2002"} << todas << "ZEL2002" << de2002 << "";
     QTest::newRow("De ZEL94") << QStringList{"De:ZEL94"} << todas << "ZEL94" << so2002 << "";
     QTest::newRow("De CIUO88") << QStringList{"De:CIUO88"} << todas << "CIUO88" << so2002 << "";
     QTest::newRow("Para ZEL2002") << QStringList{"Para:ZEL2002"} << de2002 << "" << todas
                                   << "ZEL2002";
     QTest::newRow("Para ZEL94") << QStringList{"Para:ZEL94"} << so2002 << "" << todas << "ZEL94";
-    QTest::newRow("Para CIUO88") << QStringList{"Para:CIUO88"} << so2002 << "" << todas
-                                 << "CIUO88";
+    QTest::newRow("Para CIUO88") << QStringList{"Para:CIUO88"} << so2002 << "" << todas << "CIUO88";
     QTest::newRow("par permitido não muda a outra")
         << QStringList{"Para:ZEL94", "De:ZEL2002", "Para:CIUO88"} << so2002 << "ZEL2002" << todas
         << "CIUO88";
     QTest::newRow("ZEL2002/CIUO88, depois De ZEL94")
-        << QStringList{"De:ZEL2002", "Para:CIUO88", "De:ZEL94"} << todas << "ZEL94" << so2002
-        << "";
+        << QStringList{"De:ZEL2002", "Para:CIUO88", "De:ZEL94"} << todas << "ZEL94" << so2002 << "";
     QTest::newRow("ZEL94/ZEL2002, depois De ZEL2002")
         << QStringList{"De:ZEL94", "Para:ZEL2002", "De:ZEL2002"} << todas << "ZEL2002" << de2002
         << "";
@@ -129,8 +128,8 @@ void TesteTabua::verificacoesNaOrdem_data() {
     QTest::addColumn<QString>("codigo");
     QTest::addColumn<QString>("aviso");
     QTest::addColumn<QString>("foco"); // "" : the focus stays where it was
-    QTest::newRow("nada escolhido") << QStringList{} << "1234" << avisoBaseInicial
-                                    << "obj_Combo_De";
+    QTest::newRow("nada escolhido")
+        << QStringList{} << "1234" << avisoBaseInicial << "obj_Combo_De";
     QTest::newRow("só Para") << QStringList{"Para:ZEL2002"} << "" << avisoBaseInicial
                              << "obj_Combo_De";
     QTest::newRow("sem Para") << QStringList{"De:ZEL2002"} << "1234" << avisoBaseFinal
@@ -140,8 +139,7 @@ void TesteTabua::verificacoesNaOrdem_data() {
         << "obj_Combo_Para";
     QTest::newRow("código vazio") << QStringList{"De:ZEL2002", "Para:ZEL94"} << "" << avisoCodigo
                                   << "obj_Edit_ConverteCodigo";
-    QTest::newRow("123") << QStringList{"De:ZEL2002", "Para:ZEL94"} << "123" << avisoInvalido
-                         << "";
+    QTest::newRow("123") << QStringList{"De:ZEL2002", "Para:ZEL94"} << "123" << avisoInvalido << "";
     QTest::newRow("1234567") << QStringList{"De:ZEL2002", "Para:ZEL94"} << "1234567"
                              << avisoInvalido << "";
     QTest::newRow("12a4, um só aviso")
@@ -181,14 +179,18 @@ void TesteTabua::codigosDaZel2002ParaZel94_data() {
     QTest::addColumn<QString>("titulo"); // empty: nothing found
     QTest::addColumn<QStringList>("linhas");
     QTest::newRow("1234: a família")
-        << "2231" << "2231 - Médicos"
+        << "2231"
+        << "2231 - Médicos"
         << QStringList{"<b>06110 - Médico em geral</b>", "<b>06120 - Médico cirurgião</b>",
                        "<b>06190 - Outros médicos</b>"};
     QTest::newRow("123456: a ocupação")
-        << "223110" << "2231-10 - Médicos"
+        << "223110"
+        << "2231-10 - Médicos"
         << QStringList{"<b>06110 - Médico em geral</b>", "<b>06120 - Médico cirurgião</b>"};
-    QTest::newRow("12345: nada") << "22311" << "" << QStringList{};
-    QTest::newRow("família sem ocupação em vigor: nada") << "3111" << "" << QStringList{};
+    QTest::newRow("12345: nada") << "22311"
+                                 << "" << QStringList{};
+    QTest::newRow("família sem ocupação em vigor: nada") << "3111"
+                                                         << "" << QStringList{};
 }
 
 void TesteTabua::codigosDaZel2002ParaZel94() {
