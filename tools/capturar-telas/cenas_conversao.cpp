@@ -74,6 +74,12 @@ void cenasConversao(QList<Cena> &cenas) {
                       obj_Form_FormRespostaTabuaTitulo->obj_Bt_OkClick(3);
                       return static_cast<QWidget *>(obj_Form_FormRespostaTabua);
                   }};
+    // Long titles in bold: 62 characters and "...", clear of the target lists.
+    cenas << Cena{u"conversao_RespostaTabuaTitulo_Longos"_s, [] {
+                      procurarTitulos(baseZel94, u"outros supervisores"_s);
+                      obj_Form_FormTabuaTitulo->prcTabuaTestaConverterEnvia();
+                      return static_cast<QWidget *>(obj_Form_FormRespostaTabuaTitulo);
+                  }};
     cenas << Cena{u"conversao_DescricaoConversao"_s, [] {
                       obj_Form_FormDescricaoConversao->strCodigoFamilia = u"2212"_s;
                       ir(obj_Form_FormDescricaoConversao);
