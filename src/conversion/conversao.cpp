@@ -59,14 +59,19 @@ void substituirEntradas(QComboBox *lista, const QStringList &entradas) {
     lista->setCurrentIndex(-1);
 }
 
-void converter(TelaPrincipal *origem, Consulta &consulta, const Conversao &conversao,
-               QStringView tag, const QString &avisoVazio) {
-    consulta.definirSql(fncSqlConversao(conversao.baseDe, conversao.basePara, conversao.codigo));
+void abrir(Consulta &consulta, const QStringList &sql, const QString &busca) {
+    consulta.definirSql(sql);
     consulta.definirBanco(fncCaminhoDados());
     consulta.fechar();
     if (consulta.temParametroBusca())
-        consulta.definirBusca(valorBusca(conversao));
+        consulta.definirBusca(busca);
     consulta.abrir();
+}
+
+void converter(TelaPrincipal *origem, Consulta &consulta, const Conversao &conversao,
+               QStringView tag, const QString &avisoVazio) {
+    abrir(consulta, fncSqlConversao(conversao.baseDe, conversao.basePara, conversao.codigo),
+          valorBusca(conversao));
     if (consulta.fimDados()) {
         prcMostrarAviso(avisoVazio);
         return;
@@ -142,6 +147,8 @@ QLineEdit *caixaComSombra(QWidget *pai, const QString &nome, const QRect &geomet
     caixa->setObjectName(nome);
     caixa->setFrame(false);
     caixa->setGeometry(geometria);
+    caixa->setToolTip(
+        u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s);
     return caixa;
 }
 

@@ -76,9 +76,13 @@ bool exigirEscolha(QComboBox *lista, const QString &aviso);
 // The list gets `entradas` and no choice.
 void substituirEntradas(QComboBox *lista, const QStringList &entradas);
 
-// Runs the conversion on `consulta`: the catalogue's statement for the pair,
-// the database directory, close, `busca` bound when the statement has it,
-// open. When it finds nothing, shows `avisoVazio` and the screen stays;
+// Runs `sql` on `consulta` against the program's database: the statement,
+// the database directory, close, `busca` bound when the statement has the
+// parameter, open.
+void abrir(Consulta &consulta, const QStringList &sql, const QString &busca = QString());
+
+// Runs the conversion on `consulta` (the catalogue's statement for the
+// pair, opened as `abrir` does). When it finds nothing, shows `avisoVazio` and the screen stays;
 // otherwise writes `tag` into the conversion results screen, shows it and
 // hides `origem`.
 //
@@ -107,8 +111,9 @@ QLabel *rotulo(QWidget *pai, const QString &nome, const QString &texto, QPoint p
                const QFont &fonte, const QColor &cor = QColor());
 QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
                  const QStringList &entradas);
-// A borderless text box on a black frame one pixel wider on every side and a
-// black shadow 6 pixels right and 3 down, 2 pixels narrower than the box.
+// The code or title box of the two entry screens: borderless, on a black
+// frame one pixel wider on every side and a black shadow 6 pixels right and
+// 3 down, 2 pixels narrower than the box, with the hint of both screens.
 QLineEdit *caixaComSombra(QWidget *pai, const QString &nome, const QRect &geometria,
                           const QString &nomeBorda, const QString &nomeSombra);
 // A picture band between two one-pixel dividers, just above and below it.

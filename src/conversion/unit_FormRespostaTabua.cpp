@@ -214,10 +214,7 @@ void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {
 // alone when the item is not in its table.
 void Tobj_Form_FormRespostaTabua::escreverTitulo() {
     Consulta &consulta = obj_DB_QUERY_Descricao;
-    consulta.definirSql(fncSqlTabuaOrigem(m_conversao.codigo, m_conversao.baseDe));
-    consulta.definirBanco(fncCaminhoDados());
-    consulta.fechar();
-    consulta.abrir();
+    conversao::abrir(consulta, fncSqlTabuaOrigem(m_conversao.codigo, m_conversao.baseDe));
     obj_Lb_BemVindo->setText(consulta.fimDados() ? m_conversao.codigo
                                                  : consulta.campo(u"codigo"_s) + u" - "_s +
                                                        consulta.campo(u"titulo"_s));

@@ -55,8 +55,6 @@ Tobj_Form_FormTabua::Tobj_Form_FormTabua()
     obj_Edit_ConverteCodigo = conversao::caixaComSombra(
         grupo, u"obj_Edit_ConverteCodigo"_s, QRect(276, 52, 121, 17),
         u"obj_Painel_BuscaCodigoBorda"_s, u"obj_Painel_BuscaCodigoSombra"_s);
-    obj_Edit_ConverteCodigo->setToolTip(
-        u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s);
     conversao::rotulo(grupo, u"obj_Lb_Tabua_Para"_s, u"Para:"_s, QPoint(434, 55), fonte);
     obj_Combo_Para =
         conversao::lista(grupo, u"obj_Combo_Para"_s, QPoint(474, 52), 105, conversao::bases());

@@ -53,8 +53,6 @@ Tobj_Form_FormTabuaTitulo::Tobj_Form_FormTabuaTitulo()
     obj_Edit_ConverteTitulo = conversao::caixaComSombra(
         grupo, u"obj_Edit_ConverteTitulo"_s, QRect(260, 52, 260, 17),
         u"obj_Painel_BuscaTituloBorda"_s, u"obj_Painel_BuscaTituloSombra"_s);
-    obj_Edit_ConverteTitulo->setToolTip(
-        u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s);
     obj_Bt_Converter_Procurar = new BotaoFigura(grupo, u"bt_procurar"_s, QRect(553, 53, 61, 19));
     obj_Bt_Converter_Procurar->setObjectName(u"obj_Bt_Converter_Procurar"_s);
 
@@ -94,13 +92,9 @@ void Tobj_Form_FormTabuaTitulo::procurar() {
         obj_Edit_ConverteTitulo->setFocus();
         return;
     }
-    Consulta &consulta = obj_DB_QUERY_TabuaTitulo;
-    consulta.definirSql(sqlTitulos(conversao::escolha(obj_Combo_De)));
-    consulta.definirBanco(fncCaminhoDados());
-    consulta.fechar();
-    consulta.definirBusca(u"%"_s + palavra + u"%"_s);
-    consulta.abrir();
-    if (consulta.fimDados()) {
+    conversao::abrir(obj_DB_QUERY_TabuaTitulo, sqlTitulos(conversao::escolha(obj_Combo_De)),
+                     u"%"_s + palavra + u"%"_s);
+    if (obj_DB_QUERY_TabuaTitulo.fimDados()) {
         prcMostrarAviso(u"Não foi encontrado\rnenhum registro para\rconversão"_s);
         return;
     }

@@ -91,14 +91,4 @@ clicar "$convertido" 682 411        # "Voltar" leads to the list of titles
 volta=$(janela_nova "$convertido")
 [ "$volta" = "$titulos" ] || { echo "Voltar não levou à lista de títulos" >&2; exit 1; }
 
-clicar "$titulos" 700 9             # close button, then "Sim"
-sleep 0.5
-pergunta=$(xdotool search --onlyvisible --class zel2002 | while read -r id; do
-    mapfile -t p < <(geometria "$id")
-    [ "${p[2]}x${p[3]}" = "212x94" ] && echo "$id"
-done | head -n1)
-[ -n "$pergunta" ] || { echo "a pergunta de saída não apareceu" >&2; exit 1; }
-clicar "$pergunta" 60 68
-status=$(esperar_fim)
-[ "$status" = "0" ] || { echo "status de saída $status" >&2; exit 1; }
 echo "ok"

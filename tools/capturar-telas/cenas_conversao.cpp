@@ -48,6 +48,12 @@ void procurarTitulos(const QString &base, const QString &palavra) {
     obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo->setText(palavra);
 }
 
+QWidget *listarTitulos(const QString &base, const QString &palavra) {
+    procurarTitulos(base, palavra);
+    obj_Form_FormTabuaTitulo->prcTabuaTestaConverterEnvia();
+    return obj_Form_FormRespostaTabuaTitulo;
+}
+
 } // namespace
 
 void cenasConversao(QList<Cena> &cenas) {
@@ -63,11 +69,8 @@ void cenasConversao(QList<Cena> &cenas) {
                       procurarTitulos(baseZel2002, u"médic"_s);
                       return static_cast<QWidget *>(obj_Form_FormTabuaTitulo);
                   }};
-    cenas << Cena{u"conversao_RespostaTabuaTitulo"_s, [] {
-                      procurarTitulos(baseZel2002, u"médic"_s);
-                      obj_Form_FormTabuaTitulo->prcTabuaTestaConverterEnvia();
-                      return static_cast<QWidget *>(obj_Form_FormRespostaTabuaTitulo);
-                  }};
+    cenas << Cena{u"conversao_RespostaTabuaTitulo"_s,
+                  [] { return listarTitulos(baseZel2002, u"médic"_s); }};
     cenas << Cena{u"conversao_RespostaTabua_Titulo"_s, [] {
                       auto &linha = obj_Form_FormRespostaTabuaTitulo->linhasTitulos[2];
                       escolher(linha.obj_Combo_De, baseCiuo88);
@@ -75,11 +78,8 @@ void cenasConversao(QList<Cena> &cenas) {
                       return static_cast<QWidget *>(obj_Form_FormRespostaTabua);
                   }};
     // Long titles in bold: 62 characters and "...", clear of the target lists.
-    cenas << Cena{u"conversao_RespostaTabuaTitulo_Longos"_s, [] {
-                      procurarTitulos(baseZel94, u"outros supervisores"_s);
-                      obj_Form_FormTabuaTitulo->prcTabuaTestaConverterEnvia();
-                      return static_cast<QWidget *>(obj_Form_FormRespostaTabuaTitulo);
-                  }};
+    cenas << Cena{u"conversao_RespostaTabuaTitulo_Longos"_s,
+                  [] { return listarTitulos(baseZel94, u"outros supervisores"_s); }};
     cenas << Cena{u"conversao_DescricaoConversao"_s, [] {
                       obj_Form_FormDescricaoConversao->strCodigoFamilia = u"2212"_s;
                       ir(obj_Form_FormDescricaoConversao);
