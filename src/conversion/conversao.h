@@ -82,9 +82,9 @@ void substituirEntradas(QComboBox *lista, const QStringList &entradas);
 void abrir(Consulta &consulta, const QStringList &sql, const QString &busca = QString());
 
 // Runs the conversion on `consulta` (the catalogue's statement for the
-// pair, opened as `abrir` does). When it finds nothing, shows `avisoVazio` and the screen stays;
-// otherwise writes `tag` into the conversion results screen, shows it and
-// hides `origem`.
+// pair, opened as `abrir` does). When it finds nothing, shows `avisoVazio`
+// and the screen stays; otherwise writes `tag` into the conversion results
+// screen, shows it and hides `origem`.
 //
 // A ZEL2002 occupation (six characters) converted to CIUO88 is converted
 // through its family, the first four characters: the statement compares
