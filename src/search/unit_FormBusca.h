@@ -2,14 +2,65 @@
 
 #include "tela_principal.h"
 
-// The title search screen.
+#include <QColor>
+#include <QFont>
+#include <functional>
+
+class QCheckBox;
+class QGroupBox;
+
+// Pieces that the screens searching by title share with the title search
+// screen: the group box that holds a search, a borderless text box drawn over
+// a black frame of one pixel, labels, and the test of an empty search box.
+QGroupBox *criarGrupoPesquisa(QWidget *pai, const QString &titulo, const QRect &lugar,
+                              int pixelsFonte);
+// A search box and its "Procurar" button: Enter in the box runs `aoEnter`,
+// a click on the button `aoClicar`, each inside the error boundary.
+struct CaixaBusca {
+    QLineEdit *caixa;
+    BotaoFigura *botao;
+};
+CaixaBusca criarCaixaBusca(QWidget *pai, const QString &nome, const QRect &lugar,
+                           const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
+                           const std::function<void()> &aoEnter,
+                           const std::function<void()> &aoClicar);
+QLabel *criarRotulo(QWidget *pai, const QString &texto, QPoint lugar, const QFont &fonte,
+                    const QColor &cor = QColor());
+// An empty box gets the notice "Digite a palavra para Busca" and the focus.
+bool palavraDigitada(QLineEdit *caixa);
+
+// The title search screen: a keyword looked for in up to six kinds of text.
 class Tobj_Form_FormBusca : public TelaPrincipal {
     Q_OBJECT
 public:
     Tobj_Form_FormBusca();
 
+    void prcTestaBuscaTituloEnvia();
+    void prcVerificaExecutaConsulta();
+    void prcMarcarTodosChk();
+
     // The title search; the search results screen reads it.
     Consulta obj_DB_QUERY_BuscaTitulo;
+
+    QGroupBox *obj_Grupo_Pesquisa;
+    QLineEdit *obj_Edit_BuscaTitulo;
+    BotaoFigura *obj_Bt_ProcurarTitulo;
+    QGroupBox *obj_Group_Filtro_Procura;
+    QCheckBox *obj_Chk_Filtro_Familias;
+    QCheckBox *obj_Chk_Filtro_Ocupacoes;
+    QCheckBox *obj_Chk_Filtro_Sinonimos;
+    QCheckBox *obj_Chk_Filtro_Condicoes;
+    QCheckBox *obj_Chk_Filtro_Formacao;
+    QCheckBox *obj_Chk_Filtro_Descricao;
+    QCheckBox *obj_Chk_Filtro_Todos;
+
+private:
+    void criarFiltros();
+    void criarAjuda();
+    QCheckBox *criarFiltro(const QString &nome, const QString &texto, int coluna, int linha,
+                           bool marcado);
+    // The six source boxes in the order of the statement builder's flags.
+    QList<QCheckBox *> filtros() const;
 };
 
 extern Tobj_Form_FormBusca *obj_Form_FormBusca;

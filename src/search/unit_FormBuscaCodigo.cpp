@@ -1,8 +1,66 @@
 #include "unit_FormBuscaCodigo.h"
 
+#include "botao_figura.h"
+#include "controles_busca.h"
+#include "fontes.h"
+#include "fronteira.h"
+#include "unit_FormMODALAviso.h"
+#include "unit_FormRespostaBuscaCodigo.h"
+#include "unit_global.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 Tobj_Form_FormBuscaCodigo *obj_Form_FormBuscaCodigo = nullptr;
+
+namespace {
+
+const QString avisoCodigoVazio = u"Digite um código para Busca\rexemplo: 5151 ou 515105"_s;
+const QString avisoCodigoInvalido =
+    u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou 123466"_s;
+const QString avisoNadaEncontrado = u"Não foi encontrado\rnenhum registro para busca"_s;
+
+// Only the ASCII digits make a code: other scripts' digits are refused too.
+bool digito(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+bool buscarCodigo(QLineEdit &caixa, Consulta &consulta) {
+    const QString codigo = caixa.text();
+    if (codigo.isEmpty()) {
+        prcMostrarAviso(avisoCodigoVazio);
+        caixa.setFocus();
+        return false;
+    }
+    const bool familia = codigo.size() == 4;
+    if (!familia && codigo.size() != 6) {
+        prcMostrarAviso(avisoCodigoInvalido);
+        return false;
+    }
+    // Only digits reach the occupation query, which writes the code into its
+    // text.
+    if (!std::all_of(codigo.cbegin(), codigo.cend(), digito)) {
+        prcMostrarAviso(avisoCodigoInvalido);
+        caixa.setFocus();
+        return false;
+    }
+    // The family query binds the code; the occupation query holds it.
+    if (familia)
+        controles::abrir(consulta, fncSqlBuscaCodigoFamilia(), codigo);
+    else
+        controles::abrir(consulta, fncSqlBuscaCodigoOcupacao(codigo));
+    if (consulta.fimDados()) {
+        prcMostrarAviso(avisoNadaEncontrado);
+        return false;
+    }
+    return true;
+}
 
 Tobj_Form_FormBuscaCodigo::Tobj_Form_FormBuscaCodigo()
     : TelaPrincipal(IdTela::FormBuscaCodigo, {.regra = Moldura::Regra::C,
@@ -11,4 +69,41 @@ Tobj_Form_FormBuscaCodigo::Tobj_Form_FormBuscaCodigo()
                                               .linkAtual = 1,
                                               .tagBuscaRapida = u"rapidaBuscaPorCodigo"_s}) {
     setObjectName(u"obj_Form_FormBuscaCodigo"_s);
+    obj_Grupo_Pesquisa =
+        controles::grupoPesquisa(this, u".:: Por Código ::."_s, QRect(16, 110, 681, 281));
+    obj_Lb_Codigo = controles::rotulo(obj_Grupo_Pesquisa, u"Código:"_s, QPoint(34, 57),
+                                      fontes::verdana(fontes::pt9));
+    obj_Edit_BuscaCodigo = controles::caixaTexto(obj_Grupo_Pesquisa, u"obj_Edit_BuscaCodigo"_s,
+                                                 QRect(107, 56, 86, 17));
+    obj_Edit_BuscaCodigo->setMaxLength(6);
+    obj_Edit_BuscaCodigo->setToolTip(
+        u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s);
+    fronteira::conectar(obj_Edit_BuscaCodigo, &QLineEdit::returnPressed, this,
+                        [this] { prcVerificaExecutaConsultaBuscaCodigo(); });
+    obj_Bt_ProcurarCodigo = controles::botaoComSombra(
+        obj_Grupo_Pesquisa, u"obj_Bt_ProcurarCodigo"_s, u"bt_procurar"_s, QRect(225, 56, 61, 19));
+    fronteira::conectar(obj_Bt_ProcurarCodigo, &BotaoFigura::clicado, this,
+                        [this] { prcTestaBuscaCodigoEnvia(); });
+
+    controles::rotulo(obj_Grupo_Pesquisa, u"Código:"_s, QPoint(23, 166),
+                      fontes::verdana(fontes::pt8, true));
+    controles::rotulo(
+        obj_Grupo_Pesquisa,
+        u"Código de 4 a 6 dígitos referentes a família ocupacional ou a ocupação na ZEL2002."_s,
+        QPoint(81, 166), fontes::verdana(fontes::pt8));
+    controles::rotulo(obj_Grupo_Pesquisa, controles::ajudaCodigos(), QPoint(23, 188),
+                      fontes::verdana(fontes::pt8), controles::azul);
+}
+
+// Enter in the code box: the box never receives the key.
+void Tobj_Form_FormBuscaCodigo::prcVerificaExecutaConsultaBuscaCodigo() {
+    prcTestaBuscaCodigoEnvia();
+}
+
+void Tobj_Form_FormBuscaCodigo::prcTestaBuscaCodigoEnvia() {
+    if (!buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
+        return;
+    obj_Edit_BuscaCodigo->clear();
+    obj_Form_FormRespostaBuscaCodigo->strOrigem = u"BuscaCodigo"_s;
+    ir(IdTela::FormRespostaBuscaCodigo);
 }
