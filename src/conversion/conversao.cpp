@@ -1,0 +1,193 @@
+#include "conversao.h"
+
+#include "botao_figura.h"
+#include "consulta.h"
+#include "fontes.h"
+#include "navegacao.h"
+#include "unit_FormMODALAviso.h"
+#include "unit_FormRespostaTabua.h"
+#include "unit_global.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace conversao {
+namespace {
+
+// Drop-down lists keep the height they have on the forms.
+constexpr int alturaLista = 21;
+
+// The value bound to `busca`: the code, or the family of a ZEL2002
+// occupation converted to CIUO88.
+QString valorBusca(const Conversao &c) {
+    if (c.baseDe == baseZel2002 && c.basePara == baseCiuo88 && c.codigo.size() == 6)
+        return c.codigo.left(4);
+    return c.codigo;
+}
+
+} // namespace
+
+QStringList bases() {
+    return {baseZel2002, baseZel94, baseCiuo88};
+}
+
+QStringList destinos(const QString &base) {
+    if (base == baseZel2002)
+        return {baseZel94, baseCiuo88};
+    return {baseZel2002};
+}
+
+QString escolha(const QComboBox *lista) {
+    return lista->currentIndex() < 0 ? QString() : lista->itemText(lista->currentIndex());
+}
+
+bool exigirEscolha(QComboBox *lista, const QString &aviso) {
+    if (lista->currentIndex() >= 0)
+        return true;
+    prcMostrarAviso(aviso);
+    lista->setFocus();
+    return false;
+}
+
+void substituirEntradas(QComboBox *lista, const QStringList &entradas) {
+    lista->clear();
+    lista->addItems(entradas);
+    lista->setCurrentIndex(-1);
+}
+
+void abrir(Consulta &consulta, const QStringList &sql, const QString &busca) {
+    consulta.definirSql(sql);
+    consulta.definirBanco(fncCaminhoDados());
+    consulta.fechar();
+    if (consulta.temParametroBusca())
+        consulta.definirBusca(busca);
+    consulta.abrir();
+}
+
+void converter(TelaPrincipal *origem, Consulta &consulta, const Conversao &conversao,
+               QStringView tag, const QString &avisoVazio) {
+    abrir(consulta, fncSqlConversao(conversao.baseDe, conversao.basePara, conversao.codigo),
+          valorBusca(conversao));
+    if (consulta.fimDados()) {
+        prcMostrarAviso(avisoVazio);
+        return;
+    }
+    obj_Form_FormRespostaTabua->strOrigem = tag.toString();
+    navegacao::irPara(origem, obj_Form_FormRespostaTabua);
+}
+
+ConfiguracaoPaginador configuracaoPaginador(int linhasPorPagina, int topo, int topoSetas) {
+    // Page label k stands 32 pixels right of label k - 1, with its separator
+    // 20 pixels right of label k - 1, which leaves room for two digits.
+    ConfiguracaoPaginador c;
+    c.linhasPorPagina = linhasPorPagina;
+    c.paginasPorBloco = 10;
+    c.paginas = {66, topo};
+    c.topo = topo;
+    c.esquerdaMenos = 123;
+    c.esquerdaPrimeiro = 134;
+    ConfiguracaoPaginador::LugaresFixos lugares;
+    for (int k = 2; k <= c.paginasPorBloco; ++k) {
+        const int anterior = c.esquerdaPrimeiro + 32 * (k - 2);
+        lugares.separadores.push_back(anterior + 20);
+        lugares.rotulos.push_back(anterior + 32);
+    }
+    lugares.mais = lugares.rotulos.back() + 20;
+    c.lugaresFixos = lugares;
+    c.setaAnterior = {591, topoSetas};
+    c.setaProxima = {623, topoSetas};
+    return c;
+}
+
+void escreverCabecalho(QLabel *cabecalho, QLabel *total, const QString &texto, int n) {
+    cabecalho->setText(texto);
+    cabecalho->adjustSize();
+    total->setText(u"("_s + QString::number(n) + u")"_s);
+    total->adjustSize();
+    total->move(cabecalho->x() + cabecalho->width() + 5, cabecalho->y());
+}
+
+QLabel *rotulo(QWidget *pai, const QString &nome, const QString &texto, QPoint posicao,
+               const QFont &fonte, const QColor &cor) {
+    auto *r = new QLabel(texto, pai);
+    r->setObjectName(nome);
+    r->setFont(fonte);
+    if (cor.isValid()) {
+        QPalette paleta = r->palette();
+        paleta.setColor(QPalette::WindowText, cor);
+        r->setPalette(paleta);
+    }
+    r->move(posicao);
+    r->adjustSize();
+    return r;
+}
+
+QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
+                 const QStringList &entradas) {
+    auto *l = new QComboBox(pai);
+    l->setObjectName(nome);
+    l->setGeometry(QRect(posicao, QSize(largura, alturaLista)));
+    substituirEntradas(l, entradas);
+    return l;
+}
+
+QLineEdit *caixaComSombra(QWidget *pai, const QString &nome, const QRect &geometria,
+                          const QString &nomeBorda, const QString &nomeSombra) {
+    auto *sombra = new PainelCor(pai, Qt::black,
+                                 QRect(geometria.topLeft() + QPoint(6, 3),
+                                       QSize(geometria.width() - 2, geometria.height())));
+    sombra->setObjectName(nomeSombra);
+    auto *borda = new PainelCor(pai, Qt::black, geometria.adjusted(-1, -1, 1, 1));
+    borda->setObjectName(nomeBorda);
+    auto *caixa = new QLineEdit(pai);
+    caixa->setObjectName(nome);
+    caixa->setFrame(false);
+    caixa->setGeometry(geometria);
+    caixa->setToolTip(
+        u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s);
+    return caixa;
+}
+
+void faixaEntreDivisorias(QWidget *pai, const QString &nome, const QString &imagem,
+                          const QRect &geometria) {
+    auto *acima = new Figura(pai, u"divisoria"_s,
+                             QRect(geometria.left(), geometria.top() - 1, geometria.width(), 1));
+    acima->setObjectName(nome + u"_Divisoria"_s);
+    auto *faixa = new Figura(pai, imagem, geometria);
+    faixa->setObjectName(nome);
+    auto *abaixo = new Figura(
+        pai, u"divisoria"_s, QRect(geometria.left(), geometria.bottom() + 1, geometria.width(), 1));
+    abaixo->setObjectName(nome + u"_Divisoria2"_s);
+}
+
+QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QStringList &passos) {
+    auto *grupo = new QGroupBox(titulo, pai);
+    grupo->setObjectName(u"obj_Grupo_Pesquisa"_s);
+    grupo->setFont(fontes::verdana(fontes::pt8, true));
+    grupo->setGeometry(16, topo, 681, 289);
+    faixaEntreDivisorias(grupo, u"obj_Img_FundoTabela"_s, u"fundo_tabela"_s,
+                         QRect(18, 25, 644, 75));
+    for (int i = 0; i < passos.size(); ++i)
+        rotulo(grupo, u"obj_Lb_Tabua_Texto"_s + QString::number(i + 3), passos[i],
+               QPoint(26, 200 + 16 * i), fontes::verdana(fontes::pt8), corAjuda);
+    return grupo;
+}
+
+BotaoFigura *botaoOk(QWidget *pai, const QString &nome, QPoint posicao) {
+    auto *botao = new BotaoFigura(pai, u"bt_ok"_s, QRect(posicao, QSize(26, 17)));
+    botao->setObjectName(nome);
+    return botao;
+}
+
+BotaoFigura *botaoVoltar(QWidget *pai, QPoint posicao) {
+    auto *botao = new BotaoFigura(pai, u"bt_voltar"_s, QRect(posicao, QSize(36, 18)));
+    botao->setObjectName(u"obj_bt_voltar"_s);
+    botao->setToolTip(u"Voltar"_s);
+    return botao;
+}
+
+} // namespace conversao
