@@ -4,6 +4,7 @@
 #include "consulta.h"
 #include "fontes.h"
 #include "navegacao.h"
+#include "rotulos.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_FormRespostaTabua.h"
 #include "unit_global.h"
@@ -59,19 +60,10 @@ void substituirEntradas(QComboBox *lista, const QStringList &entradas) {
     lista->setCurrentIndex(-1);
 }
 
-void abrir(Consulta &consulta, const QStringList &sql, const QString &busca) {
-    consulta.definirSql(sql);
-    consulta.definirBanco(fncCaminhoDados());
-    consulta.fechar();
-    if (consulta.temParametroBusca())
-        consulta.definirBusca(busca);
-    consulta.abrir();
-}
-
 void converter(TelaPrincipal *origem, Consulta &consulta, const Conversao &conversao,
                QStringView tag, const QString &avisoVazio) {
-    abrir(consulta, fncSqlConversao(conversao.baseDe, conversao.basePara, conversao.codigo),
-          valorBusca(conversao));
+    abrirConsulta(consulta, fncSqlConversao(conversao.baseDe, conversao.basePara, conversao.codigo),
+                  valorBusca(conversao));
     if (consulta.fimDados()) {
         prcMostrarAviso(avisoVazio);
         return;
@@ -109,21 +101,6 @@ void escreverCabecalho(QLabel *cabecalho, QLabel *total, const QString &texto, i
     total->setText(u"("_s + QString::number(n) + u")"_s);
     total->adjustSize();
     total->move(cabecalho->x() + cabecalho->width() + 5, cabecalho->y());
-}
-
-QLabel *rotulo(QWidget *pai, const QString &nome, const QString &texto, QPoint posicao,
-               const QFont &fonte, const QColor &cor) {
-    auto *r = new QLabel(texto, pai);
-    r->setObjectName(nome);
-    r->setFont(fonte);
-    if (cor.isValid()) {
-        QPalette paleta = r->palette();
-        paleta.setColor(QPalette::WindowText, cor);
-        r->setPalette(paleta);
-    }
-    r->move(posicao);
-    r->adjustSize();
-    return r;
 }
 
 QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
@@ -172,8 +149,8 @@ QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QS
     faixaEntreDivisorias(grupo, u"obj_Img_FundoTabela"_s, u"fundo_tabela"_s,
                          QRect(18, 25, 644, 75));
     for (int i = 0; i < passos.size(); ++i)
-        rotulo(grupo, u"obj_Lb_Tabua_Texto"_s + QString::number(i + 3), passos[i],
-               QPoint(26, 200 + 16 * i), fontes::verdana(fontes::pt8), corAjuda);
+        novoRotulo(grupo, u"obj_Lb_Tabua_Texto"_s + QString::number(i + 3), passos[i],
+                   QPoint(26, 200 + 16 * i), fontes::verdana(fontes::pt8), corAjuda);
     return grupo;
 }
 

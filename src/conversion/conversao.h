@@ -76,13 +76,9 @@ bool exigirEscolha(QComboBox *lista, const QString &aviso);
 // The list gets `entradas` and no choice.
 void substituirEntradas(QComboBox *lista, const QStringList &entradas);
 
-// Runs `sql` on `consulta` against the program's database: the statement,
-// the database directory, close, `busca` bound when the statement has the
-// parameter, open.
-void abrir(Consulta &consulta, const QStringList &sql, const QString &busca = QString());
-
 // Runs the conversion on `consulta` (the catalogue's statement for the
-// pair, opened as `abrir` does). When it finds nothing, shows `avisoVazio`
+// pair, opened with `abrirConsulta`; `busca` is bound only by the
+// statements that have it). When it finds nothing, shows `avisoVazio`
 // and the screen stays; otherwise writes `tag` into the conversion results
 // screen, shows it and hides `origem`.
 //
@@ -107,8 +103,6 @@ void escreverCabecalho(QLabel *cabecalho, QLabel *total, const QString &texto, i
 // (16, `topo`): its caption, the picture band behind its inputs, and the
 // three steps of its help at (26, 200), (26, 216) and (26, 232).
 QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QStringList &passos);
-QLabel *rotulo(QWidget *pai, const QString &nome, const QString &texto, QPoint posicao,
-               const QFont &fonte, const QColor &cor = QColor());
 QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
                  const QStringList &entradas);
 // The code or title box of the two entry screens: borderless, on a black

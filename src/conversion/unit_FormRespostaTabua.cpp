@@ -7,6 +7,7 @@
 #include "grade.h"
 #include "pagina_grade.h"
 #include "paginador.h"
+#include "rotulos.h"
 #include "unit_FormTabua.h"
 #include "unit_global.h"
 
@@ -108,16 +109,16 @@ Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua()
     setObjectName(u"obj_Form_FormRespostaTabua"_s);
     const QFont titulo = fontes::verdana(fontes::pt10, true);
     obj_Lb_BemVindo =
-        conversao::rotulo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(12, 70), titulo);
-    obj_Lb_Ocup_Excluida = conversao::rotulo(this, u"obj_Lb_Ocup_Excluida"_s,
-                                             u"(*) Esta ocupação foi excluída na nova ZEL"_s,
-                                             QPoint(494, 72), fontes::sansSerif(11), Qt::red);
+        novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(12, 70), titulo);
+    obj_Lb_Ocup_Excluida =
+        novoRotulo(this, u"obj_Lb_Ocup_Excluida"_s, u"(*) Esta ocupação foi excluída na nova ZEL"_s,
+                   QPoint(494, 72), fontes::sansSerif(11), Qt::red);
     obj_Lb_Ocup_Excluida->hide();
-    obj_Lb_Titulo_Base = conversao::rotulo(this, u"obj_Lb_Titulo_Base"_s, QString(), QPoint(13, 92),
-                                           fontes::verdana(fontes::pt9, true), corDesktop);
+    obj_Lb_Titulo_Base = novoRotulo(this, u"obj_Lb_Titulo_Base"_s, QString(), QPoint(13, 92),
+                                    fontes::verdana(fontes::pt9, true), corDesktop);
     obj_Lb_Total_Encontrados =
-        conversao::rotulo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 117), titulo);
-    obj_Lb_Total = conversao::rotulo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 117), titulo);
+        novoRotulo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 117), titulo);
+    obj_Lb_Total = novoRotulo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 117), titulo);
 
     obj_SortGrid_Tabua_Codigo = new Grade(this, QRect(34, 135, 644, 241), 1, false, 16);
     obj_SortGrid_Tabua_Codigo->setObjectName(u"obj_SortGrid_Tabua_Codigo"_s);
@@ -214,7 +215,7 @@ void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {
 // alone when the item is not in its table.
 void Tobj_Form_FormRespostaTabua::escreverTitulo() {
     Consulta &consulta = obj_DB_QUERY_Descricao;
-    conversao::abrir(consulta, fncSqlTabuaOrigem(m_conversao.codigo, m_conversao.baseDe));
+    abrirConsulta(consulta, fncSqlTabuaOrigem(m_conversao.codigo, m_conversao.baseDe));
     obj_Lb_BemVindo->setText(consulta.fimDados() ? m_conversao.codigo
                                                  : consulta.campo(u"codigo"_s) + u" - "_s +
                                                        consulta.campo(u"titulo"_s));

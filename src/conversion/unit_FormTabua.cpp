@@ -3,6 +3,7 @@
 #include "botao_figura.h"
 #include "fontes.h"
 #include "fronteira.h"
+#include "rotulos.h"
 #include "unit_FormMODALAviso.h"
 
 #include <QComboBox>
@@ -48,21 +49,21 @@ Tobj_Form_FormTabua::Tobj_Form_FormTabua()
     QWidget *grupo = obj_Grupo_Pesquisa;
     const QFont fonte = fontes::verdana(fontes::pt9);
 
-    conversao::rotulo(grupo, u"obj_Lb_Tabua_De"_s, u"De:"_s, QPoint(49, 55), fonte);
+    novoRotulo(grupo, u"obj_Lb_Tabua_De"_s, u"De:"_s, QPoint(49, 55), fonte);
     obj_Combo_De =
         conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(80, 52), 105, conversao::bases());
-    conversao::rotulo(grupo, u"obj_Lb_Tabua_Codigo"_s, u"Código:"_s, QPoint(219, 55), fonte);
+    novoRotulo(grupo, u"obj_Lb_Tabua_Codigo"_s, u"Código:"_s, QPoint(219, 55), fonte);
     obj_Edit_ConverteCodigo = conversao::caixaComSombra(
         grupo, u"obj_Edit_ConverteCodigo"_s, QRect(276, 52, 121, 17),
         u"obj_Painel_BuscaCodigoBorda"_s, u"obj_Painel_BuscaCodigoSombra"_s);
-    conversao::rotulo(grupo, u"obj_Lb_Tabua_Para"_s, u"Para:"_s, QPoint(434, 55), fonte);
+    novoRotulo(grupo, u"obj_Lb_Tabua_Para"_s, u"Para:"_s, QPoint(434, 55), fonte);
     obj_Combo_Para =
         conversao::lista(grupo, u"obj_Combo_Para"_s, QPoint(474, 52), 105, conversao::bases());
     obj_Bt_Converter_Ok = conversao::botaoOk(grupo, u"obj_Bt_Converter_Ok"_s, QPoint(607, 53));
 
-    conversao::rotulo(grupo, u"obj_Lb_Tabua_Texto"_s, u"Código:"_s, QPoint(26, 168),
-                      fontes::verdana(fontes::pt8, true));
-    conversao::rotulo(
+    novoRotulo(grupo, u"obj_Lb_Tabua_Texto"_s, u"Código:"_s, QPoint(26, 168),
+               fontes::verdana(fontes::pt8, true));
+    novoRotulo(
         grupo, u"obj_Lb_Tabua_Texto2"_s,
         u"Código das famílias ou ocupações nas bases ZEL2002, ZEL94 e CIUO88 (4 a 6 dígitos). "_s,
         QPoint(82, 168), fontes::verdana(fontes::pt8));

@@ -16,14 +16,6 @@ namespace {
 
 const QColor corTexto(255, 247, 223);
 
-// Sets the statement, the database and opens the query (no parameter).
-void abrir(Consulta &consulta, const QStringList &sql) {
-    consulta.definirSql(sql);
-    consulta.definirBanco(fncCaminhoDados());
-    consulta.fechar();
-    consulta.abrir();
-}
-
 } // namespace
 
 Tobj_Form_FormDescricao::Tobj_Form_FormDescricao()
@@ -106,7 +98,7 @@ void Tobj_Form_FormDescricao::prcAlimentaDescricao() {
 // One line per row of the query, shown from the top.
 void Tobj_Form_FormDescricao::alimentarMemo(QPlainTextEdit *memo, Consulta &consulta,
                                             const QStringList &sql, const QString &coluna) {
-    abrir(consulta, sql);
+    abrirConsulta(consulta, sql);
     memo->clear();
     for (; !consulta.fimDados(); consulta.proximo())
         memo->appendPlainText(consulta.campo(coluna));
@@ -119,7 +111,7 @@ void Tobj_Form_FormDescricao::alimentarAfins() {
     grade.definirTotalLinhas(1);
     grade.limpar();
     Consulta &consulta = obj_DB_QUERY_DescricaoAfins;
-    abrir(consulta, fncSqlFamiliasAfins(strCodigoFamilia));
+    abrirConsulta(consulta, fncSqlFamiliasAfins(strCodigoFamilia));
     for (int linha = 0; !consulta.fimDados(); ++linha, consulta.proximo()) {
         grade.adicionarLinha();
         grade.definirCelula(0, linha, consulta.campo(u"Cod_Familia_Afim"_s));
@@ -133,14 +125,14 @@ void Tobj_Form_FormDescricao::alimentarTitulos() {
     Grade &grade = *obj_SortGrid_Tabua_Codigo;
     Consulta &ocupacoes = obj_DB_QUERY_DescricaoTitulos;
     Consulta &sinonimos = obj_DB_QUERY_DescricaoTitulosSinonimos;
-    abrir(ocupacoes, fncSqlOcupacoesDaFamilia(strCodigoFamilia));
+    abrirConsulta(ocupacoes, fncSqlOcupacoesDaFamilia(strCodigoFamilia));
     const int n = ocupacoes.totalLinhas();
     int i = 0;
     for (int k = 1; !ocupacoes.fimDados(); ++k, ++i, ocupacoes.proximo()) {
         if (k != n)
             grade.adicionarLinha();
         grade.definirCelula(0, i, u"<b>"_s + ocupacoes.campo(u"Cod_Tit_Familia"_s) + u"</b>"_s);
-        abrir(sinonimos, fncSqlSinonimos(strCodigoFamilia, ocupacoes.campo(u"interno"_s)));
+        abrirConsulta(sinonimos, fncSqlSinonimos(strCodigoFamilia, ocupacoes.campo(u"interno"_s)));
         const int m = sinonimos.totalLinhas();
         for (int j = 1; !sinonimos.fimDados(); ++j, sinonimos.proximo()) {
             grade.definirCelula(1, i, sinonimos.campo(u"sinonimo"_s));

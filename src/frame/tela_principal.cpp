@@ -6,6 +6,7 @@
 #include "grade.h"
 #include "posicao.h"
 #include "rotulo_link.h"
+#include "rotulos.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_FormMODALSair.h"
 #include "unit_global.h"
@@ -103,8 +104,8 @@ void TelaPrincipal::criarMolduraLegislacao() {
     obj_Img_Top->setObjectName(u"obj_Img_Top"_s);
     conectarBanda(obj_Img_Top);
     new Figura(this, u"leg_logo"_s, QRect(16, 12, 129, 40));
-    auto *versao = rotulo(u"obj_Lb_Versao"_s, u"Versão Beta 1"_s, QPoint(152, 38),
-                          fontes::verdana(fontes::pt7, true));
+    auto *versao = novoRotulo(this, u"obj_Lb_Versao"_s, u"Versão Beta 1"_s, QPoint(152, 38),
+                              fontes::verdana(fontes::pt7, true));
     QPalette paleta = versao->palette();
     paleta.setColor(QPalette::WindowText, QColor(0xF0, 0xCA, 0xA6));
     versao->setPalette(paleta);
@@ -126,8 +127,8 @@ void TelaPrincipal::criarMolduraLegislacao() {
 }
 
 void TelaPrincipal::criarBuscaRapida(QPoint deslocamento) {
-    obj_Lb_BuscaRapida = rotulo(u"obj_Lb_BuscaRapida"_s, u"Busca::"_s,
-                                QPoint(342, 21) + deslocamento, fontes::verdana(11, true));
+    obj_Lb_BuscaRapida = novoRotulo(this, u"obj_Lb_BuscaRapida"_s, u"Busca::"_s,
+                                    QPoint(342, 21) + deslocamento, fontes::verdana(11, true));
     QPalette branco = obj_Lb_BuscaRapida->palette();
     branco.setColor(QPalette::WindowText, Qt::white);
     obj_Lb_BuscaRapida->setPalette(branco);
@@ -162,16 +163,6 @@ void TelaPrincipal::conectarBanda(Figura *banda) {
     connect(banda, &Figura::pressionada, this, &TelaPrincipal::prcIniciaArrastarJanela);
     connect(banda, &Figura::movida, this, &TelaPrincipal::prcArrastarJanela);
     connect(banda, &Figura::solta, this, &TelaPrincipal::prcFinalizaArrastarJanela);
-}
-
-QLabel *TelaPrincipal::rotulo(const QString &nome, const QString &texto, QPoint posicao,
-                              const QFont &fonte) {
-    auto *r = new QLabel(texto, this);
-    r->setObjectName(nome);
-    r->setFont(fonte);
-    r->move(posicao);
-    r->adjustSize();
-    return r;
 }
 
 RotuloLink *TelaPrincipal::adicionarLink(const QString &nome, const QString &texto, QPoint posicao,
@@ -222,8 +213,8 @@ void TelaPrincipal::criarLinks() {
 }
 
 void TelaPrincipal::criarLinksBusca() {
-    obj_Lb_BemVindo = rotulo(u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(8, 72),
-                             fontes::verdana(fontes::pt10, true));
+    obj_Lb_BemVindo = novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(8, 72),
+                                 fontes::verdana(fontes::pt10, true));
     const QFont fonte = fontes::verdana(11);
     adicionarLink(u"obj_Bt_Busca_por_Titulo"_s, u"por título"_s, QPoint(376, 95), fonte,
                   &TelaPrincipal::prcMostrarLink_Busca_Titulo,
@@ -237,20 +228,20 @@ void TelaPrincipal::criarLinksBusca() {
     adicionarLink(u"obj_Bt_Busca_por_TituloAZ"_s, u"por títulos de AZ"_s, QPoint(612, 95), fonte,
                   &TelaPrincipal::prcMostrarLink_Busca_TitulosAZ,
                   &TelaPrincipal::prcIniciarFormBuscaTituloAz);
-    rotulo(u"obj_Lb_divisoria"_s, u"|"_s, QPoint(435, 96), fonte);
-    rotulo(u"obj_Lb_divisoria2"_s, u"|"_s, QPoint(512, 96), fonte);
-    rotulo(u"obj_Lb_divisoria3"_s, u"|"_s, QPoint(603, 96), fonte);
+    novoRotulo(this, u"obj_Lb_divisoria"_s, u"|"_s, QPoint(435, 96), fonte);
+    novoRotulo(this, u"obj_Lb_divisoria2"_s, u"|"_s, QPoint(512, 96), fonte);
+    novoRotulo(this, u"obj_Lb_divisoria3"_s, u"|"_s, QPoint(603, 96), fonte);
 }
 
 void TelaPrincipal::criarLinksConversao() {
     const int topo = m_moldura.topoLinks;
-    obj_Lb_Tabua = rotulo(u"obj_Lb_Tabua"_s, u"Tipos de Conversão de Família"_s,
-                          QPoint(8, topo - 24), fontes::verdana(fontes::pt10, true));
+    obj_Lb_Tabua = novoRotulo(this, u"obj_Lb_Tabua"_s, u"Tipos de Conversão de Família"_s,
+                              QPoint(8, topo - 24), fontes::verdana(fontes::pt10, true));
     const QFont fonte = fontes::verdana(11);
     adicionarLink(u"obj_Bt_Conversao_Codigo"_s, u"por código-base"_s, QPoint(493, topo), fonte,
                   &TelaPrincipal::prcMostrarLink_Tabua_Codigo,
                   &TelaPrincipal::prcIniciarFormTabuaCodigo);
-    rotulo(u"obj_Lb_Separador"_s, u"|"_s, QPoint(598, topo), fonte);
+    novoRotulo(this, u"obj_Lb_Separador"_s, u"|"_s, QPoint(598, topo), fonte);
     adicionarLink(u"obj_Bt_Conversao_Titulo"_s, u"por base-título"_s, QPoint(613, topo), fonte,
                   &TelaPrincipal::prcMostrarLink_Tabua_Titulo,
                   &TelaPrincipal::prcIniciarFormTabuaTitulo);
@@ -264,8 +255,8 @@ void TelaPrincipal::criarMenuFamilia() {
     linha->setObjectName(u"obj_Img_Linha"_s);
     linha = new Figura(this, u"linha_menu"_s, QRect(18, 206, 172, 2));
     linha->setObjectName(u"obj_Img_Linha_2"_s);
-    obj_Lb_BemVindo = rotulo(u"obj_Lb_BemVindo"_s, u"Menu da Família"_s, QPoint(24, 100),
-                             fontes::verdana(fontes::pt9, true));
+    obj_Lb_BemVindo = novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Menu da Família"_s, QPoint(24, 100),
+                                 fontes::verdana(fontes::pt9, true));
     QPalette paleta = obj_Lb_BemVindo->palette();
     paleta.setColor(QPalette::WindowText, corMenuFamilia);
     obj_Lb_BemVindo->setPalette(paleta);
@@ -496,11 +487,7 @@ void TelaPrincipal::prcTestaBuscaRapidaEnvia() {
     // only when it finds something: the search results screen may be listing
     // the rows of that query right now.
     Consulta consulta;
-    consulta.definirSql(fncSqlBuscaRapida());
-    consulta.definirBanco(fncCaminhoDados());
-    consulta.fechar();
-    consulta.definirBusca(u"%"_s + texto + u"%"_s);
-    consulta.abrir();
+    abrirConsulta(consulta, fncSqlBuscaRapida(), u"%"_s + texto + u"%"_s);
     if (consulta.fimDados()) {
         prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
         return;

@@ -181,7 +181,6 @@ private:
     RotuloLink *adicionarLink(const QString &nome, const QString &texto, QPoint posicao,
                               const QFont &fonte, void (TelaPrincipal::*sobre)(),
                               void (TelaPrincipal::*clique)());
-    QLabel *rotulo(const QString &nome, const QString &texto, QPoint posicao, const QFont &fonte);
 
     IdTela m_id;
     Moldura m_moldura;

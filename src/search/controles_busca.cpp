@@ -4,6 +4,7 @@
 #include "consulta.h"
 #include "fontes.h"
 #include "fronteira.h"
+#include "rotulos.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_global.h"
 
@@ -35,21 +36,9 @@ QGroupBox *grupoPesquisa(QWidget *tela, const QString &titulo, const QRect &geom
     return grupo;
 }
 
-QLabel *rotulo(QWidget *pai, const QString &texto, QPoint posicao, const QFont &fonte,
-               const QColor &cor) {
-    auto *r = new QLabel(texto, pai);
-    r->setFont(fonte);
-    QPalette paleta = r->palette();
-    paleta.setColor(QPalette::WindowText, cor);
-    r->setPalette(paleta);
-    r->move(posicao);
-    r->adjustSize();
-    return r;
-}
-
 QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito, bool italico) {
-    return rotulo(pai, texto, posicao, fontes::fonte(u"Verdana"_s, fontes::pt7, negrito, italico),
-                  cinza);
+    return novoRotulo(pai, QString(), texto, posicao,
+                      fontes::fonte(u"Verdana"_s, fontes::pt7, negrito, italico), cinza);
 }
 
 QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria) {

@@ -31,10 +31,6 @@ const QColor azul(0x00, 0x00, 0xFF);
 QGroupBox *grupoPesquisa(QWidget *tela, const QString &titulo, const QRect &geometria,
                          int pixelsFonte = 11);
 
-// A label at `posicao`, sized to its text.
-QLabel *rotulo(QWidget *pai, const QString &texto, QPoint posicao, const QFont &fonte,
-               const QColor &cor = Qt::black);
-
 // A grey Verdana 7 pt line (hints and legends), bold or italic when asked.
 QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito = false,
                 bool italico = false);

@@ -1,6 +1,7 @@
 #include "unit_FormBusca.h"
 
 #include "controles_busca.h"
+#include "rotulos.h"
 
 #include "botao_figura.h"
 #include "fontes.h"
@@ -29,8 +30,8 @@ Tobj_Form_FormBusca::Tobj_Form_FormBusca()
     obj_Grupo_Pesquisa = controles::grupoPesquisa(this, u".:: Por Título ::."_s,
                                                   QRect(16, 110, 681, 281), fontes::pt8);
 
-    controles::rotulo(obj_Grupo_Pesquisa, u"Palavra Chave:"_s, QPoint(32, 41),
-                      fontes::verdana(fontes::pt9));
+    novoRotulo(obj_Grupo_Pesquisa, QString(), u"Palavra Chave:"_s, QPoint(32, 41),
+               fontes::verdana(fontes::pt9));
     const controles::CaixaBusca busca = controles::caixaBusca(
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulo"_s, QRect(138, 37, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
@@ -84,20 +85,19 @@ QCheckBox *Tobj_Form_FormBusca::criarFiltro(const QString &nome, const QString &
 
 void Tobj_Form_FormBusca::criarAjuda() {
     const QFont fonte = fontes::verdana(fontes::pt8);
-    controles::rotulo(obj_Grupo_Pesquisa, u"Palavra Chave:"_s, QPoint(20, 197),
-                      fontes::verdana(fontes::pt8, true));
-    controles::rotulo(obj_Grupo_Pesquisa,
-                      u"Corresponde a qualquer título ou descrição na ZEL2002. Utilize os"_s,
-                      QPoint(124, 197), fonte);
-    controles::rotulo(
-        obj_Grupo_Pesquisa,
-        u"filtros para reduzir ainda mais a sua busca e, depois, clique em \"Procurar\" "
-        u"para ver o resultado. "_s,
-        QPoint(22, 213), fonte);
-    controles::rotulo(obj_Grupo_Pesquisa,
-                      u"Para conhecer os códigos das famílias ocupacionais, clique no link "
-                      u"\"Informações Gerais da ZEL\". "_s,
-                      QPoint(24, 256), fonte, QColor(0x00, 0x00, 0xFF));
+    novoRotulo(obj_Grupo_Pesquisa, QString(), u"Palavra Chave:"_s, QPoint(20, 197),
+               fontes::verdana(fontes::pt8, true));
+    novoRotulo(obj_Grupo_Pesquisa, QString(),
+               u"Corresponde a qualquer título ou descrição na ZEL2002. Utilize os"_s,
+               QPoint(124, 197), fonte);
+    novoRotulo(obj_Grupo_Pesquisa, QString(),
+               u"filtros para reduzir ainda mais a sua busca e, depois, clique em \"Procurar\" "
+               u"para ver o resultado. "_s,
+               QPoint(22, 213), fonte);
+    novoRotulo(obj_Grupo_Pesquisa, QString(),
+               u"Para conhecer os códigos das famílias ocupacionais, clique no link "
+               u"\"Informações Gerais da ZEL\". "_s,
+               QPoint(24, 256), fonte, QColor(0x00, 0x00, 0xFF));
 }
 
 QList<QCheckBox *> Tobj_Form_FormBusca::filtros() const {

@@ -4,6 +4,7 @@
 #include "controles_busca.h"
 #include "fontes.h"
 #include "fronteira.h"
+#include "rotulos.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_FormRespostaBuscaCodigo.h"
 #include "unit_global.h"
@@ -25,8 +26,8 @@ Tobj_Form_FormBuscaCodigo::Tobj_Form_FormBuscaCodigo()
     setObjectName(u"obj_Form_FormBuscaCodigo"_s);
     obj_Grupo_Pesquisa =
         controles::grupoPesquisa(this, u".:: Por Código ::."_s, QRect(16, 110, 681, 281));
-    obj_Lb_Codigo = controles::rotulo(obj_Grupo_Pesquisa, u"Código:"_s, QPoint(34, 57),
-                                      fontes::verdana(fontes::pt9));
+    obj_Lb_Codigo = novoRotulo(obj_Grupo_Pesquisa, QString(), u"Código:"_s, QPoint(34, 57),
+                               fontes::verdana(fontes::pt9));
     obj_Edit_BuscaCodigo = controles::caixaTexto(obj_Grupo_Pesquisa, u"obj_Edit_BuscaCodigo"_s,
                                                  QRect(107, 56, 86, 17));
     obj_Edit_BuscaCodigo->setMaxLength(6);
@@ -39,14 +40,14 @@ Tobj_Form_FormBuscaCodigo::Tobj_Form_FormBuscaCodigo()
     fronteira::conectar(obj_Bt_ProcurarCodigo, &BotaoFigura::clicado, this,
                         [this] { prcTestaBuscaCodigoEnvia(); });
 
-    controles::rotulo(obj_Grupo_Pesquisa, u"Código:"_s, QPoint(23, 166),
-                      fontes::verdana(fontes::pt8, true));
-    controles::rotulo(
-        obj_Grupo_Pesquisa,
+    novoRotulo(obj_Grupo_Pesquisa, QString(), u"Código:"_s, QPoint(23, 166),
+               fontes::verdana(fontes::pt8, true));
+    novoRotulo(
+        obj_Grupo_Pesquisa, QString(),
         u"Código de 4 a 6 dígitos referentes a família ocupacional ou a ocupação na ZEL2002."_s,
         QPoint(81, 166), fontes::verdana(fontes::pt8));
-    controles::rotulo(obj_Grupo_Pesquisa, controles::ajudaCodigos(), QPoint(23, 188),
-                      fontes::verdana(fontes::pt8), controles::azul);
+    novoRotulo(obj_Grupo_Pesquisa, QString(), controles::ajudaCodigos(), QPoint(23, 188),
+               fontes::verdana(fontes::pt8), controles::azul);
 }
 
 // Enter in the code box: the box never receives the key.

@@ -8,6 +8,7 @@
 #include "grade.h"
 #include "pagina_grade.h"
 #include "paginador.h"
+#include "rotulos.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_global.h"
 
@@ -83,8 +84,8 @@ Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
         controles::grupoPesquisa(this, u".:: Por Estrutura ::."_s, QRect(16, 110, 681, 315));
     criarListas();
     criarResultado();
-    obj_Lb_Ajuda = controles::rotulo(obj_Grupo_Pesquisa, controles::ajudaCodigos(), QPoint(71, 294),
-                                     fontes::verdana(fontes::pt8), controles::azul);
+    obj_Lb_Ajuda = novoRotulo(obj_Grupo_Pesquisa, QString(), controles::ajudaCodigos(),
+                              QPoint(71, 294), fontes::verdana(fontes::pt8), controles::azul);
     obj_Lb_Ajuda->setObjectName(u"obj_Lb_Ajuda"_s);
 
     fronteira::executar([this] { prcInicializa(); });
@@ -93,10 +94,11 @@ Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
 void Tobj_Form_FormBuscaEstrutura::criarListas() {
     const QFont fonte = fontes::verdana(fontes::pt9);
     obj_Lb_GrandeGrupo =
-        controles::rotulo(obj_Grupo_Pesquisa, u"Grande Grupo:"_s, QPoint(33, 34), fonte);
+        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Grande Grupo:"_s, QPoint(33, 34), fonte);
     obj_Lb_SGP =
-        controles::rotulo(obj_Grupo_Pesquisa, u"Subgrupo Principal:"_s, QPoint(33, 65), fonte);
-    obj_Lb_SubGrupo = controles::rotulo(obj_Grupo_Pesquisa, u"Sub Grupo:"_s, QPoint(33, 95), fonte);
+        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Subgrupo Principal:"_s, QPoint(33, 65), fonte);
+    obj_Lb_SubGrupo =
+        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Sub Grupo:"_s, QPoint(33, 95), fonte);
 
     obj_ComboBoxGrandeGrupo = lista(obj_Grupo_Pesquisa, u"obj_ComboBoxGrandeGrupo"_s, 31);
     obj_ComboBoxGrandeGrupo->setPlaceholderText(u"Selecione um Grande Grupo"_s);

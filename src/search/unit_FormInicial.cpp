@@ -3,6 +3,7 @@
 #include "botao_figura.h"
 #include "controles_busca.h"
 #include "fontes.h"
+#include "rotulos.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_FormRespostaBusca.h"
 #include "unit_FormRespostaBuscaCodigo.h"
@@ -31,8 +32,8 @@ Tobj_Form_FormInicial::Tobj_Form_FormInicial()
                                           .botaoProprio = Moldura::Botao::Home,
                                           .tagBuscaRapida = u"rapida"_s}) {
     setObjectName(u"obj_Form_FormInicial"_s);
-    obj_Lb_BemVindo = controles::rotulo(this, u"Bem-vindo a ZEL"_s, QPoint(8, 78),
-                                        fontes::verdana(fontes::pt10, true));
+    obj_Lb_BemVindo = novoRotulo(this, QString(), u"Bem-vindo a ZEL"_s, QPoint(8, 78),
+                                 fontes::verdana(fontes::pt10, true));
     obj_Lb_BemVindo->setObjectName(u"obj_Lb_BemVindo"_s);
     criarPagina();
     criarPesquisa();
@@ -49,11 +50,11 @@ void Tobj_Form_FormInicial::criarPagina() {
 
     obj_Img_Capa = new Figura(this, u"capa"_s, QRect(520, 110, 180, 210));
     obj_Img_Capa->setObjectName(u"obj_Img_Capa"_s);
-    Label3 = controles::rotulo(this, u"Versão 1.5"_s, QPoint(576, 248),
-                               fontes::sansSerif(fontes::pt10, true), corVersao);
+    Label3 = novoRotulo(this, QString(), u"Versão 1.5"_s, QPoint(576, 248),
+                        fontes::sansSerif(fontes::pt10, true), corVersao);
     Label3->setObjectName(u"Label3"_s);
-    Label4 = controles::rotulo(this, u"(Janeiro / 2009)"_s, QPoint(568, 272),
-                               fontes::sansSerif(fontes::pt10, true), corVersao);
+    Label4 = novoRotulo(this, QString(), u"(Janeiro / 2009)"_s, QPoint(568, 272),
+                        fontes::sansSerif(fontes::pt10, true), corVersao);
     Label4->setObjectName(u"Label4"_s);
 }
 
@@ -62,8 +63,9 @@ void Tobj_Form_FormInicial::criarPesquisa() {
                                                   QRect(16, 308, 681, 113), fontes::pt9);
     const QFont fonte = fontes::verdana(fontes::pt8);
 
-    obj_Lb_Busca_Titulo = controles::rotulo(
-        obj_Grupo_Pesquisa, u"Título: (família, ocupação ou sinônimo)"_s, QPoint(32, 36), fonte);
+    obj_Lb_Busca_Titulo =
+        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Título: (família, ocupação ou sinônimo)"_s,
+                   QPoint(32, 36), fonte);
     obj_Lb_Busca_Titulo->setObjectName(u"obj_Lb_Busca_Titulo"_s);
     const controles::CaixaBusca titulo = controles::caixaBusca(
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulo"_s, QRect(280, 32, 225, 17),
@@ -73,8 +75,8 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     obj_Edit_BuscaTitulo = titulo.caixa;
     obj_Bt_ProcurarTitulo = titulo.botao;
 
-    obj_Lb_Busca_Codigo = controles::rotulo(obj_Grupo_Pesquisa, u"Código: (família ou ocupação)"_s,
-                                            QPoint(32, 71), fonte);
+    obj_Lb_Busca_Codigo = novoRotulo(obj_Grupo_Pesquisa, QString(),
+                                     u"Código: (família ou ocupação)"_s, QPoint(32, 71), fonte);
     obj_Lb_Busca_Codigo->setObjectName(u"obj_Lb_Busca_Codigo"_s);
     const controles::CaixaBusca codigo = controles::caixaBusca(
         obj_Grupo_Pesquisa, u"obj_Edit_BuscaCodigo"_s, QRect(280, 68, 121, 17),

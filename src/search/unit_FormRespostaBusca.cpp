@@ -1,6 +1,7 @@
 #include "unit_FormRespostaBusca.h"
 
 #include "controles_busca.h"
+#include "rotulos.h"
 
 #include "cursor.h"
 #include "fontes.h"
@@ -56,8 +57,8 @@ Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
 
     obj_Grupo_Pesquisa =
         controles::grupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 112, 681, 314), 11);
-    obj_Lb_avisoClick = controles::rotulo(
-        obj_Grupo_Pesquisa,
+    obj_Lb_avisoClick = novoRotulo(
+        obj_Grupo_Pesquisa, QString(),
         u"Clicando-se em cada título é possível acessar as informações da família correspondente"_s,
         QPoint(122, 288), fontes::verdana(9), QColor(0x80, 0x80, 0x80));
     obj_Lb_avisoClick->setObjectName(u"obj_Lb_avisoClick"_s);

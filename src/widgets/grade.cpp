@@ -7,8 +7,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTextLayout>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -40,8 +40,8 @@ constexpr int reservaIndicador = larguraIndicador + 6;
 } // namespace
 
 Grade::Grade(QWidget *pai, const QRect &geometria, int colunas, bool cabecalho, int alturaLinha)
-    : QAbstractScrollArea(pai), m_larguras(std::max(colunas, 1), larguraPadrao), m_cabecalho(cabecalho),
-      m_alturaLinha(std::max(alturaLinha, 1)), m_corSelecionado(Qt::red) {
+    : QAbstractScrollArea(pai), m_larguras(std::max(colunas, 1), larguraPadrao),
+      m_cabecalho(cabecalho), m_alturaLinha(std::max(alturaLinha, 1)), m_corSelecionado(Qt::red) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -264,7 +264,9 @@ int Grade::linhasVisiveis() const {
     return std::max(0, (contentsRect().height() - fixas * m_alturaLinha) / m_alturaLinha);
 }
 
-int Grade::primeiraLinhaVisivel() const { return primeiraLinhaDados() + verticalScrollBar()->value(); }
+int Grade::primeiraLinhaVisivel() const {
+    return primeiraLinhaDados() + verticalScrollBar()->value();
+}
 
 void Grade::atualizarRolagem() {
     const int dados = std::max(0, int(m_linhas.size()) - primeiraLinhaDados());
@@ -336,7 +338,8 @@ void Grade::garantirFontes() const {
     if (m_fontesProntas)
         return;
     for (int estilo = 0; estilo < 4; ++estilo) {
-        m_fontes[estilo] = fontes::fonte(u"Tahoma"_s, fontes::pt8, estilo & Negrito, estilo & Italico);
+        m_fontes[estilo] =
+            fontes::fonte(u"Tahoma"_s, fontes::pt8, estilo & Negrito, estilo & Italico);
         m_fontesBrutas[estilo] = QRawFont::fromFont(m_fontes[estilo]);
     }
     const QFontMetrics metricas(m_fontes[Regular]);
@@ -374,8 +377,8 @@ int Grade::preparar(const Celula &celula) const {
             if (indices.isEmpty())
                 continue;
             if (!indices.contains(0u)) { // every glyph in the font: no fallback font needed
-                const QList<QPointF> avancos = bruta.advancesForGlyphIndexes(
-                    indices, QRawFont::KernedAdvances);
+                const QList<QPointF> avancos =
+                    bruta.advancesForGlyphIndexes(indices, QRawFont::KernedAdvances);
                 QList<QPointF> posicoes;
                 posicoes.reserve(indices.size());
                 for (const QPointF &avanco : avancos) {
@@ -418,7 +421,8 @@ void Grade::pintarCelula(QPainter &pintor, const Celula &celula, const QRect &re
         return;
     const int largura = preparar(celula);
     // The cell's own area, without its right and bottom grid lines.
-    const QRect interior(retangulo.x(), retangulo.y(), retangulo.width() - 1, retangulo.height() - 1);
+    const QRect interior(retangulo.x(), retangulo.y(), retangulo.width() - 1,
+                         retangulo.height() - 1);
     const Qt::Alignment alinhamento =
         m_alinhamento ? (m_alinhamento(linha, coluna) & Qt::AlignHorizontal_Mask) : Qt::AlignLeft;
     int x;
@@ -434,8 +438,9 @@ void Grade::pintarCelula(QPainter &pintor, const Celula &celula, const QRect &re
                           baseLinha + m_descida > interior.bottom() + 1;
     if (recortar) {
         pintor.save();
-        pintor.setClipRect(QRect(interior.x(), interior.y(), direitaLivre - interior.x(), interior.height()),
-                           Qt::IntersectClip);
+        pintor.setClipRect(
+            QRect(interior.x(), interior.y(), direitaLivre - interior.x(), interior.height()),
+            Qt::IntersectClip);
     }
 
     const QPointF origem(x, baseLinha);
@@ -458,7 +463,8 @@ void Grade::pintarIndicador(QPainter &pintor, const QRect &retangulo) const {
         triangulo << QPoint(x, y) << QPoint(x + larguraIndicador - 1, y)
                   << QPoint(x + (larguraIndicador - 1) / 2, y + alturaIndicador - 1);
     else
-        triangulo << QPoint(x + (larguraIndicador - 1) / 2, y) << QPoint(x + larguraIndicador - 1, y + alturaIndicador - 1)
+        triangulo << QPoint(x + (larguraIndicador - 1) / 2, y)
+                  << QPoint(x + larguraIndicador - 1, y + alturaIndicador - 1)
                   << QPoint(x, y + alturaIndicador - 1);
     pintor.setPen(corIndicador);
     pintor.setBrush(corIndicador);
@@ -484,8 +490,8 @@ void Grade::pintar(QPainter &pintor, const QRect &area) const {
     QList<int> linhas;
     for (int r = 0; r < fixas; ++r)
         linhas.append(r);
-    for (int r = primeiraLinhaVisivel(), y = fixas * m_alturaLinha; r < m_linhas.size() && y < alturaVista;
-         ++r, y += m_alturaLinha)
+    for (int r = primeiraLinhaVisivel(), y = fixas * m_alturaLinha;
+         r < m_linhas.size() && y < alturaVista; ++r, y += m_alturaLinha)
         linhas.append(r);
 
     int fundoLinhas = 0; // bottom of the last drawn row
@@ -496,8 +502,10 @@ void Grade::pintar(QPainter &pintor, const QRect &area) const {
             continue;
         const Linha &linha = m_linhas[r];
         const bool cabecalho = r < fixas;
-        const QColor *fundo = cabecalho ? &corCabecalho : (linha.selecionada ? &corSelecao : nullptr);
-        pintor.setPen(cabecalho ? corTextoCabecalho : (linha.selecionada ? m_corSelecionado : corTexto));
+        const QColor *fundo =
+            cabecalho ? &corCabecalho : (linha.selecionada ? &corSelecao : nullptr);
+        pintor.setPen(cabecalho ? corTextoCabecalho
+                                : (linha.selecionada ? m_corSelecionado : corTexto));
         int x = 0;
         for (int c = 0; c < m_larguras.size(); ++c) {
             const int largura = m_larguras[c];
@@ -510,7 +518,8 @@ void Grade::pintar(QPainter &pintor, const QRect &area) const {
             if (fundo)
                 pintor.fillRect(retangulo, *fundo);
             const bool indicador = cabecalho && c == m_colunaOrdenacao;
-            pintarCelula(pintor, linha.celulas[c], retangulo, r, c, indicador ? reservaIndicador : 0);
+            pintarCelula(pintor, linha.celulas[c], retangulo, r, c,
+                         indicador ? reservaIndicador : 0);
             if (indicador) {
                 pintarIndicador(pintor, retangulo);
                 pintor.setPen(corTextoCabecalho);
@@ -544,7 +553,9 @@ void Grade::resizeEvent(QResizeEvent *evento) {
     atualizarRolagem();
 }
 
-void Grade::scrollContentsBy(int, int) { viewport()->update(); }
+void Grade::scrollContentsBy(int, int) {
+    viewport()->update();
+}
 
 // ---------------------------------------------------------------- input
 
@@ -569,7 +580,8 @@ void Grade::mousePressEvent(QMouseEvent *evento) {
 }
 
 void Grade::mouseMoveEvent(QMouseEvent *evento) {
-    if (!m_arrastando || !(evento->buttons() & Qt::LeftButton) || m_linhas.size() <= primeiraLinhaDados())
+    if (!m_arrastando || !(evento->buttons() & Qt::LeftButton) ||
+        m_linhas.size() <= primeiraLinhaDados())
         return;
     const QPoint ponto = evento->position().toPoint();
     const int topoDados = linhasFixas() * m_alturaLinha;
@@ -631,13 +643,27 @@ void Grade::keyPressEvent(QKeyEvent *evento) {
     const int pagina = std::max(1, linhasVisiveis());
     int destino;
     switch (evento->key()) {
-    case Qt::Key_Up: destino = atual - 1; break;
-    case Qt::Key_Down: destino = atual + 1; break;
-    case Qt::Key_PageUp: destino = atual - pagina; break;
-    case Qt::Key_PageDown: destino = atual + pagina; break;
-    case Qt::Key_Home: destino = primeira; break;
-    case Qt::Key_End: destino = ultima; break;
-    default: QAbstractScrollArea::keyPressEvent(evento); return;
+    case Qt::Key_Up:
+        destino = atual - 1;
+        break;
+    case Qt::Key_Down:
+        destino = atual + 1;
+        break;
+    case Qt::Key_PageUp:
+        destino = atual - pagina;
+        break;
+    case Qt::Key_PageDown:
+        destino = atual + pagina;
+        break;
+    case Qt::Key_Home:
+        destino = primeira;
+        break;
+    case Qt::Key_End:
+        destino = ultima;
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(evento);
+        return;
     }
     if (ultima >= primeira)
         moverAtual(destino, evento->modifiers() & Qt::ShiftModifier);

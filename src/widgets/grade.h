@@ -6,8 +6,8 @@
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
-#include <QRawFont>
 #include <QList>
+#include <QRawFont>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -93,8 +93,8 @@ public:
 
     // The first row shown below the header (the scroll position).
     int primeiraLinhaVisivel() const;
-    void rolarPara(int linha);              // makes the row visible
-    int linhasVisiveis() const;             // data rows that fit whole
+    void rolarPara(int linha);  // makes the row visible
+    int linhasVisiveis() const; // data rows that fit whole
 
     // The cell at a viewport point: row -1 below the last row, column -1 past
     // the last column.
@@ -162,11 +162,11 @@ private:
     int m_colunaOrdenacao = 0;
     bool m_descendente = false;
 
-    int m_ancora = -1;        // where a range selection starts
-    int m_atual = -1;         // the row last clicked or moved to
+    int m_ancora = -1; // where a range selection starts
+    int m_atual = -1;  // the row last clicked or moved to
     bool m_arrastando = false;
     int m_cabecalhoPressionado = -1; // header column under a press, for the click
-    int m_restoRoda = 0;      // wheel angle not yet turned into rows
+    int m_restoRoda = 0;             // wheel angle not yet turned into rows
 
     mutable bool m_fontesProntas = false;
     mutable std::array<QFont, 4> m_fontes;

@@ -65,11 +65,20 @@ QList<Trecho> analisar(const QString &texto) {
             continue;
         }
         switch (marca) {
-        case Marca::AbreNegrito: ++negrito; break;
-        case Marca::FechaNegrito: negrito = std::max(0, negrito - 1); break;
-        case Marca::AbreItalico: ++italico; break;
-        case Marca::FechaItalico: italico = std::max(0, italico - 1); break;
-        case Marca::Nenhuma: break;
+        case Marca::AbreNegrito:
+            ++negrito;
+            break;
+        case Marca::FechaNegrito:
+            negrito = std::max(0, negrito - 1);
+            break;
+        case Marca::AbreItalico:
+            ++italico;
+            break;
+        case Marca::FechaItalico:
+            italico = std::max(0, italico - 1);
+            break;
+        case Marca::Nenhuma:
+            break;
         }
         i += comprimento;
         if ((negrito > 0) != atualNegrito || (italico > 0) != atualItalico) {
@@ -93,6 +102,8 @@ QString textoVisivel(const QList<Trecho> &trechos) {
     return visivel;
 }
 
-QString textoVisivel(const QString &texto) { return textoVisivel(analisar(texto)); }
+QString textoVisivel(const QString &texto) {
+    return textoVisivel(analisar(texto));
+}
 
 } // namespace grade_html

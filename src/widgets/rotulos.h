@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// A text label at `posicao` in `pai`, sized to its text, named `nome` (when
+// given), in `fonte` and, when valid, the colour `cor`.
+QLabel *novoRotulo(QWidget *pai, const QString &nome, const QString &texto, QPoint posicao,
+                   const QFont &fonte, const QColor &cor = QColor());
