@@ -1,8 +1,32 @@
 #include "unit_FormDescricaoCaracteristicas.h"
 
+#include "botao_figura.h"
+#include "fontes.h"
+#include "memo.h"
+#include "unit_global.h"
+
+#include <QLabel>
+
 using namespace Qt::StringLiterals;
 
 Tobj_Form_FormDescricaoCaracteristicas *obj_Form_FormDescricaoCaracteristicas = nullptr;
+
+namespace {
+
+// Runs `sql` on `consulta`, then puts the column `coluna` of every row into
+// `memo`, one paragraph per row. An error of the engine leaves the memo as it
+// was.
+void preencher(Consulta &consulta, const QStringList &sql, Memo *memo, const QString &coluna) {
+    consulta.definirSql(sql);
+    consulta.definirBanco(fncCaminhoDados());
+    consulta.fechar();
+    consulta.abrir();
+    memo->limpar();
+    for (consulta.primeiro(); !consulta.fimDados(); consulta.proximo())
+        memo->adicionarLinha(consulta.campo(coluna));
+}
+
+} // namespace
 
 Tobj_Form_FormDescricaoCaracteristicas::Tobj_Form_FormDescricaoCaracteristicas()
     : TelaFamilia(IdTela::FormDescricaoCaracteristicas,
@@ -12,4 +36,35 @@ Tobj_Form_FormDescricaoCaracteristicas::Tobj_Form_FormDescricaoCaracteristicas()
                    .linkAtual = 1,
                    .tagBuscaRapida = u"rapidaDescricaoCaracteristicas"_s}) {
     setObjectName(u"obj_Form_FormDescricaoCaracteristicas"_s);
+    obj_Lb_Descr_Familia = rotulo(u"obj_Lb_Descr_Familia"_s, u"Descrição da Família"_s,
+                                  QPoint(216, 88), fontes::verdana(fontes::pt10, true));
+    const QFont titulo = fontes::verdana(fontes::pt9, true);
+    obj_Lb_Titulo =
+        rotulo(u"obj_Lb_Titulo"_s, u"Condições gerais de exercício"_s, QPoint(220, 124), titulo);
+    obj_Lb_Excecao =
+        rotulo(u"obj_Lb_Excecao"_s, u"Formação e Experiência"_s, QPoint(224, 283), titulo);
+
+    // Each memo lies on a black panel one pixel larger on every side.
+    obj_Painel_Memo_Descricao_Sombra = new PainelCor(this, Qt::black, QRect(223, 142, 483, 118));
+    obj_Painel_Memo_Descricao_Sombra->setObjectName(u"obj_Painel_Memo_Descricao_Sombra"_s);
+    obj_Memo_Descricao = new Memo(this, QRect(224, 143, 481, 116));
+    obj_Memo_Descricao->setObjectName(u"obj_Memo_Descricao"_s);
+    obj_Panel_Excecao_Sombra = new PainelCor(this, Qt::black, QRect(223, 302, 483, 104));
+    obj_Panel_Excecao_Sombra->setObjectName(u"obj_Panel_Excecao_Sombra"_s);
+    obj_MemoFormacao = new Memo(this, QRect(224, 303, 481, 102));
+    obj_MemoFormacao->setObjectName(u"obj_MemoFormacao"_s);
+}
+
+// Empties the toolbar caption, takes the shared position (rule A), then reads
+// the family's texts.
+void Tobj_Form_FormDescricaoCaracteristicas::prcRestaurarJanela() {
+    TelaFamilia::prcRestaurarJanela();
+    prcAlimentaDescricao();
+}
+
+void Tobj_Form_FormDescricaoCaracteristicas::prcAlimentaDescricao() {
+    preencher(obj_DB_QUERY_DescricaoCondicoes, fncSqlCondicoes(strCodigoFamilia),
+              obj_Memo_Descricao, u"condicoes"_s);
+    preencher(obj_DB_QUERY_DescricaoFormacao, fncSqlFormacao(strCodigoFamilia), obj_MemoFormacao,
+              u"formacao"_s);
 }
