@@ -4,8 +4,6 @@
 
 #include <QTextCursor>
 
-using namespace Qt::StringLiterals;
-
 Memo::Memo(QWidget *pai, const QRect &geometria) : QPlainTextEdit(pai) {
     setGeometry(geometria);
     setFrameStyle(QFrame::NoFrame);
@@ -28,11 +26,9 @@ void Memo::limpar() {
 // Written through a cursor of its own: the memo's cursor, and so the part of
 // the text on view, stays at the start.
 void Memo::adicionarLinha(const QString &texto) {
-    QString linhas = texto;
-    linhas.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
     QTextCursor fim(document());
     fim.movePosition(QTextCursor::End);
     if (m_paragrafos++ > 0)
         fim.insertBlock();
-    fim.insertText(linhas);
+    fim.insertText(texto);
 }
