@@ -2,35 +2,22 @@
 // family's TTemplate rows, the family menu that carries the family between
 // the views, and the re-reading at every activation.
 
-#include "botao_figura.h"
+#include "apoio_paginas.h"
 #include "fixtures.h"
 #include "memo.h"
-#include "navegacao.h"
-#include "programa.h"
 #include "rotulo_link.h"
-#include "unit_About.h"
 #include "unit_FormDescricao.h"
 #include "unit_FormDescricaoCaracteristicas.h"
 #include "unit_FormDescricaoConversao.h"
-#include "unit_FormInicial.h"
-#include "unit_FormMODALAviso.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList eventos;
-
-void observar(navegacao::Evento evento, TelaPrincipal *tela) {
-    static const char *nomes[] = {"mostrada", "ativada", "escondida"};
-    eventos << tela->objectName().mid(9) + u" "_s + QString::fromLatin1(nomes[int(evento)]);
-}
 
 // The paragraphs of a memo, as the document holds them.
 QStringList paragrafos(const QPlainTextEdit *memo) {
@@ -223,14 +210,10 @@ void TesteCaracteristicas::releAoVoltarDoSobreNaoDoAviso() {
                                                    u"Terceira formação."_s, QString()})
                            .criar());
 
-    programa::avisosReais(true);
-    QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
-    programa::clicar(tela->obj_Bt_BuscaRapida_Ok);
-    programa::avisosReais(false);
+    fecharAvisoReal(tela);
     QCOMPARE(paragrafos(tela->obj_Memo_Descricao).size(), 2);
 
-    programa::clicar(tela->obj_Bt_About);
-    programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
+    abrirEFecharSobre(tela);
     QCOMPARE(paragrafos(tela->obj_Memo_Descricao).last(), u"Terceira linha."_s);
     QCOMPARE(paragrafos(tela->obj_MemoFormacao).last(), u"Terceira formação."_s);
     QCOMPARE(paragrafos(tela->obj_Memo_Descricao).size(), 3);
@@ -254,8 +237,7 @@ void TesteCaracteristicas::erroDoBancoNaoApagaOsTextos() {
     abrirCaracteristicas(u"0101"_s);
     Tobj_Form_FormDescricaoCaracteristicas *tela = obj_Form_FormDescricaoCaracteristicas;
     programa::instalar(fixtures::semTabela(u"basica"_s, u"TTemplate"_s));
-    programa::clicar(tela->obj_Bt_About);
-    programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
+    abrirEFecharSobre(tela);
     const QStringList erros = programa::erros();
     QCOMPARE(erros.size(), 1);
     QVERIFY2(erros[0].startsWith(u"no such table: TTemplate"_s), qPrintable(erros[0]));
@@ -264,8 +246,7 @@ void TesteCaracteristicas::erroDoBancoNaoApagaOsTextos() {
     QCOMPARE(paragrafos(tela->obj_Memo_Descricao).size(), 2);
     QCOMPARE(paragrafos(tela->obj_MemoFormacao).size(), 2);
     programa::instalar(bancoDeTestes());
-    programa::clicar(tela->obj_Bt_About);
-    programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
+    abrirEFecharSobre(tela);
     QVERIFY(programa::erros().isEmpty());
 }
 

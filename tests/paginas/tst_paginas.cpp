@@ -2,11 +2,9 @@
 // from the html directory beside the program at every activation; a missing
 // page is reported and leaves the screen where it was.
 
+#include "apoio_paginas.h"
 #include "fixtures.h"
 #include "posicao.h"
-#include "telas_de_pagina.h"
-#include "unit_About.h"
-#include "unit_FormMODALAviso.h"
 #include "visualizador_html.h"
 
 #include <QDir>
@@ -15,19 +13,11 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextDocumentFragment>
-#include <QTimer>
 #include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList eventos;
-
-void observar(navegacao::Evento evento, TelaPrincipal *tela) {
-    static const char *nomes[] = {"mostrada", "ativada", "escondida"};
-    eventos << tela->objectName().mid(9) + u" "_s + QString::fromLatin1(nomes[int(evento)]);
-}
 
 QString raiz; // the installation; its html directory is a copy the tests may change
 
@@ -181,15 +171,11 @@ void TestePaginas::recarregaAoVoltarDoSobreNaoDoAviso() {
     QScrollBar *barra = tela->obj_WebBrowser->verticalScrollBar();
     barra->setValue(barra->maximum());
 
-    programa::avisosReais(true);
-    QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
-    programa::clicar(tela->obj_Bt_BuscaRapida_Ok);
-    programa::avisosReais(false);
+    fecharAvisoReal(tela);
     QVERIFY(!tela->obj_WebBrowser->toPlainText().contains(u"Versão nova"_s));
     QCOMPARE(barra->value(), barra->maximum());
 
-    programa::clicar(tela->obj_Bt_About);
-    programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
+    abrirEFecharSobre(tela);
     QVERIFY(tela->obj_WebBrowser->toPlainText().startsWith(u"Versão nova"_s));
     QCOMPARE(barra->value(), 0);
     QVERIFY(programa::erros().isEmpty());

@@ -3,9 +3,9 @@
 // the screen with an empty viewer where it was; with the pages back, the
 // same screens load them.
 
+#include "apoio_paginas.h"
 #include "fixtures.h"
 #include "posicao.h"
-#include "telas_de_pagina.h"
 #include "visualizador_html.h"
 
 using namespace Qt::StringLiterals;

@@ -4,12 +4,42 @@
 #include "navegacao.h"
 #include "programa.h"
 #include "tela_pagina.h"
+#include "unit_About.h"
 #include "unit_FormInformacoes.h"
 #include "unit_FormInicial.h"
 #include "unit_FormLegislacao.h"
+#include "unit_FormMODALAviso.h"
 #include "unit_FormRegulamentacao.h"
 
 #include <QTest>
+#include <QTimer>
+
+// What the tests of the family and page screens share.
+
+// The show, activation and hide events that the navigation raised, as
+// "FormX ativada", once `observar` is the navigation's observer.
+inline QStringList eventos;
+
+inline void observar(navegacao::Evento evento, TelaPrincipal *tela) {
+    static const char *nomes[] = {"mostrada", "ativada", "escondida"};
+    eventos << tela->objectName().mid(9) + QStringLiteral(" ") +
+                   QString::fromLatin1(nomes[int(evento)]);
+}
+
+// Opens the About screen over `tela` and closes it: `tela` is activated again.
+inline void abrirEFecharSobre(TelaPrincipal *tela) {
+    programa::clicar(tela->obj_Bt_About);
+    programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
+}
+
+// A real notice over `tela` (the quick search with its box empty), closed
+// with Enter.
+inline void fecharAvisoReal(TelaPrincipal *tela) {
+    programa::avisosReais(true);
+    QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
+    programa::clicar(tela->obj_Bt_BuscaRapida_Ok);
+    programa::avisosReais(false);
+}
 
 // The three page screens as rows of a test table: the screen's name, its
 // page file and the home screen's toolbar button that opens it (none for
