@@ -1,5 +1,7 @@
 #include "unit_global.h"
 
+#include "consulta.h"
+
 #include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
@@ -280,6 +282,16 @@ QStringList fncSqlTabuaTituloCiuo88() {
 
 namespace {
 QString diretorioDefinido;
+}
+
+void abrirConsulta(Consulta &consulta, const QStringList &sql,
+                   const std::optional<QString> &busca) {
+    consulta.definirSql(sql);
+    consulta.definirBanco(fncCaminhoDados());
+    consulta.fechar();
+    if (busca)
+        consulta.definirBusca(*busca);
+    consulta.abrir();
 }
 
 QString diretorioPrograma() {

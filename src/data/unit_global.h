@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+class Consulta;
 
 // The catalogue of every SQL statement of the program, one builder per
 // statement family, and the database directory. Each builder returns a fresh
@@ -31,6 +34,12 @@ QStringList fncSqlTabuaOrigem(const QString &codigo, const QString &base);
 QStringList fncSqlTabuaTituloBase2002();
 QStringList fncSqlTabuaTituloBase94();
 QStringList fncSqlTabuaTituloCiuo88();
+
+// Runs a statement of the catalogue on `consulta` the one way every query of
+// the program is run: its lines, the database directory, close, `busca`
+// bound when given, open.
+void abrirConsulta(Consulta &consulta, const QStringList &sql,
+                   const std::optional<QString> &busca = std::nullopt);
 
 // The database directory: the program file's directory followed by "/dados".
 // The directory keeps its case, since Linux file systems distinguish it.

@@ -11,23 +11,6 @@ using namespace Qt::StringLiterals;
 
 Tobj_Form_FormDescricaoCaracteristicas *obj_Form_FormDescricaoCaracteristicas = nullptr;
 
-namespace {
-
-// Runs `sql` on `consulta`, then puts the column `coluna` of every row into
-// `memo`, one paragraph per row. An error of the engine leaves the memo as it
-// was.
-void preencher(Consulta &consulta, const QStringList &sql, Memo *memo, const QString &coluna) {
-    consulta.definirSql(sql);
-    consulta.definirBanco(fncCaminhoDados());
-    consulta.fechar();
-    consulta.abrir();
-    memo->limpar();
-    for (consulta.primeiro(); !consulta.fimDados(); consulta.proximo())
-        memo->adicionarLinha(consulta.campo(coluna));
-}
-
-} // namespace
-
 Tobj_Form_FormDescricaoCaracteristicas::Tobj_Form_FormDescricaoCaracteristicas()
     : TelaFamilia(IdTela::FormDescricaoCaracteristicas,
                   {.regra = Moldura::Regra::A,
@@ -63,8 +46,9 @@ void Tobj_Form_FormDescricaoCaracteristicas::prcRestaurarJanela() {
 }
 
 void Tobj_Form_FormDescricaoCaracteristicas::prcAlimentaDescricao() {
-    preencher(obj_DB_QUERY_DescricaoCondicoes, fncSqlCondicoes(strCodigoFamilia),
-              obj_Memo_Descricao, u"condicoes"_s);
-    preencher(obj_DB_QUERY_DescricaoFormacao, fncSqlFormacao(strCodigoFamilia), obj_MemoFormacao,
-              u"formacao"_s);
+    // An error of the engine ends the fill and leaves the memo as it was.
+    abrirConsulta(obj_DB_QUERY_DescricaoCondicoes, fncSqlCondicoes(strCodigoFamilia));
+    obj_Memo_Descricao->preencher(obj_DB_QUERY_DescricaoCondicoes, u"condicoes"_s);
+    abrirConsulta(obj_DB_QUERY_DescricaoFormacao, fncSqlFormacao(strCodigoFamilia));
+    obj_MemoFormacao->preencher(obj_DB_QUERY_DescricaoFormacao, u"formacao"_s);
 }

@@ -399,10 +399,11 @@ void TelaPrincipal::irFamilia(IdTela destino) {
 }
 
 void TelaPrincipal::mostrarDetalheFamilia(const Grade &grade, int linha, int colunaCodigo) {
-    if (linha == 0 && grade.temCabecalho())
+    const QString codigo = grade.celula(colunaCodigo, linha).left(4);
+    if ((linha == 0 && grade.temCabecalho()) || codigo.isEmpty())
         return;
     auto *descricao = static_cast<TelaFamilia *>(navegacao::tela(IdTela::FormDescricao));
-    descricao->strCodigoFamilia = grade.celula(colunaCodigo, linha).left(4);
+    descricao->strCodigoFamilia = codigo;
     ir(IdTela::FormDescricao);
 }
 

@@ -154,7 +154,8 @@ protected:
     // Opens the family description for the row of a result grid that was
     // double-clicked: the family code is the first four characters of the
     // row's cell in `colunaCodigo`. A double click on the header row or below
-    // the last row (reported as row 0) is ignored.
+    // the last row (reported as row 0) is ignored, and so is a row without a
+    // code (the one empty row of an empty result).
     void mostrarDetalheFamilia(const Grade &grade, int linha, int colunaCodigo);
     // Gives the link `indice` its hover style after resetting all links.
     void destacarLink(int indice);

@@ -2,14 +2,45 @@
 
 #include "tela_principal.h"
 
-// The title search screen.
+#include <QColor>
+#include <QFont>
+#include <functional>
+
+class QCheckBox;
+class QGroupBox;
+
+// The title search screen: a keyword looked for in up to six kinds of text.
 class Tobj_Form_FormBusca : public TelaPrincipal {
     Q_OBJECT
 public:
     Tobj_Form_FormBusca();
 
+    void prcTestaBuscaTituloEnvia();
+    void prcVerificaExecutaConsulta();
+    void prcMarcarTodosChk();
+
     // The title search; the search results screen reads it.
     Consulta obj_DB_QUERY_BuscaTitulo;
+
+    QGroupBox *obj_Grupo_Pesquisa;
+    QLineEdit *obj_Edit_BuscaTitulo;
+    BotaoFigura *obj_Bt_ProcurarTitulo;
+    QGroupBox *obj_Group_Filtro_Procura;
+    QCheckBox *obj_Chk_Filtro_Familias;
+    QCheckBox *obj_Chk_Filtro_Ocupacoes;
+    QCheckBox *obj_Chk_Filtro_Sinonimos;
+    QCheckBox *obj_Chk_Filtro_Condicoes;
+    QCheckBox *obj_Chk_Filtro_Formacao;
+    QCheckBox *obj_Chk_Filtro_Descricao;
+    QCheckBox *obj_Chk_Filtro_Todos;
+
+private:
+    void criarFiltros();
+    void criarAjuda();
+    QCheckBox *criarFiltro(const QString &nome, const QString &texto, int coluna, int linha,
+                           bool marcado);
+    // The six source boxes in the order of the statement builder's flags.
+    QList<QCheckBox *> filtros() const;
 };
 
 extern Tobj_Form_FormBusca *obj_Form_FormBusca;

@@ -1,13 +1,156 @@
 #include "unit_FormRespostaBusca.h"
 
+#include "controles_busca.h"
+
+#include "cursor.h"
+#include "fontes.h"
+#include "fronteira.h"
+#include "grade.h"
+#include "pagina_grade.h"
+#include "paginador.h"
+#include "unit_FormBusca.h"
+#include "unit_FormInicial.h"
+#include "unit_FormMODALAviso.h"
+#include "unit_global.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
 using namespace Qt::StringLiterals;
 
 Tobj_Form_FormRespostaBusca *obj_Form_FormRespostaBusca = nullptr;
+
+namespace {
+
+const QString tagPropria = u"rapidaRespostaBusca"_s;
+
+ConfiguracaoPaginador configuracaoPaginador() {
+    ConfiguracaoPaginador c;
+    c.linhasPorPagina = 13;
+    c.paginasPorBloco = 10;
+    c.paginas = {54, 267};
+    c.topo = 267;
+    c.esquerdaMenos = 112;
+    c.esquerdaPrimeiro = 123;
+    c.setaAnterior = {579, 269};
+    c.setaProxima = {611, 269};
+    return c;
+}
+
+} // namespace
+
+bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra) {
+    abrirConsulta(consulta, sql, u"%"_s + palavra + u"%"_s);
+    if (!consulta.fimDados())
+        return true;
+    prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
+    return false;
+}
 
 Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
     : TelaPrincipal(IdTela::FormRespostaBusca, {.regra = Moldura::Regra::C,
                                                 .posicaoAoMostrar = true,
                                                 .links = Moldura::Links::Busca,
-                                                .tagBuscaRapida = u"rapidaRespostaBusca"_s}) {
+                                                .tagBuscaRapida = tagPropria}) {
     setObjectName(u"obj_Form_FormRespostaBusca"_s);
+
+    obj_Grupo_Pesquisa =
+        controles::grupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 112, 681, 314), 11);
+    obj_Lb_avisoClick = controles::rotulo(
+        obj_Grupo_Pesquisa,
+        u"Clicando-se em cada título é possível acessar as informações da família correspondente"_s,
+        QPoint(122, 288), fontes::verdana(9), QColor(0x80, 0x80, 0x80));
+    obj_Lb_avisoClick->setObjectName(u"obj_Lb_avisoClick"_s);
+    paginador = new Paginador(
+        obj_Grupo_Pesquisa, configuracaoPaginador(), [this] { prcAlimentaGrid(); },
+        [this] { definirLarguras(); });
+
+    obj_SortGrid_BuscaTitulosAZ = new Grade(this, QRect(37, 136, 644, 238), 3, true, 17);
+    obj_SortGrid_BuscaTitulosAZ->setObjectName(u"obj_SortGrid_BuscaTitulosAZ"_s);
+    obj_SortGrid_BuscaTitulosAZ->definirAlinhamento(
+        [this](int linha, int coluna) { return prcAlinhaGrid(linha, coluna); });
+    fronteira::conectar(obj_SortGrid_BuscaTitulosAZ, &Grade::duploClique, this,
+                        [this](int linha, int) { prcMostraDetalheFamilia(linha); });
+    definirLarguras();
+
+    definirReceptorBuscaRapida(&Tobj_Form_FormRespostaBusca::receberBuscaRapida);
+}
+
+void Tobj_Form_FormRespostaBusca::listar(TelaPrincipal *origem, const QString &tag) {
+    strOrigem = tag;
+    navegacao::irPara(origem, this);
+}
+
+// A quick search typed here replaces the list on view at once: nothing is
+// shown or hidden.
+void Tobj_Form_FormRespostaBusca::receberBuscaRapida(TelaPrincipal *origem) {
+    auto *resposta = obj_Form_FormRespostaBusca;
+    if (origem != resposta) {
+        resposta->listar(origem, origem->moldura().tagBuscaRapida);
+        return;
+    }
+    resposta->paginador->reiniciar();
+    resposta->strOrigem = tagPropria;
+    resposta->prcAlimentaGrid();
+}
+
+// Shown: the shared position (rule C) and page 1.
+void Tobj_Form_FormRespostaBusca::prcRestaurarJanela() {
+    aplicarRegraPosicao();
+    paginador->reiniciar();
+}
+
+void Tobj_Form_FormRespostaBusca::telaAtivada() {
+    prcAlimentaGrid();
+}
+
+// "capa" and "busca" name the title searches of the home screen and of the
+// title search screen; every other tag is the quick search tag of the
+// screen whose quick search found the rows (the seventeen main screens are
+// the ids up to the last one, FormRespostaTabuaTitulo).
+Consulta &Tobj_Form_FormRespostaBusca::consultaDeOrigem() {
+    if (strOrigem == u"capa"_s)
+        return obj_Form_FormInicial->obj_DB_QUERY_BuscaTitulo;
+    if (strOrigem == u"busca"_s)
+        return obj_Form_FormBusca->obj_DB_QUERY_BuscaTitulo;
+    for (int id = 0; id <= int(IdTela::FormRespostaTabuaTitulo); ++id) {
+        TelaPrincipal *tela = navegacao::tela(IdTela(id));
+        if (tela->moldura().tagBuscaRapida == strOrigem)
+            return tela->obj_DB_QUERY_BuscaRapida;
+    }
+    return m_semOrigem;
+}
+
+void Tobj_Form_FormRespostaBusca::prcAlimentaGrid() {
+    limparLDescricao();
+    cursor::definir(Qt::WaitCursor);
+    const PaginaGrade pagina{*obj_SortGrid_BuscaTitulosAZ, *paginador,
+                             [](int total) {
+                                 return QStringList{u"Resultado de títulos encontrados ("_s +
+                                                        QString::number(total) + u")"_s,
+                                                    u"Famílias"_s, u"Tipo"_s};
+                             },
+                             [](const Consulta &registro) {
+                                 return QStringList{registro.campo(u"titulo"_s),
+                                                    registro.campo(u"codigo"_s),
+                                                    registro.campo(u"tipo"_s)};
+                             }};
+    pagina.preencher(consultaDeOrigem());
+    definirLarguras();
+    cursor::normal();
+}
+
+void Tobj_Form_FormRespostaBusca::definirLarguras() {
+    obj_SortGrid_BuscaTitulosAZ->definirLarguraColuna(0, 460);
+    obj_SortGrid_BuscaTitulosAZ->definirLarguraColuna(1, 91);
+    obj_SortGrid_BuscaTitulosAZ->definirLarguraColuna(2, 92);
+}
+
+// The family code and the kind are centred, in the header and in every row.
+Qt::Alignment Tobj_Form_FormRespostaBusca::prcAlinhaGrid(int, int coluna) const {
+    return coluna == 1 || coluna == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+void Tobj_Form_FormRespostaBusca::prcMostraDetalheFamilia(int linha) {
+    mostrarDetalheFamilia(*obj_SortGrid_BuscaTitulosAZ, linha, 1);
 }

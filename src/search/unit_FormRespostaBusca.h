@@ -2,11 +2,51 @@
 
 #include "tela_principal.h"
 
-// The search results screen.
+class Paginador;
+class QGroupBox;
+
+// Runs a search by title on `consulta`: the statement `sql` with `busca`
+// bound to "%" + palavra + "%", the word exactly as typed. When nothing is
+// found the notice "Não foi encontrado\rnenhum registro para busca" is shown
+// and false returned.
+bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra);
+
+// The search results screen: the titles found by a search of the home
+// screen, of the title search screen or of a quick search, page by page. It
+// runs no search but its own quick search: it reads the open query of the
+// screen that searched, named by the origin tag.
 class Tobj_Form_FormRespostaBusca : public TelaPrincipal {
     Q_OBJECT
 public:
     Tobj_Form_FormRespostaBusca();
+
+    // Writes the tag, shows this screen and hides `origem`.
+    void listar(TelaPrincipal *origem, const QString &tag);
+
+    void prcRestaurarJanela() override;
+    void telaAtivada() override;
+    void prcAlimentaGrid();
+    Qt::Alignment prcAlinhaGrid(int linha, int coluna) const;
+    void prcMostraDetalheFamilia(int linha);
+
+    // The query whose rows the screen lists, chosen by `strOrigem`.
+    Consulta &consultaDeOrigem();
+
+    QString strOrigem;
+
+    QGroupBox *obj_Grupo_Pesquisa;
+    Grade *obj_SortGrid_BuscaTitulosAZ;
+    QLabel *obj_Lb_avisoClick;
+    Paginador *paginador;
+
+private:
+    void definirLarguras();
+    // The frame's quick search hands its result here.
+    static void receberBuscaRapida(TelaPrincipal *origem);
+
+    // Listed when the tag names no screen (the screen shown without a
+    // search): a query never opened, with no rows.
+    Consulta m_semOrigem;
 };
 
 extern Tobj_Form_FormRespostaBusca *obj_Form_FormRespostaBusca;

@@ -1,8 +1,10 @@
 #include "memo.h"
 
+#include "consulta.h"
 #include "fontes.h"
 
 #include <QTextCursor>
+#include <utility>
 
 Memo::Memo(QWidget *pai, const QRect &geometria) : QPlainTextEdit(pai) {
     setGeometry(geometria);
@@ -18,17 +20,16 @@ Memo::Memo(QWidget *pai, const QRect &geometria) : QPlainTextEdit(pai) {
     setPalette(paleta);
 }
 
-void Memo::limpar() {
+// Written through a cursor of its own, so that the memo's cursor, and with
+// it the part of the text on view, stays at the start. (Appending paragraphs
+// to an empty memo would drop an empty first one.)
+void Memo::preencher(Consulta &consulta, const QString &coluna) {
     clear();
-    m_paragrafos = 0;
-}
-
-// Written through a cursor of its own: the memo's cursor, and so the part of
-// the text on view, stays at the start.
-void Memo::adicionarLinha(const QString &texto) {
     QTextCursor fim(document());
-    fim.movePosition(QTextCursor::End);
-    if (m_paragrafos++ > 0)
-        fim.insertBlock();
-    fim.insertText(texto);
+    bool primeira = true;
+    for (consulta.primeiro(); !consulta.fimDados(); consulta.proximo()) {
+        if (!std::exchange(primeira, false))
+            fim.insertBlock();
+        fim.insertText(consulta.campo(coluna));
+    }
 }

@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+class Consulta;
+
 // A text area of the family views: read-only plain text in Verdana 11 px on
 // the cream background of the screens' text areas, without a border of its
 // own (a black panel behind it draws the frame), with a vertical scroll bar
@@ -11,13 +13,9 @@ class Memo : public QPlainTextEdit {
 public:
     Memo(QWidget *pai, const QRect &geometria);
 
-    // Empties the memo.
-    void limpar();
-    // Appends `texto` as one more paragraph, an empty one included; the line
-    // breaks inside it (CR LF, LF or CR) start new lines. The memo still shows
-    // its first line.
-    void adicionarLinha(const QString &texto);
-
-private:
-    int m_paragrafos = 0;
+    // Empties the memo, then writes the column `coluna` of every row of the
+    // open `consulta` into it, one paragraph per row, an empty one included;
+    // the line breaks inside a value (CR LF, LF or CR) start new lines. The
+    // memo shows the first line.
+    void preencher(Consulta &consulta, const QString &coluna);
 };

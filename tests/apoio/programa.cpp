@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,8 +88,14 @@ void clicar(QWidget *alvo, QPoint local) {
     soltar(alvo, local + QPoint(-1, -1)); // the pressed picture sits one pixel lower
 }
 
+// Each character as the keyboard gives it, accented and non-Latin ones too.
 void digitar(QWidget *alvo, const QString &texto) {
-    QTest::keyClicks(alvo, texto);
+    for (const QChar c : texto) {
+        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(alvo, &tecla);
+        QKeyEvent solta(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(alvo, &solta);
+    }
 }
 
 void enter(QWidget *alvo) {

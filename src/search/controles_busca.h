@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class BotaoFigura;
+class Consulta;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Controls, texts and searches that the search screens build and run alike.
+namespace controles {
+
+// Grey line under a result list: a double click on a row opens its family.
+QString dicaFamilia();
+// Blue line pointing the user to the classification's codes.
+QString ajudaCodigos();
+
+const QColor cinza(0x80, 0x80, 0x80);
+const QColor azul(0x00, 0x00, 0xFF);
+
+// The group box `obj_Grupo_Pesquisa` of a search screen, Verdana bold (8 pt
+// unless told).
+QGroupBox *grupoPesquisa(QWidget *tela, const QString &titulo, const QRect &geometria,
+                         int pixelsFonte = 11);
+
+// A label at `posicao`, sized to its text.
+QLabel *rotulo(QWidget *pai, const QString &texto, QPoint posicao, const QFont &fonte,
+               const QColor &cor = Qt::black);
+
+// A grey Verdana 7 pt line (hints and legends), bold or italic when asked.
+QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito = false,
+                bool italico = false);
+
+// A one-line box without a border of its own, drawn over a dark 1-pixel
+// frame, in MS Sans Serif 8 pt.
+QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria);
+
+// A picture button over its grey shadow, which sticks out to the right and
+// below.
+BotaoFigura *botaoComSombra(QWidget *pai, const QString &nome, const QString &imagem,
+                            const QRect &geometria);
+
+// A search box and its "Procurar" button: Enter in the box and a click on
+// the button run `buscar`, inside the error boundary.
+struct CaixaBusca {
+    QLineEdit *caixa;
+    BotaoFigura *botao;
+};
+CaixaBusca caixaBusca(QWidget *pai, const QString &nome, const QRect &geometria,
+                      const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
+                      const std::function<void()> &aoEnter, const std::function<void()> &aoClicar);
+
+// An empty search box gets the notice "Digite a palavra para Busca" and the
+// focus.
+bool palavraDigitada(QLineEdit *caixa);
+
+// The search by code of the code search screen and of the home screen's code
+// box: the code must be 4 or 6 digits (a refused code gets its notice, and
+// the focus goes back to the box unless the length was wrong); 4 digits find
+// the family and its occupations, 6 one occupation. Returns whether rows were
+// found; when none, the notice is given.
+bool buscarCodigo(QLineEdit &caixa, Consulta &consulta);
+
+// Cell texts of the result grids: bold for occupations, italic for synonyms.
+QString negrito(const QString &texto);
+QString italico(const QString &texto);
+
+} // namespace controles
