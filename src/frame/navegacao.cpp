@@ -63,7 +63,7 @@ void exibir(TelaPrincipal *tela) {
     Estado &e = estado();
     // A stored position is taken before the window appears, so it does not
     // flash at its previous place; the screen's own rule then runs as usual.
-    if (posicao::guardada())
+    if (posicao::guardada() && tela->moldura().antecipaPosicao)
         tela->move(intJanelaX, intJanelaY);
     avisar(Evento::Mostrada, tela);
     fronteira::executar([&] { tela->telaMostrada(); });

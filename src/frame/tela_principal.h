@@ -29,6 +29,11 @@ struct Moldura {
     int linkAtual = -1;     // the link of this screen (disabled, or the current view)
     int topoLinks = 95;     // top of the conversion links (98 or 102)
     QString tagBuscaRapida; // written into the search results screen by the quick search
+    // The navigation moves the window to the stored position before showing
+    // it, as the screen's rule is going to, so that it does not appear at its
+    // old place first. Off where the activation can end before the rule runs
+    // (a page that is missing): the window then stays where it was.
+    bool antecipaPosicao = true;
 };
 
 // The frame shared by the seventeen main screens: background, drag bands,

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "tela_principal.h"
+#include "tela_pagina.h"
 
-// The information page screen.
-class Tobj_Form_FormInformacoes : public TelaPrincipal {
+// The information page screen: general information on the classification
+// and on the program (html/info_zel.htm).
+class Tobj_Form_FormInformacoes : public TelaPagina {
     Q_OBJECT
 public:
     Tobj_Form_FormInformacoes();

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "tela_principal.h"
+#include "tela_pagina.h"
 
-// The regulation page screen.
-class Tobj_Form_FormRegulamentacao : public TelaPrincipal {
+// The regulation page screen: what the classification is for, how it changes
+// and why classifying is not regulating (html/regulamentacao.htm).
+class Tobj_Form_FormRegulamentacao : public TelaPagina {
     Q_OBJECT
 public:
     Tobj_Form_FormRegulamentacao();
