@@ -302,6 +302,10 @@ void definirDiretorioPrograma(const QString &diretorio) {
     diretorioDefinido = diretorio;
 }
 
+QString caminhoPagina(const QString &arquivo) {
+    return diretorioPrograma() + u"/html/"_s + arquivo;
+}
+
 QString fncCaminhoDados() {
     return diretorioPrograma() + u"/dados"_s;
 }

@@ -45,6 +45,9 @@ void abrirConsulta(Consulta &consulta, const QStringList &sql,
 // The directory keeps its case, since Linux file systems distinguish it.
 QString fncCaminhoDados();
 
+// The page `arquivo` of the `html` directory beside the program.
+QString caminhoPagina(const QString &arquivo);
+
 // The directory of the program file, with '/' separators and no trailing one.
 QString diretorioPrograma();
 

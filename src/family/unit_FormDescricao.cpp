@@ -3,20 +3,15 @@
 #include "botao_figura.h"
 #include "fontes.h"
 #include "grade.h"
+#include "memo.h"
+#include "rotulos.h"
 #include "unit_global.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
 
 Tobj_Form_FormDescricao *obj_Form_FormDescricao = nullptr;
-
-namespace {
-
-const QColor corTexto(255, 247, 223);
-
-} // namespace
 
 Tobj_Form_FormDescricao::Tobj_Form_FormDescricao()
     : TelaFamilia(IdTela::FormDescricao, {.regra = Moldura::Regra::A,
@@ -42,27 +37,14 @@ Tobj_Form_FormDescricao::Tobj_Form_FormDescricao()
 
 QLabel *Tobj_Form_FormDescricao::titulo(const QString &nome, const QString &texto, QPoint lugar,
                                         int pixels) {
-    auto *rotulo = new QLabel(texto, this);
-    rotulo->setObjectName(nome);
-    rotulo->setFont(fontes::verdana(pixels, true));
-    rotulo->move(lugar);
-    rotulo->adjustSize();
-    return rotulo;
+    return novoRotulo(this, nome, texto, lugar, fontes::verdana(pixels, true));
 }
 
 // A text area or a grid sits on a black panel one pixel larger on each side.
-QPlainTextEdit *Tobj_Form_FormDescricao::criarMemo(const QString &nome, const QRect &lugar) {
+Memo *Tobj_Form_FormDescricao::criarMemo(const QString &nome, const QRect &lugar) {
     new PainelCor(this, Qt::black, lugar.adjusted(-1, -1, 1, 1));
-    auto *memo = new QPlainTextEdit(this);
+    auto *memo = new Memo(this, lugar);
     memo->setObjectName(nome);
-    memo->setGeometry(lugar);
-    memo->setReadOnly(true);
-    memo->setFrameShape(QFrame::NoFrame);
-    memo->setFont(fontes::verdana(fontes::pt8));
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette paleta = memo->palette();
-    paleta.setColor(QPalette::Base, corTexto);
-    memo->setPalette(paleta);
     return memo;
 }
 
@@ -95,14 +77,11 @@ void Tobj_Form_FormDescricao::prcAlimentaDescricao() {
     alimentarTitulos();
 }
 
-// One line per row of the query, shown from the top.
-void Tobj_Form_FormDescricao::alimentarMemo(QPlainTextEdit *memo, Consulta &consulta,
-                                            const QStringList &sql, const QString &coluna) {
+// One paragraph per row of the query, shown from the top.
+void Tobj_Form_FormDescricao::alimentarMemo(Memo *memo, Consulta &consulta, const QStringList &sql,
+                                            const QString &coluna) {
     abrirConsulta(consulta, sql);
-    memo->clear();
-    for (; !consulta.fimDados(); consulta.proximo())
-        memo->appendPlainText(consulta.campo(coluna));
-    memo->moveCursor(QTextCursor::Start);
+    memo->preencher(consulta, coluna);
 }
 
 // One row per related family, then one empty row at the end.

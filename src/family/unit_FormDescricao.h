@@ -2,7 +2,7 @@
 
 #include "tela_principal.h"
 
-class QPlainTextEdit;
+class Memo;
 
 // The family description screen: the family's occupations with their
 // synonyms, its summary description, what it does not comprise and its
@@ -25,17 +25,17 @@ public:
     QLabel *obj_Lb_Titulo;
     Grade *obj_SortGrid_Tabua_Codigo;
     QLabel *obj_Lb_Descricao;
-    QPlainTextEdit *obj_Memo_Descricao;
+    Memo *obj_Memo_Descricao;
     QLabel *obj_Lb_Excecao;
-    QPlainTextEdit *obj_MemoExcecao;
+    Memo *obj_MemoExcecao;
     QLabel *obj_Lb_Afins;
     Grade *obj_Grid_Familias_Afins;
 
 private:
     QLabel *titulo(const QString &nome, const QString &texto, QPoint lugar, int pixels);
-    QPlainTextEdit *criarMemo(const QString &nome, const QRect &lugar);
+    Memo *criarMemo(const QString &nome, const QRect &lugar);
     Grade *criarGrade(const QString &nome, const QRect &lugar, int colunas);
-    void alimentarMemo(QPlainTextEdit *memo, Consulta &consulta, const QStringList &sql,
+    void alimentarMemo(Memo *memo, Consulta &consulta, const QStringList &sql,
                        const QString &coluna);
     void alimentarAfins();
     void alimentarTitulos();

@@ -27,8 +27,9 @@ Moldura semAntecipar(Moldura moldura) {
 
 TelaPagina::TelaPagina(IdTela id, const Moldura &moldura, const Pagina &pagina)
     : TelaPrincipal(id, semAntecipar(moldura)), m_arquivo(pagina.arquivo) {
-    obj_Lb_Informacoes = novoRotulo(this, u"obj_Lb_Informacoes"_s, u"Informações Gerais da ZEL"_s,
-                                QPoint(8, pagina.topoTitulo), fontes::verdana(fontes::pt10, true));
+    obj_Lb_Informacoes =
+        novoRotulo(this, u"obj_Lb_Informacoes"_s, u"Informações Gerais da ZEL"_s,
+                   QPoint(8, pagina.topoTitulo), fontes::verdana(fontes::pt10, true));
 
     const QRect borda(esquerda, pagina.topoMoldura, larguraMoldura, pagina.alturaVisualizador + 2);
     obj_Img_Divisoria = new Figura(
@@ -61,5 +62,5 @@ void TelaPagina::prcRestaurarJanela() {
 
 // The directory keeps its case: file systems here tell capitals apart.
 QString TelaPagina::caminhoPagina() const {
-    return diretorioPrograma() + u"/html/"_s + m_arquivo;
+    return ::caminhoPagina(m_arquivo);
 }

@@ -31,7 +31,7 @@ public:
     // what it showed.
     void prcRestaurarJanela() override;
 
-    // The page's file: the program's directory + "/html/" + its name.
+    // The page's file in the html directory beside the program.
     QString caminhoPagina() const;
 
     QLabel *obj_Lb_Informacoes;

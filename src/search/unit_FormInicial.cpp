@@ -96,7 +96,7 @@ void Tobj_Form_FormInicial::criarPesquisa() {
 // welcome page read again from the disk.
 void Tobj_Form_FormInicial::prcRestaurarJanela() {
     TelaPrincipal::prcRestaurarJanela();
-    obj_WebBrowser->carregar(diretorioPrograma() + u"/html/inicial.htm"_s);
+    obj_WebBrowser->carregar(caminhoPagina(u"inicial.htm"_s));
 }
 
 void Tobj_Form_FormInicial::prcVerificaExecutaConsulta() {

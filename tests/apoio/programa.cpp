@@ -2,6 +2,8 @@
 
 #include "aplicacao.h"
 #include "fronteira.h"
+#include "navegacao.h"
+#include "tela_principal.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_global.h"
 
@@ -21,6 +23,12 @@ namespace programa {
 namespace {
 
 QStringList avisosGravados;
+QStringList eventosGravados;
+
+void observar(navegacao::Evento evento, TelaPrincipal *tela) {
+    static const char *nomes[] = {"mostrada", "ativada", "escondida"};
+    eventosGravados << tela->objectName().mid(9) + u" "_s + QString::fromLatin1(nomes[int(evento)]);
+}
 QStringList errosGravados;
 
 Qt::MouseButton botaoQt(int botao) {
@@ -55,6 +63,7 @@ void iniciar() {
     iniciado = true;
     gravarAvisos(&avisosGravados);
     fronteira::definirRelator([](const QString &texto) { errosGravados << texto; });
+    navegacao::definirObservador(observar);
     aplicacao::configurar(*qApp);
     aplicacao::iniciar();
 }
@@ -62,6 +71,9 @@ void iniciar() {
 void avisosReais(bool reais) {
     gravarAvisos(reais ? nullptr : &avisosGravados);
 }
+
+QStringList &eventos() { return eventosGravados; }
+void limparEventos() { eventosGravados.clear(); }
 
 QStringList avisos() {
     return std::exchange(avisosGravados, {});

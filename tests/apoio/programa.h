@@ -27,6 +27,12 @@ void avisosReais(bool reais);
 QStringList avisos();
 QStringList erros();
 
+// The show, activation and hide events that the navigation raised since the
+// last `limparEventos`, as "FormX mostrada", "FormX ativada", "FormX escondida"
+// (recorded from `iniciar` on).
+QStringList &eventos();
+void limparEventos();
+
 // Mouse steps on real widgets, in the widget's own coordinates.
 void pressionar(QWidget *alvo, QPoint local, int botao = 1);
 void mover(QWidget *alvo, QPoint local, int botoes = 0);

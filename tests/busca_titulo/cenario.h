@@ -17,14 +17,6 @@
 
 namespace cenario {
 
-inline QStringList eventos;
-
-inline void observar(navegacao::Evento evento, TelaPrincipal *tela) {
-    static const char *nomes[] = {"mostrada", "ativada", "escondida"};
-    eventos << tela->objectName().mid(9) + QStringLiteral(" ") +
-                   QString::fromLatin1(nomes[int(evento)]);
-}
-
 // Navigates from the screen on view to `tela`, as a toolbar click does.
 inline void irPara(TelaPrincipal *tela) {
     navegacao::irPara(navegacao::telaAtual(), tela);

@@ -7,7 +7,7 @@
 #include "unit_FormDescricao.h"
 #include "unit_FormInicial.h"
 
-#include <QPlainTextEdit>
+#include "memo.h"
 #include <QTest>
 
 using namespace Qt::StringLiterals;

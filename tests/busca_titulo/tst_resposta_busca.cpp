@@ -150,11 +150,10 @@ private slots:
 void TesteRespostaBusca::initTestCase() {
     programa::instalar(bancoDePaginas());
     programa::iniciar();
-    navegacao::definirObservador(cenario::observar);
 }
 
 void TesteRespostaBusca::init() {
-    cenario::eventos.clear();
+    programa::limparEventos();
     programa::avisos();
     programa::erros();
 }
@@ -374,20 +373,20 @@ void TesteRespostaBusca::duploCliqueAbreAFamilia() {
 void TesteRespostaBusca::reativacaoMostraAMesmaPagina() {
     buscarNaInicial(u"vinteseis"_s);
     programa::clicar(paginador().obj_Bt_Pagina_Segundo);
-    cenario::eventos.clear();
+    programa::limparEventos();
     navegacao::mostrarSobre();
     navegacao::sobreFechado();
-    QCOMPARE(cenario::eventos, QStringList{u"FormRespostaBusca ativada"_s});
+    QCOMPARE(programa::eventos(), QStringList{u"FormRespostaBusca ativada"_s});
     QCOMPARE(titulos(), oficios(14, 26));
     QCOMPARE(pager(), u"1 2*"_s);
 
-    cenario::eventos.clear();
+    programa::limparEventos();
     grade().definirCelula(0, 1, u"marca"_s);
     programa::avisosReais(true);
     QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
     prcMostrarAviso(nada);
     programa::avisosReais(false);
-    QVERIFY(cenario::eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(grade().celula(0, 1), u"marca"_s);
 }
 
@@ -438,9 +437,9 @@ void TesteRespostaBusca::casosDaBuscaRapida() {
 void TesteRespostaBusca::buscaRapidaNaPropriaTela() {
     buscarNaInicial(u"vinteseis"_s);
     programa::clicar(paginador().obj_Bt_Pagina_Segundo);
-    cenario::eventos.clear();
+    programa::limparEventos();
     buscaRapida(resposta(), u"treze"_s);
-    QVERIFY(cenario::eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(resposta()->strOrigem, u"rapidaRespostaBusca"_s);
     QCOMPARE(&resposta()->consultaDeOrigem(), &resposta()->obj_DB_QUERY_BuscaRapida);
     QCOMPARE(grade().celula(0, 0), u"Resultado de títulos encontrados (13)"_s);
@@ -452,10 +451,10 @@ void TesteRespostaBusca::buscaRapidaNaPropriaTela() {
     QCOMPARE(programa::avisos(), QStringList{nada});
     QCOMPARE(resposta()->obj_Edit_BuscaRapida->text(), u"xyzzy"_s);
     QCOMPARE(titulos(), oficios(1, 13));
-    QVERIFY(cenario::eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     navegacao::mostrarSobre();
     navegacao::sobreFechado();
-    QCOMPARE(cenario::eventos, QStringList{u"FormRespostaBusca ativada"_s});
+    QCOMPARE(programa::eventos(), QStringList{u"FormRespostaBusca ativada"_s});
     QCOMPARE(grade().celula(0, 0), u"Resultado de títulos encontrados (13)"_s);
     QCOMPARE(titulos(), oficios(1, 13));
     resposta()->obj_Edit_BuscaRapida->clear();

@@ -61,14 +61,13 @@ private slots:
 void TesteTelaInicial::initTestCase() {
     instalacao = programa::instalar(fixtures::banco(u"basica"_s));
     programa::iniciar();
-    navegacao::definirObservador(cenario::observar);
 }
 
 void TesteTelaInicial::init() {
     cenario::irPara(obj_Form_FormInicial);
     obj_Form_FormInicial->obj_Edit_BuscaTitulo->clear();
     obj_Form_FormInicial->obj_Edit_BuscaCodigo->clear();
-    cenario::eventos.clear();
+    programa::limparEventos();
     programa::avisos();
     programa::erros();
 }
@@ -94,19 +93,19 @@ void TesteTelaInicial::paginaRelidaAoReativarNaoAoFecharAviso() {
     obj_Form_FormInicial->move(lugar + QPoint(40, 30));
     navegacao::mostrarSobre();
     navegacao::sobreFechado();
-    QCOMPARE(cenario::eventos, QStringList{u"FormInicial ativada"_s});
+    QCOMPARE(programa::eventos(), QStringList{u"FormInicial ativada"_s});
     QCOMPARE(obj_Form_FormInicial->pos(), lugar);
     QCOMPARE(pagina->toPlainText(), boasVindas);
     QCOMPARE(pagina->source(), QUrl::fromLocalFile(paginaInicial()));
 
     pagina->setHtml(u"<p>outra</p>"_s);
-    cenario::eventos.clear();
+    programa::limparEventos();
     programa::avisosReais(true);
     QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
     programa::clicar(obj_Form_FormInicial->obj_Bt_ProcurarTitulo);
     programa::avisosReais(false);
     QVERIFY(!obj_Form_Aviso_MODAL->isVisible());
-    QVERIFY(cenario::eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(pagina->toPlainText(), u"outra"_s);
 }
 

@@ -33,13 +33,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList eventos;
-
-void observar(navegacao::Evento evento, TelaPrincipal *tela) {
-    static const char *nomes[] = {"mostrada", "ativada", "escondida"};
-    eventos << tela->objectName().mid(9) + u" "_s + QString::fromLatin1(nomes[int(evento)]);
-}
-
 // Navigates from the screen on view to `tela` the way a toolbar click does.
 void irPara(TelaPrincipal *tela) {
     navegacao::irPara(navegacao::telaAtual(), tela);
@@ -91,11 +84,10 @@ private slots:
 void TesteMoldura::initTestCase() {
     programa::instalar(fixtures::banco(u"basica"_s));
     programa::iniciar();
-    navegacao::definirObservador(observar);
 }
 
 void TesteMoldura::init() {
-    eventos.clear();
+    programa::limparEventos();
     programa::avisos();
     programa::erros();
 }
@@ -157,9 +149,9 @@ void TesteMoldura::inicioCentradoEGravado() {
 
 void TesteMoldura::ordemDeMostrarAtivarEsconder() {
     irPara(obj_Form_FormInicial);
-    eventos.clear();
+    programa::limparEventos();
     obj_Form_FormInicial->obj_Bt_TabuaClick();
-    QCOMPARE(eventos, (QStringList{u"FormTabua mostrada"_s, u"FormTabua ativada"_s,
+    QCOMPARE(programa::eventos(), (QStringList{u"FormTabua mostrada"_s, u"FormTabua ativada"_s,
                                    u"FormInicial escondida"_s}));
 }
 
@@ -265,9 +257,9 @@ void TesteMoldura::legendaFicaSemCruzarOAnel() {
 
 void TesteMoldura::botaoDaPropriaTelaNaoFazNada() {
     irPara(obj_Form_FormTabua);
-    eventos.clear();
+    programa::limparEventos();
     programa::clicar(obj_Form_FormTabua->obj_Bt_Tabua);
-    QVERIFY(eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormTabua);
     programa::mover(obj_Form_FormTabua->obj_Bt_Tabua, QPoint(6, 6));
     QCOMPARE(obj_Form_FormTabua->LDescricao->text(), u"Tábua de Conversão da ZEL"_s);
@@ -292,9 +284,9 @@ void TesteMoldura::linksDeBusca() {
     programa::mover(obj_Form_FormBusca->obj_Img_Top, QPoint(100, 30));
     QVERIFY(!links[3]->font().underline());
     // The disabled link of the screen itself does nothing.
-    eventos.clear();
+    programa::limparEventos();
     programa::clicar(links[0]);
-    QVERIFY(eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     programa::clicar(links[1]);
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormBuscaCodigo);
     // On the results screen all four lead somewhere.
@@ -343,11 +335,11 @@ void TesteMoldura::barraDaLegislacao() {
 
 void TesteMoldura::sobreReativaAvisoNao() {
     irPara(obj_Form_FormBusca);
-    eventos.clear();
+    programa::limparEventos();
     programa::clicar(obj_Form_FormBusca->obj_Bt_About);
     QVERIFY(obj_Form_FormAbout->isVisible());
     QVERIFY(obj_Form_FormBusca->isVisible());
-    QVERIFY(eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     // The About screen handles no key.
     QTest::keyClick(obj_Form_FormAbout, Qt::Key_Escape);
     QTest::keyClick(obj_Form_FormAbout, Qt::Key_Return);
@@ -356,31 +348,31 @@ void TesteMoldura::sobreReativaAvisoNao() {
     programa::pressionar(obj_Form_FormAbout->obj_Bt_Ok_About, QPoint(5, 5));
     programa::soltar(obj_Form_FormAbout->obj_Bt_Ok_About, QPoint(300, -200));
     QVERIFY(!obj_Form_FormAbout->isVisible());
-    QCOMPARE(eventos, QStringList{u"FormBusca ativada"_s});
+    QCOMPARE(programa::eventos(), QStringList{u"FormBusca ativada"_s});
 
     // A notice closing above the screen activates nothing.
-    eventos.clear();
+    programa::limparEventos();
     programa::avisosReais(true);
     QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
     prcMostrarAviso(u"Digite a palavra para Busca"_s);
     programa::avisosReais(false);
-    QVERIFY(eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
 }
 
 void TesteMoldura::cliqueNaTelaComSobreAbertoReativa() {
     irPara(obj_Form_FormInformacoes);
     programa::clicar(obj_Form_FormInformacoes->obj_Bt_About);
-    eventos.clear();
+    programa::limparEventos();
     programa::pressionar(obj_Form_FormInformacoes->obj_ImgBgBorda, QPoint(200, 200));
-    QCOMPARE(eventos, QStringList{u"FormInformacoes ativada"_s});
+    QCOMPARE(programa::eventos(), QStringList{u"FormInformacoes ativada"_s});
     QVERIFY(obj_Form_FormAbout->isVisible());
     // A second click on the screen, already in front, activates nothing more.
     programa::pressionar(obj_Form_FormInformacoes->obj_ImgBgBorda, QPoint(200, 200));
-    QCOMPARE(eventos.size(), 1);
+    QCOMPARE(programa::eventos().size(), 1);
     // Back to the About screen, then OK: the screen is activated again.
     programa::pressionar(obj_Form_FormAbout->obj_Img_About, QPoint(20, 20));
     programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
-    QCOMPARE(eventos, (QStringList{u"FormInformacoes ativada"_s, u"FormInformacoes ativada"_s}));
+    QCOMPARE(programa::eventos(), (QStringList{u"FormInformacoes ativada"_s, u"FormInformacoes ativada"_s}));
 }
 
 void TesteMoldura::avisoTextoELinhas() {
@@ -438,11 +430,11 @@ void TesteMoldura::avisoOkAgeNaSolturaFora() {
 void TesteMoldura::sairNaoMudaNada() {
     irPara(obj_Form_FormBusca);
     obj_Form_FormBusca->obj_Edit_BuscaRapida->setText(u"médico"_s);
-    eventos.clear();
+    programa::limparEventos();
     QTimer::singleShot(0, [] { programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao); });
     programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar);
     QVERIFY(!obj_Form_MODAL_Sair->isVisible());
-    QVERIFY(eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(obj_Form_FormBusca->obj_Edit_BuscaRapida->text(), u"médico"_s);
     QVERIFY(obj_Form_FormBusca->isVisible());
     obj_Form_FormBusca->obj_Edit_BuscaRapida->clear();

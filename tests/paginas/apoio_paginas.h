@@ -16,16 +16,6 @@
 
 // What the tests of the family and page screens share.
 
-// The show, activation and hide events that the navigation raised, as
-// "FormX ativada", once `observar` is the navigation's observer.
-inline QStringList eventos;
-
-inline void observar(navegacao::Evento evento, TelaPrincipal *tela) {
-    static const char *nomes[] = {"mostrada", "ativada", "escondida"};
-    eventos << tela->objectName().mid(9) + QStringLiteral(" ") +
-                   QString::fromLatin1(nomes[int(evento)]);
-}
-
 // Opens the About screen over `tela` and closes it: `tela` is activated again.
 inline void abrirEFecharSobre(TelaPrincipal *tela) {
     programa::clicar(tela->obj_Bt_About);

@@ -78,11 +78,10 @@ private slots:
 void TesteCaracteristicas::initTestCase() {
     programa::instalar(bancoDeTestes());
     programa::iniciar();
-    navegacao::definirObservador(observar);
 }
 
 void TesteCaracteristicas::init() {
-    eventos.clear();
+    programa::limparEventos();
     programa::avisos();
     programa::erros();
 }
@@ -131,9 +130,9 @@ void TesteCaracteristicas::familiaMantidaEntreAsVistas() {
     Tobj_Form_FormDescricaoCaracteristicas *tela = obj_Form_FormDescricaoCaracteristicas;
     QCOMPARE(tela->strCodigoFamilia, u"0101"_s);
     // The current view's own entry leads nowhere.
-    eventos.clear();
+    programa::limparEventos();
     programa::clicar(tela->links()[1], QPoint(3, 3));
-    QVERIFY(eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
 
     programa::clicar(tela->links()[2], QPoint(3, 3));
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricaoConversao);
@@ -223,10 +222,10 @@ void TesteCaracteristicas::releAoVoltarDoSobreNaoDoAviso() {
 void TesteCaracteristicas::buscaRapidaVazia() {
     abrirCaracteristicas(u"0101"_s);
     Tobj_Form_FormDescricaoCaracteristicas *tela = obj_Form_FormDescricaoCaracteristicas;
-    eventos.clear();
+    programa::limparEventos();
     programa::enter(tela->obj_Edit_BuscaRapida);
     QCOMPARE(programa::avisos(), QStringList{u"Digite a palavra para Busca"_s});
-    QVERIFY(eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(navegacao::telaAtual(), tela);
     QCOMPARE(paragrafos(tela->obj_Memo_Descricao).size(), 2);
 }

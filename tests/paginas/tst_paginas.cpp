@@ -76,11 +76,10 @@ void TestePaginas::initTestCase() {
     raiz = programa::instalar(fixtures::banco(u"basica"_s), false);
     copiarPaginas();
     programa::iniciar();
-    navegacao::definirObservador(observar);
 }
 
 void TestePaginas::init() {
-    eventos.clear();
+    programa::limparEventos();
     programa::avisos();
     programa::erros();
 }
@@ -225,9 +224,9 @@ void TestePaginas::impressaoSoMostraADica() {
     const QPoint posicao = tela->pos();
     const QPoint lugar = impressao->pos();
     const QString pagina = tela->obj_WebBrowser->toHtml();
-    eventos.clear();
+    programa::limparEventos();
     programa::clicar(impressao, QPoint(5, 5));
-    QVERIFY(eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(navegacao::telaAtual(), tela);
     QCOMPARE(tela->pos(), posicao);
     QCOMPARE(impressao->pos(), lugar);
@@ -261,9 +260,9 @@ void TestePaginas::botaoDaPropriaPaginaNaoFazNada() {
     QFETCH(QString, legenda);
     TelaPagina *tela = telaDePagina(nome);
     abrirPagina(tela, botao);
-    eventos.clear();
+    programa::limparEventos();
     programa::clicar(::botao(tela, botao), QPoint(7, 7));
-    QVERIFY(eventos.isEmpty());
+    QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(navegacao::telaAtual(), tela);
     programa::mover(::botao(tela, botao), QPoint(6, 6));
     QCOMPARE(tela->LDescricao->text(), legenda);
