@@ -19,7 +19,9 @@ void registrarSubstituicoes() {
 }
 
 QFont fonte(const QString &familia, int pixels, bool negrito, bool italico) {
-    QFont f(familia);
+    // The installed look-alike is asked for by name: looking up a family that
+    // is not installed makes the font system search its fallbacks every time.
+    QFont f(QFont::substitute(familia));
     f.setPixelSize(pixels);
     f.setBold(negrito);
     f.setItalic(italico);

@@ -7,8 +7,7 @@ RotuloLink::RotuloLink(QWidget *pai, const QString &texto, QPoint posicao, const
     : QLabel(texto, pai), m_destaque(destaque), m_corDestaque(corDestaque),
       m_corRepouso(Qt::black) {
     setFont(fonte);
-    move(posicao);
-    adjustSize();
+    move(posicao); // sized to its text when first shown
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
     aplicarEstilo();

@@ -13,7 +13,8 @@ QLabel *novoRotulo(QWidget *pai, const QString &nome, const QString &texto, QPoi
         paleta.setColor(QPalette::WindowText, cor);
         rotulo->setPalette(paleta);
     }
+    // Not resized here: Qt gives the label its text's size when it is first
+    // shown, so the text of screens never opened is never laid out.
     rotulo->move(posicao);
-    rotulo->adjustSize();
     return rotulo;
 }

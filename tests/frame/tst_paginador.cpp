@@ -216,7 +216,7 @@ void TestePaginador::controlesCriados() {
         QVERIFY(rotulo->isHidden());
         QCOMPARE(rotulo->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(rotulo->font().pixelSize(), 11);
-        QCOMPARE(rotulo->font().family(), u"Verdana"_s);
+        QCOMPARE(rotulo->font().family(), QFont::substitute(u"Verdana"_s));
         if (k >= 2) {
             const auto *barra =
                 janela.findChild<QLabel *>(u"obj_Bt_Pagina_Separador"_s + QString::number(k - 1));
