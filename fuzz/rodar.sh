@@ -9,9 +9,9 @@ segundos="${1:-60}"
 compilacao="$raiz/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$raiz" -B "$compilacao" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZEL_FUZZ=ON -DZEL_BENCH=OFF >/dev/null
-cmake --build "$compilacao" --target fuzz_dialeto fuzz_csv
+cmake --build "$compilacao" --target fuzz_dialeto fuzz_csv fuzz_codigos
 falhas=0
-for alvo in dialeto csv; do
+for alvo in dialeto csv codigos; do
     corpus="$compilacao/corpus/$alvo"
     mkdir -p "$corpus"
     cp -n "$raiz"/fuzz/sementes/$alvo/* "$corpus"/

@@ -1,5 +1,7 @@
 #include "unit_FormTabua.h"
 
+#include "codigos.h"
+
 #include "botao_figura.h"
 #include "fontes.h"
 #include "fronteira.h"
@@ -99,13 +101,6 @@ void Tobj_Form_FormTabua::prcVerificaExecutaConsultaTabua() {
     prcTabuaTestaConverterEnvia();
 }
 
-bool Tobj_Form_FormTabua::codigoValido(const QString &codigo) {
-    if (codigo.size() < 4 || codigo.size() > 6)
-        return false;
-    return std::all_of(codigo.begin(), codigo.end(),
-                       [](QChar c) { return (c >= u'0' && c <= u'9') || c == u'X' || c == u'x'; });
-}
-
 void Tobj_Form_FormTabua::prcTabuaTestaConverterEnvia() {
     if (!conversao::exigirEscolha(obj_Combo_De,
                                   u"Você deve informar a\rbase inicial para conversão"_s))
@@ -113,12 +108,12 @@ void Tobj_Form_FormTabua::prcTabuaTestaConverterEnvia() {
     if (!conversao::exigirEscolha(obj_Combo_Para, conversao::avisoBaseFinal))
         return;
     const QString codigo = obj_Edit_ConverteCodigo->text();
-    if (codigo.isEmpty()) {
+    if (codigos::verificarCodigoConversao(codigo) == codigos::Falha::Vazio) {
         prcMostrarAviso(u"Você deve informar um\rcódigo para conversão"_s);
         obj_Edit_ConverteCodigo->setFocus();
         return;
     }
-    if (!codigoValido(codigo)) {
+    if (codigos::verificarCodigoConversao(codigo) != codigos::Falha::Nenhuma) {
         prcMostrarAviso(u"O código digitado\rnão parece ser válido\rex: 1234, 12345 ou 123466"_s);
         return;
     }

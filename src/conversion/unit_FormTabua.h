@@ -25,10 +25,6 @@ public:
     Consulta &resultadoConversao() override { return obj_DB_QUERY_Tabua; }
     Conversao conversaoFeita() const override;
 
-    // A code as the conversion accepts it: 4 to 6 characters, each a digit,
-    // "X" or "x".
-    static bool codigoValido(const QString &codigo);
-
     QGroupBox *obj_Grupo_Pesquisa = nullptr;
     QComboBox *obj_Combo_De = nullptr;
     QLineEdit *obj_Edit_ConverteCodigo = nullptr;

@@ -1,5 +1,7 @@
 #include "controles_busca.h"
 
+#include "codigos.h"
+
 #include "botao_figura.h"
 #include "consulta.h"
 #include "fontes.h"
@@ -79,34 +81,25 @@ bool palavraDigitada(QLineEdit *caixa) {
     return false;
 }
 
-namespace {
-
-// Only the ASCII digits make a code: other scripts' digits are refused too,
-// since an occupation code is written into its statement's text.
-bool digito(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-} // namespace
-
 bool buscarCodigo(QLineEdit &caixa, Consulta &consulta) {
     const QString invalido = u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou 123466"_s;
     const QString codigo = caixa.text();
-    if (codigo.isEmpty()) {
+    switch (codigos::verificarCodigoBusca(codigo)) {
+    case codigos::Falha::Vazio:
         prcMostrarAviso(u"Digite um código para Busca\rexemplo: 5151 ou 515105"_s);
         caixa.setFocus();
         return false;
-    }
-    const bool familia = codigo.size() == 4;
-    if (!familia && codigo.size() != 6) {
+    case codigos::Falha::Tamanho:
         prcMostrarAviso(invalido);
         return false;
-    }
-    if (!std::all_of(codigo.cbegin(), codigo.cend(), digito)) {
+    case codigos::Falha::Caractere:
         prcMostrarAviso(invalido);
         caixa.setFocus();
         return false;
+    case codigos::Falha::Nenhuma:
+        break;
     }
+    const bool familia = codigo.size() == 4;
     // The family query binds the code; the occupation query holds it.
     if (familia)
         abrirConsulta(consulta, fncSqlBuscaCodigoFamilia(), codigo);

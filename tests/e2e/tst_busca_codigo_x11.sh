@@ -22,8 +22,8 @@ sem_aviso
 
 antes=$(imagem "$resposta" 37 151 644 208)
 clicar "$resposta" 632 386              # next-page arrow at 16+611, 112+269
-sleep 0.3
-[ "$(imagem "$resposta" 37 151 644 208)" != "$antes" ] || falha "a seta não mudou a página"
+pagina_mudou() { [ "$(imagem "$resposta" 37 151 644 208)" != "$antes" ]; }
+esperar pagina_mudou || falha "a seta não mudou a página"
 [ "$(tela_visivel)" = "$resposta" ] || falha "a seta mudou de tela"
 
 duplo_clique "$resposta" 200 159        # first row of page 2

@@ -12,9 +12,9 @@ iniciar_programa
 # with a click; the keys choose an entry.
 escolher() {
     clicar "$estrutura" 400 "$1"
-    sleep 0.3
+    sleep 0.8
     xdotool key Down Return
-    sleep 0.3
+    sleep 0.8
 }
 escolher_ate_familias() {
     escolher 151
@@ -31,14 +31,14 @@ busca=$(ir_por "$inicial" 639 51)    # toolbar "Busca" at 632,44
 estrutura=$(ir_por "$busca" 540 101)    # "por estrutura" at 522,95
 cabecalho_visivel && falha "lista de famílias antes da escolha"
 escolher_ate_familias
-cabecalho_visivel || falha "nenhuma lista de famílias"
+esperar cabecalho_visivel || falha "nenhuma lista de famílias"
 
 clicar "$estrutura" 629 354             # "Nova Busca" at 16+22+555, 110+126+110
-sleep 0.3
-cabecalho_visivel && falha "a lista de famílias ficou depois da nova busca"
+sem_cabecalho() { ! cabecalho_visivel; }
+esperar sem_cabecalho || falha "a lista de famílias ficou depois da nova busca"
 
 escolher_ate_familias
-cabecalho_visivel || falha "nenhuma lista de famílias depois da nova busca"
+esperar cabecalho_visivel || falha "nenhuma lista de famílias depois da nova busca"
 duplo_clique "$estrutura" 200 262       # first family row
 familia=$(esperar_outra_tela "$estrutura")
 conferir_descricao "$familia"

@@ -20,15 +20,14 @@ az=$(ir_por "$busca" 640 101)           # "por títulos de AZ" at 612,95
 lista_a=$(linhas)
 
 clicar "$az" 494 145                    # "M" at 16+472, 110+29
-sleep 0.3
+mudou_de() { [ "$(linhas)" != "$1" ]; }
+esperar mudou_de "$lista_a" || falha "a letra M não mudou a lista"
 lista_m=$(linhas)
-[ "$lista_m" != "$lista_a" ] || falha "a letra M não mudou a lista"
 
 clicar "$az" 150 144                    # word box at 16+81, 110+28
 xdotool type "técnico"
 xdotool key Return
-sleep 0.3
-[ "$(linhas)" != "$lista_m" ] || falha "a palavra não mudou a lista"
+esperar mudou_de "$lista_m" || falha "a palavra não mudou a lista"
 sem_aviso
 [ "$(tela_visivel)" = "$az" ] || falha "a busca mudou de tela"
 

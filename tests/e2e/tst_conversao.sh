@@ -15,11 +15,11 @@ iniciar_programa
 # Home goes to the first.
 escolher() {
     clicar "$1" "$2" "$3"
-    sleep 0.3
+    sleep 0.8
     xdotool key Home
     for _ in $(seq 2 "$4"); do xdotool key Down; done
     xdotool key Return
-    sleep 0.2
+    sleep 0.5
 }
 
 esperar_inicial

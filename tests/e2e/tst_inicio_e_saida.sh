@@ -16,11 +16,15 @@ visiveis=$(xdotool search --onlyvisible --name "Bem-vindo a ZEL2002" | wc -l)
 [ "$visiveis" -eq 1 ] || { echo "$visiveis janelas visíveis" >&2; exit 1; }
 
 clicar "$janela" 700 9            # close button at 695,4 (10 x 10)
-sleep 0.5
-pergunta=$(xdotool search --onlyvisible --class zel2002 | while read -r id; do
-    mapfile -t p < <(geometria "$id")
-    [ "${p[2]}x${p[3]}" = "212x94" ] && echo "$id"
-done | head -n1)
+pergunta=""
+for _ in $(seq 100); do
+    pergunta=$(xdotool search --onlyvisible --class zel2002 | while read -r id; do
+        mapfile -t p < <(geometria "$id")
+        [ "${p[2]}x${p[3]}" = "212x94" ] && echo "$id"
+    done | head -n1)
+    [ -n "$pergunta" ] && break
+    sleep 0.1
+done
 [ -n "$pergunta" ] || { echo "a pergunta de saída não apareceu" >&2; exit 1; }
 clicar "$pergunta" 60 68          # "Sim" at 36,59 (61 x 19)
 status=$(esperar_fim)

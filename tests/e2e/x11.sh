@@ -61,3 +61,12 @@ esperar_fim() {
     echo "o programa não terminou" >&2
     return 1
 }
+
+# Runs "$@" until it succeeds, for up to 10 seconds.
+esperar() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
