@@ -16,18 +16,20 @@ medir() { # program -> "seconds kilobytes"
     echo "$(echo "($fim - $inicio) / 1000000000" | bc -l) $k"
 }
 declare -A tempo memoria
-for programa in inicio_vazio inicio_zel; do tempo[$programa]=0; memoria[$programa]=0; done
+for programa in inicio_vazio inicio_pagina inicio_zel; do tempo[$programa]=0; memoria[$programa]=0; done
 for _ in $(seq "$vezes"); do
-    for programa in inicio_vazio inicio_zel; do
+    for programa in inicio_vazio inicio_pagina inicio_zel; do
         read -r s k < <(medir "$compilacao/$programa")
         tempo[$programa]=$(echo "${tempo[$programa]} + $s" | bc -l)
         (( k > memoria[$programa] )) && memoria[$programa]=$k
     done
 done
-for programa in inicio_vazio inicio_zel; do
+for programa in inicio_vazio inicio_pagina inicio_zel; do
     printf "%-14s média %.1f ms   pico de memória %d KiB\n" "$programa" \
         "$(echo "${tempo[$programa]} * 1000 / $vezes" | bc -l)" "${memoria[$programa]}"
 done
-printf "razão de tempo %.2f   razão de memória %.2f\n" \
-    "$(echo "${tempo[inicio_zel]} / ${tempo[inicio_vazio]}" | bc -l)" \
-    "$(echo "${memoria[inicio_zel]} / ${memoria[inicio_vazio]}" | bc -l)"
+for base in inicio_vazio inicio_pagina; do
+    printf "contra %-14s razão de tempo %.2f   razão de memória %.2f\n" "$base" \
+        "$(echo "${tempo[inicio_zel]} / ${tempo[$base]}" | bc -l)" \
+        "$(echo "${memoria[inicio_zel]} / ${memoria[$base]}" | bc -l)"
+done
