@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class Grade;
+class QComboBox;
+class QLineEdit;
+class TelaPrincipal;
+
+// What the end-to-end robustness tests share: the screens, the ways a user
+// reaches them and types into them, and one walk through the whole program.
+namespace robustez {
+
+// Installs the program over the `dados` directory `banco` and starts it. The
+// offscreen platform's note that it cannot raise a window, given at every
+// step, is kept out of the log.
+void iniciar(const QString &banco);
+
+// The seventeen main screens, in the order of their ids.
+QList<TelaPrincipal *> telas();
+
+// Shows `tela` in place of the screen on view, as a link or a button does.
+void irPara(TelaPrincipal *tela);
+
+// Puts `texto` into the box as the user's paste does: from the clipboard,
+// at the cursor, within the box's own limit.
+void colar(QLineEdit *caixa, const QString &texto);
+
+// Replaces the text of the box with `texto`, pasted.
+void substituir(QLineEdit *caixa, const QString &texto);
+
+// A double click with the mouse on a row of the grid (0: the header).
+void duploClique(Grade &grade, int linha, int coluna = 0);
+
+// The entry `texto` of the list chosen, as the user chooses it.
+void escolher(QComboBox *lista, const QString &texto);
+
+// The About screen opened over the screen on view and closed with its
+// button: the screen is activated again.
+void abrirEFecharSobre();
+
+// One walk through the whole program with its own controls: every screen,
+// every kind of query (quick search, title and code searches, the structure
+// lists, A-Z letters and words, the three family views, the conversions by
+// code and by title), the result pages, double clicks and the About screen.
+// It starts and ends on the home screen. Returns how many user steps it
+// took; every step's outcome is checked (a failure is a test failure).
+int percorrer();
+
+} // namespace robustez
