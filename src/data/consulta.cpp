@@ -10,11 +10,14 @@
 
 namespace {
 
-// A value of `busca` longer than the engine takes as a LIKE pattern, as it is
-// or as LOWER turns it, is in no title, code or description of the
-// classification, none of which comes near that length. A search for it
-// finds no rows instead of failing.
+// A value of `busca` that the engine cannot compare as it is finds no rows,
+// instead of a wrong or a failed search. The engine's LIKE reads a pattern
+// up to its first NUL character, and refuses a pattern longer than its limit
+// (as given or as LOWER turns it); no title, code or description of the
+// classification holds a NUL or comes near that length.
 bool buscaSemResultado(sqlite3 *db, const QByteArray &busca) {
+    if (busca.contains('\0'))
+        return true;
     const qsizetype limite = sqlite3_limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1);
     if (busca.size() > limite)
         return true;

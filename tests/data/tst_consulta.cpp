@@ -27,8 +27,8 @@ private slots:
     void parametroSoQuandoDeclarado();
     void errosDoMotor_data();
     void errosDoMotor();
-    void buscaMaisLongaQueOPadrao_data();
-    void buscaMaisLongaQueOPadrao();
+    void buscaQueOMotorNaoCompara_data();
+    void buscaQueOMotorNaoCompara();
     void bancoNaoMuda();
     void arquivoSubstituidoEReaberto();
 
@@ -365,7 +365,7 @@ void TesteConsulta::errosDoMotor() {
     }
 }
 
-void TesteConsulta::buscaMaisLongaQueOPadrao_data() {
+void TesteConsulta::buscaQueOMotorNaoCompara_data() {
     QTest::addColumn<QStringList>("sql");
     QTest::addColumn<QString>("busca");
     QTest::addColumn<QString>("equivalente"); // a short search that finds the same rows
@@ -386,15 +386,19 @@ void TesteConsulta::buscaMaisLongaQueOPadrao_data() {
         << fncSqlBuscaRapida() << QString(40000, u'%') << u"%"_s;
     QTest::newRow("texto comparado sem LIKE")
         << fncSqlBuscaCodigoFamilia() << QString(100000, u'2') << u"0000"_s;
+    QTest::newRow("caractere nulo, onde o LIKE do motor para de ler")
+        << fncSqlBuscaRapida() << u"%d%"_s + QChar(0) + u"xyzzy%"_s << u"%xyzzy%"_s;
     QTest::newRow("busca por texto longo sensível à caixa")
         << fncSqlBuscaTitulo(false, false, false, true, true, true) << entre(QString(60000, u'a'))
         << u"%xyzzy%"_s;
 }
 
-// A search text longer than the engine takes as a pattern finds what a
-// search that cannot match finds, nothing, instead of failing; long texts
-// that the engine takes still run, wildcards and all.
-void TesteConsulta::buscaMaisLongaQueOPadrao() {
+// A search text longer than the engine takes as a pattern, or holding a NUL
+// character where the engine's LIKE stops reading, finds what a search that
+// cannot match finds: nothing, instead of failing or finding what the text
+// before the NUL finds. Long texts that the engine takes still run,
+// wildcards and all.
+void TesteConsulta::buscaQueOMotorNaoCompara() {
     QFETCH(QStringList, sql);
     QFETCH(QString, busca);
     QFETCH(QString, equivalente);

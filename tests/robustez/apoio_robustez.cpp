@@ -26,6 +26,7 @@
 #include "unit_FormTabuaTitulo.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
@@ -89,6 +90,19 @@ void escolher(QComboBox *lista, const QString &texto) {
 void abrirEFecharSobre() {
     programa::clicar(navegacao::telaAtual()->obj_Bt_About);
     programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
+}
+
+QStringList entradas(QWidget *tela, const QStringList &excluidas) {
+    QStringList valores;
+    for (const QLineEdit *caixa : tela->findChildren<QLineEdit *>())
+        if (!excluidas.contains(caixa->objectName()) && !qobject_cast<QComboBox *>(caixa->parent()))
+            valores << caixa->objectName() + u"="_s + caixa->text();
+    for (const QCheckBox *marca : tela->findChildren<QCheckBox *>())
+        valores << marca->objectName() + (marca->isChecked() ? u" marcada"_s : u" vazia"_s);
+    for (const QComboBox *lista : tela->findChildren<QComboBox *>())
+        if (!excluidas.contains(lista->objectName()))
+            valores << lista->objectName() + u"="_s + lista->currentText();
+    return valores;
 }
 
 namespace {

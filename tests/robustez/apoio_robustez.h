@@ -2,10 +2,12 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class Grade;
 class QComboBox;
 class QLineEdit;
+class QWidget;
 class TelaPrincipal;
 
 // What the end-to-end robustness tests share: the screens, the ways a user
@@ -39,6 +41,11 @@ void escolher(QComboBox *lista, const QString &texto);
 // The About screen opened over the screen on view and closed with its
 // button: the screen is activated again.
 void abrirEFecharSobre();
+
+// The inputs of a screen as the user set them: the text of each box, the
+// tick of each check box, the choice of each list, but those named in
+// `excluidas`.
+QStringList entradas(QWidget *tela, const QStringList &excluidas = {});
 
 // One walk through the whole program with its own controls: every screen,
 // every kind of query (quick search, title and code searches, the structure

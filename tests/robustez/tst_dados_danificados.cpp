@@ -478,21 +478,6 @@ const QList<Acao> &acoes() {
     return todas;
 }
 
-// The inputs of a screen as the user set them: boxes, ticks and lists.
-QStringList entradas(QWidget *tela, const QStringList &excluidas) {
-    QStringList valores;
-    for (const QLineEdit *caixa : tela->findChildren<QLineEdit *>())
-        if (!excluidas.contains(caixa->objectName()) && caixa->parent() &&
-            !qobject_cast<QComboBox *>(caixa->parent()))
-            valores << caixa->objectName() + u"="_s + caixa->text();
-    for (const QCheckBox *marca : tela->findChildren<QCheckBox *>())
-        valores << marca->objectName() + (marca->isChecked() ? u" marcada"_s : u" vazia"_s);
-    for (const QComboBox *lista : tela->findChildren<QComboBox *>())
-        if (!excluidas.contains(lista->objectName()))
-            valores << lista->objectName() + u"="_s + lista->currentText();
-    return valores;
-}
-
 void verificarMensagem(const QStringList &erros, const Mensagem &esperada) {
     QVERIFY2(erros.size() == 1, qPrintable(erros.join(u" | "_s)));
     QVERIFY2(erros[0].startsWith(esperada.inicio), qPrintable(erros[0]));
@@ -608,14 +593,14 @@ void TesteDadosDanificados::acaoComDadosDanificados() {
     if (dano == Dano::SemPermissao && legivelApesarDaPermissao(arquivoDados()))
         QSKIP("quem roda os testes lê o arquivo mesmo sem permissão (superusuário)");
     TelaPrincipal *tela = navegacao::tela(a.tela);
-    const QStringList antes = entradas(tela, a.proprios);
+    const QStringList antes = robustez::entradas(tela, a.proprios);
 
     a.executar();
     verificarMensagem(programa::erros(), mensagemEsperada(dano, a.tabela, a.coluna));
     QCOMPARE(programa::avisos(), QStringList());
     QCOMPARE(navegacao::telaAtual(), tela);
     QVERIFY(tela->isVisible());
-    QCOMPARE(entradas(tela, a.proprios), antes);
+    QCOMPARE(robustez::entradas(tela, a.proprios), antes);
     QVERIFY(!QGuiApplication::overrideCursor());
 
     reparar();
