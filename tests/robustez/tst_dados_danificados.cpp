@@ -484,6 +484,46 @@ void verificarMensagem(const QStringList &erros, const Mensagem &esperada) {
     QVERIFY2(erros[0].endsWith(esperada.fim, Qt::CaseInsensitive), qPrintable(erros[0]));
 }
 
+// ------------------------------------------------------------ open lists
+
+// A result screen that lists what another screen found: how it is reached,
+// its first row, and its pager when the list has more than one page.
+struct Lista {
+    const char *nome;
+    void (*abrir)();
+    IdTela tela;
+    QString (*primeira)();
+    Paginador *(*paginador)();
+};
+
+const Lista listas[] = {
+    {"títulos achados",
+     [] {
+         robustez::irPara(obj_Form_FormInicial);
+         procurar(obj_Form_FormInicial->obj_Edit_BuscaTitulo, u"a"_s);
+     },
+     IdTela::FormRespostaBusca,
+     [] { return obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ->celula(0, 1); },
+     [] { return obj_Form_FormRespostaBusca->paginador; }},
+    {"códigos achados",
+     [] {
+         robustez::irPara(obj_Form_FormInicial);
+         procurar(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2231"_s);
+     },
+     IdTela::FormRespostaBuscaCodigo,
+     [] { return obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ->celula(1, 1); },
+     [] { return static_cast<Paginador *>(nullptr); }},
+    {"títulos para converter",
+     [] {
+         prepararConversaoPorTitulo();
+         robustez::substituir(obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo, u"m"_s);
+         programa::clicar(obj_Form_FormTabuaTitulo->obj_Bt_Converter_Procurar);
+     },
+     IdTela::FormRespostaTabuaTitulo,
+     [] { return obj_Form_FormRespostaTabuaTitulo->linhasTitulos[0].obj_Lb_Titulo->text(); },
+     [] { return obj_Form_FormRespostaTabuaTitulo->paginador; }},
+};
+
 // ------------------------------------------------------------ the pages
 
 struct Pagina {
@@ -636,29 +676,33 @@ void TesteDadosDanificados::novaBuscaNaoLeOBanco() {
 }
 
 void TesteDadosDanificados::listasAbertasNaoDependemDoBanco_data() {
+    QTest::addColumn<int>("lista");
     QTest::addColumn<Dano>("dano");
-    for (const auto &[dano, nome] : danos)
-        if (dano != Dano::SemTabela && dano != Dano::SemColuna)
-            QTest::newRow(nome) << dano;
+    for (int i = 0; i < int(std::size(listas)); ++i)
+        for (const auto &[dano, nome] : danos)
+            QTest::addRow("%s, %s", listas[i].nome, nome) << i << dano;
 }
 
 // A list on view was read whole when it was found: its pages, and the
 // fill that runs when the screen is activated again, need the database no
 // more.
 void TesteDadosDanificados::listasAbertasNaoDependemDoBanco() {
+    QFETCH(int, lista);
     QFETCH(Dano, dano);
-    robustez::irPara(obj_Form_FormInicial);
-    procurar(obj_Form_FormInicial->obj_Edit_BuscaTitulo, u"a"_s);
-    QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaBusca);
-    Grade &grade = *obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ;
-    const QString primeira = grade.celula(0, 1);
-    danificar(dano, QString(), QString());
+    const Lista &l = listas[lista];
+    l.abrir();
+    QCOMPARE(navegacao::telaAtual(), navegacao::tela(l.tela));
+    const QString primeira = l.primeira();
+    QVERIFY(!primeira.isEmpty());
+    danificar(dano, u"TSinonimo"_s, u"nom_sin"_s);
 
-    programa::clicar(obj_Form_FormRespostaBusca->paginador->obj_Bt_RespostaBusca_Mais);
-    QVERIFY(grade.celula(0, 1) != primeira);
-    programa::clicar(obj_Form_FormRespostaBusca->paginador->obj_Bt_RespostaBusca_Menos);
+    if (Paginador *paginador = l.paginador()) {
+        programa::clicar(paginador->obj_Bt_RespostaBusca_Mais);
+        QVERIFY(l.primeira() != primeira);
+        programa::clicar(paginador->obj_Bt_RespostaBusca_Menos);
+    }
     robustez::abrirEFecharSobre();
-    QCOMPARE(grade.celula(0, 1), primeira);
+    QCOMPARE(l.primeira(), primeira);
     QCOMPARE(programa::erros(), QStringList());
 }
 
