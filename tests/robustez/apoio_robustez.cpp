@@ -1,5 +1,8 @@
 #include "apoio_robustez.h"
 
+#include "apoio_busca.h"
+#include "apoio_paginas.h"
+
 #include "botao_figura.h"
 #include "grade.h"
 #include "navegacao.h"
@@ -61,10 +64,6 @@ QList<TelaPrincipal *> telas() {
     return todas;
 }
 
-void irPara(TelaPrincipal *tela) {
-    navegacao::irPara(navegacao::telaAtual(), tela);
-}
-
 void colar(QLineEdit *caixa, const QString &texto) {
     QApplication::clipboard()->setText(texto);
     caixa->paste();
@@ -75,21 +74,11 @@ void substituir(QLineEdit *caixa, const QString &texto) {
     colar(caixa, texto);
 }
 
-void duploClique(Grade &grade, int linha, int coluna) {
-    QTest::mouseDClick(grade.viewport(), Qt::LeftButton, Qt::NoModifier,
-                       grade.retanguloCelula(coluna, linha).center());
-}
-
 void escolher(QComboBox *lista, const QString &texto) {
     const int indice = lista->findText(texto);
     QVERIFY2(indice >= 0, qPrintable(texto));
     lista->setCurrentIndex(indice);
     emit lista->activated(indice);
-}
-
-void abrirEFecharSobre() {
-    programa::clicar(navegacao::telaAtual()->obj_Bt_About);
-    programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
 }
 
 QStringList entradas(QWidget *tela, const QStringList &excluidas) {
@@ -132,7 +121,7 @@ public:
         });
     }
     void duplo(Grade *grade, TelaPrincipal *destino) {
-        passo(destino, [grade] { duploClique(*grade, 1); });
+        passo(destino, [grade] { apoio_busca::duploClique(*grade, 1); });
     }
     void escolha(QComboBox *lista, const QString &texto) {
         passo(navegacao::telaAtual(), [lista, texto] { escolher(lista, texto); });
@@ -195,7 +184,7 @@ int percorrer() {
     Tobj_Form_FormDescricaoConversao *conversao = obj_Form_FormDescricaoConversao;
     Tobj_Form_FormBuscaEstrutura *estrutura = obj_Form_FormBuscaEstrutura;
     Tobj_Form_FormBuscaTituloAZ *az = obj_Form_FormBuscaTituloAZ;
-    p.passo(inicial, [inicial] { irPara(inicial); });
+    p.passo(inicial, [inicial] { apoio_busca::irPara(inicial); });
 
     // The home screen's title search, its pages, a family and its views.
     p.procurar(inicial->obj_Edit_BuscaTitulo, u"a"_s, resposta);
@@ -242,7 +231,7 @@ int percorrer() {
     // The pages.
     p.clicar(descricao->obj_Bt_Info, obj_Form_FormInformacoes);
     p.clicar(obj_Form_FormInformacoes->obj_Bt_Regula, obj_Form_FormRegulamentacao);
-    p.passo(obj_Form_FormLegislacao, [] { irPara(obj_Form_FormLegislacao); });
+    p.passo(obj_Form_FormLegislacao, [] { apoio_busca::irPara(obj_Form_FormLegislacao); });
     p.clicar(obj_Form_FormLegislacao->links()[4], obj_Form_FormTabua);
 
     // The conversions by code, each way, and by title from every base.
@@ -255,7 +244,7 @@ int percorrer() {
     p.converterTitulo(u"CIUO88"_s, u"médicos"_s);
 
     // The About screen, and home.
-    p.passo(obj_Form_FormTabuaTitulo, abrirEFecharSobre);
+    p.passo(obj_Form_FormTabuaTitulo, [] { abrirEFecharSobre(obj_Form_FormTabuaTitulo); });
     p.clicar(obj_Form_FormTabuaTitulo->obj_Bt_Home, inicial);
     return p.passos();
 }

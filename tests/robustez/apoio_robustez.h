@@ -4,14 +4,16 @@
 #include <QString>
 #include <QStringList>
 
-class Grade;
 class QComboBox;
 class QLineEdit;
 class QWidget;
 class TelaPrincipal;
 
 // What the end-to-end robustness tests share: the screens, the ways a user
-// reaches them and types into them, and one walk through the whole program.
+// types into them and chooses, and one walk through the whole program. They
+// move between screens and double-click rows with the search tests' helpers
+// (apoio_busca.h), and open the About screen with the page tests' one
+// (apoio_paginas.h).
 namespace robustez {
 
 // Installs the program over the `dados` directory `banco` and starts it. The
@@ -22,9 +24,6 @@ void iniciar(const QString &banco);
 // The seventeen main screens, in the order of their ids.
 QList<TelaPrincipal *> telas();
 
-// Shows `tela` in place of the screen on view, as a link or a button does.
-void irPara(TelaPrincipal *tela);
-
 // Puts `texto` into the box as the user's paste does: from the clipboard,
 // at the cursor, within the box's own limit.
 void colar(QLineEdit *caixa, const QString &texto);
@@ -32,15 +31,8 @@ void colar(QLineEdit *caixa, const QString &texto);
 // Replaces the text of the box with `texto`, pasted.
 void substituir(QLineEdit *caixa, const QString &texto);
 
-// A double click with the mouse on a row of the grid (0: the header).
-void duploClique(Grade &grade, int linha, int coluna = 0);
-
 // The entry `texto` of the list chosen, as the user chooses it.
 void escolher(QComboBox *lista, const QString &texto);
-
-// The About screen opened over the screen on view and closed with its
-// button: the screen is activated again.
-void abrirEFecharSobre();
 
 // The inputs of a screen as the user set them: the text of each box, the
 // tick of each check box, the choice of each list, but those named in

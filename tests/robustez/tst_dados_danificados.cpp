@@ -6,6 +6,8 @@
 // with its inputs as they were, and the same action works once the data is
 // good again.
 
+#include "apoio_busca.h"
+#include "apoio_paginas.h"
 #include "apoio_robustez.h"
 #include "botao_figura.h"
 #include "fixtures.h"
@@ -267,20 +269,20 @@ void escolherItem(QComboBox *lista, int indice) {
 
 // The family 2231 on the description screen, from a code search.
 void abrirFamilia() {
-    robustez::irPara(obj_Form_FormInicial);
+    apoio_busca::irPara(obj_Form_FormInicial);
     procurar(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2231"_s);
-    robustez::duploClique(*obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ, 1);
+    apoio_busca::duploClique(*obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ, 1);
 }
 
 void prepararConversao() {
-    robustez::irPara(obj_Form_FormTabua);
+    apoio_busca::irPara(obj_Form_FormTabua);
     robustez::escolher(obj_Form_FormTabua->obj_Combo_De, u"ZEL2002"_s);
     robustez::substituir(obj_Form_FormTabua->obj_Edit_ConverteCodigo, u"2231"_s);
     robustez::escolher(obj_Form_FormTabua->obj_Combo_Para, u"ZEL94"_s);
 }
 
 void prepararConversaoPorTitulo() {
-    robustez::irPara(obj_Form_FormTabuaTitulo);
+    apoio_busca::irPara(obj_Form_FormTabuaTitulo);
     robustez::escolher(obj_Form_FormTabuaTitulo->obj_Combo_De, u"ZEL2002"_s);
     robustez::substituir(obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo, u"médico"_s);
 }
@@ -300,28 +302,28 @@ const QList<Acao> &acoes() {
     static const QList<Acao> todas = {
         {"busca rápida", IdTela::FormBusca, u"TSinonimo"_s, u"nom_sin"_s,
          [] {
-             robustez::irPara(obj_Form_FormBusca);
+             apoio_busca::irPara(obj_Form_FormBusca);
              robustez::substituir(obj_Form_FormBusca->obj_Edit_BuscaRapida, u"médico"_s);
          },
          [] { programa::enter(obj_Form_FormBusca->obj_Edit_BuscaRapida); },
          [] { return naTela(obj_Form_FormRespostaBusca); }},
         {"título na tela inicial", IdTela::FormInicial, u"TOcupacao"_s, u"nom_ocup"_s,
          [] {
-             robustez::irPara(obj_Form_FormInicial);
+             apoio_busca::irPara(obj_Form_FormInicial);
              robustez::substituir(obj_Form_FormInicial->obj_Edit_BuscaTitulo, u"médico"_s);
          },
          [] { programa::enter(obj_Form_FormInicial->obj_Edit_BuscaTitulo); },
          [] { return naTela(obj_Form_FormRespostaBusca); }},
         {"código na tela inicial", IdTela::FormInicial, u"TFamilia"_s, u"tit_familia"_s,
          [] {
-             robustez::irPara(obj_Form_FormInicial);
+             apoio_busca::irPara(obj_Form_FormInicial);
              robustez::substituir(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2231"_s);
          },
          [] { programa::enter(obj_Form_FormInicial->obj_Edit_BuscaCodigo); },
          [] { return naTela(obj_Form_FormRespostaBuscaCodigo); }},
         {"busca por título em todas as fontes", IdTela::FormBusca, u"TTemplate"_s, u"form_exp"_s,
          [] {
-             robustez::irPara(obj_Form_FormBusca);
+             apoio_busca::irPara(obj_Form_FormBusca);
              if (!obj_Form_FormBusca->obj_Chk_Filtro_Todos->isChecked())
                  obj_Form_FormBusca->obj_Chk_Filtro_Todos->click();
              robustez::substituir(obj_Form_FormBusca->obj_Edit_BuscaTitulo, u"médico"_s);
@@ -330,7 +332,7 @@ const QList<Acao> &acoes() {
          [] { return naTela(obj_Form_FormRespostaBusca); }},
         {"busca por código", IdTela::FormBuscaCodigo, u"TOcupacao"_s, u"nom_ocup"_s,
          [] {
-             robustez::irPara(obj_Form_FormBuscaCodigo);
+             apoio_busca::irPara(obj_Form_FormBuscaCodigo);
              robustez::substituir(obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo, u"223105"_s);
          },
          [] { programa::enter(obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo); },
@@ -339,7 +341,7 @@ const QList<Acao> &acoes() {
          IdTela::FormBuscaEstrutura,
          u"TSubgrupo_Principal"_s,
          u"Tit_Sgp_Pcp"_s,
-         [] { robustez::irPara(obj_Form_FormBuscaEstrutura); },
+         [] { apoio_busca::irPara(obj_Form_FormBuscaEstrutura); },
          [] {
              novaBusca();
              escolherItem(obj_Form_FormBuscaEstrutura->obj_ComboBoxGrandeGrupo, 2);
@@ -349,7 +351,7 @@ const QList<Acao> &acoes() {
          listasDaEstrutura},
         {"estrutura: subgrupo principal", IdTela::FormBuscaEstrutura, u"TSubgrupo"_s, u"Tit_Sgp"_s,
          [] {
-             robustez::irPara(obj_Form_FormBuscaEstrutura);
+             apoio_busca::irPara(obj_Form_FormBuscaEstrutura);
              novaBusca();
              escolherItem(obj_Form_FormBuscaEstrutura->obj_ComboBoxGrandeGrupo, 2);
          },
@@ -358,7 +360,7 @@ const QList<Acao> &acoes() {
          [] { escolherItem(obj_Form_FormBuscaEstrutura->obj_ComboBoxSGP, 1); }, listasDaEstrutura},
         {"estrutura: subgrupo", IdTela::FormBuscaEstrutura, u"TFamilia"_s, u"Tit_Familia"_s,
          [] {
-             robustez::irPara(obj_Form_FormBuscaEstrutura);
+             apoio_busca::irPara(obj_Form_FormBuscaEstrutura);
              novaBusca();
              escolherItem(obj_Form_FormBuscaEstrutura->obj_ComboBoxGrandeGrupo, 2);
              escolherItem(obj_Form_FormBuscaEstrutura->obj_ComboBoxSGP, 0);
@@ -375,8 +377,8 @@ const QList<Acao> &acoes() {
          listasDaEstrutura},
         {"A-Z: letra", IdTela::FormBuscaTituloAZ, u"TOcupacao94"_s, u"Tp_Situacao"_s,
          [] {
-             robustez::irPara(obj_Form_FormBusca);
-             robustez::irPara(obj_Form_FormBuscaTituloAZ);
+             apoio_busca::irPara(obj_Form_FormBusca);
+             apoio_busca::irPara(obj_Form_FormBuscaTituloAZ);
          },
          [] { programa::clicar(obj_Form_FormBuscaTituloAZ->obj_Bt_BuscaTitulosAZ[u'M' - u'A']); },
          [] {
@@ -387,8 +389,8 @@ const QList<Acao> &acoes() {
          [] { programa::clicar(obj_Form_FormBuscaTituloAZ->obj_Bt_BuscaTitulosAZ[u'P' - u'A']); }},
         {"A-Z: palavra", IdTela::FormBuscaTituloAZ, u"TOcupacao94"_s, u"Tp_Situacao"_s,
          [] {
-             robustez::irPara(obj_Form_FormBusca);
-             robustez::irPara(obj_Form_FormBuscaTituloAZ);
+             apoio_busca::irPara(obj_Form_FormBusca);
+             apoio_busca::irPara(obj_Form_FormBuscaTituloAZ);
              robustez::substituir(obj_Form_FormBuscaTituloAZ->obj_Edit_BuscaTitulosAZ, u"co"_s);
          },
          [] { programa::enter(obj_Form_FormBuscaTituloAZ->obj_Edit_BuscaTitulosAZ); },
@@ -398,9 +400,9 @@ const QList<Acao> &acoes() {
          }},
         {"A-Z: ao abrir", IdTela::FormBuscaTituloAZ, u"TSinonimo"_s, u"nom_sin"_s,
          [] {
-             robustez::irPara(obj_Form_FormBuscaTituloAZ);
+             apoio_busca::irPara(obj_Form_FormBuscaTituloAZ);
              programa::clicar(obj_Form_FormBuscaTituloAZ->obj_Bt_BuscaTitulosAZ[u'T' - u'A']);
-             robustez::irPara(obj_Form_FormBusca);
+             apoio_busca::irPara(obj_Form_FormBusca);
          },
          [] { programa::clicar(obj_Form_FormBusca->links()[3]); },
          [] {
@@ -408,26 +410,26 @@ const QList<Acao> &acoes() {
                  .startsWith(u"árbitro"_s);
          },
          [] {
-             robustez::irPara(obj_Form_FormBusca);
+             apoio_busca::irPara(obj_Form_FormBusca);
              programa::clicar(obj_Form_FormBusca->links()[3]);
          }},
         {"família: descrição", IdTela::FormDescricao, u"TTemplate"_s, u"descr_excecao"_s,
          [] {
              abrirFamilia();
-             robustez::irPara(obj_Form_FormRespostaBuscaCodigo);
+             apoio_busca::irPara(obj_Form_FormRespostaBuscaCodigo);
          },
          [] {
-             robustez::duploClique(*obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ,
-                                   1);
+             apoio_busca::duploClique(
+                 *obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ, 1);
          },
          [] {
              return obj_Form_FormDescricao->obj_SortGrid_Tabua_Codigo->celula(0, 0).contains(
                  u"2231-05"_s);
          },
          [] {
-             robustez::irPara(obj_Form_FormRespostaBuscaCodigo);
-             robustez::duploClique(*obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ,
-                                   1);
+             apoio_busca::irPara(obj_Form_FormRespostaBuscaCodigo);
+             apoio_busca::duploClique(
+                 *obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ, 1);
          }},
         {"família: características", IdTela::FormDescricaoCaracteristicas, u"TTemplate"_s,
          u"Form_Exp"_s, abrirFamilia, [] { programa::clicar(obj_Form_FormDescricao->links()[1]); },
@@ -437,7 +439,7 @@ const QList<Acao> &acoes() {
                          .isEmpty();
          },
          [] {
-             robustez::irPara(obj_Form_FormDescricao);
+             apoio_busca::irPara(obj_Form_FormDescricao);
              programa::clicar(obj_Form_FormDescricao->links()[1]);
          }},
         {"família: conversão", IdTela::FormDescricaoConversao, u"TOcupacao94"_s, u"Nom_ocup94"_s,
@@ -456,7 +458,7 @@ const QList<Acao> &acoes() {
              prepararConversao();
              programa::clicar(obj_Form_FormTabua->obj_Bt_Converter_Ok);
          },
-         robustez::abrirEFecharSobre,
+         [] { abrirEFecharSobre(navegacao::telaAtual()); },
          [] {
              return obj_Form_FormRespostaTabua->findChild<QLabel *>(u"obj_Lb_BemVindo"_s)->text() ==
                     u"2231 - Médicos"_s;
@@ -499,7 +501,7 @@ struct Lista {
 const Lista listas[] = {
     {"títulos achados",
      [] {
-         robustez::irPara(obj_Form_FormInicial);
+         apoio_busca::irPara(obj_Form_FormInicial);
          procurar(obj_Form_FormInicial->obj_Edit_BuscaTitulo, u"a"_s);
      },
      IdTela::FormRespostaBusca,
@@ -507,7 +509,7 @@ const Lista listas[] = {
      [] { return obj_Form_FormRespostaBusca->paginador; }},
     {"códigos achados",
      [] {
-         robustez::irPara(obj_Form_FormInicial);
+         apoio_busca::irPara(obj_Form_FormInicial);
          procurar(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2231"_s);
      },
      IdTela::FormRespostaBuscaCodigo,
@@ -557,8 +559,8 @@ QString primeiraFigura(const QString &pagina) {
 
 // The screen reached from the home screen, its page read again.
 void mostrarPagina(TelaPrincipal *tela) {
-    robustez::irPara(obj_Form_FormBusca);
-    robustez::irPara(tela);
+    apoio_busca::irPara(obj_Form_FormBusca);
+    apoio_busca::irPara(tela);
 }
 
 } // namespace
@@ -656,7 +658,7 @@ void TesteDadosDanificados::acaoComDadosDanificados() {
 // choice. (Runs first, while the browser is as the program created it.)
 void TesteDadosDanificados::novaBuscaNaoLeOBanco() {
     Tobj_Form_FormBuscaEstrutura *estrutura = obj_Form_FormBuscaEstrutura;
-    robustez::irPara(estrutura);
+    apoio_busca::irPara(estrutura);
     QCOMPARE(estrutura->obj_ComboBoxGrandeGrupo->currentIndex(), -1);
     QVERIFY(!estrutura->obj_ComboBoxGrandeGrupo->placeholderText().isEmpty());
     const auto comecarDeNovo = [estrutura] {
@@ -701,7 +703,7 @@ void TesteDadosDanificados::listasAbertasNaoDependemDoBanco() {
         QVERIFY(l.primeira() != primeira);
         programa::clicar(paginador->obj_Bt_RespostaBusca_Menos);
     }
-    robustez::abrirEFecharSobre();
+    abrirEFecharSobre(navegacao::telaAtual());
     QCOMPARE(l.primeira(), primeira);
     QCOMPARE(programa::erros(), QStringList());
 }

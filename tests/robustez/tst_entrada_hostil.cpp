@@ -6,6 +6,8 @@
 // nor escaped); nothing reaches the user as an error of the engine, and
 // nothing changes but what the action changes.
 
+#include "apoio_busca.h"
+#include "apoio_paginas.h"
 #include "apoio_robustez.h"
 #include "botao_figura.h"
 #include "fixtures.h"
@@ -113,32 +115,32 @@ QList<CaixaTitulo> caixasDeTitulo() {
     for (TelaPrincipal *tela : robustez::telas())
         caixas << CaixaTitulo{u"busca rápida, "_s + tela->objectName().mid(9),
                               [tela] { return tela->obj_Edit_BuscaRapida; },
-                              [tela] { robustez::irPara(tela); },
+                              [tela] { apoio_busca::irPara(tela); },
                               IdTela::FormRespostaBusca,
                               false,
                               nada};
     caixas << CaixaTitulo{u"título da tela inicial"_s,
                           [] { return obj_Form_FormInicial->obj_Edit_BuscaTitulo; },
-                          [] { robustez::irPara(obj_Form_FormInicial); },
+                          [] { apoio_busca::irPara(obj_Form_FormInicial); },
                           IdTela::FormRespostaBusca,
                           true,
                           nada};
     caixas << CaixaTitulo{u"palavra-chave da busca por título"_s,
                           [] { return obj_Form_FormBusca->obj_Edit_BuscaTitulo; },
-                          [] { robustez::irPara(obj_Form_FormBusca); },
+                          [] { apoio_busca::irPara(obj_Form_FormBusca); },
                           IdTela::FormRespostaBusca,
                           true,
                           nada};
     caixas << CaixaTitulo{u"palavra da busca de A a Z"_s,
                           [] { return obj_Form_FormBuscaTituloAZ->obj_Edit_BuscaTitulosAZ; },
-                          [] { robustez::irPara(obj_Form_FormBuscaTituloAZ); },
+                          [] { apoio_busca::irPara(obj_Form_FormBuscaTituloAZ); },
                           IdTela::FormBuscaTituloAZ,
                           false,
                           nada};
     caixas << CaixaTitulo{u"título da conversão por título"_s,
                           [] { return obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo; },
                           [] {
-                              robustez::irPara(obj_Form_FormTabuaTitulo);
+                              apoio_busca::irPara(obj_Form_FormTabuaTitulo);
                               robustez::escolher(obj_Form_FormTabuaTitulo->obj_Combo_De,
                                                  u"ZEL2002"_s);
                           },
@@ -180,12 +182,12 @@ struct CaixaCodigo {
 QList<CaixaCodigo> caixasDeCodigo() {
     return {
         {u"código da tela inicial"_s, [] { return obj_Form_FormInicial->obj_Edit_BuscaCodigo; },
-         [] { robustez::irPara(obj_Form_FormInicial); }, codigoInvalido},
+         [] { apoio_busca::irPara(obj_Form_FormInicial); }, codigoInvalido},
         {u"busca por código"_s, [] { return obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo; },
-         [] { robustez::irPara(obj_Form_FormBuscaCodigo); }, codigoInvalido},
+         [] { apoio_busca::irPara(obj_Form_FormBuscaCodigo); }, codigoInvalido},
         {u"código da conversão"_s, [] { return obj_Form_FormTabua->obj_Edit_ConverteCodigo; },
          [] {
-             robustez::irPara(obj_Form_FormTabua);
+             apoio_busca::irPara(obj_Form_FormTabua);
              robustez::escolher(obj_Form_FormTabua->obj_Combo_De, u"ZEL2002"_s);
              robustez::escolher(obj_Form_FormTabua->obj_Combo_Para, u"ZEL94"_s);
          },
