@@ -125,16 +125,19 @@ void truncar(qint64 bytes) {
 void sobrescreverPaginas() {
     sqlite3 *db = nullptr;
     sqlite3_open_v2(arquivoDados().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt *raizes = nullptr;
-    sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_schema WHERE rootpage > 1", -1, &raizes,
+    sqlite3_stmt *consulta = nullptr;
+    sqlite3_prepare_v2(db, "SELECT page_size FROM pragma_page_size", -1, &consulta, nullptr);
+    sqlite3_step(consulta);
+    const qint64 tamanhoPagina = sqlite3_column_int64(consulta, 0);
+    sqlite3_finalize(consulta);
+    sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_schema WHERE rootpage > 1", -1, &consulta,
                        nullptr);
     QList<qint64> paginas;
-    while (sqlite3_step(raizes) == SQLITE_ROW)
-        paginas << sqlite3_column_int64(raizes, 0);
-    sqlite3_finalize(raizes);
+    while (sqlite3_step(consulta) == SQLITE_ROW)
+        paginas << sqlite3_column_int64(consulta, 0);
+    sqlite3_finalize(consulta);
     sqlite3_close(db);
-    QVERIFY(!paginas.isEmpty());
-    constexpr qint64 tamanhoPagina = 4096;
+    QVERIFY(tamanhoPagina > 0 && !paginas.isEmpty());
     QFile arquivo(arquivoDados());
     QVERIFY(arquivo.open(QIODevice::ReadWrite));
     for (const qint64 pagina : paginas) {
@@ -180,6 +183,8 @@ void danificar(Dano dano, const QString &tabela, const QString &coluna) {
         QVERIFY(QDir().mkdir(arquivoDados()));
         break;
     case Dano::SemPermissao:
+        // A new file: the one the program holds open stays readable to it.
+        substituirBanco(QFileInfo(banco).path());
         QVERIFY(QFile::setPermissions(arquivoDados(), {}));
         break;
     }
