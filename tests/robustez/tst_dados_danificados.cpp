@@ -18,7 +18,6 @@
 #include "paginador.h"
 #include "programa.h"
 #include "rotulo_link.h"
-#include "tela_pagina.h"
 #include "unit_FormBusca.h"
 #include "unit_FormBuscaCodigo.h"
 #include "unit_FormBuscaEstrutura.h"
@@ -26,10 +25,7 @@
 #include "unit_FormDescricao.h"
 #include "unit_FormDescricaoCaracteristicas.h"
 #include "unit_FormDescricaoConversao.h"
-#include "unit_FormInformacoes.h"
 #include "unit_FormInicial.h"
-#include "unit_FormLegislacao.h"
-#include "unit_FormRegulamentacao.h"
 #include "unit_FormRespostaBusca.h"
 #include "unit_FormRespostaBuscaCodigo.h"
 #include "unit_FormRespostaTabua.h"
@@ -119,9 +115,9 @@ void truncar(qint64 bytes) {
     QVERIFY(arquivo.resize(bytes));
 }
 
-// Every page that holds a table or an index (all pages but the schema's)
-// overwritten with garbage: whatever a statement reads lies there, while the
-// file still opens and the statements still prepare.
+// The root page of every table and index overwritten with garbage (in this
+// small database every page but the schema's): each statement reads one of
+// them, while the file still opens and the statements still prepare.
 void sobrescreverPaginas() {
     sqlite3 *db = nullptr;
     sqlite3_open_v2(arquivoDados().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
@@ -259,7 +255,7 @@ void procurar(QLineEdit *caixa, const QString &texto) {
 }
 
 // The first title of a result grid, without its bold or italic, in small
-// letters and without accents' case.
+// letters.
 QString primeiroTitulo(const Grade &grade) {
     return grade_html::textoVisivel(grade.celula(0, 1)).toLower();
 }
