@@ -74,12 +74,13 @@ QString explicacao(int codigo) {
     case SQLITE_IOERR:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-    case SQLITE_NOMEM:
         return QStringLiteral("O banco de dados não pôde ser lido");
+    case SQLITE_ERROR:
+        return QStringLiteral("O banco de dados não tem a estrutura que o programa espera");
     case SQLITE_READONLY:
         return QStringLiteral("O banco de dados não pode ser alterado");
     default:
-        return QStringLiteral("O banco de dados não tem a estrutura que o programa espera");
+        return QStringLiteral("O banco de dados não pôde responder à consulta");
     }
 }
 
