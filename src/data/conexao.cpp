@@ -58,9 +58,43 @@ int colacao(void *, int na, const void *a, int nb, const void *b) {
                                      std::string_view(static_cast<const char *>(b), size_t(nb)));
 }
 
+QString arquivoDoBanco(const QString &diretorio) {
+    return diretorio + QLatin1Char('/') + QLatin1String(nomeArquivo);
+}
+
+// What a failure of the engine means to the user, from its result code. The
+// catalogue's statements are fixed, so a statement the engine refuses names
+// a table or a column that the database lacks.
+QString explicacao(int codigo) {
+    switch (codigo & 0xFF) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("O banco de dados está danificado");
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("O banco de dados não pôde ser lido");
+    case SQLITE_ERROR:
+        return QStringLiteral("O banco de dados não tem a estrutura que o programa espera");
+    case SQLITE_READONLY:
+        return QStringLiteral("O banco de dados não pode ser alterado");
+    default:
+        return QStringLiteral("O banco de dados não pôde responder à consulta");
+    }
+}
+
+// Every error of the engine reaches the user in these words: what happened,
+// the database file, and the engine's own message on a line of its own.
+ErroBanco erroDoMotor(int codigo, const QString &mensagem, const QString &arquivo) {
+    return ErroBanco(explicacao(codigo) + QStringLiteral(": ") + arquivo + QStringLiteral("\n(") +
+                     mensagem + QLatin1Char(')'));
+}
+
 class Banco {
 public:
-    Banco(const QString &arquivo, const Assinatura &assinatura) : m_assinatura(assinatura) {
+    Banco(const QString &arquivo, const Assinatura &assinatura)
+        : m_arquivo(arquivo), m_assinatura(assinatura) {
         const QByteArray uri = "file:" + QUrlEncode(arquivo) + "?mode=ro&immutable=1";
         const int rc = sqlite3_open_v2(uri.constData(), &m_db,
                                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
@@ -69,7 +103,7 @@ public:
                                        : QString::fromUtf8(sqlite3_errstr(rc));
             sqlite3_close(m_db);
             m_db = nullptr;
-            throw ErroBanco(texto + QStringLiteral(": ") + arquivo);
+            throw erroDoMotor(rc, texto, arquivo);
         }
         registrarFuncoes(m_db);
         sqlite3_exec(m_db, "PRAGMA query_only = ON;", nullptr, nullptr, nullptr);
@@ -93,9 +127,10 @@ public:
         const int rc = sqlite3_prepare_v3(m_db, traduzido.c_str(), int(traduzido.size()) + 1,
                                           SQLITE_PREPARE_PERSISTENT, &nova.comando, nullptr);
         if (rc != SQLITE_OK) {
-            const QString texto = QString::fromUtf8(sqlite3_errmsg(m_db));
+            const ErroBanco erro =
+                erroDoMotor(rc, QString::fromUtf8(sqlite3_errmsg(m_db)), m_arquivo);
             sqlite3_finalize(nova.comando);
-            throw ErroBanco(texto);
+            throw erro;
         }
         if (!nova.comando)
             throw ErroBanco(QStringLiteral("Comando SQL vazio"));
@@ -117,6 +152,7 @@ private:
     }
 
     sqlite3 *m_db = nullptr;
+    QString m_arquivo;
     Assinatura m_assinatura;
     std::unordered_map<std::string, Preparada> m_preparadas;
 };
@@ -128,7 +164,7 @@ std::unordered_map<QString, std::unique_ptr<Banco>> &bancos() {
 
 Banco &abrir(const QString &diretorio) {
     auto &todos = bancos();
-    const QString arquivo = diretorio + QLatin1Char('/') + QLatin1String(nomeArquivo);
+    const QString arquivo = arquivoDoBanco(diretorio);
     struct stat info {};
     if (::stat(QFile::encodeName(arquivo).constData(), &info) != 0) {
         todos.erase(diretorio);
@@ -160,8 +196,8 @@ Preparada &preparar(const QString &diretorio, const std::string &sql) {
     return abrir(diretorio).preparar(sql);
 }
 
-QString mensagem(sqlite3_stmt *comando) {
-    return QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(comando)));
+ErroBanco erro(sqlite3 *db, int codigo, const QString &diretorio) {
+    return erroDoMotor(codigo, QString::fromUtf8(sqlite3_errmsg(db)), arquivoDoBanco(diretorio));
 }
 
 void fecharTodas() {

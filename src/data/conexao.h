@@ -1,5 +1,7 @@
 #pragma once
 
+#include "erro.h"
+
 #include <QString>
 #include <string>
 #include <vector>
@@ -24,8 +26,10 @@ struct Preparada {
 // when the directory, the file or anything the statement names is missing.
 Preparada &preparar(const QString &diretorio, const std::string &sql);
 
-// The message of the engine for the connection of `comando`.
-QString mensagem(sqlite3_stmt *comando);
+// The error for a failure `codigo` of the engine on the connection `db` to the
+// database of `diretorio`: what it means to the user, the database file, and
+// the engine's own message.
+ErroBanco erro(sqlite3 *db, int codigo, const QString &diretorio);
 
 // Gives a connection the engine functions the catalogue's statements need:
 // Unicode LOWER (accents removed) and UPPER, the Portuguese collation, and

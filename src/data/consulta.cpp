@@ -3,9 +3,31 @@
 #include "conexao.h"
 #include "dialeto.h"
 #include "erro.h"
+#include "textos.h"
 
 #include <algorithm>
 #include <sqlite3.h>
+
+namespace {
+
+// A value of `busca` that the engine cannot compare as it is finds no rows,
+// instead of a wrong or a failed search. The engine's LIKE reads a pattern
+// up to its first NUL character, and refuses a pattern longer than its limit
+// (as given or as LOWER turns it); no title, code or description of the
+// classification holds a NUL or comes near that length.
+bool buscaSemResultado(sqlite3 *db, const QByteArray &busca) {
+    if (busca.contains('\0'))
+        return true;
+    const qsizetype limite = sqlite3_limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1);
+    if (busca.size() > limite)
+        return true;
+    std::string minusculas;
+    textos::minusculasSemAcento(std::string_view(busca.constData(), size_t(busca.size())),
+                                minusculas);
+    return qsizetype(minusculas.size()) > limite;
+}
+
+} // namespace
 
 void Consulta::definirSql(const QStringList &linhas) {
     fechar();
@@ -39,13 +61,22 @@ void Consulta::abrir() {
     fechar();
     conexao::Preparada &preparada = conexao::preparar(m_diretorio, m_texto);
     sqlite3_stmt *comando = preparada.comando;
+    m_inicios.push_back(0);
+    const bool vinculaBusca = preparada.indiceBusca > 0 && m_busca;
+    if (!vinculaBusca || !buscaSemResultado(sqlite3_db_handle(comando), *m_busca))
+        ler(preparada, vinculaBusca);
+    m_colunas = preparada.colunas;
+    m_aberta = true;
+}
+
+void Consulta::ler(const conexao::Preparada &preparada, bool vinculaBusca) {
+    sqlite3_stmt *comando = preparada.comando;
     sqlite3_reset(comando);
     sqlite3_clear_bindings(comando);
-    if (preparada.indiceBusca > 0 && m_busca)
+    if (vinculaBusca)
         sqlite3_bind_text(comando, preparada.indiceBusca, m_busca->constData(),
                           int(m_busca->size()), SQLITE_STATIC);
     const int colunas = int(preparada.colunas.size());
-    m_inicios.push_back(0);
     int rc;
     while ((rc = sqlite3_step(comando)) == SQLITE_ROW) {
         for (int c = 0; c < colunas; ++c) {
@@ -57,14 +88,12 @@ void Consulta::abrir() {
         ++m_linhas;
     }
     if (rc != SQLITE_DONE) {
-        const QString texto = conexao::mensagem(comando);
+        const ErroBanco erro = conexao::erro(sqlite3_db_handle(comando), rc, m_diretorio);
         sqlite3_reset(comando);
         fechar();
-        throw ErroBanco(texto);
+        throw erro;
     }
     sqlite3_reset(comando);
-    m_colunas = preparada.colunas;
-    m_aberta = true;
 }
 
 void Consulta::moverPor(int n) {

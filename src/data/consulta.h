@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace conexao {
+struct Preparada;
+}
+
 // A query object: one statement of the catalogue run against the database of
 // a `dados` directory. Every use follows the same steps: set the statement's
 // lines, set the database directory, close, bind `busca` when the statement
@@ -36,6 +40,8 @@ public:
     const std::vector<QString> &colunas() const { return m_colunas; }
 
 private:
+    // Steps the prepared statement through its whole result into the buffer.
+    void ler(const conexao::Preparada &preparada, bool vinculaBusca);
     std::string_view valor(int linha, int coluna) const;
 
     QStringList m_sql;

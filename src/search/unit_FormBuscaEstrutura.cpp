@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
 
@@ -250,9 +251,14 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaGridFamilia() {
 }
 
 // Starts over: the major groups stay, with none chosen and no text shown.
+// Nothing is read: a list without a choice that loses its prompt chooses its
+// first entry for a moment, which must not count as the user's choice.
 void Tobj_Form_FormBuscaEstrutura::prcNovaBusca() {
-    obj_ComboBoxGrandeGrupo->setPlaceholderText(QString());
-    obj_ComboBoxGrandeGrupo->setCurrentIndex(-1);
+    {
+        const QSignalBlocker semEscolha(obj_ComboBoxGrandeGrupo);
+        obj_ComboBoxGrandeGrupo->setPlaceholderText(QString());
+        obj_ComboBoxGrandeGrupo->setCurrentIndex(-1);
+    }
     limpar(obj_ComboBoxSGP);
     limpar(obj_ComboBoxSubGrupo);
     mostrarResultado(false);

@@ -55,6 +55,17 @@ QString tituloFormatado(const QString &tipo, const QString &titulo) {
     return controles::italico(titulo);
 }
 
+// The program lower-cases the letters A to Z only: the query lower-cases
+// the pattern again by the engine's rules, which a first change of case by
+// other rules could contradict (a Greek capital sigma at the end of a word
+// is a final sigma to the engine, a medial one to QString::toLower).
+QString minusculasAZ(QString texto) {
+    for (QChar &c : texto)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() - u'A' + u'a');
+    return texto;
+}
+
 QStringList celulas(const Consulta &registro) {
     return {tituloFormatado(registro.campo(u"tipo"_s), registro.campo(u"titulo"_s)),
             registro.campo(u"codigo"_s), registro.campo(u"zel94"_s)};
@@ -180,7 +191,7 @@ void Tobj_Form_FormBuscaTituloAZ::prcTestaBuscaTitulosAZEnvia() {
 }
 
 void Tobj_Form_FormBuscaTituloAZ::prcDefineBusca(const QString &padrao) {
-    strLetraAtual = padrao.toLower();
+    strLetraAtual = minusculasAZ(padrao);
     paginador->reiniciar();
     prcAlimentaGrid();
 }

@@ -6,7 +6,9 @@
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
+#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +31,24 @@ Erro arquivoAusente(const QString &caminho) {
     return Erro(u"Can't locate file: "_s + caminho);
 }
 
+// The local pictures of `documento` whose files are missing or cannot be
+// decoded, each once, in the order of the page.
+QStringList figurasIlegiveis(const QTextDocument &documento, const QUrl &pagina) {
+    QStringList ilegiveis;
+    for (QTextBlock bloco = documento.begin(); bloco.isValid(); bloco = bloco.next())
+        for (auto trecho = bloco.begin(); !trecho.atEnd(); ++trecho) {
+            const QTextCharFormat formato = trecho.fragment().charFormat();
+            if (!formato.isImageFormat())
+                continue;
+            const QUrl figura = pagina.resolved(QUrl(formato.toImageFormat().name()));
+            const QString arquivo = figura.toLocalFile();
+            if (figura.isLocalFile() && !ilegiveis.contains(arquivo) &&
+                QImageReader(arquivo).read().isNull())
+                ilegiveis << arquivo;
+        }
+    return ilegiveis;
+}
+
 } // namespace
 
 VisualizadorHtml::VisualizadorHtml(QWidget *pai) : QTextBrowser(pai) {
@@ -49,6 +69,12 @@ void VisualizadorHtml::carregar(const QString &caminho) {
     setSource(endereco);
     if (mesmoDocumento)
         reload();
+    // The page is on view without them; the user is told, and the rest of
+    // the handler goes on.
+    const QStringList figuras = figurasIlegiveis(*document(), endereco);
+    if (!figuras.isEmpty())
+        fronteira::relatar(
+            Erro(u"A figura da página não pôde ser lida: "_s + figuras.join(u", "_s)));
 }
 
 // Every change of page passes here: the pages given to `carregar`, the links

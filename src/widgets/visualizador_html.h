@@ -19,7 +19,9 @@ public:
     // Shows the file at `caminho`, from the top, read again from the disk
     // even when it is the page on show. A file that does not exist or cannot
     // be read throws Erro("Can't locate file: " + caminho) and the viewer
-    // keeps what it showed.
+    // keeps what it showed. Pictures of the page that are missing or cannot
+    // be decoded are reported, all in one message, and the page is shown
+    // without them.
     void carregar(const QString &caminho);
 
     void definirCorDeFundo(const QColor &cor);

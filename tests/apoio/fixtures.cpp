@@ -78,6 +78,31 @@ QString semTabela(const QString &nome, const QString &tabela) {
     return dados;
 }
 
+QString semColuna(const QString &nome, const QString &tabela, const QString &coluna) {
+    const QString dados = Classificacao(nome).criar();
+    sqlite3 *db = nullptr;
+    sqlite3_open((dados + u"/zel2002.db"_s).toUtf8().constData(), &db);
+    sqlite3_stmt *colunas = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name FROM pragma_table_info(?)", -1, &colunas, nullptr);
+    const QByteArray nomeTabela = tabela.toUtf8();
+    sqlite3_bind_text(colunas, 1, nomeTabela.constData(), int(nomeTabela.size()), SQLITE_STATIC);
+    QStringList mantidas;
+    while (sqlite3_step(colunas) == SQLITE_ROW) {
+        const QString nomeColuna =
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(colunas, 0)));
+        if (nomeColuna.compare(coluna, Qt::CaseInsensitive) != 0)
+            mantidas << nomeColuna;
+    }
+    sqlite3_finalize(colunas);
+    const QString reconstrucao = u"CREATE TABLE zel_nova AS SELECT "_s + mantidas.join(u", "_s) +
+                                 u" FROM "_s + tabela + u"; DROP TABLE "_s + tabela +
+                                 u"; ALTER TABLE zel_nova RENAME TO "_s + tabela + u";"_s;
+    if (sqlite3_exec(db, reconstrucao.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw std::runtime_error("não foi possível reconstruir " + tabela.toStdString());
+    sqlite3_close(db);
+    return dados;
+}
+
 Classificacao::Classificacao(const QString &base) {
     for (const esquema::Tabela &tabela : esquema::tabelas()) {
         if (!base.isEmpty()) {

@@ -17,6 +17,10 @@ QString banco(const QString &nome);
 // A `dados` directory holding the fixture `nome` without the table `tabela`.
 QString semTabela(const QString &nome, const QString &tabela);
 
+// A `dados` directory holding the fixture `nome` with the table `tabela`
+// rebuilt without its column `coluna` (and without its indexes).
+QString semColuna(const QString &nome, const QString &tabela, const QString &coluna);
+
 // A classification assembled in code: starts from a CSV fixture (or empty
 // tables), takes extra rows, and is imported into a new `dados` directory.
 class Classificacao {

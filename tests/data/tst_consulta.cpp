@@ -27,6 +27,8 @@ private slots:
     void parametroSoQuandoDeclarado();
     void errosDoMotor_data();
     void errosDoMotor();
+    void buscaQueOMotorNaoCompara_data();
+    void buscaQueOMotorNaoCompara();
     void bancoNaoMuda();
     void arquivoSubstituidoEReaberto();
 
@@ -323,6 +325,12 @@ void TesteConsulta::errosDoMotor_data() {
         lixo.write(QByteArray(8192, 'x'));
     }
     const QString basica = fixtures::banco(u"basica"_s);
+    // The engine's message under what it means, with the database file.
+    const auto motor = [](const QString &explicacao, const QString &banco,
+                          const QString &mensagem) {
+        return explicacao + u": "_s + banco + u"/zel2002.db\n("_s + mensagem + u")"_s;
+    };
+    const QString estrutura = u"O banco de dados não tem a estrutura que o programa espera"_s;
     QTest::newRow("diretório ausente")
         << vazio.path() + u"/nada"_s << fncSqlGrandesGrupos()
         << u"O diretório de dados não foi encontrado: "_s + vazio.path() + u"/nada"_s;
@@ -330,15 +338,19 @@ void TesteConsulta::errosDoMotor_data() {
         << vazio.path() << fncSqlGrandesGrupos()
         << u"O banco de dados não foi encontrado: "_s + vazio.path() + u"/zel2002.db"_s;
     QTest::newRow("tabela ausente")
-        << semTabela.path() << fncSqlGrandesGrupos() << u"no such table: TGrande_Grupo"_s;
-    QTest::newRow("coluna ausente") << semTabela.path() << fncSqlDescricaoSumaria(u"2231"_s)
-                                    << u"no such column: TFamilia.descr_familia"_s;
-    QTest::newRow("arquivo corrompido")
-        << corrompido.path() << fncSqlGrandesGrupos() << u"file is not a database"_s;
-    QTest::newRow("comando inválido")
-        << basica << QStringList{u"select from where"_s} << u"near \"from\": syntax error"_s;
+        << semTabela.path() << fncSqlGrandesGrupos()
+        << motor(estrutura, semTabela.path(), u"no such table: TGrande_Grupo"_s);
+    QTest::newRow("coluna ausente")
+        << semTabela.path() << fncSqlDescricaoSumaria(u"2231"_s)
+        << motor(estrutura, semTabela.path(), u"no such column: TFamilia.descr_familia"_s);
+    QTest::newRow("arquivo corrompido") << corrompido.path() << fncSqlGrandesGrupos()
+                                        << motor(u"O banco de dados está danificado"_s,
+                                                 corrompido.path(), u"file is not a database"_s);
+    QTest::newRow("comando inválido") << basica << QStringList{u"select from where"_s}
+                                      << motor(estrutura, basica, u"near \"from\": syntax error"_s);
     QTest::newRow("escrita recusada") << basica << QStringList{u"delete from TFamilia"_s}
-                                      << u"attempt to write a readonly database"_s;
+                                      << motor(u"O banco de dados não pode ser alterado"_s, basica,
+                                               u"attempt to write a readonly database"_s);
 }
 
 void TesteConsulta::errosDoMotor() {
@@ -351,6 +363,49 @@ void TesteConsulta::errosDoMotor() {
     } catch (const ErroBanco &erro) {
         QCOMPARE(erro.texto(), mensagem);
     }
+}
+
+void TesteConsulta::buscaQueOMotorNaoCompara_data() {
+    QTest::addColumn<QStringList>("sql");
+    QTest::addColumn<QString>("busca");
+    QTest::addColumn<QString>("equivalente"); // a short search that finds the same rows
+
+    const auto entre = [](const QString &texto) { return u"%"_s + texto + u"%"_s; };
+    QTest::newRow("100 000 letras")
+        << fncSqlBuscaRapida() << entre(QString(100000, u'a')) << u"%xyzzy%"_s;
+    QTest::newRow("CJK além do limite")
+        << fncSqlBuscaRapida() << entre(QString(20000, QChar(0x4E2D))) << u"%xyzzy%"_s;
+    // 30 002 bytes as typed; LOWER decomposes each syllable into two jamo.
+    QTest::newRow("hangul que o LOWER alonga")
+        << fncSqlBuscaRapida() << entre(QString(10000, QChar(0xAC00))) << u"%xyzzy%"_s;
+    QTest::newRow("no limite do motor")
+        << fncSqlBuscaRapida() << entre(QString(49998, u'a')) << u"%xyzzy%"_s;
+    QTest::newRow("um byte além do limite")
+        << fncSqlBuscaRapida() << entre(QString(49999, u'a')) << u"%xyzzy%"_s;
+    QTest::newRow("curingas longos seguem curingas")
+        << fncSqlBuscaRapida() << QString(40000, u'%') << u"%"_s;
+    QTest::newRow("texto comparado sem LIKE")
+        << fncSqlBuscaCodigoFamilia() << QString(100000, u'2') << u"0000"_s;
+    QTest::newRow("caractere nulo, onde o LIKE do motor para de ler")
+        << fncSqlBuscaRapida() << u"%d%"_s + QChar(0) + u"xyzzy%"_s << u"%xyzzy%"_s;
+    QTest::newRow("busca por texto longo sensível à caixa")
+        << fncSqlBuscaTitulo(false, false, false, true, true, true) << entre(QString(60000, u'a'))
+        << u"%xyzzy%"_s;
+}
+
+// A search text longer than the engine takes as a pattern, or holding a NUL
+// character where the engine's LIKE stops reading, finds what a search that
+// cannot match finds: nothing, instead of failing or finding what the text
+// before the NUL finds. Long texts that the engine takes still run,
+// wildcards and all.
+void TesteConsulta::buscaQueOMotorNaoCompara() {
+    QFETCH(QStringList, sql);
+    QFETCH(QString, busca);
+    QFETCH(QString, equivalente);
+    Consulta longa = abrir(sql, busca);
+    QVERIFY(longa.aberta());
+    Consulta curta = abrir(sql, equivalente);
+    QCOMPARE(linhas(longa), linhas(curta));
 }
 
 // Running every kind of statement leaves the database file byte for byte as it was.
