@@ -20,7 +20,8 @@ def medianas(arquivo):
         if b.get("aggregate_name") != "median" or b.get("error_occurred"):
             continue
         fator = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
-        acoes[b["run_name"]] = (b["cpu_time"] * fator, b.get("linhas"))
+        nome = b["run_name"].removesuffix("/process_time")
+        acoes[nome] = (b["cpu_time"] * fator, b.get("linhas"))
     return acoes
 
 
