@@ -1,5 +1,6 @@
 #include "textos.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <unicode/uchar.h>
@@ -70,7 +71,8 @@ void minusculasSemAcentoIcu(std::string_view utf8, std::string &saida) {
 
 // Most titles are ASCII with a few letters of the Latin-1 range (two bytes in
 // UTF-8 beginning with 0xC3). Those are folded through a table computed once
-// with the general path, so both paths always agree.
+// with the general path, so both paths always agree. Each folds to at most
+// its own two bytes ("É" -> "e", "ß" -> "ß").
 struct TabelaLatina {
     std::array<std::string, 64> minusculas; // U+00C0 .. U+00FF
     TabelaLatina() {
@@ -88,17 +90,21 @@ const TabelaLatina &tabelaLatina() {
 
 } // namespace
 
+// The fast path never writes more bytes than it reads: it folds into a
+// buffer of the text's size, cut to what was written at the end.
 void minusculasSemAcento(std::string_view utf8, std::string &saida) {
-    saida.clear();
-    saida.reserve(utf8.size());
+    saida.resize(utf8.size());
+    char *escrita = saida.data();
     const TabelaLatina &tabela = tabelaLatina();
     for (size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         if (c < 0x80) {
-            saida.push_back(char(c >= 'A' && c <= 'Z' ? c + 32 : c));
+            *escrita++ = char(c >= 'A' && c <= 'Z' ? c + 32 : c);
         } else if (c == 0xC3 && i + 1 < utf8.size() &&
                    (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
-            saida += tabela.minusculas[static_cast<unsigned char>(utf8[i + 1]) - 0x80];
+            const std::string &letra =
+                tabela.minusculas[static_cast<unsigned char>(utf8[i + 1]) - 0x80];
+            escrita = std::copy(letra.begin(), letra.end(), escrita);
             ++i;
         } else {
             saida.clear();
@@ -106,6 +112,7 @@ void minusculasSemAcento(std::string_view utf8, std::string &saida) {
             return;
         }
     }
+    saida.resize(size_t(escrita - saida.data()));
 }
 
 void maiusculas(std::string_view utf8, std::string &saida) {
