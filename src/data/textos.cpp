@@ -161,9 +161,12 @@ public:
             return;
         std::array<bool, 256> emContracao{};
         marcarContracoes(c, emContracao);
-        for (UChar u = 1; u < 256; ++u)
+        UErrorCode erro = U_ZERO_ERROR;
+        UCollationElements *elementos = ucol_openElements(c, nullptr, 0, &erro);
+        for (UChar u = 1; u < 256 && U_SUCCESS(erro); ++u)
             if (!emContracao[u])
-                m_pesos[u] = pesoUnico(c, u);
+                m_pesos[u] = pesoUnico(elementos, u);
+        ucol_closeElements(elementos);
     }
 
     // The weight of the character at `i` (advanced past it), or 0.
@@ -221,12 +224,10 @@ private:
         uset_close(contracoes);
     }
 
-    static uint16_t pesoUnico(const UCollator *c, UChar u) {
+    static uint16_t pesoUnico(UCollationElements *elementos, UChar u) {
         constexpr int32_t continuacao = 0xC0;
         UErrorCode erro = U_ZERO_ERROR;
-        UCollationElements *elementos = ucol_openElements(c, &u, 1, &erro);
-        if (U_FAILURE(erro))
-            return 0;
+        ucol_setText(elementos, &u, 1, &erro);
         uint16_t peso = 0;
         int primarios = 0;
         for (int32_t e = ucol_next(elementos, &erro); e != UCOL_NULLORDER && U_SUCCESS(erro);
@@ -238,7 +239,6 @@ private:
                 ++primarios;
             }
         }
-        ucol_closeElements(elementos);
         return primarios == 1 && U_SUCCESS(erro) ? peso : 0;
     }
 
