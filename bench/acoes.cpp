@@ -11,6 +11,7 @@
 // raises a notice or an error, or ends on another screen than the one it
 // should, is reported as an error.
 
+#include "argumentos.h"
 #include "botao_figura.h"
 #include "grade.h"
 #include "navegacao.h"
@@ -143,6 +144,18 @@ void medirProximaPagina(benchmark::State &estado, TelaPrincipal *tela, Paginador
         estado.SkipWithError("a página 2 não foi mostrada");
 }
 
+// Enter in `caixa` of `tela`, with `texto` typed in it first (not timed).
+void medirEnter(benchmark::State &estado, TelaPrincipal *tela, QLineEdit *caixa,
+                const QString &texto, TelaPrincipal *alvo, const std::function<int()> &linhas) {
+    medir(
+        estado,
+        [&] {
+            irPara(tela);
+            escrever(caixa, texto);
+        },
+        [&] { programa::enter(caixa); }, alvo, linhas);
+}
+
 // ------------------------------------------------------------- searches
 
 int linhasDaResposta() {
@@ -156,77 +169,42 @@ int linhasDaBuscaCodigo() {
 // Enter in the quick search box of the title search screen.
 void BM_BuscaRapida(benchmark::State &estado, const QString &palavra) {
     TelaPrincipal *tela = obj_Form_FormBusca;
-    medir(
-        estado,
-        [&] {
-            irPara(tela);
-            escrever(tela->obj_Edit_BuscaRapida, palavra);
-        },
-        [&] { programa::enter(tela->obj_Edit_BuscaRapida); }, obj_Form_FormRespostaBusca,
-        linhasDaResposta);
+    medirEnter(estado, tela, tela->obj_Edit_BuscaRapida, palavra, obj_Form_FormRespostaBusca,
+               linhasDaResposta);
 }
 
 // Enter in the quick search box of the results screen: the list is replaced
 // in place.
 void BM_BuscaRapida_NaResposta(benchmark::State &estado, const QString &palavra) {
     TelaPrincipal *tela = obj_Form_FormRespostaBusca;
-    medir(
-        estado,
-        [&] {
-            irPara(tela);
-            escrever(tela->obj_Edit_BuscaRapida, palavra);
-        },
-        [&] { programa::enter(tela->obj_Edit_BuscaRapida); }, tela, linhasDaResposta);
+    medirEnter(estado, tela, tela->obj_Edit_BuscaRapida, palavra, tela, linhasDaResposta);
 }
 
 void BM_Inicial_Titulo(benchmark::State &estado) {
     auto *tela = obj_Form_FormInicial;
-    medir(
-        estado,
-        [&] {
-            irPara(tela);
-            escrever(tela->obj_Edit_BuscaTitulo, palavraComum);
-        },
-        [&] { programa::enter(tela->obj_Edit_BuscaTitulo); }, obj_Form_FormRespostaBusca,
-        linhasDaResposta);
+    medirEnter(estado, tela, tela->obj_Edit_BuscaTitulo, palavraComum, obj_Form_FormRespostaBusca,
+               linhasDaResposta);
 }
 
 void BM_Inicial_Codigo(benchmark::State &estado) {
     auto *tela = obj_Form_FormInicial;
-    medir(
-        estado,
-        [&] {
-            irPara(tela);
-            escrever(tela->obj_Edit_BuscaCodigo, familia);
-        },
-        [&] { programa::enter(tela->obj_Edit_BuscaCodigo); }, obj_Form_FormRespostaBuscaCodigo,
-        [] { return obj_Form_FormInicial->obj_DB_QUERY_BuscaCodigo.totalLinhas(); });
+    medirEnter(estado, tela, tela->obj_Edit_BuscaCodigo, familia, obj_Form_FormRespostaBuscaCodigo,
+               [tela] { return tela->obj_DB_QUERY_BuscaCodigo.totalLinhas(); });
 }
 
+// The source boxes keep their state: they are all checked once.
 void BM_BuscaTitulo_SeisFontes(benchmark::State &estado) {
     auto *tela = obj_Form_FormBusca;
-    medir(
-        estado,
-        [&] {
-            irPara(tela);
-            for (QCheckBox *caixa : tela->findChildren<QCheckBox *>())
-                caixa->setChecked(true);
-            escrever(tela->obj_Edit_BuscaTitulo, palavraFontes);
-        },
-        [&] { programa::enter(tela->obj_Edit_BuscaTitulo); }, obj_Form_FormRespostaBusca,
-        linhasDaResposta);
+    for (QCheckBox *caixa : tela->findChildren<QCheckBox *>())
+        caixa->setChecked(true);
+    medirEnter(estado, tela, tela->obj_Edit_BuscaTitulo, palavraFontes, obj_Form_FormRespostaBusca,
+               linhasDaResposta);
 }
 
 void BM_BuscaCodigo(benchmark::State &estado) {
     auto *tela = obj_Form_FormBuscaCodigo;
-    medir(
-        estado,
-        [&] {
-            irPara(tela);
-            escrever(tela->obj_Edit_BuscaCodigo, familia);
-        },
-        [&] { programa::enter(tela->obj_Edit_BuscaCodigo); }, obj_Form_FormRespostaBuscaCodigo,
-        linhasDaBuscaCodigo);
+    medirEnter(estado, tela, tela->obj_Edit_BuscaCodigo, familia, obj_Form_FormRespostaBuscaCodigo,
+               linhasDaBuscaCodigo);
 }
 
 // The structure browser: major group 2, principal subgroup 23, subgroup 234.
@@ -309,13 +287,8 @@ void BM_TitulosAZ_Letra(benchmark::State &estado) {
 }
 
 void BM_TitulosAZ_Palavra(benchmark::State &estado) {
-    medir(
-        estado,
-        [&] {
-            irPara(titulosAZ());
-            escrever(titulosAZ()->obj_Edit_BuscaTitulosAZ, palavraFontes);
-        },
-        [&] { programa::enter(titulosAZ()->obj_Edit_BuscaTitulosAZ); }, titulosAZ(), linhasAZ);
+    medirEnter(estado, titulosAZ(), titulosAZ()->obj_Edit_BuscaTitulosAZ, palavraFontes,
+               titulosAZ(), linhasAZ);
 }
 
 void BM_TitulosAZ_ProximaPagina(benchmark::State &estado) {
@@ -543,10 +516,6 @@ int main(int argc, char **argv) {
     programa::instalar(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     programa::iniciar();
     registrar();
-    int argcBenchmark = argc - 1;
-    argv[1] = argv[0];
-    benchmark::Initialize(&argcBenchmark, argv + 1);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    rodarSemDiretorio(argc, argv);
     return 0;
 }
