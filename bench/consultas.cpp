@@ -3,6 +3,7 @@
 // on the same data.
 //   bench_consultas DADOS_DIR [benchmark flags]
 
+#include "argumentos.h"
 #include "conexao.h"
 #include "consulta.h"
 #include "dialeto.h"
@@ -135,10 +136,6 @@ int main(int argc, char **argv) {
                                      diretoComPreparo, caso)
             ->Unit(benchmark::kMicrosecond);
     }
-    int argcBenchmark = argc - 1;
-    argv[1] = argv[0];
-    benchmark::Initialize(&argcBenchmark, argv + 1);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    rodarSemDiretorio(argc, argv);
     return 0;
 }

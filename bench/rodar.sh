@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Runs the benchmarks on the sample classification at 1x, 10x and 100x its
-# size. The databases are built once into $ZEL_BENCH_DADOS (default
-# /tmp/zel-bench).
-#   bench/rodar.sh [build dir] [benchmark flags...]
+# size, one process per scale. The databases are built once into
+# $ZEL_BENCH_DADOS (default /tmp/zel-bench).
+#   bench/rodar.sh [build dir] [consultas|acoes] [benchmark flags...]
+# Without a choice both benchmarks run. The actions run five times each; their
+# results are also written to $ZEL_BENCH_DADOS/acoes-xN.json, from which
+# bench/tabela_acoes.py makes the table of docs/performance.md.
 set -euo pipefail
 compilacao="${1:-build}"
 shift || true
+quais="consultas acoes"
+if [ "${1:-}" = consultas ] || [ "${1:-}" = acoes ]; then
+    quais="$1"
+    shift
+fi
 destino="${ZEL_BENCH_DADOS:-/tmp/zel-bench}"
 for escala in 1 10 100; do
     if [ ! -f "$destino/x$escala/dados/zel2002.db" ]; then
@@ -14,6 +22,20 @@ for escala in 1 10 100; do
     fi
 done
 for escala in 1 10 100; do
-    echo "== escala $escala"
-    "$compilacao/bench_consultas" "$destino/x$escala/dados" --benchmark_min_time=0.2 "$@"
+    for qual in $quais; do
+        echo "== $qual, escala $escala ($(uptime | sed 's/.*load average/carga/'))"
+        case "$qual" in
+        consultas)
+            "$compilacao/bench_consultas" "$destino/x$escala/dados" --benchmark_min_time=0.2 "$@"
+            ;;
+        acoes)
+            "$compilacao/bench_acoes" "$destino/x$escala/dados" --benchmark_min_time=0.2 \
+                --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+                --benchmark_out="$destino/acoes-x$escala.json" --benchmark_out_format=json "$@"
+            ;;
+        esac
+    done
 done
+if [[ "$quais" == *acoes* ]]; then
+    "$(dirname "$0")/tabela_acoes.py" "$destino"/acoes-x{1,10,100}.json
+fi

@@ -1,10 +1,13 @@
 #include "textos.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <unicode/uchar.h>
 #include <unicode/ucol.h>
+#include <unicode/ucoleitr.h>
 #include <unicode/unorm2.h>
+#include <unicode/uset.h>
 #include <unicode/ustring.h>
 #include <vector>
 
@@ -70,7 +73,8 @@ void minusculasSemAcentoIcu(std::string_view utf8, std::string &saida) {
 
 // Most titles are ASCII with a few letters of the Latin-1 range (two bytes in
 // UTF-8 beginning with 0xC3). Those are folded through a table computed once
-// with the general path, so both paths always agree.
+// with the general path, so both paths always agree. Each folds to at most
+// its own two bytes ("É" -> "e", "ß" -> "ß").
 struct TabelaLatina {
     std::array<std::string, 64> minusculas; // U+00C0 .. U+00FF
     TabelaLatina() {
@@ -88,17 +92,21 @@ const TabelaLatina &tabelaLatina() {
 
 } // namespace
 
+// The fast path never writes more bytes than it reads: it folds into a
+// buffer of the text's size, cut to what was written at the end.
 void minusculasSemAcento(std::string_view utf8, std::string &saida) {
-    saida.clear();
-    saida.reserve(utf8.size());
+    saida.resize(utf8.size());
+    char *escrita = saida.data();
     const TabelaLatina &tabela = tabelaLatina();
     for (size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         if (c < 0x80) {
-            saida.push_back(char(c >= 'A' && c <= 'Z' ? c + 32 : c));
+            *escrita++ = char(c >= 'A' && c <= 'Z' ? c + 32 : c);
         } else if (c == 0xC3 && i + 1 < utf8.size() &&
                    (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
-            saida += tabela.minusculas[static_cast<unsigned char>(utf8[i + 1]) - 0x80];
+            const std::string &letra =
+                tabela.minusculas[static_cast<unsigned char>(utf8[i + 1]) - 0x80];
+            escrita = std::copy(letra.begin(), letra.end(), escrita);
             ++i;
         } else {
             saida.clear();
@@ -106,6 +114,7 @@ void minusculasSemAcento(std::string_view utf8, std::string &saida) {
             return;
         }
     }
+    saida.resize(size_t(escrita - saida.data()));
 }
 
 void maiusculas(std::string_view utf8, std::string &saida) {
@@ -122,17 +131,158 @@ void maiusculas(std::string_view utf8, std::string &saida) {
     }
 }
 
-int compararPortugues(std::string_view a, std::string_view b) {
-    struct Fechar {
-        void operator()(UCollator *c) const { ucol_close(c); }
-    };
-    static const std::unique_ptr<UCollator, Fechar> colador = [] {
+namespace {
+
+struct FecharColador {
+    void operator()(UCollator *c) const { ucol_close(c); }
+};
+
+const UCollator *colador() {
+    static const std::unique_ptr<UCollator, FecharColador> portugues = [] {
         UErrorCode erro = U_ZERO_ERROR;
-        return std::unique_ptr<UCollator, Fechar>(ucol_open("pt", &erro));
+        return std::unique_ptr<UCollator, FecharColador>(ucol_open("pt", &erro));
     }();
+    return portugues.get();
+}
+
+// Two titles of a sorted list mostly differ, at the primary level (the letter
+// itself, without case or accent), at a character below U+0100 that comes
+// right after the bytes they share. The collator's own primary weights of
+// those characters, read once, decide such a pair without the collator. A
+// character has a weight here only when it makes exactly one collation
+// element with a primary weight, in its 16-bit form, and takes part in no
+// contraction; others ("Æ", "ß", controls) have none, and so has every
+// character when the collator's settings would let something else than the
+// primary weights decide first.
+class PesosPrimarios {
+public:
+    explicit PesosPrimarios(const UCollator *c) {
+        if (!c || !decidemSozinhos(c))
+            return;
+        std::array<bool, 256> emContracao{};
+        marcarContracoes(c, emContracao);
+        UErrorCode erro = U_ZERO_ERROR;
+        UCollationElements *elementos = ucol_openElements(c, nullptr, 0, &erro);
+        for (UChar u = 1; u < 256 && U_SUCCESS(erro); ++u)
+            if (!emContracao[u])
+                m_pesos[u] = pesoUnico(elementos, u);
+        ucol_closeElements(elementos);
+    }
+
+    // The weight of the character at `i` (advanced past it), or 0.
+    uint16_t ler(std::string_view texto, size_t &i) const {
+        const auto c = static_cast<unsigned char>(texto[i]);
+        if (c < 0x80) {
+            ++i;
+            return m_pesos[c];
+        }
+        if ((c == 0xC2 || c == 0xC3) && i + 1 < texto.size() &&
+            (static_cast<unsigned char>(texto[i + 1]) & 0xC0) == 0x80) {
+            const unsigned ponto = ((c & 0x1Fu) << 6) | (texto[i + 1] & 0x3Fu);
+            i += 2;
+            return m_pesos[ponto];
+        }
+        return 0;
+    }
+
+private:
+    // Variable characters that count, digits compared as characters, the
+    // scripts in their usual order.
+    static bool decidemSozinhos(const UCollator *c) {
+        UErrorCode erro = U_ZERO_ERROR;
+        const bool naoIgnoraveis =
+            ucol_getAttribute(c, UCOL_ALTERNATE_HANDLING, &erro) == UCOL_NON_IGNORABLE;
+        const bool semNumeros = ucol_getAttribute(c, UCOL_NUMERIC_COLLATION, &erro) == UCOL_OFF;
+        if (U_FAILURE(erro))
+            return false;
+        const int32_t reordenacoes = ucol_getReorderCodes(c, nullptr, 0, &erro);
+        return naoIgnoraveis && semNumeros && reordenacoes == 0;
+    }
+
+    static void marcarContracoes(const UCollator *c, std::array<bool, 256> &marcados) {
+        UErrorCode erro = U_ZERO_ERROR;
+        USet *contracoes = uset_openEmpty();
+        ucol_getContractionsAndExpansions(c, contracoes, nullptr, true, &erro);
+        std::array<UChar, 64> texto;
+        for (int32_t k = 0; k < uset_getItemCount(contracoes); ++k) {
+            UChar32 inicio = 0;
+            UChar32 fim = 0;
+            erro = U_ZERO_ERROR;
+            const int32_t tamanho = uset_getItem(contracoes, k, &inicio, &fim, texto.data(),
+                                                 int32_t(texto.size()), &erro);
+            if (U_FAILURE(erro)) { // a string longer than the buffer: none counts
+                marcados.fill(true);
+                break;
+            }
+            if (tamanho == 0)
+                for (UChar32 u = inicio; u <= std::min<UChar32>(fim, 255); ++u)
+                    marcados[size_t(u)] = true;
+            for (int32_t j = 0; j < tamanho; ++j)
+                if (texto[size_t(j)] < 256)
+                    marcados[texto[size_t(j)]] = true;
+        }
+        uset_close(contracoes);
+    }
+
+    static uint16_t pesoUnico(UCollationElements *elementos, UChar u) {
+        constexpr int32_t continuacao = 0xC0;
+        UErrorCode erro = U_ZERO_ERROR;
+        ucol_setText(elementos, &u, 1, &erro);
+        uint16_t peso = 0;
+        int primarios = 0;
+        for (int32_t e = ucol_next(elementos, &erro); e != UCOL_NULLORDER && U_SUCCESS(erro);
+             e = ucol_next(elementos, &erro)) {
+            if ((e & continuacao) == continuacao)
+                primarios = 2;
+            else if (ucol_primaryOrder(e) != 0) {
+                peso = uint16_t(ucol_primaryOrder(e));
+                ++primarios;
+            }
+        }
+        return primarios == 1 && U_SUCCESS(erro) ? peso : 0;
+    }
+
+    std::array<uint16_t, 256> m_pesos{};
+};
+
+// The order decided by the primary weights of the characters after the
+// shared bytes: -1 or 1, or 0 when they do not decide it.
+int compararPrimarios(std::string_view a, std::string_view b) {
+    static const PesosPrimarios pesos(colador());
+    size_t i = std::mismatch(a.begin(), a.begin() + std::min(a.size(), b.size()), b.begin()).first -
+               a.begin();
+    if (i == a.size() && i == b.size())
+        return 0;
+    const auto meioDeLetra = [](std::string_view t, size_t k) {
+        return k < t.size() && (static_cast<unsigned char>(t[k]) & 0xC0) == 0x80;
+    };
+    while (i > 0 && (meioDeLetra(a, i) || meioDeLetra(b, i)))
+        --i;
+    size_t j = i;
+    while (i < a.size() && j < b.size()) {
+        const uint16_t pa = pesos.ler(a, i);
+        const uint16_t pb = pesos.ler(b, j);
+        if (pa == 0 || pb == 0)
+            return 0;
+        if (pa != pb)
+            return pa < pb ? -1 : 1;
+    }
+    // One title ends: a further character with a weight puts the other after it.
+    if (i < a.size())
+        return pesos.ler(a, i) != 0 ? 1 : 0;
+    if (j < b.size())
+        return pesos.ler(b, j) != 0 ? -1 : 0;
+    return 0;
+}
+
+} // namespace
+
+int compararPortugues(std::string_view a, std::string_view b) {
+    if (const int r = compararPrimarios(a, b); r != 0)
+        return r;
     UErrorCode erro = U_ZERO_ERROR;
-    const UCollationResult r = ucol_strcollUTF8(colador.get(), a.data(), int32_t(a.size()),
-                                                b.data(), int32_t(b.size()), &erro);
+    const UCollationResult r = ucol_strcollUTF8(colador(), a.data(), int32_t(a.size()), b.data(),
+                                                int32_t(b.size()), &erro);
     if (U_FAILURE(erro))
         return a.compare(b);
     return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);

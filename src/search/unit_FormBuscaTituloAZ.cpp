@@ -104,7 +104,7 @@ Tobj_Form_FormBuscaTituloAZ::Tobj_Form_FormBuscaTituloAZ()
                         [this](int linha, int) { prcMostraDetalheFamilia(linha); });
 
     paginador = new Paginador(
-        obj_Grupo_Pesquisa, configuracaoPaginador(), [this] { prcAlimentaGrid(); },
+        obj_Grupo_Pesquisa, configuracaoPaginador(), [this] { preencherPagina(); },
         [this] { definirLarguras(); });
     criarLegendas();
 }
@@ -200,19 +200,26 @@ void Tobj_Form_FormBuscaTituloAZ::prcDefineBusca(const QString &padrao) {
 // leaves the grid at its header and one empty row, with no page label of an
 // earlier listing left on view.
 void Tobj_Form_FormBuscaTituloAZ::prcAlimentaGrid() {
-    limparLDescricao();
     cursor::definir(Qt::WaitCursor);
-    Consulta &consulta = obj_DB_QUERY_BuscaTituloAZ;
-    abrirConsulta(consulta, fncSqlTitulosAZ(), strLetraAtual + u"%"_s);
-    const int total =
-        PaginaGrade{*obj_SortGrid_BuscaTitulosAZ, *paginador, cabecalho, celulas}.preencher(
-            consulta);
-    definirLarguras();
-    cursor::normal();
+    abrirConsulta(obj_DB_QUERY_BuscaTituloAZ, fncSqlTitulosAZ(), strLetraAtual + u"%"_s);
+    const int total = preencherPagina();
     if (total == 0) {
         paginador->obj_Bt_Pagina_Primeiro->hide();
         prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
     }
+}
+
+// The current page of the rows found last: a page change reads them again
+// without running the pattern once more.
+int Tobj_Form_FormBuscaTituloAZ::preencherPagina() {
+    limparLDescricao();
+    cursor::definir(Qt::WaitCursor);
+    const int total =
+        PaginaGrade{*obj_SortGrid_BuscaTitulosAZ, *paginador, cabecalho, celulas}.preencher(
+            obj_DB_QUERY_BuscaTituloAZ);
+    definirLarguras();
+    cursor::normal();
+    return total;
 }
 
 void Tobj_Form_FormBuscaTituloAZ::definirLarguras() {

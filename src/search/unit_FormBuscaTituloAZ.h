@@ -52,6 +52,7 @@ private:
     void criarLegendas();
     void prcHabilitaLetras();
     void prcDefineBusca(const QString &padrao);
+    int preencherPagina(); // returns the rows found
     void definirLarguras();
 };
 

@@ -13,11 +13,10 @@
 #include <array>
 #include <functional>
 
-// The result grid of the screens (the description's `TAdvStringGrid`, Part
-// 2.4): a read-only table of text cells, ColCount columns by RowCount rows,
-// with an optional fixed header row (row 0), whole-row selection, cells in
-// mini-HTML (bold, italic; see grade_html.h) and sorting by a click on the
-// header.
+// The result grid of the screens: a read-only table of text cells, ColCount
+// columns by RowCount rows, with an optional fixed header row (row 0),
+// whole-row selection, cells in mini-HTML (bold, italic; see grade_html.h)
+// and sorting by a click on the header.
 //
 // It paints itself: every cell's text is cut into styled runs once, when it
 // is set; at its first paint each run is turned into positioned glyphs (a
