@@ -4,8 +4,8 @@
 //   bench_grade [benchmark flags]
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
-#include "fontes.h"
 #include "grade.h"
+#include "fontes.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -31,9 +31,15 @@ QList<QStringList> pagina() {
     for (int i = 0; i < linhasPagina; ++i) {
         QString titulo;
         switch (i % 3) {
-        case 0: titulo = u"MÉDICOS CLÍNICOS E ANESTESIOLOGISTAS %1"_s.arg(i); break;
-        case 1: titulo = u"<b>Médico anestesiologista %1</b>"_s.arg(i); break;
-        default: titulo = u"<i>Anestesista, <b>médico</b> %1</i>"_s.arg(i); break;
+        case 0:
+            titulo = u"MÉDICOS CLÍNICOS E ANESTESIOLOGISTAS %1"_s.arg(i);
+            break;
+        case 1:
+            titulo = u"<b>Médico anestesiologista %1</b>"_s.arg(i);
+            break;
+        default:
+            titulo = u"<i>Anestesista, <b>médico</b> %1</i>"_s.arg(i);
+            break;
         }
         registros.append({titulo, u"2231-%1"_s.arg(10 + i), u"0-61.%1"_s.arg(10 + i)});
     }
@@ -44,7 +50,8 @@ const QStringList cabecalho{u"Resultado de títulos encontrados (131)"_s, u"ZEL2
 
 std::unique_ptr<Grade> novaGrade() {
     auto grade = std::make_unique<Grade>(nullptr, QRect(0, 0, 644, 238), colunas, true, 17);
-    grade->definirAlinhamento([](int, int coluna) { return coluna ? Qt::AlignHCenter : Qt::AlignLeft; });
+    grade->definirAlinhamento(
+        [](int, int coluna) { return coluna ? Qt::AlignHCenter : Qt::AlignLeft; });
     return grade;
 }
 
@@ -65,8 +72,9 @@ void preencher(Grade &grade, const QList<QStringList> &registros) {
 }
 
 void porCelula(benchmark::State &estado) {
-    estado.counters["por_celula"] = benchmark::Counter(
-        double(celulasPintadas), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    estado.counters["por_celula"] =
+        benchmark::Counter(double(celulasPintadas), benchmark::Counter::kIsIterationInvariantRate |
+                                                        benchmark::Counter::kInvert);
 }
 
 // Fill and paint straight into an image (the grid's own drawing only).
@@ -89,7 +97,8 @@ void BM_Grade_PreencherERepintar(benchmark::State &estado) {
     const QList<QStringList> registros = pagina();
     auto grade = novaGrade();
     grade->show();
-    for (int i = 0; i < 100 && !(grade->windowHandle() && grade->windowHandle()->isExposed()); ++i) {
+    for (int i = 0; i < 100 && !(grade->windowHandle() && grade->windowHandle()->isExposed());
+         ++i) {
         QCoreApplication::processEvents();
         QThread::msleep(1);
     }

@@ -72,8 +72,12 @@ void avisosReais(bool reais) {
     gravarAvisos(reais ? nullptr : &avisosGravados);
 }
 
-QStringList &eventos() { return eventosGravados; }
-void limparEventos() { eventosGravados.clear(); }
+QStringList &eventos() {
+    return eventosGravados;
+}
+void limparEventos() {
+    eventosGravados.clear();
+}
 
 QStringList avisos() {
     return std::exchange(avisosGravados, {});

@@ -39,8 +39,8 @@ void TesteInicio::telasCriadasEProblemaRelatado() {
     QCOMPARE(programa::avisos(), QStringList{u"Nenhum Grande Grupo encontrado"_s});
     QVERIFY(programa::erros().isEmpty());
 #else
-    QCOMPARE(programa::erros(),
-             QStringList{u"O diretório de dados não foi encontrado: "_s + instalacao + u"/dados"_s});
+    QCOMPARE(programa::erros(), QStringList{u"O diretório de dados não foi encontrado: "_s +
+                                            instalacao + u"/dados"_s});
     QVERIFY(programa::avisos().isEmpty());
 #endif
 }

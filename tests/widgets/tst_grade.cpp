@@ -56,7 +56,9 @@ QStringList coluna(const Grade &grade, int c) {
     return textos;
 }
 
-QPoint centroCelula(const Grade &grade, int c, int r) { return grade.retanguloCelula(c, r).center(); }
+QPoint centroCelula(const Grade &grade, int c, int r) {
+    return grade.retanguloCelula(c, r).center();
+}
 
 void clicar(Grade &grade, QPoint ponto, Qt::KeyboardModifiers teclas = {}) {
     QTest::mouseClick(grade.viewport(), Qt::LeftButton, teclas, ponto);
@@ -73,7 +75,9 @@ void duploCliqueReal(Grade &grade, QPoint ponto) {
     QTest::mouseRelease(vista, Qt::LeftButton, {}, ponto);
 }
 
-QImage retrato(Grade &grade) { return grade.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage retrato(Grade &grade) {
+    return grade.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // Pixels of `area` whose colour is none of `cores`: the ink of the text.
 QList<QRgb> tinta(const QImage &imagem, const QRect &area, std::initializer_list<QRgb> cores) {
@@ -104,8 +108,8 @@ QPair<int, int> extensaoTinta(const QImage &imagem, const QRect &area, QRgb fund
 QString descrever(const QList<Trecho> &trechos) {
     QString s;
     for (const Trecho &t : trechos)
-        s += u'[' + QString(t.negrito ? u"b"_s : QString()) + QString(t.italico ? u"i"_s : QString()) + u':' +
-             t.texto + u']';
+        s += u'[' + QString(t.negrito ? u"b"_s : QString()) +
+             QString(t.italico ? u"i"_s : QString()) + u':' + t.texto + u']';
     return s;
 }
 
@@ -168,7 +172,9 @@ private slots:
     void barraVertical();
 };
 
-void TstGrade::initTestCase() { fontes::registrarSubstituicoes(); }
+void TstGrade::initTestCase() {
+    fontes::registrarSubstituicoes();
+}
 
 // ---------------------------------------------------------------- mini-HTML
 
@@ -311,18 +317,21 @@ void TstGrade::acrescentarNaLinha_data() {
     QTest::newRow("em ordem") << QStringList{u""_s, u""_s, u""_s}
                               << QStringList{u"Médico"_s, u"2231"_s, u"Ocupação"_s}
                               << QStringList{u"Médico"_s, u"2231"_s, u"Ocupação"_s};
-    QTest::newRow("vazio guarda a coluna") << QStringList{u""_s, u""_s, u""_s}
-                                           << QStringList{u"Médico"_s, u""_s, u"Sinônimo"_s}
-                                           << QStringList{u"Médico"_s, u" "_s, u"Sinônimo"_s};
-    QTest::newRow("primeiro vazio") << QStringList{u""_s, u""_s, u""_s} << QStringList{u""_s, u"2231"_s}
-                                    << QStringList{u" "_s, u"2231"_s, u""_s};
-    QTest::newRow("sobra descartada") << QStringList{u""_s, u""_s, u""_s}
-                                      << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}
-                                      << QStringList{u"a"_s, u"b"_s, u"c"_s};
-    QTest::newRow("pula celulas ocupadas") << QStringList{u"x"_s, u""_s, u"z"_s} << QStringList{u"y"_s, u"w"_s}
-                                           << QStringList{u"x"_s, u"y"_s, u"z"_s};
-    QTest::newRow("espaco conta como cheio") << QStringList{u" "_s, u""_s, u""_s} << QStringList{u"a"_s}
-                                             << QStringList{u" "_s, u"a"_s, u""_s};
+    QTest::newRow("vazio guarda a coluna")
+        << QStringList{u""_s, u""_s, u""_s} << QStringList{u"Médico"_s, u""_s, u"Sinônimo"_s}
+        << QStringList{u"Médico"_s, u" "_s, u"Sinônimo"_s};
+    QTest::newRow("primeiro vazio")
+        << QStringList{u""_s, u""_s, u""_s} << QStringList{u""_s, u"2231"_s}
+        << QStringList{u" "_s, u"2231"_s, u""_s};
+    QTest::newRow("sobra descartada")
+        << QStringList{u""_s, u""_s, u""_s} << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}
+        << QStringList{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("pula celulas ocupadas")
+        << QStringList{u"x"_s, u""_s, u"z"_s} << QStringList{u"y"_s, u"w"_s}
+        << QStringList{u"x"_s, u"y"_s, u"z"_s};
+    QTest::newRow("espaco conta como cheio")
+        << QStringList{u" "_s, u""_s, u""_s} << QStringList{u"a"_s}
+        << QStringList{u" "_s, u"a"_s, u""_s};
     QTest::newRow("duas chamadas") << QStringList{u""_s, u""_s, u""_s} << QStringList{u"a"_s}
                                    << QStringList{u"a"_s, u"b"_s, u""_s};
     QTest::newRow("lista vazia") << QStringList{u"x"_s, u""_s, u""_s} << QStringList{}
@@ -339,7 +348,8 @@ void TstGrade::acrescentarNaLinha() {
     grade->acrescentarNaLinha(1, textos);
     if (QByteArray(QTest::currentDataTag()) == "duas chamadas")
         grade->acrescentarNaLinha(1, {u"b"_s});
-    QCOMPARE(QStringList({grade->celula(0, 1), grade->celula(1, 1), grade->celula(2, 1)}), esperado);
+    QCOMPARE(QStringList({grade->celula(0, 1), grade->celula(1, 1), grade->celula(2, 1)}),
+             esperado);
     QCOMPARE(coluna(*grade, 0).first(), QString()); // the header row is untouched
 }
 
@@ -361,27 +371,32 @@ void TstGrade::larguras() {
 // ---------------------------------------------------------------- sorting
 
 void TstGrade::ordenarPeloCabecalho_data() {
-    QTest::addColumn<QStringList>("coluna0"); // data rows in query order
-    QTest::addColumn<QList<int>>("cliques");  // header columns clicked, in order
+    QTest::addColumn<QStringList>("coluna0");  // data rows in query order
+    QTest::addColumn<QList<int>>("cliques");   // header columns clicked, in order
     QTest::addColumn<QStringList>("esperado"); // column 0 afterwards
     QTest::addColumn<int>("colunaFinal");
     QTest::addColumn<bool>("descendenteFinal");
 
     const QStringList tres{u"Bombeiro"_s, u"Carteiro"_s, u"Açougueiro"_s};
-    QTest::newRow("uma linha nao ordena") << QStringList{u"Bombeiro"_s} << QList<int>{0}
-                                          << QStringList{u"Bombeiro"_s} << 0 << false;
-    QTest::newRow("uma linha outra coluna") << QStringList{u"Bombeiro"_s} << QList<int>{2}
-                                            << QStringList{u"Bombeiro"_s} << 0 << false;
+    QTest::newRow("uma linha nao ordena")
+        << QStringList{u"Bombeiro"_s} << QList<int>{0} << QStringList{u"Bombeiro"_s} << 0 << false;
+    QTest::newRow("uma linha outra coluna")
+        << QStringList{u"Bombeiro"_s} << QList<int>{2} << QStringList{u"Bombeiro"_s} << 0 << false;
     QTest::newRow("primeiro clique descendente")
-        << tres << QList<int>{0} << QStringList{u"Carteiro"_s, u"Bombeiro"_s, u"Açougueiro"_s} << 0 << true;
+        << tres << QList<int>{0} << QStringList{u"Carteiro"_s, u"Bombeiro"_s, u"Açougueiro"_s} << 0
+        << true;
     QTest::newRow("segundo clique ascendente")
-        << tres << QList<int>{0, 0} << QStringList{u"Açougueiro"_s, u"Bombeiro"_s, u"Carteiro"_s} << 0 << false;
+        << tres << QList<int>{0, 0} << QStringList{u"Açougueiro"_s, u"Bombeiro"_s, u"Carteiro"_s}
+        << 0 << false;
     QTest::newRow("outra coluna ascendente") // column 2: z, x, y in query order
-        << tres << QList<int>{2} << QStringList{u"Carteiro"_s, u"Açougueiro"_s, u"Bombeiro"_s} << 2 << false;
+        << tres << QList<int>{2} << QStringList{u"Carteiro"_s, u"Açougueiro"_s, u"Bombeiro"_s} << 2
+        << false;
     QTest::newRow("outra coluna repetida descendente")
-        << tres << QList<int>{2, 2} << QStringList{u"Bombeiro"_s, u"Açougueiro"_s, u"Carteiro"_s} << 2 << true;
+        << tres << QList<int>{2, 2} << QStringList{u"Bombeiro"_s, u"Açougueiro"_s, u"Carteiro"_s}
+        << 2 << true;
     QTest::newRow("volta a coluna inicial ascendente")
-        << tres << QList<int>{2, 0} << QStringList{u"Açougueiro"_s, u"Bombeiro"_s, u"Carteiro"_s} << 0 << false;
+        << tres << QList<int>{2, 0} << QStringList{u"Açougueiro"_s, u"Bombeiro"_s, u"Carteiro"_s}
+        << 0 << false;
     QTest::newRow("duas linhas ordenam") << QStringList{u"b"_s, u"a"_s} << QList<int>{1}
                                          << QStringList{u"a"_s, u"b"_s} << 1 << false;
 }
@@ -398,7 +413,8 @@ void TstGrade::ordenarPeloCabecalho() {
     QList<QStringList> registros;
     for (int i = 0; i < coluna0.size(); ++i)
         registros.append({coluna0[i], coluna1[i], coluna2[i]});
-    preencher(*grade, {u"Resultado de títulos encontrados (3)"_s, u"Famílias"_s, u"Tipo"_s}, registros);
+    preencher(*grade, {u"Resultado de títulos encontrados (3)"_s, u"Famílias"_s, u"Tipo"_s},
+              registros);
     grade->show();
     for (int c : cliques)
         clicar(*grade, centroCelula(*grade, c, 0));
@@ -411,12 +427,14 @@ void TstGrade::ordenarPeloCabecalho() {
 void TstGrade::ordemPortuguesaSemMarcacao_data() {
     QTest::addColumn<QStringList>("textos");
     QTest::addColumn<QStringList>("ascendente");
-    QTest::newRow("acentos e caixa")
-        << QStringList{u"Zelador"_s, u"éter"_s, u"Árbitro"_s, u"abacate"_s, u"Médico"_s, u"medico"_s}
-        << QStringList{u"abacate"_s, u"Árbitro"_s, u"éter"_s, u"medico"_s, u"Médico"_s, u"Zelador"_s};
-    QTest::newRow("marcacao ignorada")
-        << QStringList{u"<b>Zootecnista</b>"_s, u"<i>ajudante</i>"_s, u"ENGENHEIRO"_s, u"<b>c<i>b</i></b>"_s}
-        << QStringList{u"<i>ajudante</i>"_s, u"<b>c<i>b</i></b>"_s, u"ENGENHEIRO"_s, u"<b>Zootecnista</b>"_s};
+    QTest::newRow("acentos e caixa") << QStringList{u"Zelador"_s, u"éter"_s,   u"Árbitro"_s,
+                                                    u"abacate"_s, u"Médico"_s, u"medico"_s}
+                                     << QStringList{u"abacate"_s, u"Árbitro"_s, u"éter"_s,
+                                                    u"medico"_s,  u"Médico"_s,  u"Zelador"_s};
+    QTest::newRow("marcacao ignorada") << QStringList{u"<b>Zootecnista</b>"_s, u"<i>ajudante</i>"_s,
+                                                      u"ENGENHEIRO"_s, u"<b>c<i>b</i></b>"_s}
+                                       << QStringList{u"<i>ajudante</i>"_s, u"<b>c<i>b</i></b>"_s,
+                                                      u"ENGENHEIRO"_s, u"<b>Zootecnista</b>"_s};
     QTest::newRow("codigos") << QStringList{u"2231-10"_s, u"0101"_s, u"2231"_s, u"9113-05"_s}
                              << QStringList{u"0101"_s, u"2231"_s, u"2231-10"_s, u"9113-05"_s};
 }
@@ -484,7 +502,8 @@ void TstGrade::ordenarEPreencherDeNovo() {
     // Sorting the page by "Tipo", then the next page: query order again, the
     // sort column and direction as they were.
     auto grade = gradeBusca();
-    const QStringList cabecalho{u"Resultado de títulos encontrados (26)"_s, u"Famílias"_s, u"Tipo"_s};
+    const QStringList cabecalho{u"Resultado de títulos encontrados (26)"_s, u"Famílias"_s,
+                                u"Tipo"_s};
     const QList<QStringList> pagina1{{u"Zelador"_s, u"5141"_s, u"Ocupação"_s},
                                      {u"Auxiliar"_s, u"4110"_s, u"Família"_s},
                                      {u"Mestre"_s, u"7102"_s, u"Sinônimo"_s}};
@@ -517,7 +536,9 @@ void TstGrade::colunaInicialDoCodigo() {
     QCOMPARE(grade.colunaOrdenacao(), 1);
     QVERIFY(!grade.ordemDescendente());
     preencher(grade, {u"Código"_s, u"Família / Ocupação (3)"_s},
-              {{u"2231"_s, u"MÉDICOS"_s}, {u"2231-10"_s, u"<b>Anestesista</b>"_s}, {u"2231-15"_s, u"<b>Cirurgião</b>"_s}});
+              {{u"2231"_s, u"MÉDICOS"_s},
+               {u"2231-10"_s, u"<b>Anestesista</b>"_s},
+               {u"2231-15"_s, u"<b>Cirurgião</b>"_s}});
     grade.show();
     clicar(grade, centroCelula(grade, 1, 0));
     QCOMPARE(coluna(grade, 1).mid(1),
@@ -629,11 +650,13 @@ void TstGrade::selecao() {
         clicar(*grade, centroCelula(*grade, 1, 1), Qt::ShiftModifier);
     else if (gesto == u"arrasto") {
         QTest::mousePress(vista, Qt::LeftButton, {}, centroCelula(*grade, 0, 3));
-        QMouseEvent mover(QEvent::MouseMove, centroCelula(*grade, 1, 4), vista->mapToGlobal(centroCelula(*grade, 1, 4)),
-                          Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent mover(QEvent::MouseMove, centroCelula(*grade, 1, 4),
+                          vista->mapToGlobal(centroCelula(*grade, 1, 4)), Qt::NoButton,
+                          Qt::LeftButton, {});
         QApplication::sendEvent(vista, &mover);
-        QMouseEvent mover2(QEvent::MouseMove, centroCelula(*grade, 1, 5), vista->mapToGlobal(centroCelula(*grade, 1, 5)),
-                           Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent mover2(QEvent::MouseMove, centroCelula(*grade, 1, 5),
+                           vista->mapToGlobal(centroCelula(*grade, 1, 5)), Qt::NoButton,
+                           Qt::LeftButton, {});
         QApplication::sendEvent(vista, &mover2);
         QTest::mouseRelease(vista, Qt::LeftButton, {}, centroCelula(*grade, 1, 5));
     } else if (gesto == u"abaixo")
@@ -708,13 +731,13 @@ void TstGrade::cores() {
     const QImage imagem = retrato(*grade);
     QCOMPARE(imagem.size(), QSize(644, 238));
     // Points with no text: the right part of each cell.
-    QCOMPARE(imagem.pixel(400, 8) | 0xFF000000u, fundoCabecalho);    // header
-    QCOMPARE(imagem.pixel(400, 17 + 8) | 0xFF000000u, fundo);        // row 1
+    QCOMPARE(imagem.pixel(400, 8) | 0xFF000000u, fundoCabecalho);        // header
+    QCOMPARE(imagem.pixel(400, 17 + 8) | 0xFF000000u, fundo);            // row 1
     QCOMPARE(imagem.pixel(400, 2 * 17 + 8) | 0xFF000000u, fundoSelecao); // row 2, selected
     QCOMPARE(imagem.pixel(540, 2 * 17 + 8) | 0xFF000000u, fundoSelecao); // the whole row
     QCOMPARE(imagem.pixel(630, 2 * 17 + 8) | 0xFF000000u, fundoSelecao);
-    QCOMPARE(imagem.pixel(400, 3 * 17 + 8) | 0xFF000000u, fundo);    // row 3: no banding
-    QCOMPARE(imagem.pixel(400, 150) | 0xFF000000u, fundo);           // below the rows
+    QCOMPARE(imagem.pixel(400, 3 * 17 + 8) | 0xFF000000u, fundo); // row 3: no banding
+    QCOMPARE(imagem.pixel(400, 150) | 0xFF000000u, fundo);        // below the rows
     // Grid lines: bottom of each row, right of each column, header and body.
     QCOMPARE(imagem.pixel(400, 16) | 0xFF000000u, linhaGrade);
     QCOMPARE(imagem.pixel(400, 17 + 16) | 0xFF000000u, linhaGrade);
@@ -768,8 +791,9 @@ void TstGrade::corTextoSelecionado() {
     QVERIFY(!selecionado.isEmpty());
     QVERIFY(!normal.isEmpty());
     const auto vermelhos = [](const QList<QRgb> &pixels) {
-        return std::count_if(pixels.begin(), pixels.end(),
-                             [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60; });
+        return std::count_if(pixels.begin(), pixels.end(), [](QRgb p) {
+            return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
+        });
     };
     if (vermelho)
         QVERIFY(vermelhos(selecionado) > 10);
@@ -822,10 +846,12 @@ void TstGrade::glifosComoOTextoDaFonte_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<bool>("negrito");
     QTest::addColumn<bool>("italico");
-    QTest::newRow("simples") << u"Médico anestesiologista (2231-10)"_s << u"Médico anestesiologista (2231-10)"_s
-                             << false << false;
-    QTest::newRow("negrito") << u"<b>AVAÇÃO Tráfego, WAVE</b>"_s << u"AVAÇÃO Tráfego, WAVE"_s << true << false;
-    QTest::newRow("italico") << u"<i>sinônimo: Técnico</i>"_s << u"sinônimo: Técnico"_s << false << true;
+    QTest::newRow("simples") << u"Médico anestesiologista (2231-10)"_s
+                             << u"Médico anestesiologista (2231-10)"_s << false << false;
+    QTest::newRow("negrito") << u"<b>AVAÇÃO Tráfego, WAVE</b>"_s << u"AVAÇÃO Tráfego, WAVE"_s
+                             << true << false;
+    QTest::newRow("italico") << u"<i>sinônimo: Técnico</i>"_s << u"sinônimo: Técnico"_s << false
+                             << true;
     QTest::newRow("acento combinado") << u"Me\u0301dico"_s << u"Me\u0301dico"_s << false << false;
     QTest::newRow("outra escrita") << u"Ocupação 職業"_s << u"Ocupação 職業"_s << false << false;
 }
@@ -907,7 +933,8 @@ void TstGrade::alinhamento() {
     QRect r = grade->retanguloCelula(coluna, linha);
     if (linha == 0 && coluna == 2)
         r.setRight(r.right() - 14); // not the sort triangle
-    const auto [e, d] = extensaoTinta(imagem, r.adjusted(0, 0, -1, -1), linha == 0 ? fundoCabecalho : fundo);
+    const auto [e, d] =
+        extensaoTinta(imagem, r.adjusted(0, 0, -1, -1), linha == 0 ? fundoCabecalho : fundo);
     QVERIFY(e >= 0);
     if (centrado)
         QVERIFY2(std::abs((e + d) / 2 - (r.left() + (grade->larguraColuna(coluna) - 1) / 2)) <= 2,
@@ -919,8 +946,8 @@ void TstGrade::alinhamento() {
 // ---------------------------------------------------------------- scrolling
 
 void TstGrade::rodaRolaAsLinhas_data() {
-    QTest::addColumn<int>("linhas");       // data rows
-    QTest::addColumn<int>("entalhes");      // wheel notches down
+    QTest::addColumn<int>("linhas");   // data rows
+    QTest::addColumn<int>("entalhes"); // wheel notches down
     QTest::addColumn<int>("primeiraVisivel");
     // The titles grid of the family description: 62 high, rows of 17, no header.
     QTest::newRow("cabem todas") << 3 << 2 << 0;
@@ -943,8 +970,8 @@ void TstGrade::rodaRolaAsLinhas() {
     QCOMPARE(grade.linhasVisiveis(), 3);
     const QPoint ponto(100, 20);
     for (int i = 0; i < entalhes; ++i) {
-        QWheelEvent roda(ponto, grade.viewport()->mapToGlobal(ponto), QPoint(), QPoint(0, -120), Qt::NoButton,
-                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent roda(ponto, grade.viewport()->mapToGlobal(ponto), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(grade.viewport(), &roda);
     }
     QCOMPARE(grade.primeiraLinhaVisivel(), primeiraVisivel);
@@ -954,8 +981,8 @@ void TstGrade::rodaRolaAsLinhas() {
     duploCliqueReal(grade, QPoint(10, 17 + 5));
     QCOMPARE(espiao.first().at(0).toInt(), linhas > 1 ? primeiraVisivel + 1 : 0);
     // Wheel up goes back to the top.
-    QWheelEvent roda(ponto, grade.viewport()->mapToGlobal(ponto), QPoint(), QPoint(0, 120 * 30), Qt::NoButton,
-                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent roda(ponto, grade.viewport()->mapToGlobal(ponto), QPoint(), QPoint(0, 120 * 30),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(grade.viewport(), &roda);
     QCOMPARE(grade.primeiraLinhaVisivel(), 0);
 }
