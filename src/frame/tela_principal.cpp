@@ -52,19 +52,12 @@ void TelaPrincipal::criarMolduraPadrao() {
     Image2->setObjectName(u"Image2"_s);
     conectarBanda(Image2);
 
-    auto botaoPequeno = [this](const QString &nome, const QString &imagem, int x,
-                               void (TelaPrincipal::*acao)()) {
-        auto *botao = new BotaoFigura(this, imagem, QRect(x, 4, 10, 10));
-        botao->setObjectName(nome);
-        fronteira::conectar(botao, &BotaoFigura::clicado, this, [this, acao] { (this->*acao)(); });
-        return botao;
-    };
-    obj_Bt_About =
-        botaoPequeno(u"obj_Bt_About"_s, u"bt_about"_s, 671, &TelaPrincipal::prcIniciarFormAbout);
-    obj_Bt_Minimizar = botaoPequeno(u"obj_Bt_Minimizar"_s, u"bt_minimizar"_s, 683,
-                                    &TelaPrincipal::prcMinimizaJanela);
-    obj_Bt_Fechar =
-        botaoPequeno(u"obj_Bt_Fechar"_s, u"bt_fechar"_s, 695, &TelaPrincipal::prcFecharJanela);
+    obj_Bt_About = botaoJanela(u"obj_Bt_About"_s, u"bt_about"_s, QRect(671, 4, 10, 10),
+                               &TelaPrincipal::prcIniciarFormAbout);
+    obj_Bt_Minimizar = botaoJanela(u"obj_Bt_Minimizar"_s, u"bt_minimizar"_s, QRect(683, 4, 10, 10),
+                                   &TelaPrincipal::prcMinimizaJanela);
+    obj_Bt_Fechar = botaoJanela(u"obj_Bt_Fechar"_s, u"bt_fechar"_s, QRect(695, 4, 10, 10),
+                                &TelaPrincipal::prcFecharJanela);
 
     obj_Bt_Home =
         criarBotaoBarra(u"bt_home"_s, 616, Moldura::Botao::Home, &TelaPrincipal::obj_Bt_HomeClick,
@@ -110,19 +103,12 @@ void TelaPrincipal::criarMolduraLegislacao() {
     paleta.setColor(QPalette::WindowText, QColor(0xF0, 0xCA, 0xA6));
     versao->setPalette(paleta);
 
-    auto botao = [this](const QString &nome, const QString &imagem, int x,
-                        void (TelaPrincipal::*acao)()) {
-        auto *b = new BotaoFigura(this, imagem, QRect(x, 4, 15, 15));
-        b->setObjectName(nome);
-        fronteira::conectar(b, &BotaoFigura::clicado, this, [this, acao] { (this->*acao)(); });
-        return b;
-    };
-    obj_Bt_About =
-        botao(u"obj_Bt_Informacoes"_s, u"leg_bt_about"_s, 658, &TelaPrincipal::prcIniciarFormAbout);
-    obj_Bt_Minimizar =
-        botao(u"obj_Bt_Minimizar"_s, u"leg_bt_minimizar"_s, 675, &TelaPrincipal::prcMinimizaJanela);
-    obj_Bt_Fechar =
-        botao(u"obj_Bt_Fechar"_s, u"leg_bt_fechar"_s, 692, &TelaPrincipal::prcFecharJanela);
+    obj_Bt_About = botaoJanela(u"obj_Bt_Informacoes"_s, u"leg_bt_about"_s, QRect(658, 4, 15, 15),
+                               &TelaPrincipal::prcIniciarFormAbout);
+    obj_Bt_Minimizar = botaoJanela(u"obj_Bt_Minimizar"_s, u"leg_bt_minimizar"_s,
+                                   QRect(675, 4, 15, 15), &TelaPrincipal::prcMinimizaJanela);
+    obj_Bt_Fechar = botaoJanela(u"obj_Bt_Fechar"_s, u"leg_bt_fechar"_s, QRect(692, 4, 15, 15),
+                                &TelaPrincipal::prcFecharJanela);
     criarBuscaRapida(QPoint(50, 20));
 }
 
@@ -146,6 +132,15 @@ void TelaPrincipal::criarBuscaRapida(QPoint deslocamento) {
     obj_Bt_BuscaRapida_Ok->setObjectName(u"obj_Bt_BuscaRapida_Ok"_s);
     fronteira::conectar(obj_Bt_BuscaRapida_Ok, &BotaoFigura::clicado, this,
                         [this] { prcTestaBuscaRapidaEnvia(); });
+}
+
+// About, minimise or close: a picture button that runs `acao`.
+BotaoFigura *TelaPrincipal::botaoJanela(const QString &nome, const QString &imagem,
+                                        const QRect &geometria, void (TelaPrincipal::*acao)()) {
+    auto *botao = new BotaoFigura(this, imagem, geometria);
+    botao->setObjectName(nome);
+    fronteira::conectar(botao, &BotaoFigura::clicado, this, [this, acao] { (this->*acao)(); });
+    return botao;
 }
 
 BotaoFigura *TelaPrincipal::criarBotaoBarra(const QString &imagem, int x, Moldura::Botao botao,

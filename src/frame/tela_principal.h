@@ -177,6 +177,8 @@ private:
     void criarLinksConversao();
     void criarMenuFamilia();
     void criarBarraLegislacao();
+    BotaoFigura *botaoJanela(const QString &nome, const QString &imagem, const QRect &geometria,
+                             void (TelaPrincipal::*acao)());
     BotaoFigura *criarBotaoBarra(const QString &imagem, int x, Moldura::Botao botao,
                                  void (TelaPrincipal::*clique)(),
                                  void (TelaPrincipal::*movimento)(QPoint));
