@@ -1,5 +1,6 @@
 #include "conversao.h"
 
+#include "acessivel.h"
 #include "botao_figura.h"
 #include "consulta.h"
 #include "fontes.h"
@@ -104,16 +105,17 @@ void escreverCabecalho(QLabel *cabecalho, QLabel *total, const QString &texto, i
 }
 
 QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
-                 const QStringList &entradas) {
+                 const QStringList &entradas, QLabel *rotulo) {
     auto *l = new QComboBox(pai);
     l->setObjectName(nome);
+    acessivel::nomearPeloRotulo(rotulo, l);
     l->setGeometry(QRect(posicao, QSize(largura, alturaLista)));
     substituirEntradas(l, entradas);
     return l;
 }
 
 QLineEdit *caixaComSombra(QWidget *pai, const QString &nome, const QRect &geometria,
-                          const QString &nomeBorda, const QString &nomeSombra) {
+                          const QString &nomeBorda, const QString &nomeSombra, QLabel *rotulo) {
     auto *sombra = new PainelCor(pai, Qt::black,
                                  QRect(geometria.topLeft() + QPoint(6, 3),
                                        QSize(geometria.width() - 2, geometria.height())));
@@ -126,6 +128,7 @@ QLineEdit *caixaComSombra(QWidget *pai, const QString &nome, const QRect &geomet
     caixa->setGeometry(geometria);
     caixa->setToolTip(
         u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s);
+    acessivel::nomearPeloRotulo(rotulo, caixa);
     return caixa;
 }
 
@@ -157,6 +160,7 @@ QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QS
 BotaoFigura *botaoOk(QWidget *pai, const QString &nome, QPoint posicao) {
     auto *botao = new BotaoFigura(pai, u"bt_ok"_s, QRect(posicao, QSize(26, 17)));
     botao->setObjectName(nome);
+    botao->setAccessibleName(u"Ok"_s);
     return botao;
 }
 

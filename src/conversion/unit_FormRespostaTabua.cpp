@@ -1,5 +1,7 @@
 #include "unit_FormRespostaTabua.h"
 
+#include "acessivel.h"
+
 #include "botao_figura.h"
 #include "cursor.h"
 #include "fontes.h"
@@ -119,15 +121,20 @@ Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua()
     obj_Lb_Total_Encontrados =
         novoRotulo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 117), titulo);
     obj_Lb_Total = novoRotulo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 117), titulo);
+    for (QLabel *rotulo :
+         {obj_Lb_BemVindo, obj_Lb_Titulo_Base, obj_Lb_Total_Encontrados, obj_Lb_Total})
+        tornarSelecionavel(rotulo);
 
     obj_SortGrid_Tabua_Codigo = new Grade(this, QRect(34, 135, 644, 241), 1, false, 16);
     obj_SortGrid_Tabua_Codigo->setObjectName(u"obj_SortGrid_Tabua_Codigo"_s);
     obj_SortGrid_Tabua_Codigo->definirLarguraColuna(0, larguraColuna);
+    acessivel::nomearPeloRotulo(obj_Lb_Total_Encontrados, obj_SortGrid_Tabua_Codigo);
 
     paginador = new Paginador(
         this, conversao::configuracaoPaginador(linhasPorPagina, 381, 382),
         [this] { prcAlimentaGrid(); },
         [this] { obj_SortGrid_Tabua_Codigo->definirLarguraColuna(0, larguraColuna); });
+    paginador->ligarGrade(obj_SortGrid_Tabua_Codigo);
 
     obj_bt_voltar = conversao::botaoVoltar(this, QPoint(664, 402));
     fronteira::conectar(obj_bt_voltar, &BotaoFigura::clicado, this,

@@ -59,6 +59,8 @@ Tobj_Form_FormRespostaTabuaTitulo::Tobj_Form_FormRespostaTabuaTitulo()
     obj_Lb_Total_Encontrados =
         novoRotulo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 108), titulo);
     obj_Lb_Total = novoRotulo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 108), titulo);
+    for (QLabel *rotulo : {obj_Lb_BemVindo, obj_Lb_Total_Encontrados, obj_Lb_Total})
+        tornarSelecionavel(rotulo);
     criarLinhas();
     criarLegendas();
     // No grid: a page is the eight rows of controls.
@@ -83,8 +85,8 @@ void Tobj_Form_FormRespostaTabuaTitulo::criarLinhas() {
         Linha &linha = linhasTitulos[i];
         linha.obj_Lb_Titulo = novoRotulo(this, u"obj_Lb_Titulo"_s + n, QString(),
                                          QPoint(56, topoTitulo[i]), fontes::verdana(11));
-        linha.obj_Combo_De =
-            conversao::lista(this, u"obj_Combo_De"_s + n, QPoint(512, topoLista[i]), 105, {});
+        linha.obj_Combo_De = conversao::lista(
+            this, u"obj_Combo_De"_s + n, QPoint(512, topoLista[i]), 105, {}, linha.obj_Lb_Titulo);
         linha.obj_Bt_Ok = conversao::botaoOk(this, u"obj_Bt_Ok"_s + n, QPoint(630, topoOk[i]));
         fronteira::conectar(linha.obj_Bt_Ok, &BotaoFigura::clicado, this,
                             [this, i] { obj_Bt_OkClick(i + 1); });

@@ -1,6 +1,7 @@
 #include "unit_FormMODALAviso.h"
 
 #include "botao_figura.h"
+#include "dialogos_acessiveis.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +29,12 @@ Tobj_Form_Aviso_MODAL::Tobj_Form_Aviso_MODAL()
     obj_Img_Bt_Ok->setObjectName(u"obj_Img_Bt_Ok"_s);
     connect(obj_Img_Bt_Ok, &BotaoFigura::clicado, this,
             &Tobj_Form_Aviso_MODAL::prc_prc_FecharAviso_Ok_Up);
+    dialogos_acessiveis::prepararAviso(this);
+}
+
+void Tobj_Form_Aviso_MODAL::showEvent(QShowEvent *evento) {
+    DialogoModal::showEvent(evento);
+    dialogos_acessiveis::anunciarAviso(this);
 }
 
 void Tobj_Form_Aviso_MODAL::prc_prc_FecharAviso_Ok_Up() {

@@ -21,6 +21,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *evento) override;
+    void showEvent(QShowEvent *evento) override;
 };
 
 extern Tobj_Form_Aviso_MODAL *obj_Form_Aviso_MODAL;

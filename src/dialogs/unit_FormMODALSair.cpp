@@ -1,6 +1,7 @@
 #include "unit_FormMODALSair.h"
 
 #include "botao_figura.h"
+#include "dialogos_acessiveis.h"
 
 #include <QCoreApplication>
 
@@ -30,9 +31,12 @@ Tobj_Form_MODAL_Sair::Tobj_Form_MODAL_Sair()
             &Tobj_Form_MODAL_Sair::prc_FecharAplicativo_Sim_Up);
     connect(obj_Img_Bt_Nao, &BotaoFigura::clicado, this,
             &Tobj_Form_MODAL_Sair::prc_FecharAplicativo_Nao_Up);
+    dialogos_acessiveis::prepararSair(this);
 }
 
+// The keyboard starts on "Não": Enter right away changes nothing.
 void Tobj_Form_MODAL_Sair::perguntar() {
+    obj_Img_Bt_Nao->setFocus();
     exec();
 }
 

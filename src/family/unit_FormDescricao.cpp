@@ -1,5 +1,6 @@
 #include "unit_FormDescricao.h"
 
+#include "acessivel.h"
 #include "botao_figura.h"
 #include "fontes.h"
 #include "grade.h"
@@ -24,34 +25,42 @@ Tobj_Form_FormDescricao::Tobj_Form_FormDescricao()
         titulo(u"obj_Lb_Descr_Familia"_s, u"Descrição da Família"_s, QPoint(216, 88), 13);
     obj_Lb_Titulo = titulo(u"obj_Lb_Titulo"_s, u"Títulos"_s, QPoint(220, 112), 12);
     obj_SortGrid_Tabua_Codigo =
-        criarGrade(u"obj_SortGrid_Tabua_Codigo"_s, QRect(224, 129, 481, 62), 2);
+        criarGrade(u"obj_SortGrid_Tabua_Codigo"_s, QRect(224, 129, 481, 62), 2, obj_Lb_Titulo);
     obj_Lb_Descricao = titulo(u"obj_Lb_Descricao"_s, u"Descrição Sumária"_s, QPoint(224, 198), 12);
-    obj_Memo_Descricao = criarMemo(u"obj_Memo_Descricao"_s, QRect(224, 216, 481, 81));
+    obj_Memo_Descricao =
+        criarMemo(u"obj_Memo_Descricao"_s, QRect(224, 216, 481, 81), obj_Lb_Descricao);
     obj_Lb_Excecao =
         titulo(u"obj_Lb_Excecao"_s, u"Esta Família não compreende"_s, QPoint(224, 308), 12);
-    obj_MemoExcecao = criarMemo(u"obj_MemoExcecao"_s, QRect(224, 326, 481, 32));
+    obj_MemoExcecao = criarMemo(u"obj_MemoExcecao"_s, QRect(224, 326, 481, 32), obj_Lb_Excecao);
     obj_Lb_Afins = titulo(u"obj_Lb_Afins"_s, u"Famílias Afins"_s, QPoint(224, 369), 12);
-    obj_Grid_Familias_Afins = criarGrade(u"obj_Grid_Familias_Afins"_s, QRect(223, 387, 481, 35), 1);
+    obj_Grid_Familias_Afins =
+        criarGrade(u"obj_Grid_Familias_Afins"_s, QRect(223, 387, 481, 35), 1, obj_Lb_Afins);
     obj_Grid_Familias_Afins->definirLarguraColuna(0, 645);
 }
 
 QLabel *Tobj_Form_FormDescricao::titulo(const QString &nome, const QString &texto, QPoint lugar,
                                         int pixels) {
-    return novoRotulo(this, nome, texto, lugar, fontes::verdana(pixels, true));
+    QLabel *rotulo = novoRotulo(this, nome, texto, lugar, fontes::verdana(pixels, true));
+    tornarSelecionavel(rotulo);
+    return rotulo;
 }
 
-// A text area or a grid sits on a black panel one pixel larger on each side.
-Memo *Tobj_Form_FormDescricao::criarMemo(const QString &nome, const QRect &lugar) {
+// A text area or a grid sits on a black panel one pixel larger on each side,
+// below the heading that names it.
+Memo *Tobj_Form_FormDescricao::criarMemo(const QString &nome, const QRect &lugar, QLabel *titulo) {
     new PainelCor(this, Qt::black, lugar.adjusted(-1, -1, 1, 1));
     auto *memo = new Memo(this, lugar);
     memo->setObjectName(nome);
+    acessivel::nomearPeloRotulo(titulo, memo);
     return memo;
 }
 
-Grade *Tobj_Form_FormDescricao::criarGrade(const QString &nome, const QRect &lugar, int colunas) {
+Grade *Tobj_Form_FormDescricao::criarGrade(const QString &nome, const QRect &lugar, int colunas,
+                                           QLabel *titulo) {
     new PainelCor(this, Qt::black, lugar.adjusted(-1, -1, 1, 1));
     auto *grade = new Grade(this, lugar, colunas, false, 17);
     grade->setObjectName(nome);
+    acessivel::nomearPeloRotulo(titulo, grade);
     grade->definirBarraVertical(true);
     grade->definirCorTextoSelecionado(palette().color(QPalette::WindowText));
     return grade;

@@ -33,8 +33,8 @@ public:
 
 private:
     QLabel *titulo(const QString &nome, const QString &texto, QPoint lugar, int pixels);
-    Memo *criarMemo(const QString &nome, const QRect &lugar);
-    Grade *criarGrade(const QString &nome, const QRect &lugar, int colunas);
+    Memo *criarMemo(const QString &nome, const QRect &lugar, QLabel *titulo);
+    Grade *criarGrade(const QString &nome, const QRect &lugar, int colunas, QLabel *titulo);
     void alimentarMemo(Memo *memo, Consulta &consulta, const QStringList &sql,
                        const QString &coluna);
     void alimentarAfins();

@@ -1,5 +1,6 @@
 #include "unit_FormDescricaoCaracteristicas.h"
 
+#include "acessivel.h"
 #include "botao_figura.h"
 #include "fontes.h"
 #include "memo.h"
@@ -27,16 +28,20 @@ Tobj_Form_FormDescricaoCaracteristicas::Tobj_Form_FormDescricaoCaracteristicas()
                                QPoint(220, 124), titulo);
     obj_Lb_Excecao = novoRotulo(this, u"obj_Lb_Excecao"_s, u"Formação e Experiência"_s,
                                 QPoint(224, 283), titulo);
+    for (QLabel *rotulo : {obj_Lb_Descr_Familia, obj_Lb_Titulo, obj_Lb_Excecao})
+        tornarSelecionavel(rotulo);
 
     // Each memo lies on a black panel one pixel larger on every side.
     obj_Painel_Memo_Descricao_Sombra = new PainelCor(this, Qt::black, QRect(223, 142, 483, 118));
     obj_Painel_Memo_Descricao_Sombra->setObjectName(u"obj_Painel_Memo_Descricao_Sombra"_s);
     obj_Memo_Descricao = new Memo(this, QRect(224, 143, 481, 116));
     obj_Memo_Descricao->setObjectName(u"obj_Memo_Descricao"_s);
+    acessivel::nomearPeloRotulo(obj_Lb_Titulo, obj_Memo_Descricao);
     obj_Panel_Excecao_Sombra = new PainelCor(this, Qt::black, QRect(223, 302, 483, 104));
     obj_Panel_Excecao_Sombra->setObjectName(u"obj_Panel_Excecao_Sombra"_s);
     obj_MemoFormacao = new Memo(this, QRect(224, 303, 481, 102));
     obj_MemoFormacao->setObjectName(u"obj_MemoFormacao"_s);
+    acessivel::nomearPeloRotulo(obj_Lb_Excecao, obj_MemoFormacao);
 }
 
 // Empties the toolbar caption, takes the shared position (rule A), then reads

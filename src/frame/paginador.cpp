@@ -3,6 +3,7 @@
 #include "botao_figura.h"
 #include "fontes.h"
 #include "fronteira.h"
+#include "grade.h"
 #include "rotulo_link.h"
 
 #include <QLabel>
@@ -60,6 +61,10 @@ Qt::CursorShape formaSeta(bool leva) {
     return leva ? Qt::PointingHandCursor : Qt::ForbiddenCursor;
 }
 
+QString nomePagina(int numero) {
+    return u"Página "_s + QString::number(numero);
+}
+
 } // namespace
 
 Paginador::Paginador(QWidget *pai, const ConfiguracaoPaginador &configuracao, Acao alimentar,
@@ -105,8 +110,11 @@ void Paginador::criarControles(QWidget *pai) {
 
     for (int k = 1; k <= quantidadeRotulos(); ++k) {
         const int esquerda = fixos && k >= 2 ? fixos->rotulos.at(k - 2) : semLugar;
-        this->*rotulosNomeados[k - 1].membro =
+        RotuloLink *rotulo =
             link(rotulosNomeados[k - 1].nome, QString::number(k), QPoint(esquerda, topo));
+        rotulo->marcarComoPagina();
+        rotulo->setAccessibleName(nomePagina(k));
+        this->*rotulosNomeados[k - 1].membro = rotulo;
         if (k == 1)
             continue;
         auto *barra = new QLabel(u"|"_s, pai);
@@ -120,16 +128,20 @@ void Paginador::criarControles(QWidget *pai) {
     if (!m_estado.reduzido()) {
         obj_Bt_Pagina_Menos =
             link(u"obj_Bt_Pagina_Menos", u"-"_s, QPoint(m_configuracao.esquerdaMenos, topo));
+        obj_Bt_Pagina_Menos->setAccessibleName(u"Páginas anteriores"_s);
         obj_Bt_Pagina_Mais =
             link(u"obj_Bt_Pagina_Mais", u"+"_s, QPoint(fixos ? fixos->mais : semLugar, topo));
+        obj_Bt_Pagina_Mais->setAccessibleName(u"Páginas seguintes"_s);
     }
 
     obj_Bt_RespostaBusca_Menos =
         new BotaoFigura(pai, u"seta_anterior"_s, QRect(m_configuracao.setaAnterior, tamanhoSeta));
     obj_Bt_RespostaBusca_Menos->setObjectName(u"obj_Bt_RespostaBusca_Menos"_s);
+    obj_Bt_RespostaBusca_Menos->setAccessibleName(u"Página anterior"_s);
     obj_Bt_RespostaBusca_Mais =
         new BotaoFigura(pai, u"seta_proxima"_s, QRect(m_configuracao.setaProxima, tamanhoSeta));
     obj_Bt_RespostaBusca_Mais->setObjectName(u"obj_Bt_RespostaBusca_Mais"_s);
+    obj_Bt_RespostaBusca_Mais->setAccessibleName(u"Página seguinte"_s);
 }
 
 void Paginador::conectar() {
@@ -173,6 +185,7 @@ int Paginador::dispor(int total) {
         }
         const RotuloPagina &pagina = disposicao.rotulos[k - 1];
         atual->setText(QString::number(pagina.numero));
+        atual->setAccessibleName(nomePagina(pagina.numero));
         atual->adjustSize();
         atual->setEnabled(pagina.habilitado);
         atual->show();
@@ -185,6 +198,18 @@ int Paginador::dispor(int total) {
         obj_Bt_Pagina_Mais->setVisible(disposicao.mais);
     }
     return disposicao.linhasAPular;
+}
+
+void Paginador::ligarGrade(Grade *grade) {
+    grade->definirPaginacao([this](int sentido) {
+        if (sentido > 0 ? !m_estado.haProximaPagina() : !m_estado.haPaginaAnterior())
+            return false;
+        if (sentido > 0)
+            prcMoverProximaPagina();
+        else
+            prcMoverPaginaAnterior();
+        return true;
+    });
 }
 
 // Without blocks the two labels keep the captions "1" and "2": they lead to

@@ -9,6 +9,7 @@
 #include <vector>
 
 class BotaoFigura;
+class Grade;
 class QLabel;
 class QWidget;
 class RotuloLink;
@@ -63,6 +64,9 @@ public:
     // block and the block labels. Returns how many rows of the result come
     // before the current page.
     int dispor(int total);
+
+    // Page Up and Page Down in the screen's grid act as the arrows.
+    void ligarGrade(Grade *grade);
 
     void prcMudaPagina_Primeira();
     void prcMudaPagina_Segundo();

@@ -1,6 +1,8 @@
 #include "tela_principal.h"
 
+#include "acessivel.h"
 #include "botao_figura.h"
+#include "foco.h"
 #include "fontes.h"
 #include "fronteira.h"
 #include "grade.h"
@@ -21,6 +23,13 @@ namespace {
 
 const QColor corMenuFamilia(0xCC, 0x66, 0x00);
 const QColor corLinkLegislacao(0x00, 0x00, 0xFF);
+
+// The toolbar's hover captions, which also name its buttons.
+const QString legendaHome = QStringLiteral("Tela Inicial");
+const QString legendaBusca = QStringLiteral("Busca de Itens da ZEL");
+const QString legendaInfo = QStringLiteral("Informações da ZEL");
+const QString legendaRegula = QStringLiteral("Regulamentação da ZEL");
+const QString legendaTabua = QStringLiteral("Tábua de Conversão da ZEL");
 
 TelaPrincipal::ReceptorBuscaRapida receptorBuscaRapida = nullptr;
 
@@ -52,33 +61,38 @@ void TelaPrincipal::criarMolduraPadrao() {
     Image2->setObjectName(u"Image2"_s);
     conectarBanda(Image2);
 
-    obj_Bt_About = botaoJanela(u"obj_Bt_About"_s, u"bt_about"_s, QRect(671, 4, 10, 10),
+    obj_Bt_About = botaoJanela(u"obj_Bt_About"_s, u"bt_about"_s, u"Sobre"_s, QRect(671, 4, 10, 10),
                                &TelaPrincipal::prcIniciarFormAbout);
-    obj_Bt_Minimizar = botaoJanela(u"obj_Bt_Minimizar"_s, u"bt_minimizar"_s, QRect(683, 4, 10, 10),
-                                   &TelaPrincipal::prcMinimizaJanela);
-    obj_Bt_Fechar = botaoJanela(u"obj_Bt_Fechar"_s, u"bt_fechar"_s, QRect(695, 4, 10, 10),
-                                &TelaPrincipal::prcFecharJanela);
+    obj_Bt_Minimizar = botaoJanela(u"obj_Bt_Minimizar"_s, u"bt_minimizar"_s, u"Minimizar"_s,
+                                   QRect(683, 4, 10, 10), &TelaPrincipal::prcMinimizaJanela);
+    obj_Bt_Fechar = botaoJanela(u"obj_Bt_Fechar"_s, u"bt_fechar"_s, u"Fechar"_s,
+                                QRect(695, 4, 10, 10), &TelaPrincipal::prcFecharJanela);
 
     obj_Bt_Home =
         criarBotaoBarra(u"bt_home"_s, 616, Moldura::Botao::Home, &TelaPrincipal::obj_Bt_HomeClick,
                         &TelaPrincipal::obj_Bt_HomeMouseMove);
     obj_Bt_Home->setObjectName(u"obj_Bt_Home"_s);
+    obj_Bt_Home->setAccessibleName(legendaHome);
     obj_Bt_Busca =
         criarBotaoBarra(u"bt_busca"_s, 632, Moldura::Botao::Busca,
                         &TelaPrincipal::obj_Bt_BuscaClick, &TelaPrincipal::obj_Bt_BuscaMouseMove);
     obj_Bt_Busca->setObjectName(u"obj_Bt_Busca"_s);
+    obj_Bt_Busca->setAccessibleName(legendaBusca);
     obj_Bt_Info =
         criarBotaoBarra(u"bt_info"_s, 648, Moldura::Botao::Info, &TelaPrincipal::obj_Bt_InfoClick,
                         &TelaPrincipal::obj_Bt_InfoMouseMove);
     obj_Bt_Info->setObjectName(u"obj_Bt_Info"_s);
+    obj_Bt_Info->setAccessibleName(legendaInfo);
     obj_Bt_Regula =
         criarBotaoBarra(u"bt_regula"_s, 664, Moldura::Botao::Regula,
                         &TelaPrincipal::obj_Bt_RegulaClick, &TelaPrincipal::obj_Bt_RegulaMouseMove);
     obj_Bt_Regula->setObjectName(u"obj_Bt_Regula"_s);
+    obj_Bt_Regula->setAccessibleName(legendaRegula);
     obj_Bt_Tabua =
         criarBotaoBarra(u"bt_tabua"_s, 680, Moldura::Botao::Tabua,
                         &TelaPrincipal::obj_Bt_TabuaClick, &TelaPrincipal::obj_Bt_TabuaMouseMove);
     obj_Bt_Tabua->setObjectName(u"obj_Bt_Tabua"_s);
+    obj_Bt_Tabua->setAccessibleName(legendaTabua);
 
     LDescricao = new QLabel(u"***"_s, this);
     LDescricao->setObjectName(u"LDescricao"_s);
@@ -103,12 +117,12 @@ void TelaPrincipal::criarMolduraLegislacao() {
     paleta.setColor(QPalette::WindowText, QColor(0xF0, 0xCA, 0xA6));
     versao->setPalette(paleta);
 
-    obj_Bt_About = botaoJanela(u"obj_Bt_Informacoes"_s, u"leg_bt_about"_s, QRect(658, 4, 15, 15),
-                               &TelaPrincipal::prcIniciarFormAbout);
-    obj_Bt_Minimizar = botaoJanela(u"obj_Bt_Minimizar"_s, u"leg_bt_minimizar"_s,
+    obj_Bt_About = botaoJanela(u"obj_Bt_Informacoes"_s, u"leg_bt_about"_s, u"Sobre"_s,
+                               QRect(658, 4, 15, 15), &TelaPrincipal::prcIniciarFormAbout);
+    obj_Bt_Minimizar = botaoJanela(u"obj_Bt_Minimizar"_s, u"leg_bt_minimizar"_s, u"Minimizar"_s,
                                    QRect(675, 4, 15, 15), &TelaPrincipal::prcMinimizaJanela);
-    obj_Bt_Fechar = botaoJanela(u"obj_Bt_Fechar"_s, u"leg_bt_fechar"_s, QRect(692, 4, 15, 15),
-                                &TelaPrincipal::prcFecharJanela);
+    obj_Bt_Fechar = botaoJanela(u"obj_Bt_Fechar"_s, u"leg_bt_fechar"_s, u"Fechar"_s,
+                                QRect(692, 4, 15, 15), &TelaPrincipal::prcFecharJanela);
     criarBuscaRapida(QPoint(50, 20));
 }
 
@@ -127,18 +141,25 @@ void TelaPrincipal::criarBuscaRapida(QPoint deslocamento) {
     obj_Edit_BuscaRapida->setGeometry(QRect(QPoint(397, 19) + deslocamento, QSize(121, 17)));
     fronteira::conectar(obj_Edit_BuscaRapida, &QLineEdit::returnPressed, this,
                         [this] { prcVerificaExecutaConsultaBuscaRapida(); });
+    acessivel::nomearPeloRotulo(obj_Lb_BuscaRapida, obj_Edit_BuscaRapida);
+    // The box has the focus when the screen first comes up, unless the
+    // screen gives it to one of its own controls.
+    obj_Edit_BuscaRapida->setFocus();
     obj_Bt_BuscaRapida_Ok =
         new BotaoFigura(this, u"bt_ok"_s, QRect(QPoint(526, 19) + deslocamento, QSize(26, 17)));
     obj_Bt_BuscaRapida_Ok->setObjectName(u"obj_Bt_BuscaRapida_Ok"_s);
+    obj_Bt_BuscaRapida_Ok->setAccessibleName(u"Buscar"_s);
     fronteira::conectar(obj_Bt_BuscaRapida_Ok, &BotaoFigura::clicado, this,
                         [this] { prcTestaBuscaRapidaEnvia(); });
 }
 
-// About, minimise or close: a picture button that runs `acao`.
+// About, minimise or close: a picture button named `rotulo` that runs `acao`.
 BotaoFigura *TelaPrincipal::botaoJanela(const QString &nome, const QString &imagem,
-                                        const QRect &geometria, void (TelaPrincipal::*acao)()) {
+                                        const QString &rotulo, const QRect &geometria,
+                                        void (TelaPrincipal::*acao)()) {
     auto *botao = new BotaoFigura(this, imagem, geometria);
     botao->setObjectName(nome);
+    botao->setAccessibleName(rotulo);
     fronteira::conectar(botao, &BotaoFigura::clicado, this, [this, acao] { (this->*acao)(); });
     return botao;
 }
@@ -292,12 +313,27 @@ void TelaPrincipal::criarBarraLegislacao() {
     obj_Bt_Home_TempOff->hide();
     obj_Bt_HomeLegislacao = new BotaoFigura(this, u"leg_home_off"_s, QRect(689, 67, 16, 10));
     obj_Bt_HomeLegislacao->setObjectName(u"obj_Bt_Home"_s);
+    obj_Bt_HomeLegislacao->setAccessibleName(legendaHome);
     connect(obj_Bt_HomeLegislacao, &Figura::movida, this, &TelaPrincipal::prcMostrarOverHome);
     fronteira::conectar(obj_Bt_HomeLegislacao, &BotaoFigura::clicado, this,
                         [this] { prcIniciarFormInicial(); });
 }
 
 // ---------------------------------------------------------------- events
+
+// The screen's controls are complete when it first comes up: Tab then visits
+// them in reading order.
+void TelaPrincipal::showEvent(QShowEvent *evento) {
+    if (!m_tabulacaoOrdenada) {
+        m_tabulacaoOrdenada = true;
+        foco::ordenarPorLeitura(this, m_sequenciaTabulacao);
+    }
+    QWidget::showEvent(evento);
+}
+
+void TelaPrincipal::fixarSequenciaTabulacao(const QList<QWidget *> &controles) {
+    m_sequenciaTabulacao = controles;
+}
 
 void TelaPrincipal::telaMostrada() {
     if (m_moldura.posicaoAoMostrar)
@@ -384,8 +420,8 @@ void TelaPrincipal::irFamilia(IdTela destino) {
     ir(destino);
 }
 
-void TelaPrincipal::mostrarDetalheFamilia(const Grade &grade, int linha, int colunaCodigo) {
-    const QString codigo = grade.celula(colunaCodigo, linha).left(4);
+void TelaPrincipal::mostrarDetalheFamilia(const Grade &grade, int linha) {
+    const QString codigo = grade.celula(grade.colunaCodigo(), linha).left(4);
     if ((linha == 0 && grade.temCabecalho()) || codigo.isEmpty())
         return;
     auto *descricao = static_cast<TelaFamilia *>(navegacao::tela(IdTela::FormDescricao));
@@ -428,19 +464,19 @@ void TelaPrincipal::definirLDescricao(const QString &texto) {
 }
 
 void TelaPrincipal::obj_Bt_HomeMouseMove(QPoint local) {
-    legendaBarra(local, u"Tela Inicial"_s);
+    legendaBarra(local, legendaHome);
 }
 void TelaPrincipal::obj_Bt_BuscaMouseMove(QPoint local) {
-    legendaBarra(local, u"Busca de Itens da ZEL"_s);
+    legendaBarra(local, legendaBusca);
 }
 void TelaPrincipal::obj_Bt_InfoMouseMove(QPoint local) {
-    legendaBarra(local, u"Informações da ZEL"_s);
+    legendaBarra(local, legendaInfo);
 }
 void TelaPrincipal::obj_Bt_RegulaMouseMove(QPoint local) {
-    legendaBarra(local, u"Regulamentação da ZEL"_s);
+    legendaBarra(local, legendaRegula);
 }
 void TelaPrincipal::obj_Bt_TabuaMouseMove(QPoint local) {
-    legendaBarra(local, u"Tábua de Conversão da ZEL"_s);
+    legendaBarra(local, legendaTabua);
 }
 
 // ---------------------------------------------------------------- links

@@ -144,6 +144,10 @@ public:
     Arraste arraste;
 
 protected:
+    void showEvent(QShowEvent *evento) override;
+    // Controls that Tab visits one after the other, in this order, from the
+    // place of the first of them; the others follow the reading order.
+    void fixarSequenciaTabulacao(const QList<QWidget *> &controles);
     void limparLDescricao();
     void aplicarRegraPosicao();
     // Shows `destino` and hides this screen.
@@ -152,11 +156,11 @@ protected:
     void irFamilia(IdTela destino);
     RotuloLink *link(int indice) const { return m_links.value(indice); }
     // Opens the family description for the row of a result grid that was
-    // double-clicked: the family code is the first four characters of the
-    // row's cell in `colunaCodigo`. A double click on the header row or below
-    // the last row (reported as row 0) is ignored, and so is a row without a
-    // code (the one empty row of an empty result).
-    void mostrarDetalheFamilia(const Grade &grade, int linha, int colunaCodigo);
+    // double-clicked (or chosen with Enter): the family code is the first
+    // four characters of the row's cell in the grid's code column. A double click on the header row
+    // or below the last row (reported as row 0) is ignored, and so is a row without a code (the one
+    // empty row of an empty result).
+    void mostrarDetalheFamilia(const Grade &grade, int linha);
     // Gives the link `indice` its hover style after resetting all links.
     void destacarLink(int indice);
 
@@ -177,8 +181,8 @@ private:
     void criarLinksConversao();
     void criarMenuFamilia();
     void criarBarraLegislacao();
-    BotaoFigura *botaoJanela(const QString &nome, const QString &imagem, const QRect &geometria,
-                             void (TelaPrincipal::*acao)());
+    BotaoFigura *botaoJanela(const QString &nome, const QString &imagem, const QString &rotulo,
+                             const QRect &geometria, void (TelaPrincipal::*acao)());
     BotaoFigura *criarBotaoBarra(const QString &imagem, int x, Moldura::Botao botao,
                                  void (TelaPrincipal::*clique)(),
                                  void (TelaPrincipal::*movimento)(QPoint));
@@ -194,6 +198,8 @@ private:
     QList<RotuloLink *> m_links;
     Figura *obj_Bt_Home_TempOn = nullptr;
     Figura *obj_Bt_Home_TempOff = nullptr;
+    QList<QWidget *> m_sequenciaTabulacao;
+    bool m_tabulacaoOrdenada = false;
 };
 
 // The three views of one occupational family share the family code, which

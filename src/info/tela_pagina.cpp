@@ -1,5 +1,6 @@
 #include "tela_pagina.h"
 
+#include "acessivel.h"
 #include "botao_figura.h"
 #include "fontes.h"
 #include "rotulos.h"
@@ -41,6 +42,7 @@ TelaPagina::TelaPagina(IdTela id, const Moldura &moldura, const Pagina &pagina)
     obj_Lb_WebBrownser_Borda->setObjectName(u"obj_Lb_WebBrownser_Borda"_s);
     obj_WebBrowser = new VisualizadorHtml(obj_Lb_WebBrownser_Borda);
     obj_WebBrowser->setObjectName(u"obj_WebBrowser"_s);
+    acessivel::nomearPeloRotulo(obj_Lb_Informacoes, obj_WebBrowser);
     obj_WebBrowser->setGeometry(1, 1, borda.width() - 2, borda.height() - 2);
 
     obj_Img_Divisoria_2 =

@@ -22,6 +22,7 @@ Tobj_Form_FormAbout::Tobj_Form_FormAbout()
     obj_Bt_Ok_About = new BotaoFigura(this, u"bt_ok_dialogo"_s, QRect(208, 286, 61, 19),
                                       BotaoFigura::Modo::AoSoltar);
     obj_Bt_Ok_About->setObjectName(u"obj_Bt_Ok_About"_s);
+    obj_Bt_Ok_About->setAccessibleName(u"Ok"_s);
     connect(obj_Bt_Ok_About, &BotaoFigura::clicado, this, &Tobj_Form_FormAbout::prcSobeBtFechar);
     navegacao::registrarSobre(this);
 }

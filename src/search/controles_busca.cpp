@@ -2,6 +2,7 @@
 
 #include "codigos.h"
 
+#include "acessivel.h"
 #include "botao_figura.h"
 #include "consulta.h"
 #include "fontes.h"
@@ -43,32 +44,36 @@ QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito
                       fontes::fonte(u"Verdana"_s, fontes::pt7, negrito, italico), cinza);
 }
 
-QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria) {
+QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria, QLabel *rotulo) {
     new PainelCor(pai, Qt::black, geometria.adjusted(-1, -1, 1, 1));
     auto *caixa = new QLineEdit(pai);
     caixa->setObjectName(nome);
     caixa->setFrame(false);
     caixa->setFont(fontes::sansSerif(fontes::pt8));
     caixa->setGeometry(geometria);
+    if (rotulo)
+        acessivel::nomearPeloRotulo(rotulo, caixa);
     return caixa;
 }
 
 BotaoFigura *botaoComSombra(QWidget *pai, const QString &nome, const QString &imagem,
-                            const QRect &geometria) {
+                            const QString &acao, const QRect &geometria) {
     new PainelCor(pai, pai->palette().color(QPalette::Dark), geometria.translated(3, 2));
     auto *botao = new BotaoFigura(pai, imagem, geometria);
     botao->setObjectName(nome);
+    botao->setAccessibleName(acao);
     return botao;
 }
 
-CaixaBusca caixaBusca(QWidget *pai, const QString &nome, const QRect &geometria,
+CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const QRect &geometria,
                       const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
                       const std::function<void()> &aoEnter, const std::function<void()> &aoClicar) {
-    QLineEdit *caixa = caixaTexto(pai, nome, geometria);
+    QLineEdit *caixa = caixaTexto(pai, nome, geometria, rotulo);
     caixa->setToolTip(dica);
     fronteira::conectar(caixa, &QLineEdit::returnPressed, pai, aoEnter);
     auto *botao = new BotaoFigura(pai, u"bt_procurar"_s, QRect(lugarBotao, QSize(61, 19)));
     botao->setObjectName(nomeBotao);
+    botao->setAccessibleName(u"Procurar"_s);
     fronteira::conectar(botao, &BotaoFigura::clicado, pai, aoClicar);
     return {caixa, botao};
 }

@@ -36,21 +36,23 @@ QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito
                 bool italico = false);
 
 // A one-line box without a border of its own, drawn over a dark 1-pixel
-// frame, in MS Sans Serif 8 pt.
-QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria);
+// frame, in MS Sans Serif 8 pt, named for assistive technology by the label
+// `rotulo` beside it (when there is one).
+QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria, QLabel *rotulo);
 
 // A picture button over its grey shadow, which sticks out to the right and
-// below.
+// below; `acao` names it for assistive technology.
 BotaoFigura *botaoComSombra(QWidget *pai, const QString &nome, const QString &imagem,
-                            const QRect &geometria);
+                            const QString &acao, const QRect &geometria);
 
-// A search box and its "Procurar" button: Enter in the box and a click on
-// the button run `buscar`, inside the error boundary.
+// A search box named by its label `rotulo` and its "Procurar" button: Enter
+// in the box and a click on the button run `buscar`, inside the error
+// boundary.
 struct CaixaBusca {
     QLineEdit *caixa;
     BotaoFigura *botao;
 };
-CaixaBusca caixaBusca(QWidget *pai, const QString &nome, const QRect &geometria,
+CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const QRect &geometria,
                       const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
                       const std::function<void()> &aoEnter, const std::function<void()> &aoClicar);
 

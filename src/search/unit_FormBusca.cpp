@@ -30,10 +30,10 @@ Tobj_Form_FormBusca::Tobj_Form_FormBusca()
     obj_Grupo_Pesquisa = controles::grupoPesquisa(this, u".:: Por Título ::."_s,
                                                   QRect(16, 110, 681, 281), fontes::pt8);
 
-    novoRotulo(obj_Grupo_Pesquisa, QString(), u"Palavra Chave:"_s, QPoint(32, 41),
-               fontes::verdana(fontes::pt9));
+    QLabel *palavra = novoRotulo(obj_Grupo_Pesquisa, QString(), u"Palavra Chave:"_s, QPoint(32, 41),
+                                 fontes::verdana(fontes::pt9));
     const controles::CaixaBusca busca = controles::caixaBusca(
-        obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulo"_s, QRect(138, 37, 225, 17),
+        obj_Grupo_Pesquisa, palavra, u"obj_Edit_BuscaTitulo"_s, QRect(138, 37, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarTitulo"_s, QPoint(381, 37), [this] { prcVerificaExecutaConsulta(); },
         [this] { prcTestaBuscaTituloEnvia(); });

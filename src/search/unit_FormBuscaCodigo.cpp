@@ -29,14 +29,15 @@ Tobj_Form_FormBuscaCodigo::Tobj_Form_FormBuscaCodigo()
     obj_Lb_Codigo = novoRotulo(obj_Grupo_Pesquisa, QString(), u"Código:"_s, QPoint(34, 57),
                                fontes::verdana(fontes::pt9));
     obj_Edit_BuscaCodigo = controles::caixaTexto(obj_Grupo_Pesquisa, u"obj_Edit_BuscaCodigo"_s,
-                                                 QRect(107, 56, 86, 17));
+                                                 QRect(107, 56, 86, 17), obj_Lb_Codigo);
     obj_Edit_BuscaCodigo->setMaxLength(6);
     obj_Edit_BuscaCodigo->setToolTip(
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s);
     fronteira::conectar(obj_Edit_BuscaCodigo, &QLineEdit::returnPressed, this,
                         [this] { prcVerificaExecutaConsultaBuscaCodigo(); });
-    obj_Bt_ProcurarCodigo = controles::botaoComSombra(
-        obj_Grupo_Pesquisa, u"obj_Bt_ProcurarCodigo"_s, u"bt_procurar"_s, QRect(225, 56, 61, 19));
+    obj_Bt_ProcurarCodigo =
+        controles::botaoComSombra(obj_Grupo_Pesquisa, u"obj_Bt_ProcurarCodigo"_s, u"bt_procurar"_s,
+                                  u"Procurar"_s, QRect(225, 56, 61, 19));
     fronteira::conectar(obj_Bt_ProcurarCodigo, &BotaoFigura::clicado, this,
                         [this] { prcTestaBuscaCodigoEnvia(); });
 

@@ -1,5 +1,6 @@
 #include "unit_FormBuscaEstrutura.h"
 
+#include "acessivel.h"
 #include "botao_figura.h"
 #include "controles_busca.h"
 #include "cursor.h"
@@ -41,9 +42,10 @@ ConfiguracaoPaginador configuracaoPaginador() {
         .setaProxima = QPoint(223, 110)};
 }
 
-QComboBox *lista(QWidget *pai, const QString &nome, int topo) {
+QComboBox *lista(QWidget *pai, const QString &nome, int topo, QLabel *rotulo) {
     auto *combo = new QComboBox(pai);
     combo->setObjectName(nome);
+    acessivel::nomearPeloRotulo(rotulo, combo);
     combo->setFont(fontes::sansSerif(fontes::pt8));
     combo->setGeometry(192, topo, 465, 21);
     return combo;
@@ -101,10 +103,12 @@ void Tobj_Form_FormBuscaEstrutura::criarListas() {
     obj_Lb_SubGrupo =
         novoRotulo(obj_Grupo_Pesquisa, QString(), u"Sub Grupo:"_s, QPoint(33, 95), fonte);
 
-    obj_ComboBoxGrandeGrupo = lista(obj_Grupo_Pesquisa, u"obj_ComboBoxGrandeGrupo"_s, 31);
+    obj_ComboBoxGrandeGrupo =
+        lista(obj_Grupo_Pesquisa, u"obj_ComboBoxGrandeGrupo"_s, 31, obj_Lb_GrandeGrupo);
     obj_ComboBoxGrandeGrupo->setPlaceholderText(u"Selecione um Grande Grupo"_s);
-    obj_ComboBoxSGP = lista(obj_Grupo_Pesquisa, u"obj_ComboBoxSGP"_s, 62);
-    obj_ComboBoxSubGrupo = lista(obj_Grupo_Pesquisa, u"obj_ComboBoxSubGrupo"_s, 92);
+    obj_ComboBoxSGP = lista(obj_Grupo_Pesquisa, u"obj_ComboBoxSGP"_s, 62, obj_Lb_SGP);
+    obj_ComboBoxSubGrupo =
+        lista(obj_Grupo_Pesquisa, u"obj_ComboBoxSubGrupo"_s, 92, obj_Lb_SubGrupo);
     aoEscolher(obj_ComboBoxGrandeGrupo, this, [this] { prcChamaAlimentaSGP(); });
     aoEscolher(obj_ComboBoxSGP, this, [this] { prcChamaAlimentaSG(); });
     aoEscolher(obj_ComboBoxSubGrupo, this, [this] { prcChamaAlimentaFamilia(); });
@@ -125,9 +129,11 @@ void Tobj_Form_FormBuscaEstrutura::criarResultado() {
     paginador = new Paginador(
         obj_Panel_Resultado, configuracaoPaginador(), [this] { prcAlimentaGridFamilia(); },
         [this] { obj_SortGrid_BuscaEstrutura->definirLarguraColuna(0, larguraFamilias); });
+    paginador->ligarGrade(obj_SortGrid_BuscaEstrutura);
 
-    obj_Bt_NovaBusca = controles::botaoComSombra(obj_Panel_Resultado, u"obj_Bt_NovaBusca"_s,
-                                                 u"bt_nova_busca"_s, QRect(555, 110, 73, 17));
+    obj_Bt_NovaBusca =
+        controles::botaoComSombra(obj_Panel_Resultado, u"obj_Bt_NovaBusca"_s, u"bt_nova_busca"_s,
+                                  u"Nova Busca"_s, QRect(555, 110, 73, 17));
     fronteira::conectar(obj_Bt_NovaBusca, &BotaoFigura::clicado, this, [this] { prcNovaBusca(); });
 
     obj_Lb_avisoClick =
@@ -266,5 +272,5 @@ void Tobj_Form_FormBuscaEstrutura::prcNovaBusca() {
 }
 
 void Tobj_Form_FormBuscaEstrutura::prcMostraDetalheFamilia(int linha) {
-    mostrarDetalheFamilia(*obj_SortGrid_BuscaEstrutura, linha, 0);
+    mostrarDetalheFamilia(*obj_SortGrid_BuscaEstrutura, linha);
 }

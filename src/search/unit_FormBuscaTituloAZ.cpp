@@ -86,11 +86,13 @@ Tobj_Form_FormBuscaTituloAZ::Tobj_Form_FormBuscaTituloAZ()
         controles::grupoPesquisa(this, u".:: Por Títulos de AZ ::."_s, QRect(16, 110, 681, 320));
 
     obj_Edit_BuscaTitulosAZ = controles::caixaTexto(
-        obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulosAZ"_s, QRect(81, 28, 121, 16));
+        obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulosAZ"_s, QRect(81, 28, 121, 16), nullptr);
+    obj_Edit_BuscaTitulosAZ->setAccessibleName(u"Busca por palavra"_s);
     fronteira::conectar(obj_Edit_BuscaTitulosAZ, &QLineEdit::returnPressed, this,
                         [this] { prcVerificaExecutaConsultaTitulosAZ(); });
-    obj_Bt_BuscaTitulosAZ_Ok = controles::botaoComSombra(
-        obj_Grupo_Pesquisa, u"obj_Bt_BuscaTitulosAZ_Ok"_s, u"bt_ok"_s, QRect(209, 27, 26, 17));
+    obj_Bt_BuscaTitulosAZ_Ok =
+        controles::botaoComSombra(obj_Grupo_Pesquisa, u"obj_Bt_BuscaTitulosAZ_Ok"_s, u"bt_ok"_s,
+                                  u"Buscar"_s, QRect(209, 27, 26, 17));
     fronteira::conectar(obj_Bt_BuscaTitulosAZ_Ok, &BotaoFigura::clicado, this,
                         [this] { prcTestaBuscaTitulosAZEnvia(); });
     criarLetras();
@@ -106,6 +108,8 @@ Tobj_Form_FormBuscaTituloAZ::Tobj_Form_FormBuscaTituloAZ()
     paginador = new Paginador(
         obj_Grupo_Pesquisa, configuracaoPaginador(), [this] { preencherPagina(); },
         [this] { definirLarguras(); });
+    paginador->ligarGrade(obj_SortGrid_BuscaTitulosAZ);
+    obj_SortGrid_BuscaTitulosAZ->definirColunaCodigo(1);
     criarLegendas();
 }
 
@@ -234,5 +238,5 @@ Qt::Alignment Tobj_Form_FormBuscaTituloAZ::prcAlinhaGrid(int, int coluna) const 
 }
 
 void Tobj_Form_FormBuscaTituloAZ::prcMostraDetalheFamilia(int linha) {
-    mostrarDetalheFamilia(*obj_SortGrid_BuscaTitulosAZ, linha, 1);
+    mostrarDetalheFamilia(*obj_SortGrid_BuscaTitulosAZ, linha);
 }

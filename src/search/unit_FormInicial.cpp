@@ -1,5 +1,6 @@
 #include "unit_FormInicial.h"
 
+#include "acessivel.h"
 #include "botao_figura.h"
 #include "controles_busca.h"
 #include "fontes.h"
@@ -47,6 +48,7 @@ void Tobj_Form_FormInicial::criarPagina() {
     obj_WebBrowser->setGeometry(33, 118, 467, 175);
     obj_WebBrowser->definirCorDeFundo(corPagina);
     obj_WebBrowser->definirBordaDeFoco(false);
+    acessivel::nomearPeloRotulo(obj_Lb_BemVindo, obj_WebBrowser);
 
     obj_Img_Capa = new Figura(this, u"capa"_s, QRect(520, 110, 180, 210));
     obj_Img_Capa->setObjectName(u"obj_Img_Capa"_s);
@@ -68,7 +70,7 @@ void Tobj_Form_FormInicial::criarPesquisa() {
                    QPoint(32, 36), fonte);
     obj_Lb_Busca_Titulo->setObjectName(u"obj_Lb_Busca_Titulo"_s);
     const controles::CaixaBusca titulo = controles::caixaBusca(
-        obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulo"_s, QRect(280, 32, 225, 17),
+        obj_Grupo_Pesquisa, obj_Lb_Busca_Titulo, u"obj_Edit_BuscaTitulo"_s, QRect(280, 32, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarTitulo"_s, QPoint(520, 32), [this] { prcVerificaExecutaConsulta(); },
         [this] { prcTestaBuscaTitulo_Procurar(); });
@@ -79,7 +81,7 @@ void Tobj_Form_FormInicial::criarPesquisa() {
                                      u"Código: (família ou ocupação)"_s, QPoint(32, 71), fonte);
     obj_Lb_Busca_Codigo->setObjectName(u"obj_Lb_Busca_Codigo"_s);
     const controles::CaixaBusca codigo = controles::caixaBusca(
-        obj_Grupo_Pesquisa, u"obj_Edit_BuscaCodigo"_s, QRect(280, 68, 121, 17),
+        obj_Grupo_Pesquisa, obj_Lb_Busca_Codigo, u"obj_Edit_BuscaCodigo"_s, QRect(280, 68, 121, 17),
         u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarCodigo"_s, QPoint(414, 67),
         [this] { prcVerificaExecutaConsultaBuscaCodigo(); },
@@ -87,8 +89,9 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     obj_Edit_BuscaCodigo = codigo.caixa;
     obj_Bt_ProcurarCodigo = codigo.botao;
 
-    // The title box comes first: it has the focus when the program starts.
-    setTabOrder(obj_Edit_BuscaTitulo, obj_Edit_BuscaCodigo);
+    // The title box comes first, the code box second: the title box has the
+    // focus when the program starts.
+    fixarSequenciaTabulacao({obj_Edit_BuscaTitulo, obj_Edit_BuscaCodigo});
     obj_Edit_BuscaTitulo->setFocus();
 }
 

@@ -72,6 +72,8 @@ Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
         [this](int linha, int coluna) { return prcAlinhaGrid(linha, coluna); });
     fronteira::conectar(obj_SortGrid_BuscaTitulosAZ, &Grade::duploClique, this,
                         [this](int linha, int) { prcMostraDetalheFamilia(linha); });
+    obj_SortGrid_BuscaTitulosAZ->definirColunaCodigo(1);
+    paginador->ligarGrade(obj_SortGrid_BuscaTitulosAZ);
     definirLarguras();
 
     definirReceptorBuscaRapida(&Tobj_Form_FormRespostaBusca::receberBuscaRapida);
@@ -153,5 +155,5 @@ Qt::Alignment Tobj_Form_FormRespostaBusca::prcAlinhaGrid(int, int coluna) const 
 }
 
 void Tobj_Form_FormRespostaBusca::prcMostraDetalheFamilia(int linha) {
-    mostrarDetalheFamilia(*obj_SortGrid_BuscaTitulosAZ, linha, 1);
+    mostrarDetalheFamilia(*obj_SortGrid_BuscaTitulosAZ, linha);
 }

@@ -69,6 +69,7 @@ Tobj_Form_FormRespostaBuscaCodigo::Tobj_Form_FormRespostaBuscaCodigo()
     paginador = new Paginador(
         obj_Grupo_Pesquisa, configuracaoPaginador(), [this] { prcAlimentaGrid(); },
         [this] { definirLarguras(160, 483); });
+    paginador->ligarGrade(obj_SortGrid_BuscaTitulosAZ);
 
     obj_Lb_avisoClick =
         controles::legenda(obj_Grupo_Pesquisa, controles::dicaFamilia(), QPoint(133, 289));
@@ -119,5 +120,5 @@ Qt::Alignment Tobj_Form_FormRespostaBuscaCodigo::prcAlinhaGrid(int, int coluna) 
 }
 
 void Tobj_Form_FormRespostaBuscaCodigo::prcMostraDetalheFamilia(int linha) {
-    mostrarDetalheFamilia(*obj_SortGrid_BuscaTitulosAZ, linha, 0);
+    mostrarDetalheFamilia(*obj_SortGrid_BuscaTitulosAZ, linha);
 }

@@ -1,10 +1,28 @@
 #include "botao_figura.h"
 
+#include "acessivel.h"
+#include "foco.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 BotaoFigura::BotaoFigura(QWidget *pai, const QString &nome, const QRect &geometria, Modo modo)
     : Figura(pai, nome, geometria), m_modo(modo) {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    acessivel::instalar();
+}
+
+void BotaoFigura::paintEvent(QPaintEvent *evento) {
+    Figura::paintEvent(evento);
+    foco::marcarSeFocado(this);
+}
+
+void BotaoFigura::keyPressEvent(QKeyEvent *evento) {
+    if (acessivel::teclaDeClique(*evento))
+        acionar();
+    else
+        Figura::keyPressEvent(evento);
 }
 
 void BotaoFigura::mousePressEvent(QMouseEvent *evento) {

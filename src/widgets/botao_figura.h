@@ -7,6 +7,11 @@
 // happens on the release wherever the pointer then is (the button holds the
 // mouse from the press); in the mode `Clique` only when the release is over
 // the button, like an ordinary click.
+//
+// Tab reaches it (a click does not give it the focus); while it has the
+// focus it wears a dotted mark, and Enter or Space act as a click. Assistive
+// technology sees a button named by its accessible name or, without one, its
+// tooltip (acessivel.cpp).
 class BotaoFigura : public Figura {
     Q_OBJECT
 public:
@@ -15,10 +20,15 @@ public:
     BotaoFigura(QWidget *pai, const QString &nome, const QRect &geometria,
                 Modo modo = Modo::Clique);
 
+    // What a click does.
+    void acionar() { emit clicado(); }
+
 signals:
     void clicado();
 
 protected:
+    void paintEvent(QPaintEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
     void mouseReleaseEvent(QMouseEvent *evento) override;
 

@@ -1,5 +1,6 @@
 #include "grade.h"
 
+#include "acessivel.h"
 #include "fontes.h"
 #include "textos.h"
 
@@ -53,6 +54,7 @@ Grade::Grade(QWidget *pai, const QRect &geometria, int colunas, bool cabecalho, 
     // The state of a grid reset for filling: the header and one data row.
     m_linhas.fill(linhaVazia(), m_cabecalho ? 2 : 1);
     atualizarRolagem();
+    acessivel::instalar();
 }
 
 Grade::Linha Grade::linhaVazia() const {
@@ -73,6 +75,7 @@ void Grade::definirTotalLinhas(int n) {
     limparSelecao();
     atualizarRolagem();
     viewport()->update();
+    avisar(AvisoConteudo);
 }
 
 void Grade::limpar() {
@@ -81,12 +84,14 @@ void Grade::limpar() {
             celula = Celula();
     limparSelecao();
     viewport()->update();
+    avisar(AvisoConteudo);
 }
 
 void Grade::adicionarLinha() {
     m_linhas.append(linhaVazia());
     atualizarRolagem();
     viewport()->update();
+    avisar(AvisoConteudo);
 }
 
 void Grade::definirTexto(Celula &celula, const QString &texto) {
@@ -101,12 +106,19 @@ void Grade::definirCelula(int coluna, int linha, const QString &texto) {
         return;
     definirTexto(m_linhas[linha].celulas[coluna], texto);
     viewport()->update();
+    avisar(AvisoConteudo);
 }
 
 QString Grade::celula(int coluna, int linha) const {
     if (linha < 0 || linha >= m_linhas.size() || coluna < 0 || coluna >= m_larguras.size())
         return QString();
     return m_linhas[linha].celulas[coluna].texto;
+}
+
+QString Grade::textoVisivel(int coluna, int linha) const {
+    if (linha < 0 || linha >= m_linhas.size() || coluna < 0 || coluna >= m_larguras.size())
+        return QString();
+    return grade_html::textoVisivel(m_linhas[linha].celulas[coluna].trechos);
 }
 
 void Grade::acrescentarNaLinha(int linha, const QStringList &textos) {
@@ -122,6 +134,7 @@ void Grade::acrescentarNaLinha(int linha, const QStringList &textos) {
         definirTexto(celulas[coluna], texto.isEmpty() ? u" "_s : texto);
     }
     viewport()->update();
+    avisar(AvisoConteudo);
 }
 
 void Grade::definirLarguraColuna(int coluna, int pixels) {
@@ -203,6 +216,7 @@ bool Grade::ordenarPeloCabecalho(int coluna) {
     if (m_atual > 0)
         m_atual = novaPosicao[m_atual];
     viewport()->update();
+    avisar(AvisoConteudo);
     return true;
 }
 
@@ -222,6 +236,7 @@ void Grade::limparSelecao() {
     m_ancora = -1;
     m_atual = -1;
     viewport()->update();
+    avisar(AvisoSelecao);
 }
 
 void Grade::selecionarLinhas(int de, int ate) {
@@ -236,6 +251,7 @@ void Grade::selecionarLinhas(int de, int ate) {
     m_ancora = de;
     m_atual = ate;
     viewport()->update();
+    avisar(AvisoSelecao);
 }
 
 void Grade::estenderSelecao(int ate) {
@@ -546,6 +562,7 @@ void Grade::pintar(QPainter &pintor, const QRect &area) const {
 void Grade::paintEvent(QPaintEvent *evento) {
     QPainter pintor(viewport());
     pintar(pintor, evento->rect());
+    pintarMarcaFoco(pintor);
 }
 
 void Grade::resizeEvent(QResizeEvent *evento) {
@@ -562,6 +579,7 @@ void Grade::scrollContentsBy(int, int) {
 void Grade::mousePressEvent(QMouseEvent *evento) {
     m_cabecalhoPressionado = -1;
     m_arrastando = false;
+    m_marcaFoco = false;
     if (evento->button() != Qt::LeftButton)
         return; // only the left button selects
     const QPoint ponto = evento->position().toPoint();
@@ -637,6 +655,8 @@ void Grade::wheelEvent(QWheelEvent *evento) {
 }
 
 void Grade::keyPressEvent(QKeyEvent *evento) {
+    if (teclaDeAcesso(evento))
+        return;
     const int primeira = primeiraLinhaDados();
     const int ultima = int(m_linhas.size()) - 1;
     const int atual = m_atual >= primeira ? m_atual : primeiraLinhaVisivel() - 1;

@@ -105,6 +105,29 @@ public:
     // does; public for the benchmark).
     void pintar(QPainter &pintor, const QRect &area) const;
 
+    // The text of a cell as the user reads it, markup removed.
+    QString textoVisivel(int coluna, int linha) const;
+    // The row last clicked or moved to, -1 when none.
+    int linhaAtual() const { return m_atual; }
+
+    // Keyboard and clipboard (grade_teclado.cpp). Enter does what a double
+    // click on the current row does; Page Up and Page Down ask the pager,
+    // when one is given, for the previous or next page (it answers whether
+    // the page changed; if not, the keys move the current row as usual); Ctrl+C and
+    // the context menu ("Copiar", "Copiar código") copy the selected rows.
+    using Paginacao = std::function<bool(int sentido)>; // -1 previous, +1 next
+    void definirPaginacao(Paginacao paginacao);
+    // The column that holds the code of a row (0 unless told).
+    void definirColunaCodigo(int coluna);
+    int colunaCodigo() const { return m_colunaCodigo; }
+    // The selected rows, one line each (no line break after the last), as
+    // the visible texts of their cells separated by tabs, each trimmed; or
+    // only the code of each: the first word of its code column.
+    QString textoSelecionado() const;
+    QString codigosSelecionados() const;
+    void copiar() const;
+    void copiarCodigos() const;
+
 signals:
     // OnDblClickCell. A double click on the header row, or on the empty area
     // below the last row, reports row 0; `coluna` is the column under the
@@ -121,6 +144,9 @@ protected:
     void wheelEvent(QWheelEvent *evento) override;
     void keyPressEvent(QKeyEvent *evento) override;
     void scrollContentsBy(int dx, int dy) override;
+    void contextMenuEvent(QContextMenuEvent *evento) override;
+    void focusInEvent(QFocusEvent *evento) override;
+    void focusOutEvent(QFocusEvent *evento) override;
 
 private:
     struct Celula {
@@ -151,6 +177,16 @@ private:
     void atualizarRolagem();
     void estenderSelecao(int ate);
     void moverAtual(int linha, bool estender);
+    // Keys that the grid handles beyond moving the current row; returns
+    // whether it handled `evento`.
+    bool teclaDeAcesso(QKeyEvent *evento);
+    void pintarMarcaFoco(QPainter &pintor) const;
+
+    // Assistive technology hears of a new fill or sort and of a new selection
+    // once the handler that made them ends (grade_acessivel.cpp).
+    enum Aviso { AvisoConteudo = 1, AvisoSelecao = 2 };
+    void avisar(int avisos);
+    void enviarAvisos();
 
     QList<Linha> m_linhas;
     QList<int> m_larguras;
@@ -166,6 +202,10 @@ private:
     bool m_arrastando = false;
     int m_cabecalhoPressionado = -1; // header column under a press, for the click
     int m_restoRoda = 0;             // wheel angle not yet turned into rows
+    int m_colunaCodigo = 0;
+    Paginacao m_paginacao;
+    bool m_marcaFoco = false; // the focus came, or stays, by the keyboard: its mark shows
+    int m_avisosPendentes = 0;
 
     mutable bool m_fontesProntas = false;
     mutable std::array<QFont, 4> m_fontes;

@@ -3,13 +3,19 @@
 #include "consulta.h"
 #include "fontes.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTextCursor>
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 Memo::Memo(QWidget *pai, const QRect &geometria) : QPlainTextEdit(pai) {
     setGeometry(geometria);
     setFrameStyle(QFrame::NoFrame);
     setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(true);
     setFont(fontes::verdana(fontes::pt8));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -32,4 +38,14 @@ void Memo::preencher(Consulta &consulta, const QString &coluna) {
             fim.insertBlock();
         fim.insertText(consulta.campo(coluna));
     }
+}
+
+void Memo::contextMenuEvent(QContextMenuEvent *evento) {
+    QMenu menu(this);
+    QAction *copiar = menu.addAction(u"Copiar"_s, this, &QPlainTextEdit::copy);
+    copiar->setShortcut(QKeySequence::Copy);
+    copiar->setEnabled(textCursor().hasSelection());
+    QAction *tudo = menu.addAction(u"Selecionar tudo"_s, this, &QPlainTextEdit::selectAll);
+    tudo->setShortcut(QKeySequence::SelectAll);
+    menu.exec(evento->globalPos());
 }

@@ -1,5 +1,9 @@
 #include "rotulo_link.h"
 
+#include "acessivel.h"
+#include "foco.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 RotuloLink::RotuloLink(QWidget *pai, const QString &texto, QPoint posicao, const QFont &fonte,
@@ -10,7 +14,9 @@ RotuloLink::RotuloLink(QWidget *pai, const QString &texto, QPoint posicao, const
     move(posicao); // sized to its text when first shown
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     aplicarEstilo();
+    acessivel::instalar();
 }
 
 void RotuloLink::destacar(bool ligado) {
@@ -24,6 +30,7 @@ void RotuloLink::marcarAtual() {
     m_atual = true;
     m_destacado = true;
     setCursor(Qt::ArrowCursor);
+    setFocusPolicy(Qt::NoFocus);
     aplicarEstilo();
 }
 
@@ -38,6 +45,20 @@ void RotuloLink::aplicarEstilo() {
     paleta.setColor(QPalette::Inactive, QPalette::WindowText,
                     colorido ? m_corDestaque : m_corRepouso);
     setPalette(paleta);
+}
+
+void RotuloLink::paintEvent(QPaintEvent *evento) {
+    QLabel::paintEvent(evento);
+    foco::marcarSeFocado(this);
+}
+
+void RotuloLink::keyPressEvent(QKeyEvent *evento) {
+    if (!acessivel::teclaDeClique(*evento)) {
+        QLabel::keyPressEvent(evento);
+        return;
+    }
+    if (!m_atual)
+        emit clicado();
 }
 
 void RotuloLink::mouseMoveEvent(QMouseEvent *) {

@@ -1,6 +1,11 @@
 #include "rotulos.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+
+using namespace Qt::StringLiterals;
 
 QLabel *novoRotulo(QWidget *pai, const QString &nome, const QString &texto, QPoint posicao,
                    const QFont &fonte, const QColor &cor) {
@@ -17,4 +22,17 @@ QLabel *novoRotulo(QWidget *pai, const QString &nome, const QString &texto, QPoi
     // shown, so the text of screens never opened is never laid out.
     rotulo->move(posicao);
     return rotulo;
+}
+
+void tornarSelecionavel(QLabel *rotulo) {
+    rotulo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    rotulo->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *copiar = new QAction(u"Copiar"_s, rotulo);
+    copiar->setShortcut(QKeySequence::Copy);
+    copiar->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(copiar, &QAction::triggered, rotulo, [rotulo] {
+        const QString selecao = rotulo->selectedText();
+        QGuiApplication::clipboard()->setText(selecao.isEmpty() ? rotulo->text() : selecao);
+    });
+    rotulo->addAction(copiar);
 }

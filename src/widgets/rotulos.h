@@ -12,3 +12,7 @@ class QWidget;
 // given), in `fonte` and, when valid, the colour `cor`.
 QLabel *novoRotulo(QWidget *pai, const QString &nome, const QString &texto, QPoint posicao,
                    const QFont &fonte, const QColor &cor = QColor());
+
+// A heading whose text the mouse can select; Ctrl+C and its context menu
+// ("Copiar") copy the selection, or the whole text when nothing is selected.
+void tornarSelecionavel(QLabel *rotulo);

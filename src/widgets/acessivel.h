@@ -1,0 +1,26 @@
+#pragma once
+
+class QKeyEvent;
+class QLabel;
+class QWidget;
+
+// What assistive technology (a screen reader, through the desktop's
+// accessibility bus) is told about the widgets that draw themselves: the
+// picture buttons, the link labels and the result grid.
+namespace acessivel {
+
+// Registers, once, the factory that describes those widgets to Qt's
+// accessibility. Their constructors call it.
+void instalar();
+
+// Enter, Return or Space without Ctrl, Alt or Meta: the keys that act as a
+// click on a picture button or a link label.
+bool teclaDeClique(const QKeyEvent &evento);
+
+// `controle` takes its accessible name from `rotulo`, the label beside it
+// (its text as it is now, without the colon at its end). A label with the
+// same parent also becomes the control's buddy, which tells the relation to
+// assistive technology.
+void nomearPeloRotulo(QLabel *rotulo, QWidget *controle);
+
+} // namespace acessivel
