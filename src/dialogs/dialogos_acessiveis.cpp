@@ -1,5 +1,6 @@
 #include "dialogos_acessiveis.h"
 
+#include "acessivel.h"
 #include "botao_figura.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_FormMODALSair.h"
@@ -37,7 +38,7 @@ void prepararAviso(Tobj_Form_Aviso_MODAL *aviso) {
 void anunciarAviso(Tobj_Form_Aviso_MODAL *aviso) {
     aviso->setAccessibleDescription(aviso->obj_Lb_Texto->text().replace(u'\n', u' '));
     QAccessibleEvent alerta(aviso, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alerta);
+    acessivel::anunciar(alerta);
 }
 
 void prepararSair(Tobj_Form_MODAL_Sair *sair) {

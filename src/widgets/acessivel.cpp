@@ -125,6 +125,23 @@ void instalar() {
     Q_UNUSED(instalada);
 }
 
+namespace {
+std::function<void(QAccessibleEvent &)> &observador() {
+    static std::function<void(QAccessibleEvent &)> funcao;
+    return funcao;
+}
+} // namespace
+
+void anunciar(QAccessibleEvent &evento) {
+    if (observador())
+        observador()(evento);
+    QAccessible::updateAccessibility(&evento);
+}
+
+void observar(std::function<void(QAccessibleEvent &)> funcao) {
+    observador() = std::move(funcao);
+}
+
 bool teclaDeClique(const QKeyEvent &evento) {
     const Qt::KeyboardModifiers outras =
         evento.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);

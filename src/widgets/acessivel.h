@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QAccessibleEvent;
 class QKeyEvent;
 class QLabel;
 class QWidget;
@@ -12,6 +15,12 @@ namespace acessivel {
 // Registers, once, the factory that describes those widgets to Qt's
 // accessibility. Their constructors call it.
 void instalar();
+
+// Sends `evento` to assistive technology. Qt drops events while no assistive
+// technology listens (always, on the offscreen platform of the tests): tests
+// record them with `observar` (null stops).
+void anunciar(QAccessibleEvent &evento);
+void observar(std::function<void(QAccessibleEvent &)> observador);
 
 // Enter, Return or Space without Ctrl, Alt or Meta: the keys that act as a
 // click on a picture button or a link label.

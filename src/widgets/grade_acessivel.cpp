@@ -1,5 +1,6 @@
 #include "grade_acessivel.h"
 
+#include "acessivel.h"
 #include "grade.h"
 #include "grade_html.h"
 
@@ -257,20 +258,20 @@ void Grade::enviarAvisos() {
     const int avisos = std::exchange(m_avisosPendentes, 0);
     if (avisos & AvisoConteudo) {
         QAccessibleTableModelChangeEvent troca(this, QAccessibleTableModelChangeEvent::ModelReset);
-        QAccessible::updateAccessibility(&troca);
+        acessivel::anunciar(troca);
         QAccessibleEvent nome(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&nome);
+        acessivel::anunciar(nome);
     }
     if (avisos & AvisoSelecao) {
         const int atual = m_atual >= primeiraLinhaDados() && m_atual < totalLinhas() ? m_atual : -1;
         QAccessibleEvent selecao(this, QAccessible::Selection);
         if (atual >= 0)
             selecao.setChild(atual * totalColunas());
-        QAccessible::updateAccessibility(&selecao);
+        acessivel::anunciar(selecao);
         if (atual >= 0 && hasFocus()) {
             QAccessibleEvent foco(this, QAccessible::Focus);
             foco.setChild(atual * totalColunas());
-            QAccessible::updateAccessibility(&foco);
+            acessivel::anunciar(foco);
         }
     }
 }
