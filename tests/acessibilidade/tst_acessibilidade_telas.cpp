@@ -1,0 +1,444 @@
+// The whole program as a screen reader and a keyboard reach it: every
+// visible control of the twenty screens named, a search's grid read through
+// Qt's accessibility, the way from a typed word to a family, its three views
+// and its conversion with keys alone, Tab reaching every control, the notice
+// announced, and rows copied to the clipboard.
+
+#include "acessivel.h"
+#include "botao_figura.h"
+#include "consulta.h"
+#include "fixtures.h"
+#include "grade.h"
+#include "navegacao.h"
+#include "paginador.h"
+#include "programa.h"
+#include "rotulo_link.h"
+#include "unit_About.h"
+#include "unit_FormDescricao.h"
+#include "unit_FormDescricaoCaracteristicas.h"
+#include "unit_FormDescricaoConversao.h"
+#include "unit_FormInicial.h"
+#include "unit_FormMODALAviso.h"
+#include "unit_FormMODALSair.h"
+#include "unit_FormRespostaBusca.h"
+#include "unit_FormRespostaTabua.h"
+#include "unit_FormRespostaTabuaTitulo.h"
+#include "unit_FormTabuaTitulo.h"
+#include "unit_global.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSet>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The fixture's own families: twenty whose titles hold `palavra`, two pages
+// of results, each with one occupation that converts to the international
+// base.
+const QString palavra = u"ofício de ensaio"_s;
+
+QString banco() {
+    fixtures::Classificacao classificacao(u"basica"_s);
+    for (int i = 1; i <= 20; ++i) {
+        const QString codigo = QString::number(5100 + i);
+        classificacao.linha(u"TFamilia"_s,
+                            {codigo, u"Ofício de ensaio %1"_s.arg(i, 2, 10, QChar(u'0')),
+                             u"Descrição do ofício."_s, u"111"_s});
+        classificacao.linha(u"TOcupacao"_s, {QString::number(9100 + i), codigo, u"05"_s,
+                                             u"Aprendiz %1"_s.arg(i), u"0110"_s});
+    }
+    return classificacao.criar();
+}
+
+// The rows that the search of `palavra` lists, read apart from the screens.
+QList<QStringList> linhasDaBusca() {
+    Consulta consulta;
+    consulta.definirSql(fncSqlBuscaRapida());
+    consulta.definirBanco(fncCaminhoDados());
+    consulta.fechar();
+    consulta.definirBusca(u"%"_s + palavra + u"%"_s);
+    consulta.abrir();
+    QList<QStringList> linhas;
+    for (; !consulta.fimDados(); consulta.proximo())
+        linhas << QStringList{consulta.campo(u"titulo"_s), consulta.campo(u"codigo"_s),
+                              consulta.campo(u"tipo"_s)};
+    return linhas;
+}
+
+QWidget *focado() {
+    return QApplication::focusWidget();
+}
+
+// A key pressed where the focus is, as the keyboard sends it.
+void tecla(int codigo, Qt::KeyboardModifiers modificadores = Qt::NoModifier) {
+    QWidget *alvo = focado();
+    QVERIFY(alvo);
+    QTest::keyClick(alvo, Qt::Key(codigo), modificadores);
+}
+
+// The word typed in the home screen's title box (where the focus is) and
+// Enter: the search results screen comes up with the focus in it.
+void buscarPeloTeclado() {
+    navegacao::irPara(navegacao::telaAtual(), obj_Form_FormInicial);
+    QTRY_COMPARE(focado(), obj_Form_FormInicial->obj_Edit_BuscaTitulo);
+    programa::digitar(focado(), palavra);
+    tecla(Qt::Key_Return);
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaBusca);
+    QTRY_VERIFY(focado() && focado()->window() == obj_Form_FormRespostaBusca);
+}
+
+// Tab until `alvo` has the focus; false when a whole turn did not reach it.
+bool tabAte(QWidget *alvo) {
+    for (int i = 0; i < 200 && focado() != alvo; ++i) {
+        if (!focado())
+            return false;
+        QTest::keyClick(focado(), Qt::Key_Tab);
+    }
+    return focado() == alvo;
+}
+
+QStringList textosDaTabela(QAccessibleInterface *tabela, int linha) {
+    QStringList textos;
+    for (int coluna = 0; coluna < tabela->tableInterface()->columnCount(); ++coluna)
+        textos << tabela->tableInterface()->cellAt(linha, coluna)->text(QAccessible::Name);
+    return textos;
+}
+
+QList<QPair<QObject *, QAccessible::Event>> eventos;
+
+QList<QAccessible::Event> eventosDe(QObject *objeto) {
+    QList<QAccessible::Event> tipos;
+    for (const auto &[origem, tipo] : std::as_const(eventos))
+        if (origem == objeto)
+            tipos << tipo;
+    return tipos;
+}
+
+// Roles of what a user acts on or reads as a control.
+bool controle(QAccessible::Role papel) {
+    switch (papel) {
+    case QAccessible::Button:
+    case QAccessible::Link:
+    case QAccessible::CheckBox:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::Table:
+    case QAccessible::Dialog:
+    case QAccessible::AlertMessage:
+    case QAccessible::Window:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool nomeado(QAccessibleInterface *i) {
+    if (!i->text(QAccessible::Name).trimmed().isEmpty())
+        return true;
+    // A list says its choice as its name; the label beside it tells what it is.
+    for (const auto &[rotulo, relacao] : i->relations(QAccessible::Label))
+        if (!rotulo->text(QAccessible::Name).trimmed().isEmpty())
+            return true;
+    return false;
+}
+
+// The visible controls of a window's tree without a name, as "role name of
+// the object".
+void semNome(QAccessibleInterface *i, QStringList &faltam) {
+    // A text on show is its own name; an empty one shows nothing.
+    if (i->state().invisible || i->role() == QAccessible::ScrollBar ||
+        i->role() == QAccessible::Cell || i->role() == QAccessible::ColumnHeader ||
+        i->role() == QAccessible::StaticText)
+        return;
+    if ((controle(i->role()) || i->state().focusable) && !nomeado(i))
+        faltam
+            << u"%1 %2"_s.arg(int(i->role())).arg(i->object() ? i->object()->objectName() : u"?"_s);
+    for (int filho = 0; filho < i->childCount(); ++filho)
+        if (QAccessibleInterface *f = i->child(filho))
+            semNome(f, faltam);
+}
+
+// What a user can click on a screen: its visible, enabled controls that act.
+QList<QWidget *> clicaveis(QWidget *janela) {
+    QList<QWidget *> lista;
+    for (QWidget *w : janela->findChildren<QWidget *>()) {
+        if (!w->isVisible() || !w->isEnabled())
+            continue;
+        auto *rotulo = qobject_cast<RotuloLink *>(w);
+        if ((rotulo && !rotulo->atual()) || qobject_cast<BotaoFigura *>(w) ||
+            qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+            qobject_cast<QCheckBox *>(w) || qobject_cast<Grade *>(w) ||
+            qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextBrowser *>(w))
+            lista << w;
+    }
+    return lista;
+}
+
+} // namespace
+
+class TesteAcessibilidadeTelas : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void gradeDeUmaBusca();
+    void tecladoDaPalavraAConversao();
+    void copiarTresLinhas();
+    void avisoAnunciadoESaidaDescrita();
+    void nomes_data();
+    void nomes();
+    void tabAlcancaTudo_data();
+    void tabAlcancaTudo();
+};
+
+// The result screens are seen as a user reaches them: after a title
+// search, a family's conversion and a conversion by title.
+void TesteAcessibilidadeTelas::initTestCase() {
+    programa::instalar(banco());
+    programa::iniciar();
+    acessivel::observar([](QAccessibleEvent &evento) {
+        eventos.append({evento.object(), evento.type()});
+    });
+    QTRY_COMPARE(focado(), obj_Form_FormInicial->obj_Edit_BuscaTitulo);
+
+    programa::digitar(obj_Form_FormInicial->obj_Edit_BuscaTitulo, palavra);
+    programa::enter(obj_Form_FormInicial->obj_Edit_BuscaTitulo);
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaBusca);
+
+    obj_Form_FormDescricaoConversao->strCodigoFamilia = linhasDaBusca().first()[1].left(4);
+    navegacao::irPara(navegacao::telaAtual(), obj_Form_FormDescricaoConversao);
+    obj_Form_FormDescricaoConversao->obj_Combo_Para->setCurrentText(baseCiuo88);
+    programa::clicar(obj_Form_FormDescricaoConversao->obj_Bt_Ok);
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
+
+    navegacao::irPara(navegacao::telaAtual(), obj_Form_FormTabuaTitulo);
+    obj_Form_FormTabuaTitulo->obj_Combo_De->setCurrentText(baseZel2002);
+    programa::digitar(obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo, palavra);
+    programa::clicar(obj_Form_FormTabuaTitulo->obj_Bt_Converter_Procurar);
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabuaTitulo);
+    QCOMPARE(programa::avisos(), QStringList());
+}
+
+void TesteAcessibilidadeTelas::init() {
+    programa::avisos();
+    programa::erros();
+    eventos.clear();
+}
+
+// The word typed in the home screen's title box and Enter: the results'
+// grid is read as a table with the count, the headers and each row's title,
+// code and kind, and its fill is announced.
+void TesteAcessibilidadeTelas::gradeDeUmaBusca() {
+    buscarPeloTeclado();
+
+    const QList<QStringList> linhas = linhasDaBusca();
+    QCOMPARE(linhas.size(), 20);
+    Grade *grade = obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ;
+    QAccessibleInterface *tabela = QAccessible::queryAccessibleInterface(grade);
+    QAccessibleTableInterface *t = tabela->tableInterface();
+    QCOMPARE(t->rowCount(), 13);
+    QCOMPARE(t->columnCount(), 3);
+    QCOMPARE(t->columnDescription(0), u"Resultado de títulos encontrados (20)"_s);
+    QCOMPARE(t->columnDescription(1), u"Famílias"_s);
+    QCOMPARE(t->columnDescription(2), u"Tipo"_s);
+    QVERIFY(tabela->text(QAccessible::Name).contains(u"(20)"_s));
+    for (int linha = 0; linha < 13; ++linha)
+        QCOMPARE(textosDaTabela(tabela, linha), linhas[linha]);
+    QTRY_VERIFY(eventosDe(grade).contains(QAccessible::TableModelChanged));
+}
+
+// A title search, a page change, the family, its three views and its
+// conversion, with keys alone.
+void TesteAcessibilidadeTelas::tecladoDaPalavraAConversao() {
+    buscarPeloTeclado();
+    Grade *grade = obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ;
+    QVERIFY(tabAte(grade));
+
+    tecla(Qt::Key_Down);
+    QCOMPARE(grade->linhasSelecionadas(), QList<int>{1});
+    tecla(Qt::Key_PageDown);
+    QCOMPARE(obj_Form_FormRespostaBusca->paginador->estado().intPaginaAtual(), 2);
+    const QList<QStringList> linhas = linhasDaBusca();
+    QCOMPARE(grade->totalLinhas(), 1 + 7);
+    QCOMPARE(grade->linhasSelecionadas(), QList<int>{1}); // the new page's first row
+    tecla(Qt::Key_Down);
+    QCOMPARE(grade->celula(0, 2), linhas[14][0]);
+    QCOMPARE(focado(), grade);
+
+    tecla(Qt::Key_Return);
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricao);
+    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, linhas[14][1].left(4));
+
+    // The family menu: the work characteristics, then the conversion view.
+    QTRY_VERIFY(focado() && focado()->window() == obj_Form_FormDescricao);
+    QVERIFY(tabAte(obj_Form_FormDescricao->links().at(1)));
+    tecla(Qt::Key_Return);
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricaoCaracteristicas);
+    QTRY_VERIFY(focado() && focado()->window() == obj_Form_FormDescricaoCaracteristicas);
+    QVERIFY(tabAte(obj_Form_FormDescricaoCaracteristicas->links().at(2)));
+    tecla(Qt::Key_Space);
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricaoConversao);
+    QCOMPARE(obj_Form_FormDescricaoConversao->strCodigoFamilia, linhas[14][1].left(4));
+
+    // The base chosen in the list with the arrows, then OK with Enter.
+    QTRY_VERIFY(focado() && focado()->window() == obj_Form_FormDescricaoConversao);
+    QComboBox *para = obj_Form_FormDescricaoConversao->obj_Combo_Para;
+    QVERIFY(tabAte(para));
+    while (para->currentText() != baseCiuo88 && para->currentIndex() < para->count() - 1)
+        tecla(Qt::Key_Down);
+    QCOMPARE(para->currentText(), baseCiuo88);
+    QVERIFY(tabAte(obj_Form_FormDescricaoConversao->obj_Bt_Ok));
+    tecla(Qt::Key_Return);
+    QCOMPARE(programa::avisos(), QStringList());
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
+    QAccessibleInterface *conversao = QAccessible::queryAccessibleInterface(
+        obj_Form_FormRespostaTabua->obj_SortGrid_Tabua_Codigo);
+    QCOMPARE(conversao->tableInterface()->rowCount(), 1);
+    QVERIFY(
+        conversao->tableInterface()->cellAt(0, 0)->text(QAccessible::Name).startsWith(u"0110"_s));
+    QVERIFY(!conversao->text(QAccessible::Name).isEmpty());
+}
+
+// Three rows selected with the keyboard and Ctrl+C: three tab-separated
+// lines of their visible texts.
+void TesteAcessibilidadeTelas::copiarTresLinhas() {
+    buscarPeloTeclado();
+    Grade *grade = obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ;
+    QVERIFY(tabAte(grade));
+    tecla(Qt::Key_Down);
+    tecla(Qt::Key_Down, Qt::ShiftModifier);
+    tecla(Qt::Key_Down, Qt::ShiftModifier);
+    QGuiApplication::clipboard()->clear();
+    tecla(Qt::Key_C, Qt::ControlModifier);
+    const QList<QStringList> linhas = linhasDaBusca();
+    QStringList esperado;
+    for (int i = 0; i < 3; ++i)
+        esperado << QStringList{linhas[i][0], linhas[i][1], linhas[i][2].trimmed()}.join(u'\t');
+    QCOMPARE(QGuiApplication::clipboard()->text(), esperado.join(u'\n'));
+}
+
+// The notice is an alert announced with its text; the exit confirmation
+// carries its question and opens on "Não", which Enter chooses.
+void TesteAcessibilidadeTelas::avisoAnunciadoESaidaDescrita() {
+    programa::avisosReais(true);
+    QTimer::singleShot(0, [] {
+        QVERIFY(obj_Form_Aviso_MODAL->isVisible());
+        QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Space); // nothing
+        QVERIFY(obj_Form_Aviso_MODAL->isVisible());
+        QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return);
+    });
+    prcMostrarAviso(u"Digite a palavra para Busca"_s);
+    programa::avisosReais(false);
+    QVERIFY(eventosDe(obj_Form_Aviso_MODAL).contains(QAccessible::Alert));
+    QAccessibleInterface *aviso = QAccessible::queryAccessibleInterface(obj_Form_Aviso_MODAL);
+    QCOMPARE(aviso->role(), QAccessible::AlertMessage);
+    QCOMPARE(aviso->text(QAccessible::Description), u"Digite a palavra para Busca"_s);
+
+    QTimer::singleShot(0, [] {
+        QTRY_COMPARE(focado(), obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
+        QTest::keyClick(focado(), Qt::Key_Return);
+    });
+    obj_Form_MODAL_Sair->perguntar();
+    QVERIFY(!obj_Form_MODAL_Sair->isVisible());
+    QAccessibleInterface *sair = QAccessible::queryAccessibleInterface(obj_Form_MODAL_Sair);
+    QCOMPARE(sair->role(), QAccessible::Dialog);
+    QCOMPARE(sair->text(QAccessible::Description), u"Deseja fechar o aplicativo?"_s);
+}
+
+void TesteAcessibilidadeTelas::nomes_data() {
+    QTest::addColumn<int>("tela"); // an IdTela, or -1 About, -2 notice, -3 exit
+    for (int id = 0; id <= int(IdTela::FormRespostaTabuaTitulo); ++id)
+        QTest::addRow("%s", qPrintable(navegacao::tela(IdTela(id))->objectName())) << id;
+    QTest::newRow("sobre") << -1;
+    QTest::newRow("aviso") << -2;
+    QTest::newRow("sair") << -3;
+}
+
+// Every visible control of every screen has a name.
+void TesteAcessibilidadeTelas::nomes() {
+    QFETCH(int, tela);
+    QWidget *janela = nullptr;
+    if (tela >= 0) {
+        janela = navegacao::tela(IdTela(tela));
+        navegacao::irPara(navegacao::telaAtual(), static_cast<TelaPrincipal *>(janela));
+    } else if (tela == -1) {
+        navegacao::mostrarSobre();
+        janela = obj_Form_FormAbout;
+    } else {
+        janela = tela == -2 ? static_cast<QWidget *>(obj_Form_Aviso_MODAL) : obj_Form_MODAL_Sair;
+        janela->show();
+    }
+    QStringList faltam;
+    semNome(QAccessible::queryAccessibleInterface(janela), faltam);
+    if (tela == -1)
+        navegacao::sobreFechado();
+    else if (tela < -1)
+        janela->hide();
+    QVERIFY2(faltam.isEmpty(), qPrintable(faltam.join(u", "_s)));
+}
+
+void TesteAcessibilidadeTelas::tabAlcancaTudo_data() {
+    QTest::addColumn<int>("tela");
+    for (int id = 0; id <= int(IdTela::FormRespostaTabuaTitulo); ++id)
+        QTest::addRow("%s", qPrintable(navegacao::tela(IdTela(id))->objectName())) << id;
+}
+
+// Tab visits every control a user can click; Shift+Tab visits them in the
+// opposite order.
+void TesteAcessibilidadeTelas::tabAlcancaTudo() {
+    QFETCH(int, tela);
+    TelaPrincipal *janela = navegacao::tela(IdTela(tela));
+    navegacao::irPara(navegacao::telaAtual(), janela);
+    QTRY_VERIFY(focado() && focado()->window() == janela);
+    const QList<QWidget *> esperados = clicaveis(janela);
+    QVERIFY(!esperados.isEmpty());
+
+    QList<QWidget *> ida;
+    const QWidget *inicio = focado();
+    for (int i = 0; i < 400; ++i) {
+        tecla(Qt::Key_Tab);
+        if (!ida.contains(focado()))
+            ida << focado();
+        if (focado() == inicio && ida.size() > 1)
+            break;
+    }
+    QStringList faltam;
+    for (QWidget *w : esperados)
+        if (!ida.contains(w))
+            faltam << w->objectName() + u" "_s + QString::fromLatin1(w->metaObject()->className());
+    QVERIFY2(faltam.isEmpty(), qPrintable(faltam.join(u", "_s)));
+
+    // Back from where the turn began: the same controls, the other way round.
+    QList<QWidget *> volta;
+    for (int i = 0; i < 400 && volta.size() < ida.size(); ++i) {
+        tecla(Qt::Key_Backtab);
+        if (!volta.contains(focado()))
+            volta << focado();
+    }
+    QList<QWidget *> invertida(ida.rbegin(), ida.rend());
+    // Viewers with links visit them on the way: compare the controls only.
+    const auto soControles = [&esperados](QList<QWidget *> lista) {
+        lista.removeIf([&](QWidget *w) { return !esperados.contains(w); });
+        return lista;
+    };
+    QList<QWidget *> voltaControles = soControles(volta);
+    QList<QWidget *> esperada = soControles(invertida);
+    // The turn back starts at the control before the start.
+    std::rotate(esperada.begin(), esperada.begin() + 1, esperada.end());
+    QCOMPARE(voltaControles.size(), esperada.size());
+    QCOMPARE(QSet<QWidget *>(voltaControles.begin(), voltaControles.end()),
+             QSet<QWidget *>(esperada.begin(), esperada.end()));
+}
+
+QTEST_MAIN(TesteAcessibilidadeTelas)
+#include "tst_acessibilidade_telas.moc"
