@@ -9,6 +9,11 @@
 #include "unit_FormInicial.h"
 #include "unit_FormRespostaBusca.h"
 
+#include "botao_figura.h"
+#include "grade.h"
+
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +41,20 @@ void cenasBuscaTitulo(QList<Cena> &cenas) {
                   }};
     cenas << Cena{u"busca_titulo_resposta_pagina2"_s, [] {
                       obj_Form_FormRespostaBusca->paginador->prcMoverProximaPagina();
+                      return static_cast<QWidget *>(obj_Form_FormRespostaBusca);
+                  }};
+    // The keyboard's focus: the grid reached with Tab, a row moved to with
+    // the arrow; then a picture button of the toolbar.
+    cenas << Cena{u"teclado_grade"_s, [] {
+                      Grade *grade = obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ;
+                      grade->setFocus(Qt::TabFocusReason);
+                      QKeyEvent abaixo(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+                      QApplication::sendEvent(grade, &abaixo);
+                      return static_cast<QWidget *>(obj_Form_FormRespostaBusca);
+                  }};
+    cenas << Cena{u"teclado_botao"_s, [] {
+                      obj_Form_FormRespostaBusca->obj_Bt_BuscaRapida_Ok->setFocus(
+                          Qt::TabFocusReason);
                       return static_cast<QWidget *>(obj_Form_FormRespostaBusca);
                   }};
     cenas << Cena{u"busca_titulo_busca"_s, [] {
