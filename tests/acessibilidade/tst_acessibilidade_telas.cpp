@@ -31,6 +31,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSet>
@@ -195,6 +196,10 @@ private slots:
     void tecladoDaPalavraAConversao();
     void copiarTresLinhas();
     void avisoAnunciadoESaidaDescrita();
+    void cabecalhosSelecionaveis_data();
+    void cabecalhosSelecionaveis();
+    void memosCopiamSemMudar_data();
+    void memosCopiamSemMudar();
     void nomes_data();
     void nomes();
     void tabAlcancaTudo_data();
@@ -353,6 +358,71 @@ void TesteAcessibilidadeTelas::avisoAnunciadoESaidaDescrita() {
     QAccessibleInterface *sair = QAccessible::queryAccessibleInterface(obj_Form_MODAL_Sair);
     QCOMPARE(sair->role(), QAccessible::Dialog);
     QCOMPARE(sair->text(QAccessible::Description), u"Deseja fechar o aplicativo?"_s);
+}
+
+void TesteAcessibilidadeTelas::cabecalhosSelecionaveis_data() {
+    QTest::addColumn<int>("tela");
+    QTest::addColumn<QString>("rotulo");
+    const auto linha = [](IdTela tela, const QString &rotulo) {
+        QTest::addRow("%s %s", qPrintable(navegacao::tela(tela)->objectName()), qPrintable(rotulo))
+            << int(tela) << rotulo;
+    };
+    linha(IdTela::FormDescricao, u"obj_Lb_Descr_Familia"_s);
+    linha(IdTela::FormDescricao, u"obj_Lb_Afins"_s);
+    linha(IdTela::FormDescricaoCaracteristicas, u"obj_Lb_Titulo"_s);
+    linha(IdTela::FormDescricaoConversao, u"obj_Lb_Titulo"_s);
+    linha(IdTela::FormRespostaTabua, u"obj_Lb_BemVindo"_s);
+    linha(IdTela::FormRespostaTabua, u"obj_Lb_Titulo_Base"_s);
+    linha(IdTela::FormRespostaTabuaTitulo, u"obj_Lb_Total_Encontrados"_s);
+}
+
+// The headings of the family and conversion screens: the mouse selects
+// their text, and "Copiar" copies the selection, or the whole text.
+void TesteAcessibilidadeTelas::cabecalhosSelecionaveis() {
+    QFETCH(int, tela);
+    QFETCH(QString, rotulo);
+    auto *titulo = navegacao::tela(IdTela(tela))->findChild<QLabel *>(rotulo);
+    QVERIFY(titulo);
+    QVERIFY(titulo->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QVERIFY(!titulo->text().isEmpty());
+    QCOMPARE(titulo->actions().size(), 1);
+    QCOMPARE(titulo->actions().first()->text(), u"Copiar"_s);
+    titulo->setSelection(0, 3);
+    titulo->actions().first()->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), titulo->text().left(3));
+    titulo->setSelection(0, 0);
+    titulo->actions().first()->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), titulo->text());
+}
+
+void TesteAcessibilidadeTelas::memosCopiamSemMudar_data() {
+    QTest::addColumn<int>("tela");
+    QTest::addColumn<QString>("memo");
+    QTest::newRow("descrição sumária") << int(IdTela::FormDescricao) << u"obj_Memo_Descricao"_s;
+    QTest::newRow("exceções") << int(IdTela::FormDescricao) << u"obj_MemoExcecao"_s;
+    QTest::newRow("condições") << int(IdTela::FormDescricaoCaracteristicas)
+                               << u"obj_Memo_Descricao"_s;
+    QTest::newRow("formação") << int(IdTela::FormDescricaoCaracteristicas) << u"obj_MemoFormacao"_s;
+}
+
+// A memo's text is selected and copied with the keyboard; typing changes
+// nothing.
+void TesteAcessibilidadeTelas::memosCopiamSemMudar() {
+    QFETCH(int, tela);
+    QFETCH(QString, memo);
+    auto *texto = navegacao::tela(IdTela(tela))->findChild<QPlainTextEdit *>(memo);
+    QVERIFY(texto);
+    texto->setPlainText(u"Primeira linha.\nSegunda linha."_s);
+    QVERIFY(texto->isReadOnly());
+    QTest::keyClick(texto, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(texto, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Primeira linha."_s);
+    QTest::keyClick(texto, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(texto, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Primeira linha.\nSegunda linha."_s);
+    QTest::keyClicks(texto, u"xyz"_s);
+    QTest::keyClick(texto, Qt::Key_Delete);
+    QCOMPARE(texto->toPlainText(), u"Primeira linha.\nSegunda linha."_s);
 }
 
 void TesteAcessibilidadeTelas::nomes_data() {
