@@ -1,7 +1,5 @@
 #include "unit_FormRespostaTabua.h"
 
-#include "acessivel.h"
-
 #include "botao_figura.h"
 #include "cursor.h"
 #include "fontes.h"
@@ -128,7 +126,6 @@ Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua()
     obj_SortGrid_Tabua_Codigo = new Grade(this, QRect(34, 135, 644, 241), 1, false, 16);
     obj_SortGrid_Tabua_Codigo->setObjectName(u"obj_SortGrid_Tabua_Codigo"_s);
     obj_SortGrid_Tabua_Codigo->definirLarguraColuna(0, larguraColuna);
-    acessivel::nomearPeloRotulo(obj_Lb_Total_Encontrados, obj_SortGrid_Tabua_Codigo);
 
     paginador = new Paginador(
         this, conversao::configuracaoPaginador(linhasPorPagina, 381, 382),
@@ -205,6 +202,7 @@ void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {
     conversao::escreverCabecalho(obj_Lb_Total_Encontrados, obj_Lb_Total,
                                  m_apresentacao->cabecalho.toString(), resultado.totalLinhas());
     escreverTitulo();
+    nomearGrade();
     const EstiloLinha estilo = m_apresentacao->linha;
     PaginaGrade{
         *obj_SortGrid_Tabua_Codigo,
@@ -228,6 +226,15 @@ void Tobj_Form_FormRespostaTabua::escreverTitulo() {
                                                        consulta.campo(u"titulo"_s));
     obj_Lb_BemVindo->adjustSize();
     consulta.fechar();
+}
+
+// A screen reader hears, with the table, what was found and how many, then
+// the converted item and the pair of bases.
+void Tobj_Form_FormRespostaTabua::nomearGrade() {
+    obj_SortGrid_Tabua_Codigo->setAccessibleName(obj_Lb_Total_Encontrados->text() + u" "_s +
+                                                 obj_Lb_Total->text());
+    obj_SortGrid_Tabua_Codigo->setAccessibleDescription(obj_Lb_BemVindo->text() + u", "_s +
+                                                        obj_Lb_Titulo_Base->text());
 }
 
 void Tobj_Form_FormRespostaTabua::prcVoltarParaTabua() {

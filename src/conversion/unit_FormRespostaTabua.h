@@ -55,6 +55,7 @@ private:
     std::optional<IdTela> telaDeOrigem() const;
     OrigemConversao *origemConversao() const;
     void escreverTitulo();
+    void nomearGrade();
 
     // The conversion as it was when the screen was shown, and how it shows.
     Conversao m_conversao;

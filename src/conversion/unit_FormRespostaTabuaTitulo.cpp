@@ -179,6 +179,8 @@ void Tobj_Form_FormRespostaTabuaTitulo::mostrarTitulo(Linha &linha, const Consul
         conversao::substituirEntradas(linha.obj_Combo_De, conversao::destinos(strBaseDe));
     linha.obj_Combo_De->setVisible(convertivel);
     linha.obj_Bt_Ok->setVisible(convertivel);
+    // Eight "Ok" buttons: each tells which title it converts.
+    linha.obj_Bt_Ok->setAccessibleDescription(registro.campo(u"titulo"_s));
 }
 
 void Tobj_Form_FormRespostaTabuaTitulo::obj_Bt_OkClick(int linha) {

@@ -196,6 +196,7 @@ private slots:
     void tecladoDaPalavraAConversao();
     void copiarTresLinhas();
     void avisoAnunciadoESaidaDescrita();
+    void okDeCadaLinhaDescrito();
     void cabecalhosSelecionaveis_data();
     void cabecalhosSelecionaveis();
     void memosCopiamSemMudar_data();
@@ -311,7 +312,9 @@ void TesteAcessibilidadeTelas::tecladoDaPalavraAConversao() {
     QCOMPARE(conversao->tableInterface()->rowCount(), 1);
     QVERIFY(
         conversao->tableInterface()->cellAt(0, 0)->text(QAccessible::Name).startsWith(u"0110"_s));
-    QVERIFY(!conversao->text(QAccessible::Name).isEmpty());
+    QVERIFY(conversao->text(QAccessible::Name).endsWith(u"(1)"_s));
+    QVERIFY(conversao->text(QAccessible::Description)
+                .startsWith(obj_Form_FormDescricaoConversao->strCodigoFamilia));
 }
 
 // Three rows selected with the keyboard and Ctrl+C: three tab-separated
@@ -358,6 +361,22 @@ void TesteAcessibilidadeTelas::avisoAnunciadoESaidaDescrita() {
     QAccessibleInterface *sair = QAccessible::queryAccessibleInterface(obj_Form_MODAL_Sair);
     QCOMPARE(sair->role(), QAccessible::Dialog);
     QCOMPARE(sair->text(QAccessible::Description), u"Deseja fechar o aplicativo?"_s);
+}
+
+// The conversion-by-title results show eight "Ok" buttons: each is
+// described by the whole title of its row.
+void TesteAcessibilidadeTelas::okDeCadaLinhaDescrito() {
+    navegacao::irPara(navegacao::telaAtual(), obj_Form_FormRespostaTabuaTitulo);
+    QStringList descricoes;
+    for (const auto &linha : obj_Form_FormRespostaTabuaTitulo->linhasTitulos) {
+        if (!linha.obj_Bt_Ok->isVisible())
+            continue;
+        descricoes << QAccessible::queryAccessibleInterface(linha.obj_Bt_Ok)
+                          ->text(QAccessible::Description);
+        QVERIFY(descricoes.last().contains(palavra, Qt::CaseInsensitive));
+    }
+    QCOMPARE(descricoes.size(), 8);
+    QCOMPARE(QSet<QString>(descricoes.begin(), descricoes.end()).size(), 8);
 }
 
 void TesteAcessibilidadeTelas::cabecalhosSelecionaveis_data() {
