@@ -14,8 +14,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// One cell: a place of the grid.
-class CelulaAcessivel : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// One cell: a place of the grid. Its text tells bold and italic runs apart
+// as text attributes.
+class CelulaAcessivel : public QAccessibleInterface,
+                        public QAccessibleTableCellInterface,
+                        public QAccessibleTextInterface {
 public:
     CelulaAcessivel(Grade *grade, int linha, int coluna)
         : m_grade(grade), m_linha(linha), m_coluna(coluna) {}
@@ -73,7 +76,43 @@ public:
     void *interface_cast(QAccessible::InterfaceType tipo) override {
         if (tipo == QAccessible::TableCellInterface)
             return static_cast<QAccessibleTableCellInterface *>(this);
+        if (tipo == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
         return nullptr;
+    }
+
+    // QAccessibleTextInterface: the visible text, read only, no selection.
+    void selection(int, int *inicio, int *fim) const override { *inicio = *fim = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int inicio, int fim) const override {
+        return text(QAccessible::Name).mid(inicio, std::max(0, fim - inicio));
+    }
+    int characterCount() const override { return int(text(QAccessible::Name).size()); }
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int posicao, int *inicio, int *fim) const override {
+        int comeco = 0;
+        const QList<grade_html::Trecho> trechos =
+            isValid() ? grade_html::analisar(m_grade->celula(m_coluna, m_linha))
+                      : QList<grade_html::Trecho>();
+        for (const grade_html::Trecho &trecho : trechos) {
+            const int tamanho = int(trecho.texto.size());
+            if (posicao < comeco + tamanho) {
+                *inicio = comeco;
+                *fim = comeco + tamanho;
+                return QString(trecho.negrito ? u"font-weight:bold;"_s : QString()) +
+                       (trecho.italico ? u"font-style:italic;"_s : QString());
+            }
+            comeco += tamanho;
+        }
+        *inicio = *fim = comeco;
+        return QString();
     }
 
     bool isSelected() const override {

@@ -88,6 +88,7 @@ private slots:
     void tabela();
     void celulas_data();
     void celulas();
+    void negritoEItalico();
     void eventos_preenchimentoSelecaoOrdem();
     void selecaoPelaTecnologia();
     void copiar_data();
@@ -174,6 +175,25 @@ void TesteAcessibilidadeWidgets::celulas() {
     auto grade = novaGrade();
     grade->definirCelula(0, 1, texto);
     QCOMPARE(interface(grade.get())->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), lido);
+}
+
+// Bold and italic runs are the cell text's attributes.
+void TesteAcessibilidadeWidgets::negritoEItalico() {
+    auto grade = novaGrade();
+    grade->definirCelula(0, 1, u"<b>Ab</b>c<i>de</i>"_s);
+    QAccessibleTextInterface *texto =
+        interface(grade.get())->tableInterface()->cellAt(0, 0)->textInterface();
+    QVERIFY(texto);
+    QCOMPARE(texto->characterCount(), 5);
+    QCOMPARE(texto->text(1, 4), u"bcd"_s);
+    int inicio = -1;
+    int fim = -1;
+    QCOMPARE(texto->attributes(1, &inicio, &fim), u"font-weight:bold;"_s);
+    QCOMPARE(QPair(inicio, fim), QPair(0, 2));
+    QCOMPARE(texto->attributes(2, &inicio, &fim), QString());
+    QCOMPARE(QPair(inicio, fim), QPair(2, 3));
+    QCOMPARE(texto->attributes(4, &inicio, &fim), u"font-style:italic;"_s);
+    QCOMPARE(QPair(inicio, fim), QPair(3, 5));
 }
 
 // One fill writes many cells: the table is reset once, after the handler.
