@@ -112,6 +112,7 @@ private slots:
     void sinonimosPorOcupacao();
     void ocupacoesDemonstrativas_data();
     void ocupacoesDemonstrativas();
+    void exemplosDasPaginas();
     void sinonimosDoGrupoZeroForaDeOrdemAlfabetica();
     void afinidades_data();
     void afinidades();
@@ -418,6 +419,16 @@ void TesteGerador::ocupacoesDemonstrativas() {
             interno = o[0];
     QVERIFY(!interno.isEmpty());
     QCOMPARE(contar(m_amostra[tabela], "cod_int_ocup").value(interno), linhas);
+}
+
+// The codes the help pages and their pictures quote as examples: family
+// 5151 and its occupations 05 and 10.
+void TesteGerador::exemplosDasPaginas() {
+    QStringList codigos;
+    for (const QStringList &o : m_amostra["TOcupacao"].linhas)
+        codigos << o[1] + o[2];
+    for (const QString &codigo : {u"515105"_s, u"515110"_s})
+        QVERIFY2(codigos.contains(codigo), qPrintable(codigo));
 }
 
 // Families whose code begins with 0 list synonyms in stored order; the sample

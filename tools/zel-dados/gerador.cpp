@@ -17,7 +17,8 @@ using namespace Qt::StringLiterals;
 //   coordenador);
 // - occupations with no synonym, one, two and eight: 0221-05, 0113-05,
 //   0111-03, 0111-01;
-// - families with 30, 12 and 13 occupations: 0121, 5151, 1221;
+// - families with 30, 12 and 13 occupations: 0121, 5151, 1221 (5151 and
+//   515105 are the examples of the help pages);
 // - families with 0, 1 and 2 TTemplate rows: 0231, 0121, 0131;
 // - related pairs stored once, either way round: 0131-0132 and 0122-0121;
 //   a pair stored in both directions: 0111-0112;
