@@ -187,7 +187,7 @@ void TesteTelaInicial::buscaCodigo_data() {
     QTest::newRow("vazio, Enter") << QString() << true << vazioCodigo << true << QStringList();
     QTest::newRow("três dígitos") << u"211"_s << false << invalido << false << QStringList();
     QTest::newRow("cinco dígitos") << u"21110"_s << true << invalido << false << QStringList();
-    QTest::newRow("sete dígitos") << u"2231051"_s << false << invalido << false << QStringList();
+    QTest::newRow("sete dígitos") << u"0121011"_s << false << invalido << false << QStringList();
     QTest::newRow("letra entre os dígitos")
         << u"22a1"_s << true << invalido << true << QStringList();
     QTest::newRow("seis com branco no meio")
