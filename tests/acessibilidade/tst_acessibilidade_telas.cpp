@@ -43,20 +43,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The fixture's own families: twenty whose titles hold `palavra`, two pages
-// of results, each with one occupation that converts to the international
-// base.
+// The fixture's own branch of the tree: twenty families in two subgroups
+// whose titles hold `palavra` (two pages of results), each with one
+// occupation that converts to the international base group 9901.
 const QString palavra = u"ofício de ensaio"_s;
 
 QString banco() {
     fixtures::Classificacao classificacao(u"basica"_s);
-    for (int i = 1; i <= 20; ++i) {
-        const QString codigo = QString::number(5100 + i);
-        classificacao.linha(u"TFamilia"_s,
-                            {codigo, u"Ofício de ensaio %1"_s.arg(i, 2, 10, QChar(u'0')),
-                             u"Descrição do ofício."_s, u"111"_s});
-        classificacao.linha(u"TOcupacao"_s, {QString::number(9100 + i), codigo, u"05"_s,
-                                             u"Aprendiz %1"_s.arg(i), u"0110"_s});
+    classificacao.linha(u"TGrande_Grupo"_s, {u"4"_s, u"Grupo de ensaio"_s})
+        .linha(u"TSubgrupo_Principal"_s, {u"49"_s, u"Principal de ensaio"_s, u"4"_s})
+        .linha(u"TGrupo_Base_CIUO88"_s, {u"9901"_s, u"Grupo internacional de ensaio"_s});
+    int n = 0;
+    for (const QString &subgrupo : {u"491"_s, u"492"_s}) {
+        classificacao.linha(u"TSubgrupo"_s, {subgrupo, u"Subgrupo de ensaio"_s, u"49"_s});
+        for (int digito = 0; digito <= 9; ++digito) {
+            const QString codigo = subgrupo + QString::number(digito);
+            ++n;
+            classificacao.linha(u"TFamilia"_s,
+                                {codigo, u"Ofício de ensaio %1"_s.arg(n, 2, 10, QChar(u'0')),
+                                 u"Descrição do ofício."_s, subgrupo});
+            classificacao.linha(u"TOcupacao"_s, {QString::number(9100 + n), codigo, u"05"_s,
+                                                 u"Aprendiz %1"_s.arg(n), u"9901"_s});
+        }
     }
     return classificacao.criar();
 }
@@ -311,7 +319,7 @@ void TesteAcessibilidadeTelas::tecladoDaPalavraAConversao() {
         obj_Form_FormRespostaTabua->obj_SortGrid_Tabua_Codigo);
     QCOMPARE(conversao->tableInterface()->rowCount(), 1);
     QVERIFY(
-        conversao->tableInterface()->cellAt(0, 0)->text(QAccessible::Name).startsWith(u"0110"_s));
+        conversao->tableInterface()->cellAt(0, 0)->text(QAccessible::Name).startsWith(u"9901"_s));
     QVERIFY(conversao->text(QAccessible::Name).endsWith(u"(1)"_s));
     QVERIFY(conversao->text(QAccessible::Description)
                 .startsWith(obj_Form_FormDescricaoConversao->strCodigoFamilia));
