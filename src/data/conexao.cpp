@@ -60,10 +60,6 @@ int colacao(void *, int na, const void *a, int nb, const void *b) {
                                      std::string_view(static_cast<const char *>(b), size_t(nb)));
 }
 
-QString arquivoDoBanco(const QString &diretorio) {
-    return diretorio + QLatin1Char('/') + QLatin1String(nomeArquivo);
-}
-
 // What a failure of the engine means to the user, from its result code. The
 // catalogue's statements are fixed, so a statement the engine refuses names
 // a table or a column that the database lacks.
@@ -213,6 +209,10 @@ Banco &abrir(const QString &diretorio) {
 }
 
 } // namespace
+
+QString arquivoDoBanco(const QString &diretorio) {
+    return diretorio + QLatin1Char('/') + QLatin1String(nomeArquivo);
+}
 
 void registrarFuncoes(sqlite3 *db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
