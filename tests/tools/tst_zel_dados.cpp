@@ -3,10 +3,13 @@
 #include "fixtures.h"
 #include "processo.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,10 +22,35 @@ private slots:
     void saidaQueNaoSeGrava();
     void semPermissao_data();
     void semPermissao();
+    void gerarSubstituiOsArquivosDeUmaVez();
+    void gerarQueNaoCabe_data();
+    void gerarQueNaoCabe();
+    void gerarNaoApagaOutrosArquivos();
 };
 
 using processo::executar;
 using processo::Saida;
+
+namespace {
+
+// Every file of `diretorio` with a digest of its content, and nothing when it
+// does not exist.
+QMap<QString, QByteArray> conteudo(const QString &diretorio) {
+    QMap<QString, QByteArray> arquivos;
+    for (const QString &nome : QDir(diretorio).entryList(QDir::Files | QDir::Hidden)) {
+        QFile arquivo(diretorio + u"/"_s + nome);
+        arquivo.open(QIODevice::ReadOnly);
+        arquivos.insert(nome,
+                        QCryptographicHash::hash(arquivo.readAll(), QCryptographicHash::Sha256));
+    }
+    return arquivos;
+}
+
+QStringList entradas(const QString &diretorio) {
+    return QDir(diretorio).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
 
 void TesteZelDados::comandos_data() {
     QTest::addColumn<QStringList>("argumentos");
@@ -171,6 +199,92 @@ void TesteZelDados::semPermissao() {
                  ? u"Sem permissão para abrir o diretório de dados: "_s + dados + u"\n"_s
                  : u"Sem permissão para ler o banco de dados: "_s + dados +
                        u"/zel2002.db\n(unable to open database file)\n"_s);
+}
+
+// A new generation takes the place of the old one whole, and nothing is left
+// beside it.
+void TesteZelDados::gerarSubstituiOsArquivosDeUmaVez() {
+    QTemporaryDir raiz;
+    const QString csv = raiz.path() + u"/csv"_s;
+    QCOMPARE(executar({u"gerar"_s, csv}).status, 0);
+    const QMap<QString, QByteArray> escala1 = conteudo(csv);
+    QCOMPARE(escala1.size(), 11);
+    QCOMPARE(executar({u"gerar"_s, csv, u"--escala"_s, u"2"_s}).status, 0);
+    const QMap<QString, QByteArray> escala2 = conteudo(csv);
+    QCOMPARE(escala2.keys(), escala1.keys());
+    QVERIFY(escala2 != escala1);
+    QCOMPARE(executar({u"gerar"_s, csv + u"/"_s}).status, 0);
+    QCOMPARE(conteudo(csv), escala1);
+    QCOMPARE(entradas(raiz.path()), QStringList{u"csv"_s});
+}
+
+enum class Falta {
+    Disco, // a disk that fills up
+    Limite // a limit on the size of the files the process writes
+};
+Q_DECLARE_METATYPE(Falta)
+
+void TesteZelDados::gerarQueNaoCabe_data() {
+    QTest::addColumn<Falta>("falta");
+    QTest::addColumn<bool>("anterior"); // a previous generation is there
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("disco cheio") << Falta::Disco << false << "disco cheio";
+    QTest::newRow("disco cheio, com a geração anterior") << Falta::Disco << true << "disco cheio";
+    QTest::newRow("limite do tamanho dos arquivos")
+        << Falta::Limite << true << "arquivo maior que o limite permitido";
+}
+
+// A set that does not fit: status 1, the file named, and the previous set (or
+// none) left, never a part of one.
+void TesteZelDados::gerarQueNaoCabe() {
+    QFETCH(Falta, falta);
+    QFETCH(bool, anterior);
+    QFETCH(QString, motivo);
+    QTemporaryDir raiz;
+    const QString disco = raiz.path() + u"/disco"_s;
+    QVERIFY(QDir().mkpath(disco));
+    std::optional<processo::DiscoPequeno> pequeno;
+    if (falta == Falta::Disco) {
+        // Room for one set of escala 1, not for one of escala 3 beside it.
+        pequeno.emplace(disco, 3000);
+        if (!pequeno->montado())
+            QSKIP("este processo não pode montar um sistema de arquivos");
+    }
+    const QString csv = disco + u"/csv"_s;
+    if (anterior)
+        QCOMPARE(executar({u"gerar"_s, csv}).status, 0);
+    const QMap<QString, QByteArray> antes = conteudo(csv);
+    const Saida geracao = executar({u"gerar"_s, csv, u"--escala"_s, u"3"_s}, [falta] {
+        if (falta != Falta::Limite)
+            return;
+        const rlimit limite{500000, 500000};
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+        ::signal(SIGXFSZ, SIG_IGN);
+    });
+    QCOMPARE(geracao.status, 1);
+    QVERIFY2(geracao.erros.startsWith(csv + u"/T"_s) &&
+                 geracao.erros.endsWith(u".csv: "_s + motivo + u"\n"_s),
+             qPrintable(geracao.erros));
+    QCOMPARE(conteudo(csv), antes);
+    QCOMPARE(entradas(disco), anterior ? QStringList{u"csv"_s} : QStringList());
+}
+
+// gerar replaces a directory of tables; one that holds anything else is left
+// alone.
+void TesteZelDados::gerarNaoApagaOutrosArquivos() {
+    QTemporaryDir raiz;
+    const QString csv = raiz.path() + u"/csv"_s;
+    QCOMPARE(executar({u"gerar"_s, csv}).status, 0);
+    QFile outro(csv + u"/notas.txt"_s);
+    QVERIFY(outro.open(QIODevice::WriteOnly));
+    outro.close();
+    const QMap<QString, QByteArray> antes = conteudo(csv);
+    const Saida geracao = executar({u"gerar"_s, csv, u"--escala"_s, u"2"_s});
+    QCOMPARE(geracao.status, 1);
+    QCOMPARE(geracao.erros, csv + u": o diretório tem outros arquivos além das tabelas "_s
+                                  u"(notas.txt); gerar só substitui um diretório de tabelas\n"_s);
+    QCOMPARE(conteudo(csv), antes);
+    QCOMPARE(entradas(raiz.path()), QStringList{u"csv"_s});
 }
 
 QTEST_GUILESS_MAIN(TesteZelDados)

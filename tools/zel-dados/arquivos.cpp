@@ -1,11 +1,13 @@
 #include "arquivos.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -176,6 +178,32 @@ bool criarDiretorio(const QString &diretorio, QString *erro) {
     return true;
 }
 
+bool gravar(const QString &caminho, const QByteArray &dados, const QString &nome, QString *erro) {
+    const int descritor =
+        ::open(nativo(caminho).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descritor < 0) {
+        *erro = falha(nome, errno);
+        return false;
+    }
+    const char *resto = dados.constData();
+    qsizetype falta = dados.size();
+    while (falta > 0) {
+        const ssize_t escritos = ::write(descritor, resto, size_t(falta));
+        if (escritos < 0 && errno == EINTR)
+            continue;
+        if (escritos < 0) {
+            *erro = falha(nome, errno);
+            ::close(descritor);
+            return false;
+        }
+        resto += escritos;
+        falta -= escritos;
+    }
+    const bool sincronizado = sincronizar(descritor, nome, erro);
+    ::close(descritor);
+    return sincronizado;
+}
+
 TravaDiretorio::~TravaDiretorio() {
     if (m_descritor >= 0)
         ::close(m_descritor);
@@ -271,6 +299,105 @@ void ArquivoNovo::remover() {
         m_caminho.clear();
     }
     restaurarTratadores();
+}
+
+namespace {
+
+// A name beside `destino` that no entry has: "." + its name + `marca` + a
+// random part.
+QString nomeAoLado(const QString &destino, const char *marca) {
+    const QFileInfo info(destino);
+    return info.path() + u"/."_s + info.fileName() + QLatin1String(marca) + u'-' +
+           QString::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, u'0');
+}
+
+// Creates a new directory of a unique name beside `destino`.
+std::optional<QString> criarAoLado(const QString &destino, const char *marca, QString *erro) {
+    for (int tentativa = 0; tentativa < 100; ++tentativa) {
+        const QString caminho = nomeAoLado(destino, marca);
+        if (::mkdir(nativo(caminho).constData(), 0777) == 0)
+            return caminho;
+        if (errno != EEXIST) {
+            *erro = falha(QFileInfo(destino).path(), errno);
+            return std::nullopt;
+        }
+    }
+    *erro = falha(QFileInfo(destino).path(), EEXIST);
+    return std::nullopt;
+}
+
+void removerArvore(const QString &caminho) {
+    std::error_code codigo;
+    std::filesystem::remove_all(caminhoFs(caminho), codigo);
+}
+
+bool sincronizarCaminho(const QString &caminho, const QString &nome, QString *erro) {
+    const int descritor = ::open(nativo(caminho).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descritor < 0) {
+        *erro = falha(nome, errno);
+        return false;
+    }
+    const bool sincronizado = sincronizar(descritor, nome, erro);
+    ::close(descritor);
+    return sincronizado;
+}
+
+} // namespace
+
+DiretorioNovo::DiretorioNovo(const QString &destino)
+    : m_destino(QDir::cleanPath(QDir(destino).absolutePath())) {}
+
+DiretorioNovo::~DiretorioNovo() {
+    if (!m_caminho.isEmpty())
+        removerArvore(m_caminho);
+}
+
+bool DiretorioNovo::criar(QString *erro) {
+    if (!criarDiretorio(QFileInfo(m_destino).path(), erro))
+        return false;
+    const std::optional<QString> caminho = criarAoLado(m_destino, sufixoTemporario, erro);
+    if (!caminho)
+        return false;
+    m_caminho = *caminho;
+    return true;
+}
+
+bool DiretorioNovo::instalar(QString *erro) {
+    if (!sincronizarCaminho(m_caminho, m_destino, erro))
+        return false;
+    const QByteArray novo = nativo(m_caminho);
+    const QByteArray destino = nativo(m_destino);
+    // In one step: the new directory in place of a missing or empty one, or
+    // exchanged with the old one, which then takes the temporary name.
+    if (::rename(novo.constData(), destino.constData()) != 0) {
+        if (errno != ENOTEMPTY && errno != EEXIST) {
+            *erro = falha(m_destino, errno);
+            return false;
+        }
+        if (::renameat2(AT_FDCWD, novo.constData(), AT_FDCWD, destino.constData(),
+                        RENAME_EXCHANGE) == 0) {
+            removerArvore(m_caminho);
+        } else if (errno == EINVAL || errno == ENOSYS) {
+            // A file system that cannot exchange: the old directory steps
+            // aside first, and comes back if the new one cannot take its place.
+            const QString antigo = nomeAoLado(m_destino, ".antigo");
+            if (::rename(destino.constData(), nativo(antigo).constData()) != 0) {
+                *erro = falha(m_destino, errno);
+                return false;
+            }
+            if (::rename(novo.constData(), destino.constData()) != 0) {
+                *erro = falha(m_destino, errno);
+                ::rename(nativo(antigo).constData(), destino.constData());
+                return false;
+            }
+            removerArvore(antigo);
+        } else {
+            *erro = falha(m_destino, errno);
+            return false;
+        }
+    }
+    m_caminho.clear();
+    return sincronizarCaminho(QFileInfo(m_destino).path(), m_destino, erro);
 }
 
 void removerRestos(const QString &diretorio, const QString &prefixo) {

@@ -13,8 +13,7 @@ namespace arquivos {
 // "caminho: motivo" for the failure `numero` (an errno value).
 QString falha(const QString &caminho, int numero);
 
-// The names in `diretorio` (files, pipes and other entries that are not
-// directories).
+// The names of the entries of `diretorio`.
 std::optional<QStringList> listar(const QString &diretorio, QString *erro);
 
 // The whole content of a file, or of a pipe until its writer closes it.
@@ -22,6 +21,10 @@ std::optional<QByteArray> ler(const QString &caminho, QString *erro);
 
 // Creates `diretorio` and its missing parents; an existing one is fine.
 bool criarDiretorio(const QString &diretorio, QString *erro);
+
+// Writes `dados` to a new file `caminho` and to disk; a failure is told by
+// the name `nome`.
+bool gravar(const QString &caminho, const QByteArray &dados, const QString &nome, QString *erro);
 
 // An exclusive lock on a directory, held until the object goes away. It is
 // taken on the directory itself, so that nothing is left behind, and without
@@ -71,6 +74,29 @@ private:
     QString m_destino;
     QString m_caminho;
     int m_descritor = -1;
+};
+
+// A directory written under a temporary name beside the one it will replace
+// and put in its place in one step at the end. It is removed, with what it
+// holds, when the object goes away without having been installed.
+class DiretorioNovo {
+public:
+    explicit DiretorioNovo(const QString &destino);
+    ~DiretorioNovo();
+    DiretorioNovo(const DiretorioNovo &) = delete;
+    DiretorioNovo &operator=(const DiretorioNovo &) = delete;
+
+    // Creates the empty directory (and the destination's missing parents).
+    bool criar(QString *erro);
+    const QString &caminho() const { return m_caminho; }
+
+    // Writes the directory to disk and puts it in place of the destination,
+    // whose old content is then removed.
+    bool instalar(QString *erro);
+
+private:
+    QString m_destino;
+    QString m_caminho;
 };
 
 // Removes what a killed process left: the files of `diretorio` whose names
