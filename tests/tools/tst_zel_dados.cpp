@@ -215,6 +215,9 @@ void TesteZelDados::gerarSubstituiOsArquivosDeUmaVez() {
     QVERIFY(escala2 != escala1);
     QCOMPARE(executar({u"gerar"_s, csv + u"/"_s}).status, 0);
     QCOMPARE(conteudo(csv), escala1);
+    // The same escala writes the same bytes, in another process too.
+    QCOMPARE(executar({u"gerar"_s, csv, u"--escala"_s, u"2"_s}).status, 0);
+    QCOMPARE(conteudo(csv), escala2);
     QCOMPARE(entradas(raiz.path()), QStringList{u"csv"_s});
 }
 
