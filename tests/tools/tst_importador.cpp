@@ -115,10 +115,10 @@ QByteArray sinonimosBasicos() {
     return arquivo.readAll();
 }
 
-// The synonyms of occupation 1 (family 0101) in the database of `dados`.
-QStringList sinonimosDoGeneral(const QString &dados) {
+// The synonyms of occupation 1 (family 0111) in the database of `dados`.
+QStringList sinonimosDaPrimeira(const QString &dados) {
     Consulta consulta;
-    consulta.definirSql(fncSqlSinonimos(u"0101"_s, u"1"_s));
+    consulta.definirSql(fncSqlSinonimos(u"0111"_s, u"1"_s));
     consulta.definirBanco(dados);
     consulta.abrir();
     QStringList nomes;
@@ -147,20 +147,20 @@ void TesteImportador::recusas_data() {
     QTest::newRow("arquivo vazio")
         << "TSinonimo.csv" << QByteArray("") << false << "/TSinonimo.csv, linha 1: arquivo vazio";
     QTest::newRow("coluna ausente")
-        << "TFamilia.csv" << QByteArray("cod_familia,tit_familia,Cod_Sgp\n2231,Médicos,223\n")
+        << "TFamilia.csv" << QByteArray("cod_familia,tit_familia,Cod_Sgp\n2111,Médicos,211\n")
         << false << "/TFamilia.csv, linha 1, coluna descr_familia: coluna ausente no cabeçalho";
     QTest::newRow("registro com campos a menos")
-        << "TAfinidade.csv" << QByteArray("cod_familia,cod_familia_afim\n2231,2232\n2231\n")
+        << "TAfinidade.csv" << QByteArray("cod_familia,cod_familia_afim\n2111,2112\n2111\n")
         << false << "/TAfinidade.csv, linha 3: o registro tem 1 campo(s), o cabeçalho tem 2";
     QTest::newRow("aspas abertas")
         << "TFamilia.csv"
-        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2231,\"Médicos,x,223\n")
+        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2111,\"Médicos,x,211\n")
         << false
         << "/TFamilia.csv, linha 2, coluna tit_familia: aspas abertas até o fim do arquivo "
            "(deslocamento 51 do arquivo)";
     QTest::newRow("aspas no meio do campo")
         << "TFamilia.csv"
-        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2231,Mé\"dicos,x,223\n")
+        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2111,Mé\"dicos,x,211\n")
         << false
         << "/TFamilia.csv, linha 2, coluna tit_familia: aspas fora do lugar (deslocamento 54 do "
            "arquivo)";
@@ -227,25 +227,25 @@ void TesteImportador::recusas_data() {
             .arg(QLatin1String(coluna), motivo);
     };
     const QString digitos = u"o código \"%1\" deve ter só algarismos de 0 a 9"_s;
-    QTest::newRow("código vazio") << "TAfinidade.csv" << QByteArray(",2232\n") << true
+    QTest::newRow("código vazio") << "TAfinidade.csv" << QByteArray(",2112\n") << true
                                   << "/TAfinidade.csv, linha 6, coluna cod_familia: código vazio";
     QTest::newRow("largura errada")
-        << "TSubgrupo.csv" << QByteArray("Cod_Sgp,Tit_Sgp,Cod_Sgp_Pcp\n2231,Médicos,22\n") << false
-        << "/TSubgrupo.csv, linha 2, coluna Cod_Sgp: o código \"2231\" deve ter 3 caractere(s)";
+        << "TSubgrupo.csv" << QByteArray("Cod_Sgp,Tit_Sgp,Cod_Sgp_Pcp\n2111,Médicos,21\n") << false
+        << "/TSubgrupo.csv, linha 2, coluna Cod_Sgp: o código \"2111\" deve ter 3 caractere(s)";
     QTest::newRow("família com letra")
-        << "TFamilia.csv" << QByteArray("01A2,Família,Descrição,010\n") << true
+        << "TFamilia.csv" << QByteArray("01A2,Família,Descrição,011\n") << true
         << codigo("TFamilia.csv", 9, "cod_familia", digitos.arg(u"01A2"_s));
     QTest::newRow("família com espaço")
-        << "TFamilia.csv" << QByteArray(" 102,Família,Descrição,010\n") << true
+        << "TFamilia.csv" << QByteArray(" 102,Família,Descrição,011\n") << true
         << codigo("TFamilia.csv", 9, "cod_familia", digitos.arg(u" 102"_s));
     QTest::newRow("família em algarismos de largura total")
-        << "TFamilia.csv" << u"０１０２,Família,Descrição,010\n"_s.toUtf8() << true
+        << "TFamilia.csv" << u"０１０２,Família,Descrição,011\n"_s.toUtf8() << true
         << codigo("TFamilia.csv", 9, "cod_familia", digitos.arg(u"０１０２"_s));
     QTest::newRow("ocupação com letra")
-        << "TOcupacao.csv" << QByteArray("12,2231,1X,Médico,2221\n") << true
+        << "TOcupacao.csv" << QByteArray("12,2111,1X,Médico,2101\n") << true
         << codigo("TOcupacao.csv", 13, "cod_ocup", digitos.arg(u"1X"_s));
     QTest::newRow("ocupação de um algarismo")
-        << "TOcupacao.csv" << QByteArray("12,2231,5,Médico,2221\n") << true
+        << "TOcupacao.csv" << QByteArray("12,2111,5,Médico,2101\n") << true
         << codigo("TOcupacao.csv", 13, "cod_ocup", u"o código \"5\" deve ter 2 caractere(s)"_s);
     QTest::newRow("grande grupo com letra")
         << "TGrande_Grupo.csv" << QByteArray("A,Outros\n") << true
@@ -274,23 +274,23 @@ void TesteImportador::recusas_data() {
                   u"o código \"0111000\" deve ter de 4 a 6 caracteres"_s);
     QTest::newRow("código repetido")
         << "TGrupo_Base_CIUO88.csv"
-        << QByteArray("Cod_Gp_Base_CIUO88,Tit_Grp_Base_CIUO88\n2221,Médicos\n2222,Dentistas\n2221,"
+        << QByteArray("Cod_Gp_Base_CIUO88,Tit_Grp_Base_CIUO88\n2101,Médicos\n2102,Dentistas\n2101,"
                       "Outros\n")
         << false
         << "/TGrupo_Base_CIUO88.csv, linha 4, coluna Cod_Gp_Base_CIUO88: código repetido (já na "
            "linha 2)";
     QTest::newRow("código visível repetido com outro número interno")
-        << "TOcupacao.csv" << QByteArray("12,2231,05,Médico de família,2221\n") << true
+        << "TOcupacao.csv" << QByteArray("12,2111,01,Médico de família,2101\n") << true
         << "/TOcupacao.csv, linha 13, coluna cod_familia, cod_ocup: código repetido (já na linha "
            "4)";
     QTest::newRow("sequência não numérica")
-        << "TSinonimo.csv" << QByteArray("1,General,um\n") << true
+        << "TSinonimo.csv" << QByteArray("1,Lente,um\n") << true
         << "/TSinonimo.csv, linha 10, coluna cod_sin: \"um\" não é um número inteiro";
     QTest::newRow("sequência negativa")
-        << "TSinonimo.csv" << QByteArray("1,General,-1\n") << true
+        << "TSinonimo.csv" << QByteArray("1,Lente,-1\n") << true
         << "/TSinonimo.csv, linha 10, coluna cod_sin: \"-1\" não é um número inteiro";
     QTest::newRow("sequência grande demais")
-        << "TSinonimo.csv" << QByteArray("1,General,9223372036854775808\n") << true
+        << "TSinonimo.csv" << QByteArray("1,Lente,9223372036854775808\n") << true
         << "/TSinonimo.csv, linha 10, coluna cod_sin: o número \"9223372036854775808\" passa do "
            "maior aceito (9223372036854775807)";
 
@@ -316,10 +316,10 @@ void TesteImportador::recusas_data() {
         << "TFamilia.csv" << QByteArray("9991,Órfã,Descrição,999\n") << true
         << referencia("TFamilia.csv", 9, "Cod_Sgp", "999", "TSubgrupo.csv", "Cod_Sgp");
     QTest::newRow("ocupação de família ausente")
-        << "TOcupacao.csv" << QByteArray("12,9999,05,Órfã,2221\n") << true
+        << "TOcupacao.csv" << QByteArray("12,9999,01,Órfã,2101\n") << true
         << referencia("TOcupacao.csv", 13, "cod_familia", "9999", "TFamilia.csv", "cod_familia");
     QTest::newRow("ocupação de grupo CIUO88 ausente")
-        << "TOcupacao.csv" << QByteArray("12,2231,20,Médico,9999\n") << true
+        << "TOcupacao.csv" << QByteArray("12,2111,20,Médico,9999\n") << true
         << referencia("TOcupacao.csv", 13, "Cod_Gp_Base_CIUO88", "9999", "TGrupo_Base_CIUO88.csv",
                       "Cod_Gp_Base_CIUO88");
     QTest::newRow("sinônimo de ocupação ausente")
@@ -361,13 +361,13 @@ void TesteImportador::lacunasToleradas_data() {
                          u"TFamilia.csv (coluna cod_familia); a linha foi importada, mas as "_s
                          u"telas não a mostram"_s;
     QTest::newRow("família afim ausente")
-        << "TAfinidade.csv" << QByteArray("2231,9999\n")
+        << "TAfinidade.csv" << QByteArray("2111,9999\n")
         << QStringList{afim.arg(u"6"_s, u"cod_familia_afim"_s, u"9999"_s)};
     QTest::newRow("família do par ausente")
-        << "TAfinidade.csv" << QByteArray("9999,2231\n")
+        << "TAfinidade.csv" << QByteArray("9999,2111\n")
         << QStringList{afim.arg(u"6"_s, u"cod_familia"_s, u"9999"_s)};
     QTest::newRow("correspondência de ocupação ausente")
-        << "TOcup_2000_94.csv" << QByteArray("99,01110\n")
+        << "TOcup_2000_94.csv" << QByteArray("99,00101\n")
         << QStringList{u"/TOcup_2000_94.csv, linha 16, coluna cod_int_ocup: o código \"99\" não "_s
                        u"está em TOcupacao.csv (coluna cod_int_ocup); a linha foi importada, mas "_s
                        u"as telas não a mostram"_s};
@@ -376,7 +376,7 @@ void TesteImportador::lacunasToleradas_data() {
     QStringList avisos;
     for (int i = 0; i < 12; ++i) {
         const QString familia = QString::number(9000 + i);
-        muitas += "2231," + familia.toLatin1() + "\n";
+        muitas += "2111," + familia.toLatin1() + "\n";
         if (i < 10)
             avisos << afim.arg(QString::number(6 + i), u"cod_familia_afim"_s, familia);
     }
@@ -401,13 +401,13 @@ void TesteImportador::lacunasToleradas() {
     QCOMPARE(importacao.erros, esperado);
 
     Consulta consulta;
-    consulta.definirSql(fncSqlFamiliasAfins(u"2231"_s));
+    consulta.definirSql(fncSqlFamiliasAfins(u"2111"_s));
     consulta.definirBanco(dados);
     consulta.abrir();
     QCOMPARE(consulta.totalLinhas(), 2);
-    consulta.definirSql(fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"01110"_s));
+    consulta.definirSql(fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"00101"_s));
     consulta.definirBanco(dados);
-    consulta.definirBusca(u"01110"_s);
+    consulta.definirBusca(u"00101"_s);
     consulta.abrir();
     QCOMPARE(consulta.totalLinhas(), 1);
 }
@@ -419,7 +419,7 @@ void TesteImportador::formatosAceitos() {
     QVERIFY(familias.open(QIODevice::ReadOnly));
     QByteArray outras;
     for (const QByteArray &linha : familias.readAll().split('\n').mid(1))
-        if (!linha.isEmpty() && !linha.startsWith("2231") && !linha.startsWith("2232")) {
+        if (!linha.isEmpty() && !linha.startsWith("2111") && !linha.startsWith("2112")) {
             // cod_familia,tit_familia,descr_familia,Cod_Sgp -> the order of the header below
             const QList<QByteArray> campos = linha.split(',');
             outras += campos.last() + ",Título,x," + campos.first() + ",Descrição.\r\n";
@@ -428,19 +428,19 @@ void TesteImportador::formatosAceitos() {
         csvCom(u"TFamilia.csv"_s,
                "\xEF\xBB\xBF"
                "COD_SGP,Tit_Familia,extra,Cod_Familia,Descr_Familia\r\n"
-               "223,Médicos,x,2231,\"Atendem pacientes, \"\"sempre\"\";\r\ne\toperam.\"\r\n"
+               "211,Médicos,x,2111,\"Atendem pacientes, \"\"sempre\"\";\r\ne\toperam.\"\r\n"
                "\r\n"
-               "223,Cirurgiões-dentistas,y,2232,Tratam dentes.\r\n" +
+               "211,Cirurgiões-dentistas,y,2112,Tratam dentes.\r\n" +
                    outras);
     const QString dados = novoDiretorio();
     QString erro;
     QVERIFY2(importar(csv, dados, &erro), qPrintable(erro));
     Consulta consulta;
-    consulta.definirSql(fncSqlDescricaoSumaria(u"2231"_s));
+    consulta.definirSql(fncSqlDescricaoSumaria(u"2111"_s));
     consulta.definirBanco(dados);
     consulta.abrir();
     QCOMPARE(consulta.campo(u"descricao"_s), u"Atendem pacientes, \"sempre\";\r\ne\toperam."_s);
-    consulta.definirSql(fncSqlFamiliasDoSubgrupo(u"223"_s));
+    consulta.definirSql(fncSqlFamiliasDoSubgrupo(u"211"_s));
     consulta.abrir();
     QCOMPARE(consulta.totalLinhas(), 2);
 }
@@ -467,7 +467,7 @@ void TesteImportador::codigosAceitos() {
         consulta.abrir();
         QVERIFY2(consulta.totalLinhas() == 1, qPrintable(codigo));
     }
-    QCOMPARE(sinonimosDoGeneral(dados).last(), u"Último"_s);
+    QCOMPARE(sinonimosDaPrimeira(dados).last(), u"Último"_s);
 }
 
 void TesteImportador::diretorioInexistente() {
@@ -511,21 +511,20 @@ void TesteImportador::umaImportacaoPorVez() {
              dados +
                  u": outra importação está em andamento neste diretório; nada foi alterado\n"_s);
     const processo::Saida leitura =
-        processo::executar({u"consultar"_s, dados, u"fncSqlSinonimos"_s, u"0101"_s, u"1"_s});
+        processo::executar({u"consultar"_s, dados, u"fncSqlSinonimos"_s, u"0111"_s, u"1"_s});
     QCOMPARE(leitura.status, 0);
-    QCOMPARE(leitura.saida,
-             u"sinonimo\tcod_sin\nGeneral de exército\t1\nComandante militar\t2\n"_s);
+    QCOMPARE(leitura.saida, u"sinonimo\tcod_sin\nLente catedrático\t1\nDoutor titular\t2\n"_s);
     QCOMPARE(resumo(dados + u"/zel2002.db"_s), antes);
 
-    const QByteArray sinonimos = sinonimosBasicos() + "1,Chefe militar,3\n";
+    const QByteArray sinonimos = sinonimosBasicos() + "1,Professor emérito,3\n";
     QCOMPARE(::write(escrita, sinonimos.constData(), size_t(sinonimos.size())),
              ssize_t(sinonimos.size()));
     ::close(escrita);
     const processo::Saida fim = processo::terminar(primeira);
     QCOMPARE(fim.erros, QString());
     QCOMPARE(fim.status, 0);
-    QCOMPARE(sinonimosDoGeneral(dados),
-             (QStringList{u"General de exército"_s, u"Comandante militar"_s, u"Chefe militar"_s}));
+    QCOMPARE(sinonimosDaPrimeira(dados),
+             (QStringList{u"Lente catedrático"_s, u"Doutor titular"_s, u"Professor emérito"_s}));
     QCOMPARE(arquivosEm(dados), soOBanco);
 }
 
@@ -534,9 +533,9 @@ void TesteImportador::umaImportacaoPorVez() {
 // one that succeeded; a reader meanwhile always finds a whole database.
 void TesteImportador::importacoesSimultaneas() {
     const QString dados = dadosBasicos();
-    const QString outra = csvCom(u"TSinonimo.csv"_s, "1,Chefe militar,3\n", true);
-    const QStringList sinonimosOutra = {u"General de exército"_s, u"Comandante militar"_s,
-                                        u"Chefe militar"_s};
+    const QString outra = csvCom(u"TSinonimo.csv"_s, "1,Professor emérito,3\n", true);
+    const QStringList sinonimosOutra = {u"Lente catedrático"_s, u"Doutor titular"_s,
+                                        u"Professor emérito"_s};
     const QString recusa =
         dados + u": outra importação está em andamento neste diretório; nada foi alterado\n"_s;
     for (int rodada = 0; rodada < 5; ++rodada) {
@@ -545,7 +544,7 @@ void TesteImportador::importacoesSimultaneas() {
         processo::iniciar(basica, {u"importar"_s, fixtures::fonte(u"basica"_s), dados});
         processo::iniciar(segunda, {u"importar"_s, outra, dados});
         while (basica.state() != QProcess::NotRunning || segunda.state() != QProcess::NotRunning) {
-            QCOMPARE(sinonimosDoGeneral(dados).size() >= 2, true);
+            QCOMPARE(sinonimosDaPrimeira(dados).size() >= 2, true);
             QCoreApplication::processEvents();
         }
         const processo::Saida a = processo::terminar(basica);
@@ -554,7 +553,7 @@ void TesteImportador::importacoesSimultaneas() {
             QVERIFY2(s->status == 0 || (s->status == 1 && s->erros == recusa),
                      qPrintable(s->erros));
         QVERIFY(a.status == 0 || b.status == 0);
-        const QStringList instalados = sinonimosDoGeneral(dados);
+        const QStringList instalados = sinonimosDaPrimeira(dados);
         if (a.status != 0)
             QCOMPARE(instalados, sinonimosOutra);
         else if (b.status != 0)

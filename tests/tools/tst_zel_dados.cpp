@@ -61,19 +61,19 @@ void TesteZelDados::comandos_data() {
 
     QTest::newRow("com busca")
         << QStringList{u"consultar"_s, banco, u"fncSqlBuscaCodigoFamilia"_s, u"--busca"_s,
-                       u"2232"_s}
+                       u"2112"_s}
         << 0
-        << u"titulo\tcodigo\ttipo\nCIRURGIÕES-DENTISTAS\t2232   \tF\nCirurgião-dentista clínico geral\t2232-05\tO\n"_s
+        << u"titulo\tcodigo\ttipo\nCIRURGIÕES-DENTISTAS\t2112   \tF\nCirurgião-dentista clínico geral\t2112-01\tO\n"_s
         << QString();
     QTest::newRow("com argumentos")
-        << QStringList{u"consultar"_s, banco, u"fncSqlSinonimos"_s, u"0101"_s, u"1"_s} << 0
-        << u"sinonimo\tcod_sin\nGeneral de exército\t1\nComandante militar\t2\n"_s << QString();
+        << QStringList{u"consultar"_s, banco, u"fncSqlSinonimos"_s, u"0111"_s, u"1"_s} << 0
+        << u"sinonimo\tcod_sin\nLente catedrático\t1\nDoutor titular\t2\n"_s << QString();
     QTest::newRow("flags")
         << QStringList{u"consultar"_s, banco,         u"fncSqlBuscaTitulo"_s,
                        u"0"_s,         u"0"_s,        u"0"_s,
                        u"0"_s,         u"1"_s,        u"0"_s,
                        u"--busca"_s,   u"%química%"_s}
-        << 0 << u"titulo\tcodigo\ttipo\nCurso técnico em química.\t3111\tFormação \n"_s
+        << 0 << u"titulo\tcodigo\ttipo\nCurso técnico em química.\t3211\tFormação \n"_s
         << QString();
     QTest::newRow("construtor desconhecido")
         << QStringList{u"consultar"_s, banco, u"fncSqlNada"_s} << 1 << QString()
@@ -100,16 +100,16 @@ void TesteZelDados::comandos_data() {
         << 1 << QString()
         << u"fncSqlBuscaTitulo: estes argumentos não formam comando algum (0 0 0 0 0 0)\n"_s;
     QTest::newRow("base desconhecida")
-        << consultar({u"fncSqlConversao"_s, u"zel94"_s, u"ZEL2002"_s, u"01110"_s, u"--busca"_s,
-                      u"01110"_s})
+        << consultar({u"fncSqlConversao"_s, u"zel94"_s, u"ZEL2002"_s, u"00101"_s, u"--busca"_s,
+                      u"00101"_s})
         << 1 << QString()
         << u"fncSqlConversao: o argumento 1 (de) deve ser ZEL2002, ZEL94 ou CIUO88, não \"zel94\"\n"_s;
     QTest::newRow("base de origem desconhecida")
-        << consultar({u"fncSqlTabuaOrigem"_s, u"2231"_s, u"CBO"_s}) << 1 << QString()
+        << consultar({u"fncSqlTabuaOrigem"_s, u"2111"_s, u"CBO"_s}) << 1 << QString()
         << u"fncSqlTabuaOrigem: o argumento 2 (base) deve ser ZEL2002, ZEL94 ou CIUO88, não \"CBO\"\n"_s;
     QTest::newRow("par sem conversão")
-        << consultar({u"fncSqlConversao"_s, u"ZEL94"_s, u"CIUO88"_s, u"01110"_s}) << 1 << QString()
-        << u"fncSqlConversao: estes argumentos não formam comando algum (ZEL94 CIUO88 01110)\n"_s;
+        << consultar({u"fncSqlConversao"_s, u"ZEL94"_s, u"CIUO88"_s, u"00101"_s}) << 1 << QString()
+        << u"fncSqlConversao: estes argumentos não formam comando algum (ZEL94 CIUO88 00101)\n"_s;
     QTest::newRow("falta --busca")
         << consultar({u"fncSqlBuscaRapida"_s}) << 1 << QString()
         << u"fncSqlBuscaRapida: este comando tem o parâmetro busca; falta --busca TEXTO\n"_s;
@@ -117,13 +117,13 @@ void TesteZelDados::comandos_data() {
         << consultar({u"fncSqlGrandesGrupos"_s, u"--busca"_s, u"x"_s}) << 1 << QString()
         << u"fncSqlGrandesGrupos: este comando não tem o parâmetro busca; retire --busca\n"_s;
     QTest::newRow("--busca numa conversão de ocupação")
-        << consultar({u"fncSqlConversao"_s, u"ZEL2002"_s, u"ZEL94"_s, u"223105"_s, u"--busca"_s,
-                      u"2231"_s})
+        << consultar({u"fncSqlConversao"_s, u"ZEL2002"_s, u"ZEL94"_s, u"211101"_s, u"--busca"_s,
+                      u"2111"_s})
         << 1 << QString()
         << u"fncSqlConversao: este comando não tem o parâmetro busca; retire --busca\n"_s;
     QTest::newRow("conversão de ocupação sem --busca")
-        << consultar({u"fncSqlConversao"_s, u"ZEL2002"_s, u"ZEL94"_s, u"223105"_s}) << 0
-        << u"codigo\tnome\n06110\tMédico em geral\n06190\tOutros médicos\n"_s << QString();
+        << consultar({u"fncSqlConversao"_s, u"ZEL2002"_s, u"ZEL94"_s, u"211101"_s}) << 0
+        << u"codigo\tnome\n20101\tMédico de clínica geral\n20190\tOutros médicos\n"_s << QString();
     QTest::newRow("--busca duas vezes")
         << consultar({u"fncSqlBuscaRapida"_s, u"--busca"_s, u"a"_s, u"--busca"_s, u"b"_s}) << 1
         << QString() << u"--busca foi dado mais de uma vez\n"_s;
