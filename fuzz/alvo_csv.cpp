@@ -1,6 +1,8 @@
 // Fuzz target: the CSV reader and the importer. Any bytes as a table's file
-// must be read or refused without a crash, and a refused import must leave
-// the previous database as it was.
+// must be read or refused without a crash; bytes the reader reads to the end
+// must be valid UTF-8 without control characters other than tab and line
+// breaks (as an independent decoder sees them); and a refused import must
+// leave the previous database as it was.
 
 #include "csv.h"
 #include "importador.h"
@@ -10,6 +12,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
@@ -39,6 +42,22 @@ void gravar(const QString &caminho, const QByteArray &conteudo) {
         std::abort();
 }
 
+// What the reader may accept: UTF-8 that Qt's decoder reads without error,
+// and no control character but tab, LF and CR (U+0000 to U+001F, U+007F to
+// U+009F).
+bool textoAceitavel(const QByteArray &bytes) {
+    QStringDecoder decodificador(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString texto = decodificador(bytes);
+    if (decodificador.hasError())
+        return false;
+    for (const QChar c : texto) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || (u >= 0x7F && u <= 0x9F))
+            return false;
+    }
+    return true;
+}
+
 QByteArray resumo(const QString &caminho) {
     QFile arquivo(caminho);
     arquivo.open(QIODevice::ReadOnly);
@@ -52,6 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho) {
     LeitorCsv leitor(bytes);
     while (leitor.proximo()) {
     }
+    if (leitor.erro().isEmpty() && !textoAceitavel(bytes))
+        std::abort();
 
     static QTemporaryDir base;
     static const QString csv = base.path() + u"/csv"_s;

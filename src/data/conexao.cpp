@@ -4,7 +4,9 @@
 #include "erro.h"
 #include "textos.h"
 
-#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unordered_map>
@@ -58,14 +60,12 @@ int colacao(void *, int na, const void *a, int nb, const void *b) {
                                      std::string_view(static_cast<const char *>(b), size_t(nb)));
 }
 
-QString arquivoDoBanco(const QString &diretorio) {
-    return diretorio + QLatin1Char('/') + QLatin1String(nomeArquivo);
-}
-
 // What a failure of the engine means to the user, from its result code. The
 // catalogue's statements are fixed, so a statement the engine refuses names
 // a table or a column that the database lacks.
-QString explicacao(int codigo) {
+QString explicacao(int codigo, int sistema) {
+    if (sistema == EACCES || sistema == EPERM)
+        return QStringLiteral("Sem permissão para ler o banco de dados");
     switch (codigo & 0xFF) {
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
@@ -86,9 +86,10 @@ QString explicacao(int codigo) {
 
 // Every error of the engine reaches the user in these words: what happened,
 // the database file, and the engine's own message on a line of its own.
-ErroBanco erroDoMotor(int codigo, const QString &mensagem, const QString &arquivo) {
-    return ErroBanco(explicacao(codigo) + QStringLiteral(": ") + arquivo + QStringLiteral("\n(") +
-                     mensagem + QLatin1Char(')'));
+ErroBanco erroDoMotor(int codigo, const QString &mensagem, const QString &arquivo,
+                      int sistema = 0) {
+    return ErroBanco(explicacao(codigo, sistema) + QStringLiteral(": ") + arquivo +
+                     QStringLiteral("\n(") + mensagem + QLatin1Char(')'));
 }
 
 class Banco {
@@ -104,9 +105,10 @@ public:
         if (rc != SQLITE_OK) {
             const QString texto = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
                                        : QString::fromUtf8(sqlite3_errstr(rc));
+            const int sistema = m_db ? sqlite3_system_errno(m_db) : 0;
             sqlite3_close(m_db);
             m_db = nullptr;
-            throw erroDoMotor(rc, texto, arquivo);
+            throw erroDoMotor(rc, texto, arquivo, sistema);
         }
         registrarFuncoes(m_db);
         sqlite3_exec(m_db, "PRAGMA query_only = ON;", nullptr, nullptr, nullptr);
@@ -165,16 +167,37 @@ std::unordered_map<QString, std::unique_ptr<Banco>> &bancos() {
     return todos;
 }
 
+// Why the database file of `diretorio` cannot be reached (stat answered
+// `numero`): no directory, no permission to enter it, no file.
+ErroBanco semBanco(const QString &diretorio, const QString &arquivo, int numero) {
+    struct stat info {};
+    if (numero == ENOENT && ::stat(QFile::encodeName(diretorio).constData(), &info) == 0)
+        return ErroBanco(QStringLiteral("O banco de dados não foi encontrado: ") + arquivo);
+    switch (numero) {
+    case ENOENT:
+        return ErroBanco(QStringLiteral("O diretório de dados não foi encontrado: ") + diretorio);
+    case EACCES:
+    case EPERM:
+        return ErroBanco(QStringLiteral("Sem permissão para abrir o diretório de dados: ") +
+                         diretorio);
+    case ENOTDIR:
+        return ErroBanco(QStringLiteral("O caminho do diretório de dados passa por um arquivo: ") +
+                         diretorio);
+    default:
+        return ErroBanco(QStringLiteral("O banco de dados não pôde ser lido: ") + arquivo +
+                         QStringLiteral("\n(") + QString::fromLocal8Bit(std::strerror(numero)) +
+                         QLatin1Char(')'));
+    }
+}
+
 Banco &abrir(const QString &diretorio) {
     auto &todos = bancos();
     const QString arquivo = arquivoDoBanco(diretorio);
     struct stat info {};
     if (::stat(QFile::encodeName(arquivo).constData(), &info) != 0) {
+        const int numero = errno;
         todos.erase(diretorio);
-        if (!QDir(diretorio).exists())
-            throw ErroBanco(QStringLiteral("O diretório de dados não foi encontrado: ") +
-                            diretorio);
-        throw ErroBanco(QStringLiteral("O banco de dados não foi encontrado: ") + arquivo);
+        throw semBanco(diretorio, arquivo, numero);
     }
     const Assinatura assinatura{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
     auto &banco = todos[diretorio];
@@ -186,6 +209,10 @@ Banco &abrir(const QString &diretorio) {
 }
 
 } // namespace
+
+QString arquivoDoBanco(const QString &diretorio) {
+    return diretorio + QLatin1Char('/') + QLatin1String(nomeArquivo);
+}
 
 void registrarFuncoes(sqlite3 *db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;

@@ -16,6 +16,9 @@ namespace conexao {
 
 inline constexpr const char *nomeArquivo = "zel2002.db";
 
+// The database file of a `dados` directory.
+QString arquivoDoBanco(const QString &diretorio);
+
 struct Preparada {
     sqlite3_stmt *comando = nullptr;
     int indiceBusca = 0; // 0 when the statement has no :busca

@@ -27,7 +27,13 @@ bool buscaSemResultado(sqlite3 *db, const QByteArray &busca) {
     return qsizetype(minusculas.size()) > limite;
 }
 
+Consulta::Limites limites;
+
 } // namespace
+
+void Consulta::definirLimites(const Limites &novos) {
+    limites = novos;
+}
 
 void Consulta::definirSql(const QStringList &linhas) {
     fechar();
@@ -78,17 +84,27 @@ void Consulta::ler(const conexao::Preparada &preparada, bool vinculaBusca) {
                           int(m_busca->size()), SQLITE_STATIC);
     const int colunas = int(preparada.colunas.size());
     int rc;
-    while ((rc = sqlite3_step(comando)) == SQLITE_ROW) {
-        for (int c = 0; c < colunas; ++c) {
+    bool grandeDemais = false;
+    while (!grandeDemais && (rc = sqlite3_step(comando)) == SQLITE_ROW) {
+        grandeDemais = m_linhas >= limites.linhas;
+        for (int c = 0; c < colunas && !grandeDemais; ++c) {
             const auto *texto = reinterpret_cast<const char *>(sqlite3_column_text(comando, c));
-            if (texto)
-                m_dados.append(texto, size_t(sqlite3_column_bytes(comando, c)));
+            const auto bytes = size_t(sqlite3_column_bytes(comando, c));
+            grandeDemais = bytes > limites.bytes - m_dados.size();
+            if (texto && !grandeDemais)
+                m_dados.append(texto, bytes);
             m_inicios.push_back(uint32_t(m_dados.size()));
         }
         ++m_linhas;
     }
-    if (rc != SQLITE_DONE) {
-        const ErroBanco erro = conexao::erro(sqlite3_db_handle(comando), rc, m_diretorio);
+    if (grandeDemais || rc != SQLITE_DONE) {
+        const ErroBanco erro =
+            grandeDemais ? ErroBanco(QStringLiteral("O resultado da consulta passa do que o "
+                                                    "programa pode guardar (%1 linhas, %2 bytes): ")
+                                         .arg(limites.linhas)
+                                         .arg(limites.bytes) +
+                                     conexao::arquivoDoBanco(m_diretorio))
+                         : conexao::erro(sqlite3_db_handle(comando), rc, m_diretorio);
         sqlite3_reset(comando);
         fechar();
         throw erro;
@@ -97,7 +113,7 @@ void Consulta::ler(const conexao::Preparada &preparada, bool vinculaBusca) {
 }
 
 void Consulta::moverPor(int n) {
-    m_posicao = std::clamp(m_posicao + n, 0, m_linhas);
+    m_posicao = int(std::clamp<qint64>(qint64(m_posicao) + n, 0, m_linhas));
 }
 
 std::string_view Consulta::valor(int linha, int coluna) const {

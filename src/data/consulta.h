@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +21,15 @@ struct Preparada;
 // Failures of the engine throw ErroBanco.
 class Consulta {
 public:
+    // The largest result a query object holds: its values are located by
+    // 32-bit offsets and its rows counted in an int. Opening a larger one
+    // throws ErroBanco and leaves the query closed. Tests may lower them.
+    struct Limites {
+        size_t bytes = std::numeric_limits<uint32_t>::max();
+        int linhas = std::numeric_limits<int>::max();
+    };
+    static void definirLimites(const Limites &limites);
+
     void definirSql(const QStringList &linhas);
     void definirBanco(const QString &diretorio);
     void fechar();

@@ -23,6 +23,8 @@ private slots:
     void buscaIgnoraCaixaEAcentos_data();
     void buscaIgnoraCaixaEAcentos();
     void navegacao();
+    void resultadoGrandeDemais_data();
+    void resultadoGrandeDemais();
     void campoPorNomeSemCaixa();
     void parametroSoQuandoDeclarado();
     void errosDoMotor_data();
@@ -285,10 +287,57 @@ void TesteConsulta::navegacao() {
     QCOMPARE(consulta.campo(u"tipo"_s), u"F"_s);
     consulta.moverPor(-5);
     QCOMPARE(consulta.campo(u"tipo"_s), u"F"_s);
+    // Moves as far as an int goes stop at the ends.
+    consulta.proximo();
+    consulta.moverPor(std::numeric_limits<int>::max());
+    QVERIFY(consulta.fimDados());
+    consulta.moverPor(std::numeric_limits<int>::min());
+    QCOMPARE(consulta.campo(u"tipo"_s), u"F"_s);
 
     Consulta vazia = abrir(fncSqlBuscaCodigoFamilia(), u"9999"_s);
     QVERIFY(vazia.fimDados());
     QCOMPARE(vazia.totalLinhas(), 0);
+}
+
+void TesteConsulta::resultadoGrandeDemais_data() {
+    QTest::addColumn<int>("linhas");
+    QTest::addColumn<int>("bytes");
+    // The family 2111 and its three occupations: 4 rows, 90 bytes of values.
+    QTest::newRow("uma linha a mais") << 3 << 1000;
+    QTest::newRow("um byte a mais") << 1000 << 89;
+}
+
+// A result past what the offsets can locate is refused with a clear error,
+// the query left closed; within the limits it is read whole.
+void TesteConsulta::resultadoGrandeDemais() {
+    QFETCH(int, linhas);
+    QFETCH(int, bytes);
+    const Consulta inteira = abrir(fncSqlBuscaCodigoFamilia(), u"2111"_s);
+    QCOMPARE(inteira.totalLinhas(), 4);
+    struct Restaurar {
+        ~Restaurar() { Consulta::definirLimites({}); }
+    } restaurar;
+    Consulta::definirLimites({size_t(bytes), linhas});
+    Consulta consulta;
+    consulta.definirSql(fncSqlBuscaCodigoFamilia());
+    consulta.definirBanco(fixtures::banco(u"basica"_s));
+    consulta.definirBusca(u"2111"_s);
+    try {
+        consulta.abrir();
+        QFAIL("o resultado grande demais foi aceito");
+    } catch (const ErroBanco &erro) {
+        QCOMPARE(erro.texto(), u"O resultado da consulta passa do que o programa pode guardar "_s
+                               u"(%1 linhas, %2 bytes): "_s.arg(linhas)
+                                       .arg(bytes) +
+                                   fixtures::banco(u"basica"_s) + u"/zel2002.db"_s);
+    }
+    QVERIFY(consulta.fimDados());
+    QCOMPARE(consulta.totalLinhas(), 0);
+    Consulta::definirLimites({90, 4});
+    consulta.abrir();
+    QCOMPARE(consulta.totalLinhas(), 4);
+    consulta.moverPor(3);
+    QCOMPARE(consulta.campo(u"codigo"_s), u"2111-03"_s);
 }
 
 void TesteConsulta::campoPorNomeSemCaixa() {

@@ -220,7 +220,8 @@ Mensagem mensagemEsperada(Dano dano, const QString &tabela, const QString &colun
     case Dano::DiretorioNoLugar:
         return motor(ilegivel, u"disk I/O error"_s, QString());
     case Dano::SemPermissao:
-        return motor(ilegivel, u"unable to open database file"_s, QString());
+        return motor(u"Sem permissão para ler o banco de dados"_s,
+                     u"unable to open database file"_s, QString());
     }
     return {};
 }

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -132,6 +133,9 @@ private slots:
     void escala_data();
     void escala();
     void escalaTresImporta();
+    void escalasMaiores_data();
+    void escalasMaiores();
+    void limiteDaEscala();
     void falhas_data();
     void falhas();
 
@@ -666,24 +670,40 @@ void TesteGerador::mesmaEscalaMesmosBytes() {
 void TesteGerador::escala_data() {
     QTest::addColumn<QString>("tabela");
     QTest::addColumn<int>("fator");
+    QTest::addColumn<int>("codigos"); // how many codes its key's width allows
     for (const esquema::Tabela &t : esquema::tabelas()) {
-        const bool fixa = t.nome == u"TGrande_Grupo"_s || t.nome == u"TGrupo_Base_CIUO88"_s;
-        QTest::newRow(qPrintable(t.nome)) << t.nome << (fixa ? 1 : 3);
+        const int codigos = t.nome == u"TSubgrupo_Principal"_s ? 100 : 0;
+        QTest::newRow(qPrintable(t.nome))
+            << t.nome << (t.nome == u"TGrande_Grupo"_s ? 1 : 3) << codigos;
     }
 }
 
-// At escala 3 every table but the major groups and the CIUO88 groups holds
-// three times the rows, the escala-1 rows come first unchanged, and the codes
-// keep their widths.
+// At escala 3 every table but the major groups holds three times the rows
+// (as far as the codes of its width go), the escala-1 rows come first
+// unchanged, the codes keep their widths, and the titles of the copies say
+// which series they belong to.
 void TesteGerador::escala() {
     QFETCH(QString, tabela);
     QFETCH(int, fator);
+    QFETCH(int, codigos);
     const QList<QStringList> &um = m_amostra[tabela].linhas;
     const QList<QStringList> &tres = m_amostra3[tabela].linhas;
-    QCOMPARE(tres.size(), um.size() * fator);
+    const qsizetype esperadas =
+        codigos > 0 ? std::min<qsizetype>(um.size() * fator, codigos) : um.size() * fator;
+    QCOMPARE(tres.size(), esperadas);
     QCOMPARE(tres.mid(0, um.size()), um);
     const QString fora = codigoForaDaLargura(m_amostra3, tabela);
     QVERIFY2(fora.isEmpty(), qPrintable(fora));
+    const esquema::Tabela *t = esquema::tabela(tabela);
+    for (size_t c = 0; c < t->colunas.size(); ++c) {
+        const QString &nome = t->colunas[c].nome;
+        if (!nome.startsWith(u"tit"_s, Qt::CaseInsensitive) &&
+            !nome.startsWith(u"nom"_s, Qt::CaseInsensitive))
+            continue;
+        static const QRegularExpression serie(u" \\(série [23]\\)$"_s);
+        for (const QStringList &linha : tres.mid(um.size()))
+            QVERIFY2(serie.match(linha[qsizetype(c)]).hasMatch(), qPrintable(linha[qsizetype(c)]));
+    }
 }
 
 void TesteGerador::escalaTresImporta() {
@@ -704,13 +724,88 @@ void TesteGerador::escalaTresImporta() {
     QCOMPARE(tres, consulta.totalLinhas() * 3);
 }
 
+namespace {
+
+// How many rows `sql` finds in the database of `dados` with `busca`.
+int encontrados(const QString &dados, const QStringList &sql, const QString &busca) {
+    Consulta consulta;
+    consulta.definirSql(sql);
+    consulta.definirBanco(dados);
+    consulta.fechar();
+    consulta.definirBusca(busca);
+    consulta.abrir();
+    return consulta.totalLinhas();
+}
+
+int codigos94ComNoventa(const Amostra &amostra) {
+    int n = 0;
+    for (const QString &codigo : amostra["TOcupacao94"].valores("Cod_Ocup_Zel94"))
+        n += codigo.mid(3, 2) == u"90"_s;
+    return n;
+}
+
+} // namespace
+
+void TesteGerador::escalasMaiores_data() {
+    QTest::addColumn<int>("escala");
+    QTest::newRow("10") << 10;
+    // Past the family codes: copies of occupations fill free numbers.
+    QTest::newRow("20") << 20;
+}
+
+// Larger escalas import without a warning and, while the codes last, hold N
+// times the families; the occupations and synonyms, and the titles a search
+// finds among them, are always N times as many; so are the ZEL94 codes with
+// "90" at characters 4-5, as far as their 1,000 codes go.
+void TesteGerador::escalasMaiores() {
+    QFETCH(int, escala);
+    const QString csv = m_raiz.filePath(u"escala"_s + QString::number(escala));
+    const QString dados = csv + u"-dados"_s;
+    QString erro;
+    QStringList avisos;
+    QVERIFY2(gerarAmostra(csv, escala, &erro), qPrintable(erro));
+    QVERIFY2(importar(csv, dados, &erro, &avisos), qPrintable(erro));
+    QCOMPARE(avisos, QStringList());
+    const Amostra amostra = lerAmostra(csv);
+    for (const char *tabela : {"TOcupacao", "TSinonimo"})
+        QCOMPARE(amostra[tabela].linhas.size(), escala * m_amostra[tabela].linhas.size());
+    const qsizetype familias = m_amostra["TFamilia"].linhas.size();
+    QCOMPARE(amostra["TFamilia"].linhas.size(), std::min<qsizetype>(escala * familias, 10000));
+    QCOMPARE(codigos94ComNoventa(amostra), std::min(escala * codigos94ComNoventa(m_amostra), 1000));
+
+    const QStringList ocupacoesESinonimos =
+        fncSqlBuscaTitulo(false, true, true, false, false, false);
+    for (const QString &busca : {u"%operador%"_s, u"%de%"_s})
+        QCOMPARE(encontrados(dados, ocupacoesESinonimos, busca),
+                 escala * encontrados(m_dados, ocupacoesESinonimos, busca));
+    if (escala * familias <= 10000)
+        QCOMPARE(encontrados(dados, fncSqlBuscaRapida(), u"%técnico%"_s),
+                 escala * encontrados(m_dados, fncSqlBuscaRapida(), u"%técnico%"_s));
+}
+
+// Past the escala at which the occupation codes would run out, a clear
+// refusal that names the limit, and nothing written.
+void TesteGerador::limiteDaEscala() {
+    const qsizetype ocupacoes = m_amostra["TOcupacao"].linhas.size();
+    const int limite = int(10000 * 100 / ocupacoes);
+    const QString destino = m_raiz.filePath(u"alem-do-limite"_s);
+    QString erro;
+    QVERIFY(!gerarAmostra(destino, limite + 1, &erro));
+    QCOMPARE(erro, u"a escala %1 passa do limite de %2: as %3 ocupações da amostra, %1 vezes, "_s
+                   u"não caberiam nos códigos de ocupação (10000 famílias de 4 algarismos, 100 "_s
+                   u"números de 2 algarismos em cada)"_s.arg(limite + 1)
+                       .arg(limite)
+                       .arg(ocupacoes));
+    QVERIFY(!QFileInfo::exists(destino));
+}
+
 void TesteGerador::falhas_data() {
     QTest::addColumn<QString>("destino"); // relative to the temporary root
     QTest::addColumn<int>("escala");
     QTest::newRow("escala zero") << "zero" << 0;
     QTest::newRow("escala negativa") << "negativa" << -2;
     QTest::newRow("destino dentro de um arquivo") << "arquivo/csv" << 1;
-    QTest::newRow("escala além dos códigos de duas posições") << "grande" << 1000;
+    QTest::newRow("escala além dos códigos de ocupação") << "grande" << 1000;
 }
 
 void TesteGerador::falhas() {

@@ -4,15 +4,16 @@
 #include <QStringList>
 #include <optional>
 
-// The statement builders by name, as the data tool and the benchmarks call them.
+// The statement builders by name, as the data tool calls them.
 namespace catalogo {
 
-// Builds the lines of the builder `nome` from its arguments given as text
-// (flags as 0 or 1). Nothing when the name is unknown or the number of
-// arguments is wrong; `erro` then says why.
+// Builds the lines of the builder `nome` from its arguments given as text:
+// flags exactly 0 or 1, bases by the names the conversion screens offer
+// ("ZEL2002", "ZEL94", "CIUO88"). Nothing when the name is unknown, the
+// number of arguments or one of them is wrong, or the arguments build no
+// statement (no flag set, a pair of bases without conversion); `erro` then
+// says why, naming the argument.
 std::optional<QStringList> construir(const QString &nome, const QStringList &argumentos,
                                      QString *erro);
-
-QStringList nomes();
 
 } // namespace catalogo

@@ -2,9 +2,90 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+bool continuacao(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+
+// The length of the UTF-8 sequence that begins with `primeiro` and goes on
+// with `resto`, or 0 when it is not a valid one: overlong forms, surrogates,
+// code points past U+10FFFF, stray continuation bytes and sequences cut short
+// are all refused.
+int comprimentoUtf8(unsigned char primeiro, const char *resto, qsizetype disponivel) {
+    int comprimento = 0;
+    unsigned char minimo = 0x80; // bounds of the second byte
+    unsigned char maximo = 0xBF;
+    if (primeiro >= 0xC2 && primeiro <= 0xDF) {
+        comprimento = 2;
+    } else if (primeiro >= 0xE0 && primeiro <= 0xEF) {
+        comprimento = 3;
+        if (primeiro == 0xE0)
+            minimo = 0xA0;
+        else if (primeiro == 0xED)
+            maximo = 0x9F;
+    } else if (primeiro >= 0xF0 && primeiro <= 0xF4) {
+        comprimento = 4;
+        if (primeiro == 0xF0)
+            minimo = 0x90;
+        else if (primeiro == 0xF4)
+            maximo = 0x8F;
+    } else {
+        return 0;
+    }
+    if (disponivel < comprimento - 1)
+        return 0;
+    const auto segundo = static_cast<unsigned char>(resto[0]);
+    if (segundo < minimo || segundo > maximo)
+        return 0;
+    for (int i = 1; i < comprimento - 1; ++i)
+        if (!continuacao(static_cast<unsigned char>(resto[i])))
+            return 0;
+    return comprimento;
+}
+
+QString hexadecimal(uint valor, int digitos) {
+    return QString::number(valor, 16).toUpper().rightJustified(digitos, u'0');
+}
+
+} // namespace
+
 LeitorCsv::LeitorCsv(QByteArray dados) : m_dados(std::move(dados)) {
     if (m_dados.startsWith("\xEF\xBB\xBF"))
         m_pos = 3;
+}
+
+bool LeitorCsv::falhar(const QString &motivo, qsizetype byte, int campo) {
+    m_erro = motivo;
+    m_linhaErro = m_linha;
+    m_campoErro = campo;
+    m_byteErro = byte;
+    return false;
+}
+
+bool LeitorCsv::acrescentarCaractere(unsigned char primeiro, QByteArray &campo, int indiceCampo) {
+    const qsizetype inicio = m_pos - 1;
+    if (primeiro < 0x80) {
+        if (primeiro < 0x20 || primeiro == 0x7F)
+            return falhar(u"caractere de controle U+"_s + hexadecimal(primeiro, 4), inicio,
+                          indiceCampo);
+        campo += char(primeiro);
+        return true;
+    }
+    const int comprimento =
+        comprimentoUtf8(primeiro, m_dados.constData() + m_pos, m_dados.size() - m_pos);
+    if (comprimento == 0)
+        return falhar(u"o byte 0x"_s + hexadecimal(primeiro, 2) +
+                          u" não forma texto UTF-8 válido"_s,
+                      inicio, indiceCampo);
+    // U+0080 to U+009F, the second set of control characters.
+    if (primeiro == 0xC2 && static_cast<unsigned char>(m_dados[m_pos]) < 0xA0)
+        return falhar(u"caractere de controle U+"_s +
+                          hexadecimal(static_cast<unsigned char>(m_dados[m_pos]), 4),
+                      inicio, indiceCampo);
+    campo.append(m_dados.constData() + inicio, comprimento);
+    m_pos = inicio + comprimento;
+    return true;
 }
 
 std::optional<QStringList> LeitorCsv::proximo() {
@@ -15,13 +96,19 @@ std::optional<QStringList> LeitorCsv::proximo() {
     QByteArray campo;
     bool entreAspas = false;
     bool campoComAspas = false;
+    int linhaAspas = 0; // where the open quote is
+    qsizetype byteAspas = 0;
     auto fecharCampo = [&] {
         campos << QString::fromUtf8(campo);
         campo.clear();
         campoComAspas = false;
     };
+    const auto aspasForaDoLugar = [&] {
+        falhar(u"aspas fora do lugar"_s, m_pos - 1, int(campos.size()));
+        return std::nullopt;
+    };
     while (m_pos < m_dados.size()) {
-        const char c = m_dados[m_pos++];
+        const auto c = static_cast<unsigned char>(m_dados[m_pos++]);
         if (entreAspas) {
             if (c == '"') {
                 if (m_pos < m_dados.size() && m_dados[m_pos] == '"') {
@@ -30,33 +117,47 @@ std::optional<QStringList> LeitorCsv::proximo() {
                 } else {
                     entreAspas = false;
                 }
-            } else {
+            } else if (c == '\n' || c == '\r' || c == '\t') {
                 if (c == '\n')
                     ++m_linha;
-                campo += c;
+                campo += char(c);
+            } else if (!acrescentarCaractere(c, campo, int(campos.size()))) {
+                return std::nullopt;
             }
             continue;
         }
-        if (c == '"' && campo.isEmpty() && !campoComAspas) {
-            entreAspas = true;
-            campoComAspas = true;
-        } else if (c == '"' || (campoComAspas && c != ',' && c != '\r' && c != '\n')) {
-            m_erro = u"aspas fora do lugar"_s;
-            return std::nullopt;
-        } else if (c == ',') {
+        if (c == ',') {
             fecharCampo();
-        } else if (c == '\n' || (c == '\r' && m_pos < m_dados.size() && m_dados[m_pos] == '\n')) {
-            if (c == '\r')
+        } else if (c == '\n' || c == '\r') {
+            if (c == '\r') {
+                if (m_pos >= m_dados.size() || m_dados[m_pos] != '\n') {
+                    falhar(u"linha terminada só por CR; as linhas devem terminar com LF ou CRLF"_s,
+                           m_pos - 1, int(campos.size()));
+                    return std::nullopt;
+                }
                 ++m_pos;
+            }
             ++m_linha;
             fecharCampo();
             return campos;
-        } else {
-            campo += c;
+        } else if (c == '"') {
+            if (!campo.isEmpty() || campoComAspas)
+                return aspasForaDoLugar();
+            entreAspas = true;
+            campoComAspas = true;
+            linhaAspas = m_linha;
+            byteAspas = m_pos - 1;
+        } else if (campoComAspas) {
+            return aspasForaDoLugar();
+        } else if (c == '\t') {
+            campo += char(c);
+        } else if (!acrescentarCaractere(c, campo, int(campos.size()))) {
+            return std::nullopt;
         }
     }
     if (entreAspas) {
-        m_erro = u"aspas abertas até o fim do arquivo"_s;
+        falhar(u"aspas abertas até o fim do arquivo"_s, byteAspas, int(campos.size()));
+        m_linhaErro = linhaAspas;
         return std::nullopt;
     }
     fecharCampo();

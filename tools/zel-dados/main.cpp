@@ -3,6 +3,7 @@
 //   zel-dados consultar DADOS_DIR BUILDER [ARG...] [--busca TEXT]
 //   zel-dados gerar CSV_DIR [--escala N]
 
+#include "arquivos.h"
 #include "catalogo.h"
 #include "consulta.h"
 #include "erro.h"
@@ -11,7 +12,9 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +42,51 @@ QString celula(QString valor) {
         .replace(u"\r"_s, u"\\r"_s);
 }
 
+// Standard output in blocks; the first failure to write ends the writing and
+// is kept, so that a full disk or a closed file is an error, not a success.
+class Saida {
+public:
+    void linha(const QStringList &valores) {
+        if (m_erro != 0)
+            return;
+        m_bloco += valores.join(u'\t').toUtf8();
+        m_bloco += '\n';
+        if (m_bloco.size() >= tamanhoBloco)
+            escreverBloco();
+    }
+    // Empty when everything was written; otherwise what went wrong.
+    QString terminar() {
+        escreverBloco();
+        return m_erro == 0 ? QString() : arquivos::falha(u"saída padrão"_s, m_erro);
+    }
+
+private:
+    static constexpr qsizetype tamanhoBloco = 1 << 16;
+
+    void escreverBloco() {
+        const char *dados = m_bloco.constData();
+        qsizetype resto = m_bloco.size();
+        while (resto > 0 && m_erro == 0) {
+            const ssize_t escritos = ::write(STDOUT_FILENO, dados, size_t(resto));
+            if (escritos >= 0) {
+                dados += escritos;
+                resto -= escritos;
+            } else if (errno != EINTR) {
+                m_erro = errno;
+            }
+        }
+        m_bloco.clear();
+    }
+
+    QByteArray m_bloco;
+    int m_erro = 0;
+};
+
+int falhou(const QString &mensagem) {
+    erros() << mensagem << "\n";
+    return 1;
+}
+
 int consultar(QStringList argumentos) {
     std::optional<QString> busca;
     if (const qsizetype i = argumentos.indexOf(u"--busca"_s); i >= 0) {
@@ -46,18 +94,23 @@ int consultar(QStringList argumentos) {
             return uso();
         busca = argumentos[i + 1];
         argumentos.remove(i, 2);
+        if (argumentos.contains(u"--busca"_s))
+            return falhou(u"--busca foi dado mais de uma vez"_s);
     }
     if (argumentos.size() < 2)
         return uso();
+    const QString &construtor = argumentos[1];
     QString erro;
     const std::optional<QStringList> linhas =
-        catalogo::construir(argumentos[1], argumentos.mid(2), &erro);
-    if (!linhas) {
-        erros() << erro << "\n";
-        return 1;
-    }
+        catalogo::construir(construtor, argumentos.mid(2), &erro);
+    if (!linhas)
+        return falhou(erro);
     Consulta consulta;
     consulta.definirSql(*linhas);
+    if (consulta.temParametroBusca() && !busca)
+        return falhou(construtor + u": este comando tem o parâmetro busca; falta --busca TEXTO"_s);
+    if (!consulta.temParametroBusca() && busca)
+        return falhou(construtor + u": este comando não tem o parâmetro busca; retire --busca"_s);
     consulta.definirBanco(argumentos[0]);
     consulta.fechar();
     if (busca)
@@ -65,18 +118,19 @@ int consultar(QStringList argumentos) {
     try {
         consulta.abrir();
     } catch (const Erro &falha) {
-        erros() << falha.texto() << "\n";
-        return 1;
+        return falhou(falha.texto());
     }
-    QTextStream saida(stdout);
-    QStringList cabecalho(consulta.colunas().begin(), consulta.colunas().end());
-    saida << cabecalho.join(u'\t') << "\n";
+    Saida saida;
+    const QStringList cabecalho(consulta.colunas().begin(), consulta.colunas().end());
+    saida.linha(cabecalho);
     for (; !consulta.fimDados(); consulta.proximo()) {
         QStringList valores;
         for (const QString &coluna : cabecalho)
             valores << celula(consulta.campo(coluna));
-        saida << valores.join(u'\t') << "\n";
+        saida.linha(valores);
     }
+    if (const QString falha = saida.terminar(); !falha.isEmpty())
+        return falhou(falha);
     return 0;
 }
 
@@ -84,7 +138,11 @@ int importarComando(const QStringList &argumentos) {
     if (argumentos.size() != 2)
         return uso();
     QString erro;
-    if (!importar(argumentos[0], argumentos[1], &erro)) {
+    QStringList avisos;
+    const bool importado = importar(argumentos[0], argumentos[1], &erro, &avisos);
+    for (const QString &aviso : avisos)
+        erros() << "aviso: " << aviso << "\n";
+    if (!importado) {
         erros() << erro << "\n";
         return 1;
     }
