@@ -2,6 +2,7 @@
 
 #include "dialeto.h"
 #include "erro.h"
+#include "indice.h"
 #include "textos.h"
 
 #include <QFile>
@@ -44,7 +45,11 @@ void funcaoTexto(sqlite3_context *ctx, int, sqlite3_value **argv,
                                                       : sqlite3_value_text(argv[0]));
     thread_local std::string saida;
     transformar(std::string_view(texto, size_t(bytes)), saida);
-    sqlite3_result_text(ctx, saida.data(), int(saida.size()), SQLITE_TRANSIENT);
+    // Given as a terminated string, the engine keeps the terminator with its
+    // copy: LIKE then reads the result as it is, instead of copying it once
+    // more to terminate it. A result holding a NUL is given by its length.
+    const bool terminado = saida.find('\0') == std::string::npos;
+    sqlite3_result_text(ctx, saida.c_str(), terminado ? -1 : int(saida.size()), SQLITE_TRANSIENT);
 }
 
 void funcaoLower(sqlite3_context *ctx, int n, sqlite3_value **argv) {
@@ -127,20 +132,20 @@ public:
             return achada->second;
         if (m_preparadas.size() >= maximoPreparadas)
             limparPreparadas();
-        const std::string traduzido = dialeto::traduzir(sql);
+        lerIndice();
+        const dialeto::Traducao traducao = dialeto::traduzir(sql, m_indice);
         Preparada nova;
-        const int rc = sqlite3_prepare_v3(m_db, traduzido.c_str(), int(traduzido.size()) + 1,
-                                          SQLITE_PREPARE_PERSISTENT, &nova.comando, nullptr);
-        if (rc != SQLITE_OK) {
-            const ErroBanco erro =
-                erroDoMotor(rc, QString::fromUtf8(sqlite3_errmsg(m_db)), m_arquivo);
-            sqlite3_finalize(nova.comando);
-            throw erro;
-        }
+        compilar(traducao.varredura, nova.comando);
+        if (!traducao.indice.empty())
+            compilar(traducao.indice, nova.comandoIndice, nova.comando);
         if (!nova.comando)
             throw ErroBanco(QStringLiteral("Comando SQL vazio"));
         nova.indiceBusca = sqlite3_bind_parameter_index(nova.comando, ":busca");
-        const int colunas = sqlite3_column_count(nova.comando);
+        nova.ocultas = traducao.ocultas;
+        nova.ordenada = traducao.ordenada;
+        nova.buscaEmMinusculas = traducao.buscaEmMinusculas;
+        nova.buscaComoDada = traducao.buscaComoDada;
+        const int colunas = sqlite3_column_count(nova.comando) - nova.ocultas;
         for (int i = 0; i < colunas; ++i)
             nova.colunas.push_back(QString::fromUtf8(sqlite3_column_name(nova.comando, i)));
         return m_preparadas.emplace(sql, std::move(nova)).first->second;
@@ -151,15 +156,40 @@ private:
         return caminho.toUtf8().toPercentEncoding("/");
     }
     void limparPreparadas() {
-        for (auto &[texto, preparada] : m_preparadas)
+        for (auto &[texto, preparada] : m_preparadas) {
             sqlite3_finalize(preparada.comando);
+            sqlite3_finalize(preparada.comandoIndice);
+        }
         m_preparadas.clear();
+    }
+
+    // Prepares `sql` into `comando`; on failure finalizes it and `outro`.
+    void compilar(const std::string &sql, sqlite3_stmt *&comando, sqlite3_stmt *outro = nullptr) {
+        const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), int(sql.size()) + 1,
+                                          SQLITE_PREPARE_PERSISTENT, &comando, nullptr);
+        if (rc == SQLITE_OK)
+            return;
+        const ErroBanco erro = erroDoMotor(rc, QString::fromUtf8(sqlite3_errmsg(m_db)), m_arquivo);
+        sqlite3_finalize(comando);
+        sqlite3_finalize(outro);
+        throw erro;
+    }
+
+    // What the database's title index offers, read with the first statement.
+    void lerIndice() {
+        if (m_indiceLido)
+            return;
+        if (const int rc = indice::ler(m_db, m_indice); rc != SQLITE_OK)
+            throw erroDoMotor(rc, QString::fromUtf8(sqlite3_errmsg(m_db)), m_arquivo);
+        m_indiceLido = true;
     }
 
     sqlite3 *m_db = nullptr;
     QString m_arquivo;
     Assinatura m_assinatura;
     std::unordered_map<std::string, Preparada> m_preparadas;
+    dialeto::Indice m_indice;
+    bool m_indiceLido = false;
 };
 
 std::unordered_map<QString, std::unique_ptr<Banco>> &bancos() {
@@ -220,6 +250,7 @@ void registrarFuncoes(sqlite3 *db) {
     sqlite3_create_function(db, "upper", 1, flags, nullptr, funcaoUpper, nullptr, nullptr);
     sqlite3_create_collation(db, dialeto::colacaoPortugues, SQLITE_UTF8, nullptr, colacao);
     sqlite3_exec(db, "PRAGMA case_sensitive_like = ON;", nullptr, nullptr, nullptr);
+    indice::registrarModulo(db);
 }
 
 Preparada &preparar(const QString &diretorio, const std::string &sql) {

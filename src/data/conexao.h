@@ -19,10 +19,19 @@ inline constexpr const char *nomeArquivo = "zel2002.db";
 // The database file of a `dados` directory.
 QString arquivoDoBanco(const QString &diretorio);
 
+// A statement of the catalogue, prepared. When it searches titles that the
+// database indexes, `comandoIndice` answers it from the index and `comando`
+// reads every title; both give the same rows, each ending with `ocultas`
+// hidden integers by which they are sorted (see dialeto::Traducao).
 struct Preparada {
     sqlite3_stmt *comando = nullptr;
+    sqlite3_stmt *comandoIndice = nullptr;
     int indiceBusca = 0; // 0 when the statement has no :busca
-    std::vector<QString> colunas;
+    int ocultas = 0;
+    bool ordenada = false;
+    bool buscaEmMinusculas = false; // the index compares with lower(:busca)
+    bool buscaComoDada = false;     // ... and with :busca as it is
+    std::vector<QString> colunas;   // the visible ones
 };
 
 // The prepared form of `sql` on the database of `diretorio`. Throws ErroBanco
@@ -35,8 +44,8 @@ Preparada &preparar(const QString &diretorio, const std::string &sql);
 ErroBanco erro(sqlite3 *db, int codigo, const QString &diretorio);
 
 // Gives a connection the engine functions the catalogue's statements need:
-// Unicode LOWER (accents removed) and UPPER, the Portuguese collation, and
-// case-sensitive LIKE.
+// Unicode LOWER (accents removed) and UPPER, the Portuguese collation,
+// case-sensitive LIKE, and the title index's zel_linhas.
 void registrarFuncoes(sqlite3 *db);
 
 // Closes every connection; the next statement opens its database again.

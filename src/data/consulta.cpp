@@ -3,6 +3,7 @@
 #include "conexao.h"
 #include "dialeto.h"
 #include "erro.h"
+#include "indice.h"
 #include "textos.h"
 
 #include <algorithm>
@@ -15,16 +16,20 @@ namespace {
 // up to its first NUL character, and refuses a pattern longer than its limit
 // (as given or as LOWER turns it); no title, code or description of the
 // classification holds a NUL or comes near that length.
-bool buscaSemResultado(sqlite3 *db, const QByteArray &busca) {
-    if (busca.contains('\0'))
-        return true;
+bool buscaSemResultado(sqlite3 *db, const QByteArray &busca, const std::string &minusculas) {
     const qsizetype limite = sqlite3_limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1);
-    if (busca.size() > limite)
-        return true;
-    std::string minusculas;
-    textos::minusculasSemAcento(std::string_view(busca.constData(), size_t(busca.size())),
-                                minusculas);
-    return qsizetype(minusculas.size()) > limite;
+    return busca.contains('\0') || busca.size() > limite || qsizetype(minusculas.size()) > limite;
+}
+
+// The index answers a search when every pattern the statement compares with
+// names a key.
+bool indiceResponde(const conexao::Preparada &preparada, const QByteArray &busca,
+                    const std::string &minusculas) {
+    return preparada.comandoIndice &&
+           (!preparada.buscaEmMinusculas || !indice::chavesDoPadrao(minusculas).empty()) &&
+           (!preparada.buscaComoDada ||
+            !indice::chavesDoPadrao(std::string_view(busca.constData(), size_t(busca.size())))
+                 .empty());
 }
 
 Consulta::Limites limites;
@@ -51,8 +56,11 @@ void Consulta::fechar() {
     m_colunas.clear();
     m_dados.clear();
     m_inicios.clear();
+    m_chaves.clear();
+    m_ordem.clear();
     m_linhas = 0;
     m_posicao = 0;
+    m_usouIndice = false;
 }
 
 void Consulta::definirBusca(const QString &valor) {
@@ -66,35 +74,48 @@ bool Consulta::temParametroBusca() const {
 void Consulta::abrir() {
     fechar();
     conexao::Preparada &preparada = conexao::preparar(m_diretorio, m_texto);
-    sqlite3_stmt *comando = preparada.comando;
     m_inicios.push_back(0);
     const bool vinculaBusca = preparada.indiceBusca > 0 && m_busca;
-    if (!vinculaBusca || !buscaSemResultado(sqlite3_db_handle(comando), *m_busca))
-        ler(preparada, vinculaBusca);
+    std::string minusculas;
+    if (vinculaBusca)
+        textos::minusculasSemAcento(std::string_view(m_busca->constData(), size_t(m_busca->size())),
+                                    minusculas);
+    if (!vinculaBusca) {
+        ler(preparada, preparada.comando, false);
+    } else if (!buscaSemResultado(sqlite3_db_handle(preparada.comando), *m_busca, minusculas)) {
+        m_usouIndice = indiceResponde(preparada, *m_busca, minusculas);
+        ler(preparada, m_usouIndice ? preparada.comandoIndice : preparada.comando, true);
+    }
+    ordenar(preparada);
     m_colunas = preparada.colunas;
     m_aberta = true;
 }
 
-void Consulta::ler(const conexao::Preparada &preparada, bool vinculaBusca) {
-    sqlite3_stmt *comando = preparada.comando;
+void Consulta::ler(const conexao::Preparada &preparada, sqlite3_stmt *comando, bool vinculaBusca) {
     sqlite3_reset(comando);
     sqlite3_clear_bindings(comando);
     if (vinculaBusca)
         sqlite3_bind_text(comando, preparada.indiceBusca, m_busca->constData(),
                           int(m_busca->size()), SQLITE_STATIC);
     const int colunas = int(preparada.colunas.size());
+    const int ocultas = preparada.ocultas;
     int rc;
     bool grandeDemais = false;
     while (!grandeDemais && (rc = sqlite3_step(comando)) == SQLITE_ROW) {
         grandeDemais = m_linhas >= limites.linhas;
         for (int c = 0; c < colunas && !grandeDemais; ++c) {
-            const auto *texto = reinterpret_cast<const char *>(sqlite3_column_text(comando, c));
+            // A text value's bytes as they are (other values as text): asking
+            // for it as text would make the engine copy it once more to end
+            // it with a NUL.
+            const auto *texto = static_cast<const char *>(sqlite3_column_blob(comando, c));
             const auto bytes = size_t(sqlite3_column_bytes(comando, c));
             grandeDemais = bytes > limites.bytes - m_dados.size();
             if (texto && !grandeDemais)
                 m_dados.append(texto, bytes);
             m_inicios.push_back(uint32_t(m_dados.size()));
         }
+        for (int c = colunas; c < colunas + ocultas && !grandeDemais; ++c)
+            m_chaves.push_back(sqlite3_column_int64(comando, c));
         ++m_linhas;
     }
     if (grandeDemais || rc != SQLITE_DONE) {
@@ -112,13 +133,54 @@ void Consulta::ler(const conexao::Preparada &preparada, bool vinculaBusca) {
     sqlite3_reset(comando);
 }
 
+// A statement that searches indexed titles comes with hidden keys (see
+// dialeto::Traducao). Ordered by title, its rows come by the title's place in
+// Portuguese order and by select of the union; rows that tie there, by their
+// columns as read (rows equal in every column cannot be told apart).
+// Unordered, they come by select and by their tables' rows, as a pass over
+// each table gives them.
+void Consulta::ordenar(const conexao::Preparada &preparada) {
+    if (preparada.ocultas == 0 || m_linhas == 0)
+        return;
+    const size_t k = size_t(preparada.ocultas);
+    const size_t colunas = preparada.colunas.size();
+    const int64_t *chaves = m_chaves.data();
+    std::vector<std::pair<int64_t, int>> ordem(static_cast<size_t>(m_linhas));
+    for (size_t r = 0; r < ordem.size(); ++r)
+        ordem[r] = {chaves[r * k], int(r)};
+    const auto desempatar = [&](size_t a, size_t b) {
+        for (size_t c = 0; c < colunas && preparada.ordenada; ++c)
+            if (const int r = valorGuardado(a, c, colunas).compare(valorGuardado(b, c, colunas));
+                r != 0)
+                return r < 0;
+        for (size_t i = 1; i < k; ++i)
+            if (chaves[a * k + i] != chaves[b * k + i])
+                return chaves[a * k + i] < chaves[b * k + i];
+        return false;
+    };
+    std::sort(ordem.begin(), ordem.end(), [&](const auto &a, const auto &b) {
+        return a.first != b.first ? a.first < b.first
+                                  : desempatar(size_t(a.second), size_t(b.second));
+    });
+    m_ordem.resize(ordem.size());
+    for (size_t r = 0; r < ordem.size(); ++r)
+        m_ordem[r] = ordem[r].second;
+    m_chaves.clear();
+    m_chaves.shrink_to_fit();
+}
+
 void Consulta::moverPor(int n) {
     m_posicao = int(std::clamp<qint64>(qint64(m_posicao) + n, 0, m_linhas));
 }
 
-std::string_view Consulta::valor(int linha, int coluna) const {
-    const size_t i = size_t(linha) * m_colunas.size() + size_t(coluna);
+std::string_view Consulta::valorGuardado(size_t linha, size_t coluna, size_t colunas) const {
+    const size_t i = linha * colunas + coluna;
     return std::string_view(m_dados).substr(m_inicios[i], m_inicios[i + 1] - m_inicios[i]);
+}
+
+std::string_view Consulta::valor(int linha, int coluna) const {
+    const size_t guardada = m_ordem.empty() ? size_t(linha) : size_t(m_ordem[size_t(linha)]);
+    return valorGuardado(guardada, size_t(coluna), m_colunas.size());
 }
 
 QString Consulta::campo(const QString &nome) const {

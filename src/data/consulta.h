@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+struct sqlite3_stmt;
 namespace conexao {
 struct Preparada;
 }
@@ -47,13 +48,19 @@ public:
     // The statement uses the parameter :busca (the conversion screens bind it
     // only then).
     bool temParametroBusca() const;
+    // The last opening took the titles' rows from the database's title index
+    // instead of reading every title.
+    bool usouIndice() const { return m_usouIndice; }
     const QStringList &sql() const { return m_sql; }
     const std::vector<QString> &colunas() const { return m_colunas; }
 
 private:
-    // Steps the prepared statement through its whole result into the buffer.
-    void ler(const conexao::Preparada &preparada, bool vinculaBusca);
+    // Steps `comando` through its whole result into the buffer.
+    void ler(const conexao::Preparada &preparada, sqlite3_stmt *comando, bool vinculaBusca);
+    // Puts the rows in the order of their hidden keys (see abrir).
+    void ordenar(const conexao::Preparada &preparada);
     std::string_view valor(int linha, int coluna) const;
+    std::string_view valorGuardado(size_t linha, size_t coluna, size_t colunas) const;
 
     QStringList m_sql;
     std::string m_texto;
@@ -65,6 +72,9 @@ private:
     std::vector<QString> m_colunas;
     std::string m_dados;
     std::vector<uint32_t> m_inicios; // m_linhas * colunas + 1 offsets into m_dados
+    std::vector<int64_t> m_chaves;   // the hidden keys, row after row
+    std::vector<int> m_ordem;        // the stored row of each row, when sorted
     int m_linhas = 0;
     int m_posicao = 0;
+    bool m_usouIndice = false;
 };

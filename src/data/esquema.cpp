@@ -106,6 +106,19 @@ const std::vector<Referencia> &referencias() {
     return todas;
 }
 
+const std::vector<TituloBuscado> &titulosBuscados() {
+    static const std::vector<TituloBuscado> todos = {
+        // The quick search orders family titles as stored; the A-Z index and
+        // the conversion by title order them in capitals.
+        {u"TFamilia"_s, u"tit_familia"_s, true, true},
+        {u"TOcupacao"_s, u"nom_ocup"_s, true, false},
+        {u"TSinonimo"_s, u"nom_sin"_s, true, false},
+        {u"TOcupacao94"_s, u"Nom_Ocup94"_s, true, false},
+        {u"TGrupo_Base_CIUO88"_s, u"Tit_Grp_Base_CIUO88"_s, false, true},
+    };
+    return todos;
+}
+
 const Tabela *tabela(const QString &nome) {
     for (const Tabela &t : tabelas())
         if (t.nome.compare(nome, Qt::CaseInsensitive) == 0)

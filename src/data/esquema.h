@@ -47,9 +47,21 @@ struct Referencia {
     bool lacunaTolerada = false;
 };
 
+// A title column that the searches read with `LOWER(column) like`, and the
+// forms in which the statements order it: as stored, or as UPPER returns it.
+// The importer indexes each one and stores its place in Portuguese order
+// (see indice.h).
+struct TituloBuscado {
+    QString tabela;
+    QString coluna;
+    bool ordemTexto = false;
+    bool ordemMaiusculas = false;
+};
+
 const std::vector<Tabela> &tabelas();
 const Tabela *tabela(const QString &nome);
 const std::vector<Referencia> &referencias();
+const std::vector<TituloBuscado> &titulosBuscados();
 
 // CREATE TABLE and CREATE INDEX statements for the whole database.
 QStringList comandosCriacao();

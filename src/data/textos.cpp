@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <memory>
 #include <unicode/uchar.h>
 #include <unicode/ucol.h>
@@ -95,19 +97,42 @@ const TabelaLatina &tabelaLatina() {
 // The fast path never writes more bytes than it reads: it folds into a
 // buffer of the text's size, cut to what was written at the end.
 void minusculasSemAcento(std::string_view utf8, std::string &saida) {
-    saida.resize(utf8.size());
+    saida.resize(utf8.size() + 8); // room for the last block's eight bytes
     char *escrita = saida.data();
     const TabelaLatina &tabela = tabelaLatina();
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            *escrita++ = char(c >= 'A' && c <= 'Z' ? c + 32 : c);
-        } else if (c == 0xC3 && i + 1 < utf8.size() &&
-                   (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
+    size_t i = 0;
+    while (i < utf8.size()) {
+        // Up to eight bytes at a time: 0x20 added to each byte from 'A' to
+        // 'Z', up to the first one that is not ASCII.
+        const size_t bloco = std::min<size_t>(8, utf8.size() - i);
+        uint64_t bytes = 0;
+        if (bloco == 8)
+            std::memcpy(&bytes, utf8.data() + i, 8);
+        else
+            for (size_t b = 0; b < bloco; ++b)
+                bytes |= uint64_t(static_cast<unsigned char>(utf8[i + b]))
+                         << (std::endian::native == std::endian::little ? 8 * b : 56 - 8 * b);
+        constexpr uint64_t um = 0x0101010101010101u;
+        const uint64_t altos = bytes & (um * 0x80);
+        const uint64_t desdeA = (bytes & (um * 0x7F)) + um * (0x80 - 'A');
+        const uint64_t depoisDeZ = (bytes & (um * 0x7F)) + um * (0x80 - 'Z' - 1);
+        bytes |= ((desdeA & ~depoisDeZ) & (um * 0x80)) >> 2;
+        const size_t ascii = altos == 0 ? bloco
+                                        : size_t(std::endian::native == std::endian::little
+                                                     ? std::countr_zero(altos)
+                                                     : std::countl_zero(altos)) /
+                                              8;
+        std::memcpy(escrita, &bytes, 8);
+        escrita += ascii;
+        i += ascii;
+        if (ascii == bloco)
+            continue;
+        if (static_cast<unsigned char>(utf8[i]) == 0xC3 && i + 1 < utf8.size() &&
+            (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
             const std::string &letra =
                 tabela.minusculas[static_cast<unsigned char>(utf8[i + 1]) - 0x80];
             escrita = std::copy(letra.begin(), letra.end(), escrita);
-            ++i;
+            i += 2;
         } else {
             saida.clear();
             minusculasSemAcentoIcu(utf8, saida);
@@ -150,39 +175,48 @@ const UCollator *colador() {
 // right after the bytes they share. The collator's own primary weights of
 // those characters, read once, decide such a pair without the collator. A
 // character has a weight here only when it makes exactly one collation
-// element with a primary weight, in its 16-bit form, and takes part in no
-// contraction; others ("Æ", "ß", controls) have none, and so has every
-// character when the collator's settings would let something else than the
-// primary weights decide first.
+// element with a primary weight, in its 16-bit form; others ("Æ", "ß",
+// controls) have none, and so has every character when the collator's
+// settings would let something else than the primary weights decide first.
+// A character that begins a contraction ("l" of "l·") has its weight only
+// where the next character cannot continue one, and a character that
+// continues one only where the character before cannot begin one.
 class PesosPrimarios {
 public:
     explicit PesosPrimarios(const UCollator *c) {
         if (!c || !decidemSozinhos(c))
             return;
-        std::array<bool, 256> emContracao{};
-        marcarContracoes(c, emContracao);
+        std::array<bool, 256> semPeso{};
+        marcarContracoes(c, semPeso);
         UErrorCode erro = U_ZERO_ERROR;
         UCollationElements *elementos = ucol_openElements(c, nullptr, 0, &erro);
         for (UChar u = 1; u < 256 && U_SUCCESS(erro); ++u)
-            if (!emContracao[u])
+            if (!semPeso[u])
                 m_pesos[u] = pesoUnico(elementos, u);
         ucol_closeElements(elementos);
     }
 
     // The weight of the character at `i` (advanced past it), or 0.
     uint16_t ler(std::string_view texto, size_t &i) const {
-        const auto c = static_cast<unsigned char>(texto[i]);
-        if (c < 0x80) {
-            ++i;
-            return m_pesos[c];
+        const size_t inicio = i;
+        const int c = latino(texto, i);
+        if (c < 0 || m_pesos[size_t(c)] == 0)
+            return 0;
+        if (m_inicia[size_t(c)] && i < texto.size()) {
+            size_t j = i;
+            const int seguinte = latino(texto, j);
+            if (seguinte < 0 || m_continua[size_t(seguinte)])
+                return 0;
         }
-        if ((c == 0xC2 || c == 0xC3) && i + 1 < texto.size() &&
-            (static_cast<unsigned char>(texto[i + 1]) & 0xC0) == 0x80) {
-            const unsigned ponto = ((c & 0x1Fu) << 6) | (texto[i + 1] & 0x3Fu);
-            i += 2;
-            return m_pesos[ponto];
+        if (m_continua[size_t(c)] && inicio > 0) {
+            size_t k = inicio - 1;
+            while (k > 0 && (static_cast<unsigned char>(texto[k]) & 0xC0) == 0x80)
+                --k;
+            const int anterior = latino(texto, k);
+            if (anterior < 0 || m_inicia[size_t(anterior)])
+                return 0;
         }
-        return 0;
+        return m_pesos[size_t(c)];
     }
 
 private:
@@ -199,7 +233,26 @@ private:
         return naoIgnoraveis && semNumeros && reordenacoes == 0;
     }
 
-    static void marcarContracoes(const UCollator *c, std::array<bool, 256> &marcados) {
+    // The character below U+0100 at `i` (advanced past it), or -1 for any
+    // other.
+    static int latino(std::string_view texto, size_t &i) {
+        const auto c = static_cast<unsigned char>(texto[i]);
+        if (c < 0x80) {
+            ++i;
+            return c;
+        }
+        if ((c == 0xC2 || c == 0xC3) && i + 1 < texto.size() &&
+            (static_cast<unsigned char>(texto[i + 1]) & 0xC0) == 0x80) {
+            const unsigned ponto = ((c & 0x1Fu) << 6) | (texto[i + 1] & 0x3Fu);
+            i += 2;
+            return int(ponto);
+        }
+        return -1;
+    }
+
+    // Where each character stands in the collator's contractions; one that
+    // cannot be told stays without a weight.
+    void marcarContracoes(const UCollator *c, std::array<bool, 256> &semPeso) {
         UErrorCode erro = U_ZERO_ERROR;
         USet *contracoes = uset_openEmpty();
         ucol_getContractionsAndExpansions(c, contracoes, nullptr, true, &erro);
@@ -211,15 +264,15 @@ private:
             const int32_t tamanho = uset_getItem(contracoes, k, &inicio, &fim, texto.data(),
                                                  int32_t(texto.size()), &erro);
             if (U_FAILURE(erro)) { // a string longer than the buffer: none counts
-                marcados.fill(true);
+                semPeso.fill(true);
                 break;
             }
             if (tamanho == 0)
                 for (UChar32 u = inicio; u <= std::min<UChar32>(fim, 255); ++u)
-                    marcados[size_t(u)] = true;
+                    semPeso[size_t(u)] = true;
             for (int32_t j = 0; j < tamanho; ++j)
                 if (texto[size_t(j)] < 256)
-                    marcados[texto[size_t(j)]] = true;
+                    (j == 0 ? m_inicia : m_continua)[texto[size_t(j)]] = true;
         }
         uset_close(contracoes);
     }
@@ -243,14 +296,38 @@ private:
     }
 
     std::array<uint16_t, 256> m_pesos{};
+    std::array<bool, 256> m_inicia{};
+    std::array<bool, 256> m_continua{};
 };
 
 // The order decided by the primary weights of the characters after the
 // shared bytes: -1 or 1, or 0 when they do not decide it.
+// Where two texts first differ (the shorter's size when one begins the
+// other), eight bytes at a time: titles of a sorted list share long starts.
+size_t primeiraDiferenca(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t x = 0;
+        uint64_t y = 0;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x != y) {
+            const uint64_t diferenca = x ^ y;
+            return i + size_t(std::endian::native == std::endian::little
+                                  ? std::countr_zero(diferenca)
+                                  : std::countl_zero(diferenca)) /
+                           8;
+        }
+    }
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
+
 int compararPrimarios(std::string_view a, std::string_view b) {
     static const PesosPrimarios pesos(colador());
-    size_t i = std::mismatch(a.begin(), a.begin() + std::min(a.size(), b.size()), b.begin()).first -
-               a.begin();
+    size_t i = primeiraDiferenca(a, b);
     if (i == a.size() && i == b.size())
         return 0;
     const auto meioDeLetra = [](std::string_view t, size_t k) {
@@ -280,6 +357,8 @@ int compararPrimarios(std::string_view a, std::string_view b) {
 int compararPortugues(std::string_view a, std::string_view b) {
     if (const int r = compararPrimarios(a, b); r != 0)
         return r;
+    if (a == b) // the same text: equal, without asking the collator
+        return 0;
     UErrorCode erro = U_ZERO_ERROR;
     const UCollationResult r = ucol_strcollUTF8(colador(), a.data(), int32_t(a.size()), b.data(),
                                                 int32_t(b.size()), &erro);

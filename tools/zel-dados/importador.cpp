@@ -5,6 +5,7 @@
 #include "conexao.h"
 #include "csv.h"
 #include "esquema.h"
+#include "indice.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -46,6 +47,11 @@ public:
     Banco(const Banco &) = delete;
     Banco &operator=(const Banco &) = delete;
 
+    // The title index, once the tables are loaded and checked.
+    void indexarTitulos() {
+        if (const int rc = indice::construir(m_db); rc != SQLITE_OK)
+            falharMotor(rc);
+    }
     void executar(const QString &sql) {
         const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK)
@@ -382,6 +388,7 @@ bool importar(const QString &diretorioCsv, const QString &diretorioDados, QStrin
                 lidas.insert(tabela.nome,
                              importarTabela(banco, tabela, diretorioCsv, *nomesArquivos));
             conferirReferencias(banco, lidas, avisos);
+            banco.indexarTitulos();
             banco.executar(u"COMMIT; ANALYZE"_s);
         }
         if (!novo.instalar(trava.descritor(), &motivo))
