@@ -11,6 +11,8 @@
 
 namespace {
 
+bool usarIndice = true;
+
 // A value of `busca` that the engine cannot compare as it is finds no rows,
 // instead of a wrong or a failed search. The engine's LIKE reads a pattern
 // up to its first NUL character, and refuses a pattern longer than its limit
@@ -25,7 +27,7 @@ bool buscaSemResultado(sqlite3 *db, const QByteArray &busca, const std::string &
 // names a key.
 bool indiceResponde(const conexao::Preparada &preparada, const QByteArray &busca,
                     const std::string &minusculas) {
-    return preparada.comandoIndice &&
+    return usarIndice && preparada.comandoIndice &&
            (!preparada.buscaEmMinusculas || !indice::chavesDoPadrao(minusculas).empty()) &&
            (!preparada.buscaComoDada ||
             !indice::chavesDoPadrao(std::string_view(busca.constData(), size_t(busca.size())))
@@ -38,6 +40,10 @@ Consulta::Limites limites;
 
 void Consulta::definirLimites(const Limites &novos) {
     limites = novos;
+}
+
+void Consulta::definirUsoDoIndice(bool usar) {
+    usarIndice = usar;
 }
 
 void Consulta::definirSql(const QStringList &linhas) {

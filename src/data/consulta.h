@@ -30,6 +30,9 @@ public:
         int linhas = std::numeric_limits<int>::max();
     };
     static void definirLimites(const Limites &limites);
+    // Whether a search may be answered from the database's title index (on
+    // by default); tests and benchmarks turn it off to compare both ways.
+    static void definirUsoDoIndice(bool usar);
 
     void definirSql(const QStringList &linhas);
     void definirBanco(const QString &diretorio);

@@ -103,6 +103,31 @@ QString semColuna(const QString &nome, const QString &tabela, const QString &col
     return dados;
 }
 
+QString anteriorAoIndice(const QString &dados) {
+    const QString copia = novoDiretorio() + u"/dados"_s;
+    if (!QDir().mkpath(copia) || !QFile::copy(dados + u"/zel2002.db"_s, copia + u"/zel2002.db"_s))
+        throw std::runtime_error("não foi possível copiar o banco");
+    sqlite3 *db = nullptr;
+    sqlite3_open((copia + u"/zel2002.db"_s).toUtf8().constData(), &db);
+    QString remocao = u"DROP TABLE zel_trigramas; DROP TABLE zel_titulos; "_s;
+    sqlite3_stmt *colunas = nullptr;
+    sqlite3_prepare_v2(db,
+                       "SELECT m.name, c.name FROM sqlite_schema m, pragma_table_info(m.name) c "
+                       "WHERE m.type = 'table' AND c.name GLOB 'zel_ordem*'",
+                       -1, &colunas, nullptr);
+    while (sqlite3_step(colunas) == SQLITE_ROW)
+        remocao += u"ALTER TABLE %1 DROP COLUMN %2; "_s.arg(
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(colunas, 0))),
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(colunas, 1))));
+    sqlite3_finalize(colunas);
+    remocao += u"PRAGMA user_version = 0; VACUUM;"_s;
+    const int rc = sqlite3_exec(db, remocao.toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK)
+        throw std::runtime_error("não foi possível retirar o índice");
+    return copia;
+}
+
 Classificacao::Classificacao(const QString &base) {
     for (const esquema::Tabela &tabela : esquema::tabelas()) {
         if (!base.isEmpty()) {

@@ -21,6 +21,10 @@ QString semTabela(const QString &nome, const QString &tabela);
 // rebuilt without its column `coluna` (and without its indexes).
 QString semColuna(const QString &nome, const QString &tabela, const QString &coluna);
 
+// A copy of the `dados` directory `dados` whose database is as the importer
+// made it before the title index: without the index's tables and columns.
+QString anteriorAoIndice(const QString &dados);
+
 // A classification assembled in code: starts from a CSV fixture (or empty
 // tables), takes extra rows, and is imported into a new `dados` directory.
 class Classificacao {

@@ -2,6 +2,7 @@
 
 #include "dialeto.h"
 #include "textos.h"
+#include "unit_global.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -13,6 +14,9 @@ class TesteDialeto : public QObject {
 private slots:
     void traducao_data();
     void traducao();
+    void comIndice_data();
+    void comIndice();
+    void formasComIndice();
     void parametro_data();
     void parametro();
     void minusculas_data();
@@ -62,6 +66,106 @@ void TesteDialeto::traducao() {
     QFETCH(QString, origem);
     QFETCH(QString, esperado);
     QCOMPARE(QString::fromStdString(dialeto::traduzir(origem.toStdString())), esperado);
+}
+
+namespace {
+
+const dialeto::Indice indiceDeTeste = {
+    {"tfamilia.tit_familia", {1, "zel_ordem_tit_familia", "zel_ordem_maiusculas_tit_familia"}},
+    {"tocupacao.nom_ocup", {2, "zel_ordem_nom_ocup", ""}},
+    {"tsinonimo.nom_sin", {3, "zel_ordem_nom_sin", ""}},
+    {"tocupacao94.nom_ocup94", {4, "zel_ordem_Nom_Ocup94", ""}},
+    {"tgrupo_base_ciuo88.tit_grp_base_ciuo88", {5, "", "zel_ordem_maiusculas_Tit_Grp"}},
+};
+
+} // namespace
+
+// Which statements the index can answer, and the hidden columns they get.
+// Any shape the rewriting cannot keep exact is left to read every title.
+void TesteDialeto::comIndice_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<bool>("responde");
+    QTest::addColumn<int>("ocultas");
+    QTest::addColumn<bool>("ordenada");
+    const QString ocupacoes =
+        "select o.nom_ocup as titulo, o.cod_familia as codigo from TOcupacao o ";
+    QTest::newRow("busca rápida") << fncSqlBuscaRapida().join('\n') << true << 1 << true;
+    QTest::newRow("A-Z, famílias em maiúsculas")
+        << fncSqlTitulosAZ().join('\n') << true << 1 << true;
+    QTest::newRow("conversão CIUO88, só em maiúsculas")
+        << fncSqlTabuaTituloCiuo88().join('\n') << true << 1 << true;
+    QTest::newRow("ordem por coluna, não por nome do resultado")
+        << fncSqlTabuaTituloBase94().join('\n') << true << 1 << true;
+    QTest::newRow("sem ordem: parte e as linhas das duas tabelas")
+        << fncSqlBuscaTitulo(true, true, true, true, true, true).join('\n') << true << 3 << false;
+    QTest::newRow("busca comparada como dada")
+        << ocupacoes + "where LOWER(o.nom_ocup) like :busca order by titulo" << true << 1 << true;
+    QTest::newRow("entre or e parênteses")
+        << ocupacoes + "where (o.cod_ocup = '01' or LOWER(o.nom_ocup) like lower(:busca))" << true
+        << 2 << false;
+    QTest::newRow("coluna sem índice")
+        << "select x.a from x where LOWER(x.a) like lower(:busca)" << false << 0 << false;
+    QTest::newRow("coluna sem tabela")
+        << "select nom_ocup from TOcupacao where LOWER(nom_ocup) like lower(:busca)" << false << 0
+        << false;
+    QTest::newRow("not like") << ocupacoes + "where not LOWER(o.nom_ocup) like lower(:busca)"
+                              << false << 0 << false;
+    QTest::newRow("padrão concatenado")
+        << ocupacoes + "where LOWER(o.nom_ocup) like lower(:busca) + 'x'" << false << 0 << false;
+    QTest::newRow("escape") << ocupacoes + "where LOWER(o.nom_ocup) like lower(:busca) escape '!'"
+                            << false << 0 << false;
+    QTest::newRow("ordem descendente")
+        << ocupacoes + "where LOWER(o.nom_ocup) like lower(:busca) order by titulo desc" << false
+        << 0 << false;
+    QTest::newRow("ordem por código")
+        << ocupacoes + "where LOWER(o.nom_ocup) like lower(:busca) order by codigo" << false << 0
+        << false;
+    QTest::newRow("ordem sem lugar guardado")
+        << "select TGrupo_Base_CIUO88.Tit_Grp_Base_CIUO88 as titulo from TGrupo_Base_CIUO88 where "
+           "LOWER(TGrupo_Base_CIUO88.Tit_Grp_Base_CIUO88) like lower(:busca) order by titulo"
+        << false << 0 << false;
+    QTest::newRow("distinct")
+        << "select distinct o.nom_ocup from TOcupacao o where LOWER(o.nom_ocup) like lower(:busca)"
+        << false << 0 << false;
+    QTest::newRow("union sem all")
+        << ocupacoes + "where LOWER(o.nom_ocup) like lower(:busca) union " + ocupacoes << false << 0
+        << false;
+    QTest::newRow("join") << "select o.nom_ocup from TOcupacao o join TFamilia f on f.cod_familia "
+                             "= o.cod_familia where LOWER(o.nom_ocup) like lower(:busca)"
+                          << false << 0 << false;
+}
+
+void TesteDialeto::comIndice() {
+    QFETCH(QString, sql);
+    QFETCH(bool, responde);
+    QFETCH(int, ocultas);
+    QFETCH(bool, ordenada);
+    const dialeto::Traducao traducao = dialeto::traduzir(sql.toStdString(), indiceDeTeste);
+    QCOMPARE(!traducao.indice.empty(), responde);
+    QCOMPARE(traducao.ocultas, ocultas);
+    QCOMPARE(traducao.ordenada, ordenada);
+    if (!responde)
+        QCOMPARE(traducao.varredura, dialeto::traduzir(sql.toStdString()));
+}
+
+// Both forms of a statement, whole: the rows taken from the index and checked
+// by the statement's own LIKE, or every row read; the order's place instead
+// of the ORDER BY; the dialect's other changes as always.
+void TesteDialeto::formasComIndice() {
+    const std::string sql =
+        "select TOcupacao94.Nom_Ocup94 + '!' as titulo from TOcupacao94 where "
+        "LOWER(TOcupacao94.Nom_Ocup94) like lower(:busca) order by TOcupacao94.Nom_Ocup94";
+    const dialeto::Traducao traducao = dialeto::traduzir(sql, indiceDeTeste);
+    QCOMPARE(traducao.varredura,
+             "select TOcupacao94.Nom_Ocup94 || '!' as titulo , TOcupacao94.zel_ordem_Nom_Ocup94 "
+             "* 16 + 1 as zel_ordem from TOcupacao94 where LOWER(TOcupacao94.Nom_Ocup94) like "
+             "lower(:busca) ");
+    QCOMPARE(traducao.indice,
+             "select TOcupacao94.Nom_Ocup94 || '!' as titulo , TOcupacao94.zel_ordem_Nom_Ocup94 "
+             "* 16 + 1 as zel_ordem from TOcupacao94 where (TOcupacao94.rowid in (select linha "
+             "from zel_linhas(4, lower(:busca))) and LOWER(TOcupacao94.Nom_Ocup94) like "
+             "lower(:busca)) ");
+    QVERIFY(traducao.buscaEmMinusculas && !traducao.buscaComoDada);
 }
 
 void TesteDialeto::parametro_data() {
