@@ -3,9 +3,12 @@
 # size, one process per scale. The databases are built once into
 # $ZEL_BENCH_DADOS (default /tmp/zel-bench).
 #   bench/rodar.sh [build dir] [consultas|acoes] [benchmark flags...]
-# Without a choice both benchmarks run. The actions run five times each; their
-# results are also written to $ZEL_BENCH_DADOS/acoes-xN.json, from which
-# bench/tabela_acoes.py makes the table of docs/performance.md.
+# Without a choice both benchmarks run, five times each; their results are
+# also written to $ZEL_BENCH_DADOS/consultas-xN.json and acoes-xN.json, from
+# which bench/tabela_acoes.py makes the table of docs/performance.md, and
+# bench/antes_depois.py compares two such directories (before and after a
+# change). The import's time and the database's size of each scale go to
+# $ZEL_BENCH_DADOS/importacao.txt when the databases are built.
 set -euo pipefail
 compilacao="${1:-build}"
 shift || true
@@ -22,7 +25,11 @@ for escala in 1 10 100; do
     if [ ! -f "$banco" ] || [ "$compilacao/zel-dados" -nt "$banco" ]; then
         rm -rf "$destino/x$escala"
         "$compilacao/zel-dados" gerar "$destino/x$escala/csv" --escala "$escala"
+        inicio=$(date +%s.%N)
         "$compilacao/zel-dados" importar "$destino/x$escala/csv" "$destino/x$escala/dados"
+        fim=$(date +%s.%N)
+        echo "escala $escala: importação $(echo "$fim - $inicio" | bc) s," \
+            "banco $(stat -c %s "$banco") bytes" >> "$destino/importacao.txt"
     fi
 done
 for escala in 1 10 100; do
@@ -30,7 +37,9 @@ for escala in 1 10 100; do
         echo "== $qual, escala $escala ($(uptime | sed 's/.*load average/carga/'))"
         case "$qual" in
         consultas)
-            "$compilacao/bench_consultas" "$destino/x$escala/dados" --benchmark_min_time=0.2 "$@"
+            "$compilacao/bench_consultas" "$destino/x$escala/dados" --benchmark_min_time=0.2 \
+                --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+                --benchmark_out="$destino/consultas-x$escala.json" --benchmark_out_format=json "$@"
             ;;
         acoes)
             "$compilacao/bench_acoes" "$destino/x$escala/dados" --benchmark_min_time=0.2 \

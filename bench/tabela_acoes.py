@@ -11,17 +11,21 @@ import sys
 ALVO_MS = 16.0
 
 
-def medianas(arquivo):
-    """{action: (CPU ms, rows)} of one scale, in the order of the run."""
+def medianas(arquivo, sufixo=""):
+    """{benchmark: (CPU ms, rows)} of one scale, in the order of the run; with
+    `sufixo`, only the benchmarks whose name ends with it, named without it."""
     with open(arquivo, encoding="utf-8") as f:
         dados = json.load(f)
     acoes = {}
     for b in dados["benchmarks"]:
         if b.get("aggregate_name") != "median" or b.get("error_occurred"):
             continue
-        fator = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
         nome = b["run_name"].removesuffix("/process_time")
-        acoes[nome] = (b["cpu_time"] * fator, b.get("linhas"))
+        if not nome.endswith(sufixo):
+            continue
+        fator = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
+        acoes[nome.removesuffix(sufixo) if sufixo else nome] = (b["cpu_time"] * fator,
+                                                                b.get("linhas"))
     return acoes
 
 
