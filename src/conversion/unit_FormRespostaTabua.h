@@ -55,6 +55,7 @@ private:
     std::optional<IdTela> telaDeOrigem() const;
     OrigemConversao *origemConversao() const;
     void escreverTitulo();
+    int larguraTitulo() const;
 
     // The conversion as it was when the screen was shown, and how it shows.
     Conversao m_conversao;

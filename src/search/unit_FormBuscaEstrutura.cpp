@@ -6,6 +6,7 @@
 #include "fontes.h"
 #include "fronteira.h"
 #include "grade.h"
+#include "lista_suspensa.h"
 #include "pagina_grade.h"
 #include "paginador.h"
 #include "rotulos.h"
@@ -42,7 +43,7 @@ ConfiguracaoPaginador configuracaoPaginador() {
 }
 
 QComboBox *lista(QWidget *pai, const QString &nome, int topo) {
-    auto *combo = new QComboBox(pai);
+    auto *combo = new ListaSuspensa(pai);
     combo->setObjectName(nome);
     combo->setFont(fontes::sansSerif(fontes::pt8));
     combo->setGeometry(192, topo, 465, 21);
