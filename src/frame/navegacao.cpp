@@ -61,6 +61,10 @@ protected:
 
 void exibir(TelaPrincipal *tela) {
     Estado &e = estado();
+    // A screen minimised with the application and shown again by the window
+    // system keeps the minimised state in Qt's record; shown by the
+    // navigation, a screen always comes up in its normal state.
+    tela->setWindowState(tela->windowState() & ~Qt::WindowMinimized);
     // A stored position is taken before the window appears, so it does not
     // flash at its previous place; the screen's own rule then runs as usual.
     if (posicao::guardada() && tela->moldura().antecipaPosicao)
@@ -89,8 +93,13 @@ TelaPrincipal *telaAtual() {
     return estado().atual;
 }
 
+// Only the current screen leads to another. A click or key that reaches a
+// screen after it stopped being the current one (queued while a search ran,
+// or landing just before the next screen appeared) leads nowhere: otherwise
+// the screen it leads to and the current one would both stay on view.
 void irPara(TelaPrincipal *origem, TelaPrincipal *destino) {
-    if (origem == destino)
+    Estado &e = estado();
+    if (origem != e.atual || origem == destino)
         return;
     exibir(destino);
     origem->hide();

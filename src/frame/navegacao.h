@@ -40,6 +40,8 @@ TelaPrincipal *telaAtual();
 
 // Shows `destino` (its show handler, then its activation handler), then hides
 // `origem` (its hide handler). Each handler runs inside the error boundary.
+// Only the current screen leads to another: from any other `origem` nothing
+// happens, so that exactly one main screen is ever on view.
 void irPara(TelaPrincipal *origem, TelaPrincipal *destino);
 void irPara(TelaPrincipal *origem, IdTela destino);
 

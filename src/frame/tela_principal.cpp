@@ -12,6 +12,7 @@
 #include "unit_global.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -368,6 +369,11 @@ void TelaPrincipal::prcMinimizaJanela() {
 
 void TelaPrincipal::prcFecharJanela() {
     obj_Form_MODAL_Sair->perguntar();
+}
+
+void TelaPrincipal::closeEvent(QCloseEvent *evento) {
+    evento->ignore();
+    fronteira::executar([this] { prcFecharJanela(); });
 }
 
 void TelaPrincipal::prcIniciarFormAbout() {

@@ -144,6 +144,9 @@ public:
     Arraste arraste;
 
 protected:
+    // A close request of the window system (Alt+F4, the task bar's close)
+    // asks whether to end the program, as the close button does.
+    void closeEvent(QCloseEvent *evento) override;
     void limparLDescricao();
     void aplicarRegraPosicao();
     // Shows `destino` and hides this screen.

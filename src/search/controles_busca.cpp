@@ -67,8 +67,8 @@ CaixaBusca caixaBusca(QWidget *pai, const QString &nome, const QRect &geometria,
     QLineEdit *caixa = caixaTexto(pai, nome, geometria);
     caixa->setToolTip(dica);
     fronteira::conectar(caixa, &QLineEdit::returnPressed, pai, aoEnter);
-    auto *botao = new BotaoFigura(pai, u"bt_procurar"_s, QRect(lugarBotao, QSize(61, 19)));
-    botao->setObjectName(nomeBotao);
+    BotaoFigura *botao =
+        botaoComSombra(pai, nomeBotao, u"bt_procurar"_s, QRect(lugarBotao, QSize(61, 19)));
     fronteira::conectar(botao, &BotaoFigura::clicado, pai, aoClicar);
     return {caixa, botao};
 }

@@ -44,7 +44,7 @@ QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria)
 BotaoFigura *botaoComSombra(QWidget *pai, const QString &nome, const QString &imagem,
                             const QRect &geometria);
 
-// A search box and its "Procurar" button: Enter in the box and a click on
+// A search box and its "Procurar" button over its shadow: Enter in the box and a click on
 // the button run `buscar`, inside the error boundary.
 struct CaixaBusca {
     QLineEdit *caixa;

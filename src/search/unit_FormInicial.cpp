@@ -46,7 +46,6 @@ void Tobj_Form_FormInicial::criarPagina() {
     obj_WebBrowser->setObjectName(u"obj_WebBrowser"_s);
     obj_WebBrowser->setGeometry(33, 118, 467, 175);
     obj_WebBrowser->definirCorDeFundo(corPagina);
-    obj_WebBrowser->definirBordaDeFoco(false);
 
     obj_Img_Capa = new Figura(this, u"capa"_s, QRect(520, 110, 180, 210));
     obj_Img_Capa->setObjectName(u"obj_Img_Capa"_s);
