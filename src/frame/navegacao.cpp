@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSet>
 #include <map>
 
 namespace navegacao {
@@ -19,6 +20,7 @@ struct Estado {
     bool sobreCentrado = false;
     bool sobreNaFrente = false; // the About screen holds the program's focus
     Observador observador = nullptr;
+    QSet<QWidget *> minimizadas; // by minimizarAplicacao, not shown by the navigation since
 };
 
 Estado &estado() {
@@ -59,12 +61,20 @@ protected:
     }
 };
 
+// A window minimised with the application keeps "start minimised" in its
+// window-system hints after the window manager restores it, and Qt keeps
+// its own record of the state too: shown again later, it would come up
+// minimised. The state is set to minimised and back, which rewrites both.
+void estadoNormal(QWidget *janela) {
+    if (!estado().minimizadas.remove(janela))
+        return;
+    janela->setWindowState(janela->windowState() | Qt::WindowMinimized);
+    janela->setWindowState(janela->windowState() & ~Qt::WindowMinimized);
+}
+
 void exibir(TelaPrincipal *tela) {
     Estado &e = estado();
-    // A screen minimised with the application and shown again by the window
-    // system keeps the minimised state in Qt's record; shown by the
-    // navigation, a screen always comes up in its normal state.
-    tela->setWindowState(tela->windowState() & ~Qt::WindowMinimized);
+    estadoNormal(tela);
     // A stored position is taken before the window appears, so it does not
     // flash at its previous place; the screen's own rule then runs as usual.
     if (posicao::guardada() && tela->moldura().antecipaPosicao)
@@ -116,6 +126,14 @@ void mostrarInicial(TelaPrincipal *tela) {
     qApp->installEventFilter(&filtro);
     tela->move(tela->screen()->availableGeometry().center() - tela->rect().center());
     exibir(tela);
+}
+
+void minimizarAplicacao() {
+    for (QWidget *janela : QApplication::topLevelWidgets())
+        if (janela->isVisible()) {
+            estado().minimizadas.insert(janela);
+            janela->showMinimized();
+        }
 }
 
 void registrarSobre(QWidget *sobre) {

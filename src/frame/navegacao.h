@@ -48,6 +48,11 @@ void irPara(TelaPrincipal *origem, IdTela destino);
 // Shows the first screen at start-up.
 void mostrarInicial(TelaPrincipal *tela);
 
+// Minimises every window on view; restoring them is the window system's.
+// A screen minimised so comes up in its normal state when the navigation
+// shows it again.
+void minimizarAplicacao();
+
 // The About screen: shown over the current screen without hiding it.
 void registrarSobre(QWidget *sobre);
 

@@ -362,9 +362,7 @@ void TelaPrincipal::prcFinalizaArrastarJanela() {
 // ---------------------------------------------------------------- buttons
 
 void TelaPrincipal::prcMinimizaJanela() {
-    for (QWidget *janela : QApplication::topLevelWidgets())
-        if (janela->isVisible())
-            janela->showMinimized();
+    navegacao::minimizarAplicacao();
 }
 
 void TelaPrincipal::prcFecharJanela() {
