@@ -107,18 +107,20 @@ TelaPrincipal *telaAtual() {
 // screen after it stopped being the current one (queued while a search ran,
 // or landing just before the next screen appeared) leads nowhere: otherwise
 // the screen it leads to and the current one would both stay on view.
-void irPara(TelaPrincipal *origem, TelaPrincipal *destino) {
+void irPara(TelaPrincipal *origem, TelaPrincipal *destino, const Preparo &preparar) {
     Estado &e = estado();
     if (origem != e.atual || origem == destino)
         return;
+    if (preparar)
+        preparar();
     exibir(destino);
     origem->hide();
     avisar(Evento::Escondida, origem);
     fronteira::executar([&] { origem->telaEscondida(); });
 }
 
-void irPara(TelaPrincipal *origem, IdTela destino) {
-    irPara(origem, tela(destino));
+void irPara(TelaPrincipal *origem, IdTela destino, const Preparo &preparar) {
+    irPara(origem, tela(destino), preparar);
 }
 
 void mostrarInicial(TelaPrincipal *tela) {

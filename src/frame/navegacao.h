@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 class TelaPrincipal;
@@ -38,12 +39,15 @@ void registrar(IdTela id, TelaPrincipal *tela);
 TelaPrincipal *tela(IdTela id);
 TelaPrincipal *telaAtual();
 
-// Shows `destino` (its show handler, then its activation handler), then hides
-// `origem` (its hide handler). Each handler runs inside the error boundary.
-// Only the current screen leads to another: from any other `origem` nothing
-// happens, so that exactly one main screen is ever on view.
-void irPara(TelaPrincipal *origem, TelaPrincipal *destino);
-void irPara(TelaPrincipal *origem, IdTela destino);
+// Runs `preparar`, which writes what `destino` needs (an origin tag, a
+// family code), shows `destino` (its show handler, then its activation
+// handler), then hides `origem` (its hide handler). Each handler runs inside
+// the error boundary. Only the current screen leads to another: from any
+// other `origem` nothing happens, not even `preparar`, so that exactly one
+// main screen is ever on view and the one on view keeps what it shows.
+using Preparo = std::function<void()>;
+void irPara(TelaPrincipal *origem, TelaPrincipal *destino, const Preparo &preparar = {});
+void irPara(TelaPrincipal *origem, IdTela destino, const Preparo &preparar = {});
 
 // Shows the first screen at start-up.
 void mostrarInicial(TelaPrincipal *tela);

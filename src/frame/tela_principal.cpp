@@ -378,14 +378,15 @@ void TelaPrincipal::prcIniciarFormAbout() {
     navegacao::mostrarSobre();
 }
 
-void TelaPrincipal::ir(IdTela destino) {
-    navegacao::irPara(this, destino);
+void TelaPrincipal::ir(IdTela destino, const navegacao::Preparo &preparar) {
+    navegacao::irPara(this, destino, preparar);
 }
 
 void TelaPrincipal::irFamilia(IdTela destino) {
     auto *alvo = static_cast<TelaFamilia *>(navegacao::tela(destino));
-    alvo->strCodigoFamilia = static_cast<TelaFamilia *>(this)->strCodigoFamilia;
-    ir(destino);
+    ir(destino, [this, alvo] {
+        alvo->strCodigoFamilia = static_cast<TelaFamilia *>(this)->strCodigoFamilia;
+    });
 }
 
 void TelaPrincipal::mostrarDetalheFamilia(const Grade &grade, int linha, int colunaCodigo) {
@@ -393,8 +394,7 @@ void TelaPrincipal::mostrarDetalheFamilia(const Grade &grade, int linha, int col
     if ((linha == 0 && grade.temCabecalho()) || codigo.isEmpty())
         return;
     auto *descricao = static_cast<TelaFamilia *>(navegacao::tela(IdTela::FormDescricao));
-    descricao->strCodigoFamilia = codigo;
-    ir(IdTela::FormDescricao);
+    ir(IdTela::FormDescricao, [descricao, codigo] { descricao->strCodigoFamilia = codigo; });
 }
 
 void TelaPrincipal::obj_Bt_HomeClick() {

@@ -149,8 +149,9 @@ protected:
     void closeEvent(QCloseEvent *evento) override;
     void limparLDescricao();
     void aplicarRegraPosicao();
-    // Shows `destino` and hides this screen.
-    void ir(IdTela destino);
+    // Shows `destino` and hides this screen, `preparar` writing first what
+    // `destino` needs (navegacao::irPara).
+    void ir(IdTela destino, const navegacao::Preparo &preparar = {});
     // The same for a family view, which first receives this view's family.
     void irFamilia(IdTela destino);
     RotuloLink *link(int indice) const { return m_links.value(indice); }

@@ -121,6 +121,6 @@ void Tobj_Form_FormInicial::prcTestaBuscaCodigo_Procurar() {
     if (!controles::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
         return;
     obj_Edit_BuscaCodigo->clear();
-    obj_Form_FormRespostaBuscaCodigo->strOrigem = u"capa"_s;
-    ir(IdTela::FormRespostaBuscaCodigo);
+    ir(IdTela::FormRespostaBuscaCodigo,
+       [] { obj_Form_FormRespostaBuscaCodigo->strOrigem = u"capa"_s; });
 }

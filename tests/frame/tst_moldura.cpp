@@ -530,16 +530,21 @@ void TesteMoldura::soATelaAtualLeva_data() {
     QTest::newRow("botão da barra") << 0;
     QTest::newRow("link de busca") << 1;
     QTest::newRow("busca rápida com resultado") << 2;
+    QTest::newRow("menu da família") << 3;
 }
 
 // A click or a key that reaches a screen after it stopped being the current
 // one (queued while a search ran, or landing as the next screen appears)
-// leads nowhere: one main screen stays on view, the current one.
+// leads nowhere: one main screen stays on view, the current one, and no
+// screen is told of an origin or a family.
 void TesteMoldura::soATelaAtualLeva() {
     QFETCH(int, acao);
     irPara(obj_Form_FormBusca);
     irPara(obj_Form_FormBuscaCodigo);
     programa::limparEventos();
+    const QString origem = obj_Form_FormRespostaBusca->strOrigem;
+    const QString familia = obj_Form_FormDescricao->strCodigoFamilia;
+    obj_Form_FormDescricaoCaracteristicas->strCodigoFamilia = u"9999"_s;
     TelaPrincipal *escondida = obj_Form_FormBusca;
     switch (acao) {
     case 0:
@@ -552,10 +557,15 @@ void TesteMoldura::soATelaAtualLeva() {
         escondida->obj_Edit_BuscaRapida->setText(u"a"_s);
         escondida->prcTestaBuscaRapidaEnvia();
         break;
+    case 3:
+        obj_Form_FormDescricaoCaracteristicas->prcIniciarFormDescricao();
+        break;
     }
     QCOMPARE(telasVisiveis(), QList<TelaPrincipal *>{obj_Form_FormBuscaCodigo});
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormBuscaCodigo);
     QVERIFY(programa::eventos().isEmpty());
+    QCOMPARE(obj_Form_FormRespostaBusca->strOrigem, origem);
+    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, familia);
 }
 
 // A screen minimised with the application, then restored and left by the
