@@ -3,6 +3,7 @@
 #include "elisao.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QProxyStyle>
 #include <QStylePainter>
@@ -37,8 +38,12 @@ public:
     }
 
 protected:
+    // Cut for drawing only: a size hint is asked with an empty rectangle and
+    // measures the whole entry.
     void initStyleOption(QStyleOptionViewItem *opcao, const QModelIndex &indice) const override {
         QStyledItemDelegate::initStyleOption(opcao, indice);
+        if (opcao->rect.isEmpty())
+            return;
         opcao->text = elisao::cortar(opcao->text, opcao->font, espaco(*opcao));
         opcao->textElideMode = Qt::ElideNone;
     }
@@ -56,13 +61,12 @@ protected:
     }
 
 private:
+    // The entry's width less the style's text margin on each side.
     static int espaco(const QStyleOptionViewItem &opcao) {
-        const QStyle *estilo = opcao.widget ? opcao.widget->style() : nullptr;
-        QStyleOptionViewItem medida = opcao;
-        medida.text = QStringLiteral(" ");
-        return estilo ? estilo->subElementRect(QStyle::SE_ItemViewItemText, &medida, opcao.widget)
-                            .width()
-                      : opcao.rect.width();
+        const QStyle *estilo = opcao.widget ? opcao.widget->style() : QApplication::style();
+        const int margem =
+            estilo->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opcao.widget) + 1;
+        return opcao.rect.width() - 2 * margem;
     }
 };
 
