@@ -267,6 +267,12 @@ int Grade::linhasVisiveis() const {
     return std::max(0, (contentsRect().height() - fixas * m_alturaLinha) / m_alturaLinha);
 }
 
+int Grade::larguraVisivel() const {
+    // Until the grid is first shown its viewport is not laid out: the grid's
+    // own width stands for it (no scroll bar is on view yet).
+    return isVisible() ? viewport()->width() : contentsRect().width();
+}
+
 int Grade::primeiraLinhaVisivel() const {
     return primeiraLinhaDados() + verticalScrollBar()->value();
 }
@@ -392,11 +398,11 @@ int Grade::montarGlifos(const QList<grade_html::Trecho> &trechos, QList<QGlyphRu
                     posicoes.append(QPointF(x, 0));
                     x += avanco.x();
                 }
-                QGlyphRun run;
-                run.setRawFont(bruta);
-                run.setGlyphIndexes(indices);
-                run.setPositions(posicoes);
-                glifos.append(run);
+                QGlyphRun sequencia;
+                sequencia.setRawFont(bruta);
+                sequencia.setGlyphIndexes(indices);
+                sequencia.setPositions(posicoes);
+                glifos.append(sequencia);
                 continue;
             }
         }
@@ -407,14 +413,14 @@ int Grade::montarGlifos(const QList<grade_html::Trecho> &trechos, QList<QGlyphRu
         leiaute.endLayout();
         if (!linha.isValid())
             continue;
-        for (QGlyphRun run : linha.glyphRuns()) {
-            if (run.positions().isEmpty())
+        for (QGlyphRun sequencia : linha.glyphRuns()) {
+            if (sequencia.positions().isEmpty())
                 continue;
-            QList<QPointF> posicoes = run.positions();
+            QList<QPointF> posicoes = sequencia.positions();
             for (QPointF &p : posicoes)
                 p += QPointF(x, -linha.ascent());
-            run.setPositions(posicoes);
-            glifos.append(run);
+            sequencia.setPositions(posicoes);
+            glifos.append(sequencia);
         }
         x += linha.horizontalAdvance();
     }
@@ -434,7 +440,7 @@ Grade::Desenho Grade::desenho(const Celula &celula, const QRect &retangulo, int 
     const int reserva = linha < linhasFixas() && coluna == m_colunaOrdenacao ? reservaIndicador : 0;
     const int esquerda = retangulo.x() + margemEsquerda;
     // Exclusive: the cell's right grid line, or the end of the visible area.
-    const int direita = std::min(retangulo.right() - reserva, viewport()->width());
+    const int direita = std::min(retangulo.right() - reserva, larguraVisivel());
     const int espaco = std::max(0, direita - esquerda);
     if (largura > espaco) {
         if (celula.espacoCorte != espaco) {

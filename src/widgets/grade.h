@@ -97,6 +97,7 @@ public:
     int primeiraLinhaVisivel() const;
     void rolarPara(int linha);  // makes the row visible
     int linhasVisiveis() const; // data rows that fit whole
+    int larguraVisivel() const; // of the area the columns are drawn in
 
     // The cell at a viewport point: row -1 below the last row, column -1 past
     // the last column.
