@@ -16,9 +16,9 @@ QStringList *avisosGravados = nullptr;
 constexpr QSize tamanhoDesenho(212, 107);
 const QRect lugarOk(74, 71, 61, 19);
 const QPoint deslocamentoSombra(5, 3);
-// Room kept between the text and the right edge, as the warning sign keeps
-// from the left edge.
-constexpr int margemDireita = 12;
+// Room kept between the text and the right edge: the picture's one-pixel
+// frame and a little air. A text that ends there still fits.
+constexpr int margemDireita = 4;
 
 } // namespace
 

@@ -583,12 +583,14 @@ void TesteMoldura::telaMostradaNuncaMinimizada() {
 
 void TesteMoldura::avisoCabeInteiro_data() {
     QTest::addColumn<QString>("texto");
-    QTest::newRow("uma linha curta") << u"Digite a palavra para Busca"_s;
+    QTest::addColumn<bool>("alarga");
+    QTest::newRow("uma linha curta") << u"Digite a palavra para Busca"_s << false;
     QTest::newRow("três linhas") << u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou "
-                                    u"123466"_s;
-    QTest::newRow("grande grupo") << u"Nenhum Grande Grupo encontrado"_s;
-    QTest::newRow("subgrupo principal") << u"Nenhum SubGrupo Principal encontrado"_s;
-    QTest::newRow("conversão") << u"Não foi encontrado\rnenhum registro para conversão"_s;
+                                    u"123466"_s
+                                 << false;
+    QTest::newRow("grande grupo") << u"Nenhum Grande Grupo encontrado"_s << true;
+    QTest::newRow("subgrupo principal") << u"Nenhum SubGrupo Principal encontrado"_s << true;
+    QTest::newRow("conversão") << u"Não foi encontrado\rnenhum registro para conversão"_s << true;
 }
 
 // The notice keeps its design size and places while its text fits, and
@@ -596,7 +598,9 @@ void TesteMoldura::avisoCabeInteiro_data() {
 // frame, the OK button and its shadow centred under the text.
 void TesteMoldura::avisoCabeInteiro() {
     QFETCH(QString, texto);
+    QFETCH(bool, alarga);
     obj_Form_Aviso_MODAL->definirTexto(texto);
+    QCOMPARE(obj_Form_Aviso_MODAL->width() > 212, alarga);
     const QLabel *rotulo = obj_Form_Aviso_MODAL->obj_Lb_Texto;
     const QSize preciso =
         rotulo->fontMetrics().boundingRect(QRect(), Qt::AlignLeft, rotulo->text()).size();
