@@ -41,6 +41,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <functional>
@@ -54,12 +55,12 @@ namespace {
 const QString palavraComum = u"medico"_s;    // a few pages of titles
 const QString letraSo = u"a"_s;              // found in nearly every title
 const QString palavraFontes = u"operador"_s; // the title search in all six sources
-const QString familia = u"2231"_s;           // 30 occupations
-const QString ocupacao94 = u"21060"_s;       // one ZEL94 occupation
-const QString grupoCiuo88 = u"2221"_s;       // a CIUO88 base group
-const QString grandeGrupo = u"2 "_s;         // list entries begin with the code
-const QString subgrupoPrincipal = u"23"_s;   // of major group 2
-const QString subgrupo = u"234"_s;           // 12 families: three pages of five
+const QString familia = u"0121"_s;           // 30 occupations
+const QString ocupacao94 = u"00101"_s;       // one ZEL94 occupation
+const QString grupoCiuo88 = u"0111"_s;       // a CIUO88 base group
+const QString grandeGrupo = u"3 "_s;         // list entries begin with the code
+const QString subgrupoPrincipal = u"35"_s;   // of major group 3
+const QString subgrupo = u"354"_s;           // 12 families: three pages of five
 const QChar letraAZ = u'M';
 
 using Acao = std::function<void()>;
@@ -207,7 +208,7 @@ void BM_BuscaCodigo(benchmark::State &estado) {
                linhasDaBuscaCodigo);
 }
 
-// The structure browser: major group 2, principal subgroup 23, subgroup 234.
+// The structure browser: major group 3, principal subgroup 35, subgroup 354.
 auto *estrutura() {
     return obj_Form_FormBuscaEstrutura;
 }
@@ -399,7 +400,10 @@ void BM_TabuaTitulo_ConverterLinha(benchmark::State &estado) {
     auto *titulos = obj_Form_FormRespostaTabuaTitulo;
     prepararTabuaTitulo(baseZel2002, palavraComum);
     programa::clicar(tabuaTitulo()->obj_Bt_Converter_Procurar);
-    const auto &linha = titulos->linhasTitulos[0];
+    // The first row that converts: a synonym's row has no target list.
+    const auto &linhas = titulos->linhasTitulos;
+    const auto &linha = *std::find_if(linhas.begin(), linhas.end(),
+                                      [](const auto &l) { return !l.obj_Combo_De->isHidden(); });
     medir(
         estado,
         [&] {

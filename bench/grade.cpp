@@ -41,7 +41,7 @@ QList<QStringList> pagina() {
             titulo = u"<i>Anestesista, <b>médico</b> %1</i>"_s.arg(i);
             break;
         }
-        registros.append({titulo, u"2231-%1"_s.arg(10 + i), u"0-61.%1"_s.arg(10 + i)});
+        registros.append({titulo, u"0121-%1"_s.arg(10 + i), u"0-61.%1"_s.arg(10 + i)});
     }
     return registros;
 }

@@ -15,8 +15,12 @@ if [ "${1:-}" = consultas ] || [ "${1:-}" = acoes ]; then
     shift
 fi
 destino="${ZEL_BENCH_DADOS:-/tmp/zel-bench}"
+# A database older than the tool that generates the sample is built again, so
+# a changed sample is never measured through a stale copy.
 for escala in 1 10 100; do
-    if [ ! -f "$destino/x$escala/dados/zel2002.db" ]; then
+    banco="$destino/x$escala/dados/zel2002.db"
+    if [ ! -f "$banco" ] || [ "$compilacao/zel-dados" -nt "$banco" ]; then
+        rm -rf "$destino/x$escala"
         "$compilacao/zel-dados" gerar "$destino/x$escala/csv" --escala "$escala"
         "$compilacao/zel-dados" importar "$destino/x$escala/csv" "$destino/x$escala/dados"
     fi

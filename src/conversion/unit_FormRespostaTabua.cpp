@@ -26,7 +26,8 @@ using EstiloLinha = Tobj_Form_FormRespostaTabua::EstiloLinha;
 constexpr int linhasPorPagina = 13;
 constexpr int larguraColuna = 645;
 constexpr int margemTitulo = 12;
-// The system's desktop colour, in which the pair of bases is written.
+// The dark blue in which the pair of bases is written, apart from the black
+// heading above it.
 const QColor corDesktop(0x00, 0x4E, 0x98);
 
 struct Entrada {

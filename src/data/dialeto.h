@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-// The statements of the catalogue are written in the dialect of the engine
-// the classification was first published with. This adapter turns such a text
-// into SQLite's dialect just before it is prepared:
+// The statements of the catalogue concatenate with `+`, cut with
+// `substring(x from a for b)` and order with plain terms. This adapter turns
+// such a text into SQLite's dialect just before it is prepared:
 //   a + b                     -> a || b          (string concatenation)
 //   substring(x from a for b) -> substr(x, a, b)
 //   order by titulo           -> order by titulo collate zel_pt

@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 Tobj_Form_MODAL_Sair *obj_Form_MODAL_Sair = nullptr;
 
 namespace {
-// The desktop's colour for the caption of an inactive window.
+// The pale grey-blue of the panels that shade the "Sim" and "Não" buttons.
 const QColor corLegendaInativa(0xBF, 0xCD, 0xDB);
 } // namespace
 

@@ -3,10 +3,10 @@
 #include <QFont>
 #include <QString>
 
-// The screens name the fonts of the desktop they were drawn for (Verdana,
-// Tahoma, MS Sans Serif, Times New Roman, Courier New). Those families are
-// mapped to installed look-alikes of close metrics, and sizes are given in
-// pixels so the fixed layout holds on any screen.
+// The screens name their fonts by family (Verdana, Tahoma, MS Sans Serif,
+// Times New Roman, Courier New). Those families are mapped to installed
+// look-alikes of close metrics, and sizes are given in pixels so the fixed
+// layout holds on any screen.
 namespace fontes {
 
 void registrarSubstituicoes();

@@ -27,8 +27,8 @@ const QColor corFundo(0xFF, 0xF7, 0xDF);
 const QColor corCabecalho(0xFE, 0xEE, 0xBD);
 const QColor corTextoCabecalho(0x00, 0x00, 0xFF);
 const QColor corSelecao(0xFF, 0xE0, 0xC0);
-// The platform's caption-text colour of the desktop the screens were drawn
-// for; Qt has no such role, so it is written here.
+// The grid lines are white over the warm background; the palette has no role
+// for grid lines, so the colour is written here.
 const QColor corLinhas(0xFF, 0xFF, 0xFF);
 const QColor corIndicador(0x80, 0x80, 0x80);
 

@@ -12,9 +12,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The pages were written for a viewer whose default fonts are Times New Roman
-// at 12 pt (16 pixels at 96 dots per inch) and Courier New for fixed-pitch text,
-// with a margin of 8 pixels around the page.
+// The pages are laid out for Times New Roman at 12 pt (16 pixels at 96 dots
+// per inch) as the default font, Courier New for fixed-pitch text, and a
+// margin of 8 pixels around the page.
 constexpr int pixelsDaFontePadrao = 16;
 constexpr int margemDaPagina = 8;
 

@@ -33,11 +33,11 @@ const QString avisoNada = u"Não foi encontrado\rnenhum registro para busca"_s;
 // Family `codigo` with `ocupacoes` occupations numbered 01, 02, ...
 void familia(fixtures::Classificacao &classificacao, const QString &codigo, const QString &titulo,
              int ocupacoes, int &interno) {
-    classificacao.linha(u"TFamilia"_s, {codigo, titulo, u"Descrição."_s, u"311"_s});
+    classificacao.linha(u"TFamilia"_s, {codigo, titulo, u"Descrição."_s, u"321"_s});
     for (int n = 1; n <= ocupacoes; ++n)
         classificacao.linha(u"TOcupacao"_s,
                             {QString::number(++interno), codigo, u"%1"_s.arg(n, 2, 10, QChar(u'0')),
-                             titulo + u" "_s + QString::number(n), u"3111"_s});
+                             titulo + u" "_s + QString::number(n), u"3211"_s});
 }
 
 QString banco() {
@@ -188,18 +188,17 @@ void TesteBuscaCodigo::seteCaracteresNaoCabem() {
 void TesteBuscaCodigo::familiaPrimeiroOcupacoesEmOrdem_data() {
     QTest::addColumn<QString>("codigo");
     QTest::addColumn<QStringList>("esperadas");
-    QTest::newRow("família") << "2231"
-                             << QStringList{u"2231   |MÉDICOS"_s,
-                                            u"2231-05|<b>Médico clínico</b>"_s,
-                                            u"2231-10|<b>Médico cirurgião</b>"_s,
-                                            u"2231-15|<b>Médico pediatra</b>"_s};
-    QTest::newRow("zero à esquerda")
-        << "0101"
-        << QStringList{u"0101   |OFICIAIS GENERAIS DAS FORÇAS ARMADAS"_s,
-                       u"0101-05|<b>Oficial general do exército</b>"_s,
-                       u"0101-10|<b>Oficial general da marinha</b>"_s};
+    QTest::newRow("família") << "2111"
+                             << QStringList{u"2111   |MÉDICOS"_s,
+                                            u"2111-01|<b>Médico clínico</b>"_s,
+                                            u"2111-02|<b>Médico cirurgião</b>"_s,
+                                            u"2111-03|<b>Médico pediatra</b>"_s};
+    QTest::newRow("zero à esquerda") << "0111"
+                                     << QStringList{u"0111   |DOCENTES UNIVERSITÁRIOS"_s,
+                                                    u"0111-01|<b>Docente catedrático</b>"_s,
+                                                    u"0111-02|<b>Docente adjunto</b>"_s};
     QTest::newRow("ocupação com zero")
-        << "010110" << QStringList{u"0101-10|<b>Oficial general da marinha</b>"_s};
+        << "011102" << QStringList{u"0111-02|<b>Docente adjunto</b>"_s};
 }
 
 void TesteBuscaCodigo::familiaPrimeiroOcupacoesEmOrdem() {
@@ -285,15 +284,15 @@ void TesteBuscaCodigo::origemCapaLeConsultaDaInicial() {
     capa.definirSql(fncSqlBuscaCodigoFamilia());
     capa.definirBanco(fncCaminhoDados());
     capa.fechar();
-    capa.definirBusca(u"3771"_s);
+    capa.definirBusca(u"3111"_s);
     capa.abrir();
     resposta()->strOrigem = u"capa"_s;
     irPara(resposta());
-    QCOMPARE(linhas(grade()), (QStringList{u"3771   |ÁRBITROS DESPORTIVOS"_s,
-                                           u"3771-05|<b>Árbitro de futebol</b>"_s}));
+    QCOMPARE(linhas(grade()), (QStringList{u"3111   |ÁRBITROS DESPORTIVOS"_s,
+                                           u"3111-01|<b>Árbitro de futebol</b>"_s}));
     QCOMPARE(cabecalho(grade()).at(1), u"Família / Ocupação (2)"_s);
     // The query read is left on its first row.
-    QCOMPARE(capa.campo(u"codigo"_s), u"3771   "_s);
+    QCOMPARE(capa.campo(u"codigo"_s), u"3111   "_s);
 }
 
 // Any row opens its family; the header does not.
@@ -301,9 +300,9 @@ void TesteBuscaCodigo::duploCliqueAbreFamilia_data() {
     QTest::addColumn<int>("linha");
     QTest::addColumn<int>("coluna");
     QTest::addColumn<QString>("familia"); // empty: nothing opens
-    QTest::newRow("linha da família") << 1 << 1 << "2231";
-    QTest::newRow("ocupação, coluna do título") << 3 << 1 << "2231";
-    QTest::newRow("ocupação, coluna do código") << 4 << 0 << "2231";
+    QTest::newRow("linha da família") << 1 << 1 << "2111";
+    QTest::newRow("ocupação, coluna do título") << 3 << 1 << "2111";
+    QTest::newRow("ocupação, coluna do código") << 4 << 0 << "2111";
     QTest::newRow("cabeçalho") << 0 << 0 << "";
 }
 
@@ -312,7 +311,7 @@ void TesteBuscaCodigo::duploCliqueAbreFamilia() {
     QFETCH(int, coluna);
     QFETCH(QString, familia);
     obj_Form_FormDescricao->strCodigoFamilia.clear();
-    buscar(u"2231"_s);
+    buscar(u"2111"_s);
     duploClique(grade(), linha, coluna);
     if (familia.isEmpty()) {
         QCOMPARE(navegacao::telaAtual(), resposta());

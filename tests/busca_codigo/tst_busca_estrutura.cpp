@@ -131,11 +131,9 @@ void TesteBuscaEstrutura::init() {
 void TesteBuscaEstrutura::criacao() {
     irPara(tela());
     QCOMPARE(entradas(tela()->obj_ComboBoxGrandeGrupo),
-             (QStringList{u"0 - Forças armadas, policiais e bombeiros militares"_s,
-                          u"1 - Dirigentes e gerentes"_s,
-                          u"2 - Profissionais das ciências e das artes"_s,
-                          u"3 - Técnicos de nível médio"_s, u"4 - Trabalhadores administrativos"_s,
-                          u"5 - Grupo sem subgrupos"_s}));
+             (QStringList{u"0 - Educação e pesquisa"_s, u"1 - Gestão e administração"_s,
+                          u"2 - Saúde e cuidado às pessoas"_s, u"3 - Técnicas, esportes e lazer"_s,
+                          u"4 - Trabalhadores administrativos"_s, u"5 - Grupo sem subgrupos"_s}));
     QCOMPARE(textoMostrado(tela()->obj_ComboBoxGrandeGrupo), u"Selecione um Grande Grupo"_s);
     QCOMPARE(tela()->obj_ComboBoxSGP->count(), 0);
     QCOMPARE(textoMostrado(tela()->obj_ComboBoxSGP), QString());
@@ -150,8 +148,8 @@ void TesteBuscaEstrutura::cascata() {
     irPara(tela());
     escolher(tela()->obj_ComboBoxGrandeGrupo, u"2 "_s);
     QCOMPARE(entradas(tela()->obj_ComboBoxSGP),
-             (QStringList{u"22 - Profissionais das ciências biológicas e da saúde"_s,
-                          u"23 - Profissionais do ensino"_s}));
+             (QStringList{u"21 - Profissionais da saúde"_s,
+                          u"22 - Profissionais do cuidado infantil"_s}));
     QCOMPARE(textoMostrado(tela()->obj_ComboBoxSGP), u"Selecione um SubGrupo Principal"_s);
     QCOMPARE(tela()->obj_ComboBoxSubGrupo->count(), 0);
     QVERIFY(!resultadoVisivel());
@@ -159,15 +157,15 @@ void TesteBuscaEstrutura::cascata() {
     QTest::keyClick(tela()->obj_ComboBoxSGP, Qt::Key_Down);
     QCOMPARE(tela()->obj_ComboBoxSGP->currentIndex(), 0);
     QCOMPARE(entradas(tela()->obj_ComboBoxSubGrupo),
-             QStringList{u"223 - Profissionais da medicina e da odontologia"_s});
+             QStringList{u"211 - Médicos e cirurgiões-dentistas"_s});
     QCOMPARE(textoMostrado(tela()->obj_ComboBoxSubGrupo), u"Selecione um SubGrupo"_s);
     QVERIFY(!resultadoVisivel());
 
-    escolher(tela()->obj_ComboBoxSubGrupo, u"223"_s);
+    escolher(tela()->obj_ComboBoxSubGrupo, u"211"_s);
     QVERIFY(resultadoVisivel());
     QCOMPARE(cabecalho(grade()), QStringList{u"Resultado das Famílias encontradas (2)"_s});
     // Families in capitals, accented letters included.
-    QCOMPARE(linhas(grade()), (QStringList{u"2231 - MÉDICOS"_s, u"2232 - CIRURGIÕES-DENTISTAS"_s}));
+    QCOMPARE(linhas(grade()), (QStringList{u"2111 - MÉDICOS"_s, u"2112 - CIRURGIÕES-DENTISTAS"_s}));
     QCOMPARE(grade().larguraColuna(0), 645);
     QVERIFY(programa::avisos().isEmpty());
 }
@@ -179,8 +177,8 @@ void TesteBuscaEstrutura::grandeGrupoPelaPosicao() {
     QVERIFY(tela()->obj_DB_QUERY_BuscaEstrutura_SGP.sql().join(u' ').contains(
         u"TSubgrupo_Principal.Cod_Gde_Gp = '3'"_s));
     QCOMPARE(entradas(tela()->obj_ComboBoxSGP),
-             (QStringList{u"31 - Técnicos das ciências físicas e químicas"_s,
-                          u"37 - Profissionais do espetáculo e dos esportes"_s}));
+             (QStringList{u"31 - Profissionais do esporte e do lazer"_s,
+                          u"32 - Técnicos de laboratório e de processos químicos"_s}));
 }
 
 // Five to a page: labels "1" and "2" only; later pages by the arrows alone.

@@ -29,11 +29,11 @@ QString banco() {
     for (int n = 1; n <= 11; ++n)
         classificacao.linha(u"TFamilia"_s,
                             {QString::number(9100 + n), u"Xilógrafos "_s + QString::number(n),
-                             u"Descrição."_s, u"311"_s});
+                             u"Descrição."_s, u"321"_s});
     for (int n = 1; n <= 12; ++n)
         classificacao.linha(u"TFamilia"_s,
                             {QString::number(9200 + n), u"Zincógrafos "_s + QString::number(n),
-                             u"Descrição."_s, u"311"_s});
+                             u"Descrição."_s, u"321"_s});
     return classificacao.criar();
 }
 
@@ -122,9 +122,9 @@ void TesteBuscaTitulosAZ::primeiraVezListaA() {
     QCOMPARE(letrasDesabilitadas(), u"A"_s);
     QCOMPARE(cabecalho(grade()),
              (QStringList{u"Resultado de títulos encontrados (3)"_s, u"ZEL2002"_s, u"ZEL94"_s}));
-    QCOMPARE(linhas(grade()), (QStringList{u"<b>Árbitro de futebol</b>|3771-05|17910"_s,
-                                           u"<i>Árbitro esportivo</i>|3771-05|17910"_s,
-                                           u"ÁRBITROS DESPORTIVOS|3771   |  -  "_s}));
+    QCOMPARE(linhas(grade()), (QStringList{u"<b>Árbitro de futebol</b>|3111-01|30101"_s,
+                                           u"<i>Árbitro esportivo</i>|3111-01|30101"_s,
+                                           u"ÁRBITROS DESPORTIVOS|3111   |  -  "_s}));
     QCOMPARE(pager(), QStringList{u"1*"_s});
     QCOMPARE(grade().larguraColuna(0), 460);
     QCOMPARE(grade().larguraColuna(1), 91);
@@ -151,21 +151,21 @@ void TesteBuscaTitulosAZ::listagem_data() {
     QTest::addColumn<QStringList>("esperadas");
     QTest::newRow("dois códigos anteriores")
         << "médico cirurgião"
-        << QStringList{u"<b>Médico cirurgião</b>|2231-10|06110"_s,
-                       u"<b>Médico cirurgião</b>|2231-10|06120"_s};
+        << QStringList{u"<b>Médico cirurgião</b>|2111-02|20101"_s,
+                       u"<b>Médico cirurgião</b>|2111-02|20102"_s};
     QTest::newRow("sinônimo com dois códigos")
         << "operador"
-        << QStringList{u"<i>Médico operador</i>|2231-10|06110"_s,
-                       u"<i>Médico operador</i>|2231-10|06120"_s};
+        << QStringList{u"<i>Médico operador</i>|2111-02|20101"_s,
+                       u"<i>Médico operador</i>|2111-02|20102"_s};
     QTest::newRow("90 fora") << "médico clínico"
-                             << QStringList{u"<b>Médico clínico</b>|2231-05|06110"_s};
+                             << QStringList{u"<b>Médico clínico</b>|2111-01|20101"_s};
     QTest::newRow("90 fora, sinônimo")
-        << "comandante" << QStringList{u"<i>Comandante militar</i>|0101-05|01110"_s};
+        << "titular" << QStringList{u"<i>Doutor titular</i>|0111-01|00101"_s};
     QTest::newRow("família e ocupações")
-        << "oficia"
-        << QStringList{u"<b>Oficial general da marinha</b>|0101-10|01120"_s,
-                       u"<b>Oficial general do exército</b>|0101-05|01110"_s,
-                       u"OFICIAIS GENERAIS DAS FORÇAS ARMADAS|0101   |  -  "_s};
+        << "docent"
+        << QStringList{u"<b>Docente adjunto</b>|0111-02|00102"_s,
+                       u"<b>Docente catedrático</b>|0111-01|00101"_s,
+                       u"DOCENTES UNIVERSITÁRIOS|0111   |  -  "_s};
     QTest::newRow("só correspondência extinta") << "técnico químico" << QStringList{};
     QTest::newRow("sem correspondência") << "pediatra" << QStringList{};
 }
@@ -251,10 +251,10 @@ void TesteBuscaTitulosAZ::nadaEncontradoEsvaziaAGrade() {
     QCOMPARE(letrasDesabilitadas(), QString());
     QVERIFY(!QGuiApplication::overrideCursor());
     // The empty row opens no family.
-    obj_Form_FormDescricao->strCodigoFamilia = u"0101"_s;
+    obj_Form_FormDescricao->strCodigoFamilia = u"0111"_s;
     duploClique(grade(), 1);
     QCOMPARE(navegacao::telaAtual(), tela());
-    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, u"0101"_s);
+    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, u"0111"_s);
 }
 
 void TesteBuscaTitulosAZ::voltarListaAOutraVez() {
@@ -284,8 +284,8 @@ void TesteBuscaTitulosAZ::reativacaoReleMesmaPagina() {
 void TesteBuscaTitulosAZ::duploCliqueAbreFamilia_data() {
     QTest::addColumn<int>("linha");
     QTest::addColumn<QString>("familia"); // empty: nothing opens
-    QTest::newRow("ocupação") << 1 << "3771";
-    QTest::newRow("família") << 3 << "3771";
+    QTest::newRow("ocupação") << 1 << "3111";
+    QTest::newRow("família") << 3 << "3111";
     QTest::newRow("cabeçalho") << 0 << "";
 }
 

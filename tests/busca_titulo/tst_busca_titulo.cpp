@@ -105,32 +105,32 @@ void TesteBuscaTitulo::fontes_data() {
 
     QTest::newRow("as três do início, sem acento")
         << u"111000"_s << u"arbitro"_s
-        << QList<QStringList>{{u"Árbitros desportivos"_s, u"3771"_s, u"Família  "_s},
-                              {u"Árbitro de futebol"_s, u"3771"_s, u"Ocupação "_s},
-                              {u"Árbitro esportivo"_s, u"3771"_s, u"Sinônimo "_s}};
+        << QList<QStringList>{{u"Árbitros desportivos"_s, u"3111"_s, u"Família  "_s},
+                              {u"Árbitro de futebol"_s, u"3111"_s, u"Ocupação "_s},
+                              {u"Árbitro esportivo"_s, u"3111"_s, u"Sinônimo "_s}};
     QTest::newRow("só sinônimos") << u"001000"_s << u"JUIZ"_s
                                   << QList<QStringList>{
-                                         {u"Juiz de futebol"_s, u"3771"_s, u"Sinônimo "_s}};
+                                         {u"Juiz de futebol"_s, u"3111"_s, u"Sinônimo "_s}};
     QTest::newRow("só condições")
         << u"000100"_s << u"plantões"_s
         << QList<QStringList>{{u"Trabalham em hospitais e clínicas, em turnos e plantões."_s,
-                               u"2231"_s, u"Condições"_s}};
+                               u"2111"_s, u"Condições"_s}};
     QTest::newRow("só formação") << u"000010"_s << u"Medicina"_s
                                  << QList<QStringList>{{u"Exige-se curso superior em Medicina."_s,
-                                                        u"2231"_s, u"Formação "_s}};
+                                                        u"2111"_s, u"Formação "_s}};
     QTest::newRow("só descrição") << u"000001"_s << u"dentes"_s
                                   << QList<QStringList>{
                                          {u"Examinam e tratam os dentes e a boca dos pacientes."_s,
-                                          u"2232"_s, u"Descrição"_s}};
+                                          u"2112"_s, u"Descrição"_s}};
     QTest::newRow("famílias e descrição, bloco a bloco")
         << u"100001"_s << u"empresas"_s
         << QList<QStringList>{{u"Diretores gerais de empresas"_s, u"1111"_s, u"Família  "_s},
                               {u"Dirigem empresas; definem metas, orçamentos e políticas."_s,
                                u"1111"_s, u"Descrição"_s}};
-    QTest::newRow("todas") << u"111111"_s << u"exército"_s
+    QTest::newRow("todas") << u"111111"_s << u"catedrático"_s
                            << QList<QStringList>{
-                                  {u"Oficial general do exército"_s, u"0101"_s, u"Ocupação "_s},
-                                  {u"General de exército"_s, u"0101"_s, u"Sinônimo "_s}};
+                                  {u"Docente catedrático"_s, u"0111"_s, u"Ocupação "_s},
+                                  {u"Lente catedrático"_s, u"0111"_s, u"Sinônimo "_s}};
 }
 
 // The ticked kinds, in their order, make the query; the search results

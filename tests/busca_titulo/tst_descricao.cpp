@@ -55,33 +55,32 @@ void TesteDescricao::familia_data() {
     QTest::addColumn<QStringList>("afins"); // the empty row at the end included
 
     QTest::newRow("ocupações com 0, 2 e 1 sinônimos; sinônimos em ordem alfabética")
-        << u"2231"_s
-        << QList<QStringList>{{b(u"2231-05  Médico clínico"_s), QString()},
-                              {b(u"2231-10  Médico cirurgião"_s), u"Cirurgião geral"_s},
+        << u"2111"_s
+        << QList<QStringList>{{b(u"2111-01  Médico clínico"_s), QString()},
+                              {b(u"2111-02  Médico cirurgião"_s), u"Cirurgião geral"_s},
                               {QString(), u"Médico operador"_s},
-                              {b(u"2231-15  Médico pediatra"_s), u"Pediatra"_s}}
+                              {b(u"2111-03  Médico pediatra"_s), u"Pediatra"_s}}
         << u"Atendem pacientes em consultas e plantões; diagnosticam doenças e prescrevem "
            u"tratamentos."_s
         << u"Não compreende os cirurgiões-dentistas."_s
-        << QStringList{u"2232 - Cirurgiões-dentistas"_s, u"3111 - Técnicos químicos"_s, QString()};
+        << QStringList{u"2112 - Cirurgiões-dentistas"_s, u"3211 - Técnicos químicos"_s, QString()};
     QTest::newRow("código iniciado por 0: sinônimos na ordem guardada")
-        << u"0101"_s
-        << QList<QStringList>{{b(u"0101-05  Oficial general do exército"_s),
-                               u"General de exército"_s},
-                              {QString(), u"Comandante militar"_s},
-                              {b(u"0101-10  Oficial general da marinha"_s), QString()}}
-        << u"Comandam grandes unidades militares e planejam a defesa."_s
-        << u"Não compreende praças.\nNão compreende oficiais intermediários."_s
+        << u"0111"_s
+        << QList<QStringList>{{b(u"0111-01  Docente catedrático"_s), u"Lente catedrático"_s},
+                              {QString(), u"Doutor titular"_s},
+                              {b(u"0111-02  Docente adjunto"_s), QString()}}
+        << u"Ministram aulas de graduação e orientam pesquisas acadêmicas."_s
+        << u"Não compreende professores da educação básica.\nNão compreende professores substitutos."_s
         << QStringList{QString()};
     QTest::newRow("par afim guardado nos dois sentidos")
-        << u"2311"_s
-        << QList<QStringList>{{b(u"2311-05  Professor de educação infantil"_s), QString()}}
+        << u"2211"_s
+        << QList<QStringList>{{b(u"2211-01  Professor de educação infantil"_s), QString()}}
         << u"Educam crianças de zero a cinco anos em creches e pré-escolas."_s << QString()
         << QStringList{u"1111 - Diretores gerais de empresas"_s,
                        u"1111 - Diretores gerais de empresas"_s, QString()};
     QTest::newRow("última ocupação com dois sinônimos")
-        << u"3771"_s
-        << QList<QStringList>{{b(u"3771-05  Árbitro de futebol"_s), u"Árbitro esportivo"_s},
+        << u"3111"_s
+        << QList<QStringList>{{b(u"3111-01  Árbitro de futebol"_s), u"Árbitro esportivo"_s},
                               {QString(), u"Juiz de futebol"_s}}
         << u"Dirigem partidas e competições, aplicando as regras do esporte."_s << QString()
         << QStringList{QString()};
@@ -104,16 +103,16 @@ void TesteDescricao::familia() {
 }
 
 void TesteDescricao::primeiraOcupacaoSemSinonimoAposOutraComSinonimo() {
-    abrir(u"0101"_s);
-    QCOMPARE(descricao()->obj_SortGrid_Tabua_Codigo->celula(1, 0), u"General de exército"_s);
-    abrir(u"2231"_s);
+    abrir(u"0111"_s);
+    QCOMPARE(descricao()->obj_SortGrid_Tabua_Codigo->celula(1, 0), u"Lente catedrático"_s);
+    abrir(u"2111"_s);
     QCOMPARE(descricao()->obj_SortGrid_Tabua_Codigo->celula(1, 0), QString());
 }
 
 // Activated again (the About screen closed) or opened again, the family is
 // read again and gives the same rows.
 void TesteDescricao::reativacaoEReaberturaMostramOMesmo() {
-    abrir(u"2231"_s);
+    abrir(u"2111"_s);
     const Grade &titulos = *descricao()->obj_SortGrid_Tabua_Codigo;
     const Grade &afins = *descricao()->obj_Grid_Familias_Afins;
     const QList<QStringList> antesTitulos = cenario::linhas(titulos, 0);
@@ -124,13 +123,13 @@ void TesteDescricao::reativacaoEReaberturaMostramOMesmo() {
     QCOMPARE(cenario::linhas(titulos, 0), antesTitulos);
     QCOMPARE(cenario::linhas(afins, 0), antesAfins);
     QVERIFY(!descricao()->obj_Memo_Descricao->toPlainText().isEmpty());
-    abrir(u"2231"_s);
+    abrir(u"2111"_s);
     QCOMPARE(cenario::linhas(titulos, 0), antesTitulos);
     QCOMPARE(cenario::linhas(afins, 0), antesAfins);
 }
 
 void TesteDescricao::largurasDasColunas() {
-    abrir(u"2231"_s);
+    abrir(u"2111"_s);
     QCOMPARE(descricao()->obj_SortGrid_Tabua_Codigo->larguraColuna(0), 241);
     QCOMPARE(descricao()->obj_SortGrid_Tabua_Codigo->larguraColuna(1), 222);
     QCOMPARE(descricao()->obj_Grid_Familias_Afins->larguraColuna(0), 645);

@@ -39,9 +39,9 @@ QString bancoDePaginas() {
         if (i <= 26)
             titulo += u" vinteseis"_s;
         classificacao.linha(u"TFamilia"_s,
-                            {QString::number(5000 + i), titulo, u"Descrição."_s, u"223"_s});
+                            {QString::number(5000 + i), titulo, u"Descrição."_s, u"211"_s});
     }
-    classificacao.linha(u"TFamilia"_s, {u"5999"_s, QString(), u"Sem título."_s, u"223"_s});
+    classificacao.linha(u"TFamilia"_s, {u"5999"_s, QString(), u"Sem título."_s, u"211"_s});
     return classificacao.criar();
 }
 
@@ -350,9 +350,9 @@ void TesteRespostaBusca::colunasCentradas() {
 void TesteRespostaBusca::duploCliqueAbreAFamilia() {
     buscarNaInicial(u"cirurgião"_s);
     QCOMPARE(cenario::linhas(grade(), 1),
-             (QList<QStringList>{{u"Cirurgião geral"_s, u"2231"_s, u"Sinônimo"_s},
-                                 {u"Cirurgião-dentista clínico geral"_s, u"2232"_s, u"Ocupação"_s},
-                                 {u"Médico cirurgião"_s, u"2231"_s, u"Ocupação"_s}}));
+             (QList<QStringList>{{u"Cirurgião geral"_s, u"2111"_s, u"Sinônimo"_s},
+                                 {u"Cirurgião-dentista clínico geral"_s, u"2112"_s, u"Ocupação"_s},
+                                 {u"Médico cirurgião"_s, u"2111"_s, u"Ocupação"_s}}));
     QWidget *area = grade().viewport();
     QTest::mouseDClick(area, Qt::LeftButton, {}, grade().retanguloCelula(1, 0).center());
     QTest::mouseDClick(area, Qt::LeftButton, {}, QPoint(100, 17 * 6));
@@ -360,11 +360,11 @@ void TesteRespostaBusca::duploCliqueAbreAFamilia() {
     QVERIFY(programa::erros().isEmpty());
     QTest::mouseDClick(area, Qt::LeftButton, {}, grade().retanguloCelula(0, 2).center());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricao);
-    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, u"2232"_s);
+    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, u"2112"_s);
     cenario::irPara(resposta());
     QTest::mouseDClick(area, Qt::LeftButton, {}, grade().retanguloCelula(2, 3).center());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricao);
-    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, u"2231"_s);
+    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, u"2111"_s);
     QVERIFY(!resposta()->isVisible());
 }
 

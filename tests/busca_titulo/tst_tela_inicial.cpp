@@ -184,27 +184,27 @@ void TesteTelaInicial::buscaCodigo_data() {
 
     QTest::newRow("vazio") << QString() << false << vazioCodigo << true << QStringList();
     QTest::newRow("vazio, Enter") << QString() << true << vazioCodigo << true << QStringList();
-    QTest::newRow("três dígitos") << u"223"_s << false << invalido << false << QStringList();
-    QTest::newRow("cinco dígitos") << u"22311"_s << true << invalido << false << QStringList();
-    QTest::newRow("sete dígitos") << u"2231051"_s << false << invalido << false << QStringList();
+    QTest::newRow("três dígitos") << u"211"_s << false << invalido << false << QStringList();
+    QTest::newRow("cinco dígitos") << u"21110"_s << true << invalido << false << QStringList();
+    QTest::newRow("sete dígitos") << u"0121011"_s << false << invalido << false << QStringList();
     QTest::newRow("letra entre os dígitos")
         << u"22a1"_s << true << invalido << true << QStringList();
     QTest::newRow("seis com branco no meio")
-        << u"223 05"_s << false << invalido << true << QStringList();
+        << u"211 05"_s << false << invalido << true << QStringList();
     QTest::newRow("branco à esquerda de quatro")
-        << u" 2231"_s << false << invalido << false << QStringList();
+        << u" 2111"_s << false << invalido << false << QStringList();
     QTest::newRow("branco à esquerda, quatro caracteres")
-        << u" 223"_s << false << invalido << true << QStringList();
+        << u" 211"_s << false << invalido << true << QStringList();
     QTest::newRow("algarismo não latino")
         << u"٢٢٣١"_s << false << invalido << true << QStringList();
     QTest::newRow("família inexistente") << u"9999"_s << false << nada << false << QStringList();
-    QTest::newRow("ocupação inexistente") << u"223199"_s << true << nada << false << QStringList();
-    QTest::newRow("família") << u"2231"_s << false << QString() << false
-                             << QStringList{u"2231   "_s, u"2231-05"_s, u"2231-10"_s, u"2231-15"_s};
-    QTest::newRow("família, Enter") << u"0101"_s << true << QString() << false
-                                    << QStringList{u"0101   "_s, u"0101-05"_s, u"0101-10"_s};
-    QTest::newRow("ocupação") << u"223110"_s << true << QString() << false
-                              << QStringList{u"2231-10"_s};
+    QTest::newRow("ocupação inexistente") << u"211199"_s << true << nada << false << QStringList();
+    QTest::newRow("família") << u"2111"_s << false << QString() << false
+                             << QStringList{u"2111   "_s, u"2111-01"_s, u"2111-02"_s, u"2111-03"_s};
+    QTest::newRow("família, Enter") << u"0111"_s << true << QString() << false
+                                    << QStringList{u"0111   "_s, u"0111-01"_s, u"0111-02"_s};
+    QTest::newRow("ocupação") << u"211102"_s << true << QString() << false
+                              << QStringList{u"2111-02"_s};
 }
 
 // Refused or not found, the code stays in the box; found, the box is emptied

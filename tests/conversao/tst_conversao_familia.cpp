@@ -56,7 +56,7 @@ void TesteConversaoFamilia::init() {
 }
 
 void TesteConversaoFamilia::okSemDestino() {
-    abrirFamilia(u"2231"_s);
+    abrirFamilia(u"2111"_s);
     QCOMPARE(apoio_conversao::entradas(tela()->obj_Combo_Para),
              (QStringList{u"ZEL94"_s, u"CIUO88"_s}));
     tela()->obj_Edit_BuscaRapida->setFocus();
@@ -69,7 +69,7 @@ void TesteConversaoFamilia::okSemDestino() {
 // None of the family's occupations is linked to a previous-edition
 // occupation in force.
 void TesteConversaoFamilia::nadaEncontrado() {
-    abrirFamilia(u"3111"_s);
+    abrirFamilia(u"3211"_s);
     apoio_conversao::escolher(tela()->obj_Combo_Para, u"ZEL94"_s);
     programa::clicar(tela()->obj_Bt_Ok);
     QCOMPARE(programa::avisos(),
@@ -78,25 +78,26 @@ void TesteConversaoFamilia::nadaEncontrado() {
 }
 
 void TesteConversaoFamilia::entregaAoResultadoEVoltaComODestino() {
-    abrirFamilia(u"0101"_s);
+    abrirFamilia(u"0111"_s);
     apoio_conversao::escolher(tela()->obj_Combo_Para, u"CIUO88"_s);
     programa::clicar(tela()->obj_Bt_Ok);
     QVERIFY(programa::avisos().isEmpty());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
     QCOMPARE(obj_Form_FormRespostaTabua->strOrigem, u"conversao"_s);
     QCOMPARE(apoio_conversao::textoDe(obj_Form_FormRespostaTabua, u"obj_Lb_BemVindo"_s),
-             u"0101 - Oficiais generais das forças armadas"_s);
-    QCOMPARE(apoio_conversao::linhasDaGrade(), QStringList{u"0110 - FORÇAS ARMADAS"_s});
+             u"0111 - Docentes universitários"_s);
+    QCOMPARE(apoio_conversao::linhasDaGrade(),
+             QStringList{u"0101 - PROFESSORES DO ENSINO SUPERIOR"_s});
 
     programa::clicar(obj_Form_FormRespostaTabua->obj_bt_voltar);
     QCOMPARE(navegacao::telaAtual(), tela());
     QCOMPARE(tela()->obj_Combo_Para->currentText(), u"CIUO88"_s);
-    QCOMPARE(tela()->strCodigoFamilia, u"0101"_s);
+    QCOMPARE(tela()->strCodigoFamilia, u"0111"_s);
     // The next visit, from another family, still has the target chosen.
-    abrirFamilia(u"2231"_s);
+    abrirFamilia(u"2111"_s);
     QCOMPARE(tela()->obj_Combo_Para->currentText(), u"CIUO88"_s);
     programa::clicar(tela()->obj_Bt_Ok);
-    QCOMPARE(apoio_conversao::linhasDaGrade(), QStringList{u"2221 - MÉDICOS"_s});
+    QCOMPARE(apoio_conversao::linhasDaGrade(), QStringList{u"2101 - MÉDICOS"_s});
 }
 
 QTEST_MAIN(TesteConversaoFamilia)

@@ -44,7 +44,7 @@ QString banco() {
     classificacao.linha(u"TGrupo_Base_CIUO88"_s, {u"9999"_s, u"Grupo de teste"_s});
     for (int i = 0; i < 20; ++i)
         classificacao.linha(u"TOcupacao"_s,
-                            {QString::number(100 + i), u"3771"_s, QString::number(20 + i),
+                            {QString::number(100 + i), u"3111"_s, QString::number(20 + i),
                              u"Ocupação de teste "_s + QString::number(20 + i), u"9999"_s});
     return classificacao.criar();
 }
@@ -93,89 +93,91 @@ void TesteRespostaTabua::apresentacao_data() {
     QTest::addColumn<QString>("cabecalho");
     QTest::addColumn<QString>("titulo");
     QTest::addColumn<QStringList>("linhas");
-    const QStringList zel94 = {"<b>06110 - Médico em geral</b>", "<b>06120 - Médico cirurgião</b>",
-                               "<b>06190 - Outros médicos</b>"};
-    const QStringList ocupacoesNegrito = {"<b>2231-05 - Médico clínico</b>",
-                                          "<b>2231-10 - Médico cirurgião</b>",
-                                          "<b>2231-15 - Médico pediatra</b>"};
+    const QStringList zel94 = {"<b>20101 - Médico de clínica geral</b>",
+                               "<b>20102 - Médico cirurgião</b>", "<b>20190 - Outros médicos</b>"};
+    const QStringList ocupacoesNegrito = {"<b>2111-01 - Médico clínico</b>",
+                                          "<b>2111-02 - Médico cirurgião</b>",
+                                          "<b>2111-03 - Médico pediatra</b>"};
     const QStringList ocupacoesMaiusculas = {
-        "2231-05 - MÉDICO CLÍNICO", "2231-10 - MÉDICO CIRURGIÃO", "2231-15 - MÉDICO PEDIATRA"};
-    const QStringList do06110Negrito = {"<b>2231-05 - Médico clínico</b>",
-                                        "<b>2231-10 - Médico cirurgião</b>",
-                                        "<b>2232-05 - Cirurgião-dentista clínico geral</b>"};
-    const QStringList do06110Maiusculas = {"2231-05 - MÉDICO CLÍNICO", "2231-10 - MÉDICO CIRURGIÃO",
-                                           "2232-05 - CIRURGIÃO-DENTISTA CLÍNICO GERAL"};
-    const QStringList ciuo88 = {"2221 - MÉDICOS"};
+        "2111-01 - MÉDICO CLÍNICO", "2111-02 - MÉDICO CIRURGIÃO", "2111-03 - MÉDICO PEDIATRA"};
+    const QStringList do20101Negrito = {"<b>2111-01 - Médico clínico</b>",
+                                        "<b>2111-02 - Médico cirurgião</b>",
+                                        "<b>2112-01 - Cirurgião-dentista clínico geral</b>"};
+    const QStringList do20101Maiusculas = {"2111-01 - MÉDICO CLÍNICO", "2111-02 - MÉDICO CIRURGIÃO",
+                                           "2112-01 - CIRURGIÃO-DENTISTA CLÍNICO GERAL"};
+    const QStringList ciuo88 = {"2101 - MÉDICOS"};
     QTest::newRow("código, ZEL2002 para ZEL94")
         << "tabua"
         << "ZEL2002"
         << "ZEL94"
-        << "2231"
+        << "2111"
         << ""
-        << "Base ZEL2002 para ZEL94" << cabecalhoZel94 << "2231 - Médicos" << zel94;
+        << "Base ZEL2002 para ZEL94" << cabecalhoZel94 << "2111 - Médicos" << zel94;
     QTest::newRow("código, ZEL2002 para CIUO88")
         << "tabua"
         << "ZEL2002"
         << "CIUO88"
-        << "2231"
+        << "2111"
         << ""
-        << "Base ZEL2002 para CIUO88" << cabecalhoCiuo88 << "2231 - Médicos" << ciuo88;
-    QTest::newRow("código, ZEL94 para ZEL2002") << "tabua"
-                                                << "ZEL94"
-                                                << "ZEL2002"
-                                                << "06110"
-                                                << ""
-                                                << "Base ZEL94 para ZEL2002" << cabecalhoTitulos
-                                                << "06110 - Médico em geral" << do06110Negrito;
+        << "Base ZEL2002 para CIUO88" << cabecalhoCiuo88 << "2111 - Médicos" << ciuo88;
+    QTest::newRow("código, ZEL94 para ZEL2002")
+        << "tabua"
+        << "ZEL94"
+        << "ZEL2002"
+        << "20101"
+        << ""
+        << "Base ZEL94 para ZEL2002" << cabecalhoTitulos << "20101 - Médico de clínica geral"
+        << do20101Negrito;
     QTest::newRow("código, CIUO88 para ZEL2002")
         << "tabua"
         << "CIUO88"
         << "ZEL2002"
-        << "2221"
+        << "2101"
         << ""
-        << "Base CIUO88 para ZEL2002" << cabecalhoOcupacoes << "2221 - Médicos" << ocupacoesNegrito;
+        << "Base CIUO88 para ZEL2002" << cabecalhoOcupacoes << "2101 - Médicos" << ocupacoesNegrito;
     QTest::newRow("família, ZEL2002 para ZEL94")
         << "conversao"
         << "ZEL2002"
         << "ZEL94"
-        << "2231"
+        << "2111"
         << ""
-        << "Base ZEL2002 para ZEL94" << cabecalhoZel94 << "2231 - Médicos" << zel94;
+        << "Base ZEL2002 para ZEL94" << cabecalhoZel94 << "2111 - Médicos" << zel94;
     QTest::newRow("família, ZEL2002 para CIUO88")
         << "conversao"
         << "ZEL2002"
         << "CIUO88"
-        << "2231"
+        << "2111"
         << ""
-        << "Base ZEL2002 para CIUO88" << cabecalhoCiuo88 << "2231 - Médicos" << ciuo88;
+        << "Base ZEL2002 para CIUO88" << cabecalhoCiuo88 << "2111 - Médicos" << ciuo88;
     QTest::newRow("título, ZEL2002 para ZEL94")
         << "conversaoTitulo"
         << "ZEL2002"
         << "ZEL94"
-        << "2231"
+        << "2111"
         << "medic"
-        << "Base ZEL2002 para ZEL94" << cabecalhoZel94 << "2231 - Médicos" << zel94;
+        << "Base ZEL2002 para ZEL94" << cabecalhoZel94 << "2111 - Médicos" << zel94;
     QTest::newRow("título, ZEL2002 para CIUO88")
         << "conversaoTitulo"
         << "ZEL2002"
         << "CIUO88"
-        << "2231"
+        << "2111"
         << "medic"
-        << "Base ZEL2002 para CIUO88" << cabecalhoCiuo88 << "2231 - Médicos" << ciuo88;
-    QTest::newRow("título, ZEL94 para ZEL2002") << "conversaoTitulo"
-                                                << "ZEL94"
-                                                << "ZEL2002"
-                                                << "06110"
-                                                << "medico"
-                                                << "Base ZEL94 para ZEL2002" << cabecalhoTitulos
-                                                << "06110 - Médico em geral" << do06110Maiusculas;
+        << "Base ZEL2002 para CIUO88" << cabecalhoCiuo88 << "2111 - Médicos" << ciuo88;
+    QTest::newRow("título, ZEL94 para ZEL2002")
+        << "conversaoTitulo"
+        << "ZEL94"
+        << "ZEL2002"
+        << "20101"
+        << "medico"
+        << "Base ZEL94 para ZEL2002" << cabecalhoTitulos << "20101 - Médico de clínica geral"
+        << do20101Maiusculas;
     QTest::newRow("título, CIUO88 para ZEL2002") << "conversaoTitulo"
                                                  << "CIUO88"
                                                  << "ZEL2002"
-                                                 << "2221"
+                                                 << "2101"
                                                  << "medic"
                                                  << "Base CIUO88 para ZEL2002" << cabecalhoTitulos
-                                                 << "2221 - Médicos" << ocupacoesMaiusculas;
+                                                 << "2101 - Médicos" << ocupacoesMaiusculas;
 }
 
 void TesteRespostaTabua::apresentacao() {
@@ -212,32 +214,32 @@ void TesteRespostaTabua::apresentacao() {
 // family of each linked occupation (one row each) under the red note; the
 // next conversion has no note.
 void TesteRespostaTabua::notaDeOcupacaoExcluidaSomeNaConversaoSeguinte() {
-    converter(u"tabua"_s, u"ZEL94"_s, u"ZEL2002"_s, u"03110"_s);
+    converter(u"tabua"_s, u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s);
     QCOMPARE(navegacao::telaAtual(), tela());
     QVERIFY(tela()->obj_Lb_Ocup_Excluida->isVisible());
     QCOMPARE(tela()->obj_Lb_Ocup_Excluida->text(), u"(*) Esta ocupação foi excluída na nova ZEL"_s);
-    QCOMPARE(texto(u"obj_Lb_BemVindo"_s), u"03110 - Químico técnico"_s);
+    QCOMPARE(texto(u"obj_Lb_BemVindo"_s), u"30201 - Químico técnico"_s);
     QCOMPARE(linhasDaGrade(),
-             (QStringList{u"3111 - TÉCNICOS QUÍMICOS"_s, u"3111 - TÉCNICOS QUÍMICOS"_s}));
+             (QStringList{u"3211 - TÉCNICOS QUÍMICOS"_s, u"3211 - TÉCNICOS QUÍMICOS"_s}));
 
-    converter(u"tabua"_s, u"ZEL2002"_s, u"ZEL94"_s, u"2231"_s);
+    converter(u"tabua"_s, u"ZEL2002"_s, u"ZEL94"_s, u"2111"_s);
     QCOMPARE(navegacao::telaAtual(), tela());
     QVERIFY(!tela()->obj_Lb_Ocup_Excluida->isVisible());
 
     // From a title the same occupation lists its occupations, without the note.
-    converter(u"tabua"_s, u"ZEL94"_s, u"ZEL2002"_s, u"03110"_s);
+    converter(u"tabua"_s, u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s);
     QVERIFY(tela()->obj_Lb_Ocup_Excluida->isVisible());
-    converter(u"conversaoTitulo"_s, u"ZEL94"_s, u"ZEL2002"_s, u"03110"_s, u"quimico"_s);
+    converter(u"conversaoTitulo"_s, u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s, u"quimico"_s);
     QVERIFY(!tela()->obj_Lb_Ocup_Excluida->isVisible());
-    QCOMPARE(linhasDaGrade(), (QStringList{u"3111-05 - TÉCNICO QUÍMICO"_s,
-                                           u"3111-10 - TÉCNICO EM ANÁLISES QUÍMICAS"_s}));
+    QCOMPARE(linhasDaGrade(), (QStringList{u"3211-01 - TÉCNICO QUÍMICO"_s,
+                                           u"3211-02 - TÉCNICO EM ANÁLISES QUÍMICAS"_s}));
 }
 
 void TesteRespostaTabua::paginasDe13() {
     converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"9999"_s);
     Paginador *paginador = tela()->paginador;
     QCOMPARE(linhasDaGrade().size(), 13);
-    QCOMPARE(linhasDaGrade().first(), u"<b>3771-20 - Ocupação de teste 20</b>"_s);
+    QCOMPARE(linhasDaGrade().first(), u"<b>3111-20 - Ocupação de teste 20</b>"_s);
     QCOMPARE(texto(u"obj_Lb_Total"_s), u"(20)"_s);
     QVERIFY(!paginador->obj_Bt_Pagina_Primeiro->isEnabled());
     QVERIFY(paginador->obj_Bt_Pagina_Segundo->isVisible());
@@ -245,8 +247,8 @@ void TesteRespostaTabua::paginasDe13() {
 
     programa::clicar(paginador->obj_Bt_RespostaBusca_Mais);
     QCOMPARE(linhasDaGrade().size(), 7);
-    QCOMPARE(linhasDaGrade().first(), u"<b>3771-33 - Ocupação de teste 33</b>"_s);
-    QCOMPARE(linhasDaGrade().last(), u"<b>3771-39 - Ocupação de teste 39</b>"_s);
+    QCOMPARE(linhasDaGrade().first(), u"<b>3111-33 - Ocupação de teste 33</b>"_s);
+    QCOMPARE(linhasDaGrade().last(), u"<b>3111-39 - Ocupação de teste 39</b>"_s);
     QCOMPARE(texto(u"obj_Lb_Total"_s), u"(20)"_s);
     QCOMPARE(texto(u"obj_Lb_Total_Encontrados"_s), cabecalhoOcupacoes);
     QCOMPARE(texto(u"obj_Lb_Titulo_Base"_s), u"Base CIUO88 para ZEL2002"_s);
@@ -280,11 +282,11 @@ void TesteRespostaTabua::reativacaoRelistaAMesmaPagina() {
 // An occupation that its family's table does not list: its family converts
 // to CIUO88, and the heading shows the code, not the previous heading.
 void TesteRespostaTabua::tituloSemItemMostraOCodigo() {
-    converter(u"tabua"_s, u"ZEL2002"_s, u"ZEL94"_s, u"2231"_s);
-    QCOMPARE(texto(u"obj_Lb_BemVindo"_s), u"2231 - Médicos"_s);
-    converter(u"tabua"_s, u"ZEL2002"_s, u"CIUO88"_s, u"223199"_s);
+    converter(u"tabua"_s, u"ZEL2002"_s, u"ZEL94"_s, u"2111"_s);
+    QCOMPARE(texto(u"obj_Lb_BemVindo"_s), u"2111 - Médicos"_s);
+    converter(u"tabua"_s, u"ZEL2002"_s, u"CIUO88"_s, u"211199"_s);
     QCOMPARE(navegacao::telaAtual(), tela());
-    QCOMPARE(texto(u"obj_Lb_BemVindo"_s), u"223199"_s);
+    QCOMPARE(texto(u"obj_Lb_BemVindo"_s), u"211199"_s);
     QVERIFY(programa::erros().isEmpty());
 }
 
@@ -297,17 +299,17 @@ void TesteRespostaTabua::voltar_data() {
     QTest::newRow("código") << "tabua"
                             << "ZEL94"
                             << "ZEL2002"
-                            << "06110"
+                            << "20101"
                             << "";
     QTest::newRow("família") << "conversao"
                              << "ZEL2002"
                              << "CIUO88"
-                             << "2231"
+                             << "2111"
                              << "";
     QTest::newRow("título") << "conversaoTitulo"
                             << "ZEL2002"
                             << "ZEL94"
-                            << "2231"
+                            << "2111"
                             << "medic";
 }
 
@@ -354,7 +356,7 @@ void TesteRespostaTabua::errosDoBancoChegamAoUsuario() {
     QVERIFY(!cursor::ocupado());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormTabuaTitulo);
 
-    converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s);
+    converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"2101"_s);
     QCOMPARE(navegacao::telaAtual(), tela());
     const QStringList erros = programa::erros();
     QCOMPARE(erros.size(), 1);

@@ -179,17 +179,17 @@ void TesteTabua::codigosDaZel2002ParaZel94_data() {
     QTest::addColumn<QString>("titulo"); // empty: nothing found
     QTest::addColumn<QStringList>("linhas");
     QTest::newRow("1234: a família")
-        << "2231"
-        << "2231 - Médicos"
-        << QStringList{"<b>06110 - Médico em geral</b>", "<b>06120 - Médico cirurgião</b>",
-                       "<b>06190 - Outros médicos</b>"};
+        << "2111"
+        << "2111 - Médicos"
+        << QStringList{"<b>20101 - Médico de clínica geral</b>", "<b>20102 - Médico cirurgião</b>",
+                       "<b>20190 - Outros médicos</b>"};
     QTest::newRow("123456: a ocupação")
-        << "223110"
-        << "2231-10 - Médicos"
-        << QStringList{"<b>06110 - Médico em geral</b>", "<b>06120 - Médico cirurgião</b>"};
-    QTest::newRow("12345: nada") << "22311"
+        << "211102"
+        << "2111-02 - Médicos"
+        << QStringList{"<b>20101 - Médico de clínica geral</b>", "<b>20102 - Médico cirurgião</b>"};
+    QTest::newRow("12345: nada") << "21110"
                                  << "" << QStringList{};
-    QTest::newRow("família sem ocupação em vigor: nada") << "3111"
+    QTest::newRow("família sem ocupação em vigor: nada") << "3211"
                                                          << "" << QStringList{};
 }
 
@@ -211,7 +211,7 @@ void TesteTabua::codigosDaZel2002ParaZel94() {
 
 void TesteTabua::enterAgeComoOk() {
     escolherPassos({u"De:ZEL94"_s, u"Para:ZEL2002"_s});
-    programa::digitar(tela()->obj_Edit_ConverteCodigo, u"06110"_s);
+    programa::digitar(tela()->obj_Edit_ConverteCodigo, u"20101"_s);
     programa::enter(tela()->obj_Edit_ConverteCodigo);
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
     QCOMPARE(linhasDaGrade().size(), 3);
@@ -224,7 +224,7 @@ void TesteTabua::enterAgeComoOk() {
 
 void TesteTabua::ativacaoLimpaEscolhasECodigo() {
     escolherPassos({u"De:ZEL94"_s});
-    programa::digitar(tela()->obj_Edit_ConverteCodigo, u"06110"_s);
+    programa::digitar(tela()->obj_Edit_ConverteCodigo, u"20101"_s);
     programa::mover(tela()->obj_Bt_Tabua, QPoint(6, 6));
     programa::clicar(tela()->obj_Bt_Home);
     programa::clicar(obj_Form_FormInicial->obj_Bt_Tabua);
@@ -243,7 +243,7 @@ void TesteTabua::ativacaoLimpaEscolhasECodigo() {
 // three bases in each list, nothing chosen and no code, though the results
 // screen goes on showing the conversion that was made.
 void TesteTabua::resultadoListadoReiniciaATela() {
-    converter(u"ZEL94"_s, u"06110"_s, u"ZEL2002"_s);
+    converter(u"ZEL94"_s, u"20101"_s, u"ZEL2002"_s);
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
     QCOMPARE(entradas(tela()->obj_Combo_De), todas);
     QCOMPARE(entradas(tela()->obj_Combo_Para), todas);
@@ -254,8 +254,8 @@ void TesteTabua::resultadoListadoReiniciaATela() {
     QCOMPARE(apoio_conversao::textoDe(obj_Form_FormRespostaTabua, u"obj_Lb_Titulo_Base"_s),
              u"Base ZEL94 para ZEL2002"_s);
     QCOMPARE(apoio_conversao::textoDe(obj_Form_FormRespostaTabua, u"obj_Lb_BemVindo"_s),
-             u"06110 - Médico em geral"_s);
-    QCOMPARE(linhasDaGrade().first(), u"<b>2231-05 - Médico clínico</b>"_s);
+             u"20101 - Médico de clínica geral"_s);
+    QCOMPARE(linhasDaGrade().first(), u"<b>2111-01 - Médico clínico</b>"_s);
 
     programa::clicar(obj_Form_FormRespostaTabua->obj_bt_voltar);
     QCOMPARE(navegacao::telaAtual(), tela());
@@ -269,12 +269,12 @@ void TesteTabua::resultadoListadoReiniciaATela() {
 // occupation is converted through its family. The heading still names the
 // occupation.
 void TesteTabua::ocupacaoParaCiuo88PelaFamilia() {
-    converter(u"ZEL2002"_s, u"223115"_s, u"CIUO88"_s);
+    converter(u"ZEL2002"_s, u"211103"_s, u"CIUO88"_s);
     QVERIFY(programa::avisos().isEmpty());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
-    QCOMPARE(linhasDaGrade(), QStringList{u"2221 - MÉDICOS"_s});
+    QCOMPARE(linhasDaGrade(), QStringList{u"2101 - MÉDICOS"_s});
     QCOMPARE(apoio_conversao::textoDe(obj_Form_FormRespostaTabua, u"obj_Lb_BemVindo"_s),
-             u"2231-15 - Médicos"_s);
+             u"2111-03 - Médicos"_s);
 }
 
 QTEST_MAIN(TesteTabua)

@@ -226,7 +226,8 @@ void TesteTabuaTitulo::linhas_data() {
     QTest::newRow("ZEL94") << "ZEL94"
                            << "medico"
                            << "Ocupações encontradas na busca da base ZEL94"
-                           << QStringList{"Médico cirurgião", "Médico em geral", "Outros médicos"}
+                           << QStringList{"Médico cirurgião", "Médico de clínica geral",
+                                          "Outros médicos"}
                            << "NNN" << QStringList{"ZEL2002"};
     QTest::newRow("CIUO88") << "CIUO88"
                             << "dent"
@@ -327,8 +328,7 @@ void TesteTabuaTitulo::conversaoDaLinhaEVolta() {
     QCOMPARE(lista()->strBaseDe, u"ZEL94"_s);
     QCOMPARE(lista()->strBasePara, u"ZEL2002"_s);
     QCOMPARE(lista()->strCodigoConverter, u"90010"_s);
-    QCOMPARE(apoio_conversao::linhasDaGrade(),
-             QStringList{u"0101-05 - OFICIAL GENERAL DO EXÉRCITO"_s});
+    QCOMPARE(apoio_conversao::linhasDaGrade(), QStringList{u"0111-01 - DOCENTE CATEDRÁTICO"_s});
     QCOMPARE(apoio_conversao::textoDe(obj_Form_FormRespostaTabua, u"obj_Lb_BemVindo"_s),
              u"90010 - Soldador 10"_s);
 

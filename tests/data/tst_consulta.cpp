@@ -70,173 +70,172 @@ void TesteConsulta::comandos_data() {
 
     QTest::newRow("busca rápida em ordem de dicionário")
         << fncSqlBuscaRapida() << u"%médico%"_s
-        << QStringList{u"Médico cirurgião|2231|Ocupação"_s, u"Médico clínico|2231|Ocupação"_s,
-                       u"Médico operador|2231|Sinônimo"_s, u"Médico pediatra|2231|Ocupação"_s,
-                       u"Médicos|2231|Família "_s}
+        << QStringList{u"Médico cirurgião|2111|Ocupação"_s, u"Médico clínico|2111|Ocupação"_s,
+                       u"Médico operador|2111|Sinônimo"_s, u"Médico pediatra|2111|Ocupação"_s,
+                       u"Médicos|2111|Família "_s}
         << true;
     QTest::newRow("busca por título: famílias, ocupações, sinônimos em blocos")
         << fncSqlBuscaTitulo(true, true, true, false, false, false) << u"%ÁRBITRO%"_s
-        << QStringList{u"Árbitros desportivos|3771|Família  "_s,
-                       u"Árbitro de futebol|3771|Ocupação "_s,
-                       u"Árbitro esportivo|3771|Sinônimo "_s}
+        << QStringList{u"Árbitros desportivos|3111|Família  "_s,
+                       u"Árbitro de futebol|3111|Ocupação "_s,
+                       u"Árbitro esportivo|3111|Sinônimo "_s}
         << true;
     QTest::newRow("condições distinguem caixa")
         << fncSqlBuscaTitulo(false, false, false, true, false, false) << u"%trabalham%"_s
         << QStringList{} << true;
     QTest::newRow("condições, uma linha por registro")
         << fncSqlBuscaTitulo(false, false, false, true, false, false) << u"%Trabalham em%"_s
-        << QStringList{u"Trabalham em unidades militares.|0101|Condições"_s,
-                       u"Trabalham em hospitais e clínicas, em turnos e plantões.|2231|Condições"_s,
-                       u"Trabalham em laboratórios industriais.|3111|Condições"_s,
+        << QStringList{u"Trabalham em universidades e centros de pesquisa.|0111|Condições"_s,
+                       u"Trabalham em hospitais e clínicas, em turnos e plantões.|2111|Condições"_s,
+                       u"Trabalham em laboratórios industriais.|3211|Condições"_s,
                        u"Trabalham em escritórios.|1111|Condições"_s}
         << false;
     QTest::newRow("formação e descrição")
         << fncSqlBuscaTitulo(false, false, false, false, true, true) << u"%Medicina%"_s
-        << QStringList{u"Exige-se curso superior em Medicina.|2231|Formação "_s} << true;
+        << QStringList{u"Exige-se curso superior em Medicina.|2111|Formação "_s} << true;
     QTest::newRow("A-Z letra a: acentos e tipos")
         << fncSqlTitulosAZ() << u"a%"_s
-        << QStringList{u"Árbitro de futebol|3771-05|17910|O"_s,
-                       u"Árbitro esportivo|3771-05|17910|S"_s,
-                       u"ÁRBITROS DESPORTIVOS|3771   |  -  |F"_s}
+        << QStringList{u"Árbitro de futebol|3111-01|30101|O"_s,
+                       u"Árbitro esportivo|3111-01|30101|S"_s,
+                       u"ÁRBITROS DESPORTIVOS|3111   |  -  |F"_s}
         << true;
     QTest::newRow("A-Z: uma linha por correspondência vigente, sem 90")
         << fncSqlTitulosAZ() << u"m%"_s
-        << QStringList{u"Médico cirurgião|2231-10|06110|O"_s, u"Médico cirurgião|2231-10|06120|O"_s,
-                       u"Médico clínico|2231-05|06110|O"_s,   u"Médico operador|2231-10|06110|S"_s,
-                       u"Médico operador|2231-10|06120|S"_s,  u"MÉDICOS|2231   |  -  |F"_s}
+        << QStringList{u"Médico cirurgião|2111-02|20101|O"_s, u"Médico cirurgião|2111-02|20102|O"_s,
+                       u"Médico clínico|2111-01|20101|O"_s,   u"Médico operador|2111-02|20101|S"_s,
+                       u"Médico operador|2111-02|20102|S"_s,  u"MÉDICOS|2111   |  -  |F"_s}
         << false;
     QTest::newRow("A-Z: correspondência excluída some, família fica")
-        << fncSqlTitulosAZ() << u"%quím%"_s << QStringList{u"TÉCNICOS QUÍMICOS|3111   |  -  |F"_s}
+        << fncSqlTitulosAZ() << u"%quím%"_s << QStringList{u"TÉCNICOS QUÍMICOS|3211   |  -  |F"_s}
         << true;
     QTest::newRow("código de família: família primeiro, um valor para os dois :busca")
-        << fncSqlBuscaCodigoFamilia() << u"2231"_s
-        << QStringList{u"MÉDICOS|2231   |F"_s, u"Médico clínico|2231-05|O"_s,
-                       u"Médico cirurgião|2231-10|O"_s, u"Médico pediatra|2231-15|O"_s}
+        << fncSqlBuscaCodigoFamilia() << u"2111"_s
+        << QStringList{u"MÉDICOS|2111   |F"_s, u"Médico clínico|2111-01|O"_s,
+                       u"Médico cirurgião|2111-02|O"_s, u"Médico pediatra|2111-03|O"_s}
         << true;
     QTest::newRow("código de família com zero à esquerda")
-        << fncSqlBuscaCodigoFamilia() << u"0101"_s
-        << QStringList{u"OFICIAIS GENERAIS DAS FORÇAS ARMADAS|0101   |F"_s,
-                       u"Oficial general do exército|0101-05|O"_s,
-                       u"Oficial general da marinha|0101-10|O"_s}
+        << fncSqlBuscaCodigoFamilia() << u"0111"_s
+        << QStringList{u"DOCENTES UNIVERSITÁRIOS|0111   |F"_s, u"Docente catedrático|0111-01|O"_s,
+                       u"Docente adjunto|0111-02|O"_s}
         << true;
-    QTest::newRow("código de ocupação") << fncSqlBuscaCodigoOcupacao(u"223110"_s) << QString()
-                                        << QStringList{u"Médico cirurgião|2231-10|O"_s} << true;
+    QTest::newRow("código de ocupação") << fncSqlBuscaCodigoOcupacao(u"211102"_s) << QString()
+                                        << QStringList{u"Médico cirurgião|2111-02|O"_s} << true;
     QTest::newRow("grandes grupos")
         << fncSqlGrandesGrupos() << QString()
-        << QStringList{u"0|0 - Forças armadas, policiais e bombeiros militares"_s,
-                       u"1|1 - Dirigentes e gerentes"_s,
-                       u"2|2 - Profissionais das ciências e das artes"_s,
-                       u"3|3 - Técnicos de nível médio"_s}
+        << QStringList{u"0|0 - Educação e pesquisa"_s, u"1|1 - Gestão e administração"_s,
+                       u"2|2 - Saúde e cuidado às pessoas"_s, u"3|3 - Técnicas, esportes e lazer"_s}
         << true;
     QTest::newRow("subgrupos principais do quarto grande grupo")
         << fncSqlSubgruposPrincipais(u"3"_s) << QString()
-        << QStringList{u"31|31 - Técnicos das ciências físicas e químicas"_s,
-                       u"37|37 - Profissionais do espetáculo e dos esportes"_s}
+        << QStringList{u"31|31 - Profissionais do esporte e do lazer"_s,
+                       u"32|32 - Técnicos de laboratório e de processos químicos"_s}
         << true;
     QTest::newRow("subgrupos principais do grupo 0")
-        << fncSqlSubgruposPrincipais(u"0"_s) << QString()
-        << QStringList{u"01|01 - Membros das forças armadas"_s} << true;
-    QTest::newRow("subgrupos")
-        << fncSqlSubgrupos(u"22"_s) << QString()
-        << QStringList{u"223|223 - Profissionais da medicina e da odontologia"_s} << true;
+        << fncSqlSubgruposPrincipais(u"0"_s) << QString() << QStringList{u"01|01 - Professores"_s}
+        << true;
+    QTest::newRow("subgrupos") << fncSqlSubgrupos(u"21"_s) << QString()
+                               << QStringList{u"211|211 - Médicos e cirurgiões-dentistas"_s}
+                               << true;
     QTest::newRow("famílias do subgrupo, em maiúsculas")
-        << fncSqlFamiliasDoSubgrupo(u"223"_s) << QString()
-        << QStringList{u"2231|2231 - MÉDICOS"_s, u"2232|2232 - CIRURGIÕES-DENTISTAS"_s} << true;
+        << fncSqlFamiliasDoSubgrupo(u"211"_s) << QString()
+        << QStringList{u"2111|2111 - MÉDICOS"_s, u"2112|2112 - CIRURGIÕES-DENTISTAS"_s} << true;
     QTest::newRow("descrição sumária")
-        << fncSqlDescricaoSumaria(u"2232"_s) << QString()
+        << fncSqlDescricaoSumaria(u"2112"_s) << QString()
         << QStringList{u"Examinam e tratam os dentes e a boca dos pacientes."_s} << true;
     QTest::newRow("duas exceções")
-        << fncSqlExcecoes(u"0101"_s) << QString()
-        << QStringList{u"Não compreende praças."_s, u"Não compreende oficiais intermediários."_s}
+        << fncSqlExcecoes(u"0111"_s) << QString()
+        << QStringList{u"Não compreende professores da educação básica."_s,
+                       u"Não compreende professores substitutos."_s}
         << true;
-    QTest::newRow("sem exceções") << fncSqlExcecoes(u"2232"_s) << QString() << QStringList{}
+    QTest::newRow("sem exceções") << fncSqlExcecoes(u"2112"_s) << QString() << QStringList{}
                                   << true;
-    QTest::newRow("condições") << fncSqlCondicoes(u"0101"_s) << QString()
-                               << QStringList{u"Trabalham em unidades militares."_s,
-                                              u"Podem atuar em missões internacionais."_s}
-                               << true;
-    QTest::newRow("formação") << fncSqlFormacao(u"3111"_s) << QString()
+    QTest::newRow("condições")
+        << fncSqlCondicoes(u"0111"_s) << QString()
+        << QStringList{u"Trabalham em universidades e centros de pesquisa."_s,
+                       u"Podem atuar em intercâmbios internacionais."_s}
+        << true;
+    QTest::newRow("formação") << fncSqlFormacao(u"3211"_s) << QString()
                               << QStringList{u"Curso técnico em química."_s} << true;
     QTest::newRow("ocupações da família")
-        << fncSqlOcupacoesDaFamilia(u"2231"_s) << QString()
-        << QStringList{u"2231-05  Médico clínico|3"_s, u"2231-10  Médico cirurgião|4"_s,
-                       u"2231-15  Médico pediatra|5"_s}
+        << fncSqlOcupacoesDaFamilia(u"2111"_s) << QString()
+        << QStringList{u"2111-01  Médico clínico|3"_s, u"2111-02  Médico cirurgião|4"_s,
+                       u"2111-03  Médico pediatra|5"_s}
         << true;
     QTest::newRow("afins: par guardado à esquerda e à direita")
-        << fncSqlFamiliasAfins(u"2231"_s) << QString()
-        << QStringList{u"2232 - Cirurgiões-dentistas|2231"_s, u"3111 - Técnicos químicos|2231"_s}
+        << fncSqlFamiliasAfins(u"2111"_s) << QString()
+        << QStringList{u"2112 - Cirurgiões-dentistas|2111"_s, u"3211 - Técnicos químicos|2111"_s}
         << true;
     QTest::newRow("afins: par guardado uma vez aparece para a outra família")
-        << fncSqlFamiliasAfins(u"2232"_s) << QString() << QStringList{u"2231 - Médicos|2232"_s}
+        << fncSqlFamiliasAfins(u"2112"_s) << QString() << QStringList{u"2111 - Médicos|2112"_s}
         << true;
     QTest::newRow("afins: par guardado nos dois sentidos aparece duas vezes")
         << fncSqlFamiliasAfins(u"1111"_s) << QString()
-        << QStringList{u"2311 - Professores de educação infantil|1111"_s,
-                       u"2311 - Professores de educação infantil|1111"_s}
+        << QStringList{u"2211 - Professores de educação infantil|1111"_s,
+                       u"2211 - Professores de educação infantil|1111"_s}
         << true;
     QTest::newRow("sinônimos na ordem guardada (família com 0)")
-        << fncSqlSinonimos(u"0101"_s, u"1"_s) << QString()
-        << QStringList{u"General de exército|1"_s, u"Comandante militar|2"_s} << true;
+        << fncSqlSinonimos(u"0111"_s, u"1"_s) << QString()
+        << QStringList{u"Lente catedrático|1"_s, u"Doutor titular|2"_s} << true;
     QTest::newRow("sinônimos em ordem alfabética")
-        << fncSqlSinonimos(u"2231"_s, u"4"_s) << QString()
+        << fncSqlSinonimos(u"2111"_s, u"4"_s) << QString()
         << QStringList{u"Cirurgião geral"_s, u"Médico operador"_s} << true;
     QTest::newRow("2002->94 família: distintas, só vigentes")
-        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"2231"_s) << u"2231"_s
-        << QStringList{u"06110|Médico em geral"_s, u"06120|Médico cirurgião"_s,
-                       u"06190|Outros médicos"_s}
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"2111"_s) << u"2111"_s
+        << QStringList{u"20101|Médico de clínica geral"_s, u"20102|Médico cirurgião"_s,
+                       u"20190|Outros médicos"_s}
         << true;
     QTest::newRow("2002->94 família só com excluídas")
-        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"3111"_s) << u"3111"_s << QStringList{}
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"3211"_s) << u"3211"_s << QStringList{}
         << true;
     QTest::newRow("2002->94 ocupação")
-        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"223110"_s) << QString()
-        << QStringList{u"06110|Médico em geral"_s, u"06120|Médico cirurgião"_s} << true;
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"211102"_s) << QString()
+        << QStringList{u"20101|Médico de clínica geral"_s, u"20102|Médico cirurgião"_s} << true;
     QTest::newRow("2002->94 cinco caracteres não acha")
-        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"22311"_s) << QString() << QStringList{}
+        << fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"21110"_s) << QString() << QStringList{}
         << true;
-    QTest::newRow("2002->CIUO88") << fncSqlConversao(u"ZEL2002"_s, u"CIUO88"_s, u"2232"_s)
-                                  << u"2232"_s << QStringList{u"2222|DENTISTAS"_s} << true;
+    QTest::newRow("2002->CIUO88") << fncSqlConversao(u"ZEL2002"_s, u"CIUO88"_s, u"2112"_s)
+                                  << u"2112"_s << QStringList{u"2102|DENTISTAS"_s} << true;
     QTest::newRow("94->2002 vigente")
-        << fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s) << u"06110"_s
-        << QStringList{u"2231|Médicos|2231-05|Médico clínico|06110|AT"_s,
-                       u"2231|Médicos|2231-10|Médico cirurgião|06110|AT"_s,
-                       u"2232|Cirurgiões-dentistas|2232-05|Cirurgião-dentista clínico geral|06110|AT"_s}
+        << fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"20101"_s) << u"20101"_s
+        << QStringList{u"2111|Médicos|2111-01|Médico clínico|20101|AT"_s,
+                       u"2111|Médicos|2111-02|Médico cirurgião|20101|AT"_s,
+                       u"2112|Cirurgiões-dentistas|2112-01|Cirurgião-dentista clínico geral|20101|AT"_s}
         << true;
     QTest::newRow("94->2002 excluída")
-        << fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"03110"_s) << u"03110"_s
-        << QStringList{u"3111|Técnicos químicos|3111-05|Técnico químico|03110|EX"_s,
-                       u"3111|Técnicos químicos|3111-10|Técnico em análises químicas|03110|EX"_s}
+        << fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s) << u"30201"_s
+        << QStringList{u"3211|Técnicos químicos|3211-01|Técnico químico|30201|EX"_s,
+                       u"3211|Técnicos químicos|3211-02|Técnico em análises químicas|30201|EX"_s}
         << true;
-    QTest::newRow("CIUO88->2002") << fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s)
-                                  << u"2221"_s
-                                  << QStringList{u"2231-05|Médico clínico"_s,
-                                                 u"2231-10|Médico cirurgião"_s,
-                                                 u"2231-15|Médico pediatra"_s}
+    QTest::newRow("CIUO88->2002") << fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2101"_s)
+                                  << u"2101"_s
+                                  << QStringList{u"2111-01|Médico clínico"_s,
+                                                 u"2111-02|Médico cirurgião"_s,
+                                                 u"2111-03|Médico pediatra"_s}
                                   << true;
-    QTest::newRow("origem família") << fncSqlTabuaOrigem(u"2231"_s, u"ZEL2002"_s) << QString()
-                                    << QStringList{u"2231|Médicos"_s} << true;
+    QTest::newRow("origem família") << fncSqlTabuaOrigem(u"2111"_s, u"ZEL2002"_s) << QString()
+                                    << QStringList{u"2111|Médicos"_s} << true;
     QTest::newRow("origem ocupação com título da família")
-        << fncSqlTabuaOrigem(u"223110"_s, u"ZEL2002"_s) << QString()
-        << QStringList{u"2231-10|Médicos"_s} << true;
-    QTest::newRow("origem ZEL94") << fncSqlTabuaOrigem(u"06110"_s, u"ZEL94"_s) << QString()
-                                  << QStringList{u"06110|Médico em geral"_s} << true;
-    QTest::newRow("origem CIUO88") << fncSqlTabuaOrigem(u"2221"_s, u"CIUO88"_s) << QString()
-                                   << QStringList{u"2221|Médicos"_s} << true;
+        << fncSqlTabuaOrigem(u"211102"_s, u"ZEL2002"_s) << QString()
+        << QStringList{u"2111-02|Médicos"_s} << true;
+    QTest::newRow("origem ZEL94") << fncSqlTabuaOrigem(u"20101"_s, u"ZEL94"_s) << QString()
+                                  << QStringList{u"20101|Médico de clínica geral"_s} << true;
+    QTest::newRow("origem CIUO88") << fncSqlTabuaOrigem(u"2101"_s, u"CIUO88"_s) << QString()
+                                   << QStringList{u"2101|Médicos"_s} << true;
     QTest::newRow("títulos base 2002")
         << fncSqlTabuaTituloBase2002() << u"%MEDIC%"_s
-        << QStringList{u"Médico cirurgião|2231|O"_s, u"Médico clínico|2231|O"_s,
-                       u"Médico operador|2231|S"_s, u"Médico pediatra|2231|O"_s,
-                       u"MÉDICOS|2231|F"_s}
+        << QStringList{u"Médico cirurgião|2111|O"_s, u"Médico clínico|2111|O"_s,
+                       u"Médico operador|2111|S"_s, u"Médico pediatra|2111|O"_s,
+                       u"MÉDICOS|2111|F"_s}
         << true;
     QTest::newRow("títulos base 94")
         << fncSqlTabuaTituloBase94() << u"%médico%"_s
-        << QStringList{u"Médico cirurgião|06120|O"_s, u"Médico em geral|06110|O"_s,
-                       u"Outros médicos|06190|O"_s}
+        << QStringList{u"Médico cirurgião|20102|O"_s, u"Médico de clínica geral|20101|O"_s,
+                       u"Outros médicos|20190|O"_s}
         << true;
     QTest::newRow("títulos CIUO88") << fncSqlTabuaTituloCiuo88() << u"%dentista%"_s
-                                    << QStringList{u"DENTISTAS|2222|F"_s} << true;
+                                    << QStringList{u"DENTISTAS|2102|F"_s} << true;
     QTest::newRow("curingas do usuário") << fncSqlBuscaRapida() << u"%m_dico p%"_s
-                                         << QStringList{u"Médico pediatra|2231|Ocupação"_s} << true;
+                                         << QStringList{u"Médico pediatra|2111|Ocupação"_s} << true;
     QTest::newRow("aspas no texto buscado")
         << fncSqlBuscaRapida() << u"%d'água%"_s << QStringList{} << true;
 }
@@ -267,14 +266,14 @@ void TesteConsulta::buscaIgnoraCaixaEAcentos_data() {
 void TesteConsulta::buscaIgnoraCaixaEAcentos() {
     QFETCH(QString, palavra);
     Consulta consulta = abrir(fncSqlBuscaRapida(), u"%"_s + palavra + u"%"_s);
-    QCOMPARE(linhas(consulta), QStringList{u"Médico clínico|2231|Ocupação"_s});
+    QCOMPARE(linhas(consulta), QStringList{u"Médico clínico|2111|Ocupação"_s});
 }
 
 void TesteConsulta::navegacao() {
-    Consulta consulta = abrir(fncSqlBuscaCodigoFamilia(), u"2231"_s);
+    Consulta consulta = abrir(fncSqlBuscaCodigoFamilia(), u"2111"_s);
     QCOMPARE(consulta.totalLinhas(), 4);
     consulta.moverPor(2);
-    QCOMPARE(consulta.campo(u"codigo"_s), u"2231-10"_s);
+    QCOMPARE(consulta.campo(u"codigo"_s), u"2111-02"_s);
     consulta.proximo();
     QVERIFY(!consulta.fimDados());
     consulta.proximo();
@@ -293,17 +292,17 @@ void TesteConsulta::navegacao() {
 }
 
 void TesteConsulta::campoPorNomeSemCaixa() {
-    Consulta consulta = abrir(fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s), u"06110"_s);
-    QCOMPARE(consulta.campo(u"CODIGO_FAMILIA"_s), u"2231"_s);
+    Consulta consulta = abrir(fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"20101"_s), u"20101"_s);
+    QCOMPARE(consulta.campo(u"CODIGO_FAMILIA"_s), u"2111"_s);
     QCOMPARE(consulta.campo(u"tp_situacao"_s), u"AT"_s);
     QVERIFY_THROWS_EXCEPTION(ErroBanco, consulta.campo(u"inexistente"_s));
 }
 
 void TesteConsulta::parametroSoQuandoDeclarado() {
     Consulta consulta;
-    consulta.definirSql(fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"2231"_s));
+    consulta.definirSql(fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"2111"_s));
     QVERIFY(consulta.temParametroBusca());
-    consulta.definirSql(fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"223110"_s));
+    consulta.definirSql(fncSqlConversao(u"ZEL2002"_s, u"ZEL94"_s, u"211102"_s));
     QVERIFY(!consulta.temParametroBusca());
 }
 
@@ -341,7 +340,7 @@ void TesteConsulta::errosDoMotor_data() {
         << semTabela.path() << fncSqlGrandesGrupos()
         << motor(estrutura, semTabela.path(), u"no such table: TGrande_Grupo"_s);
     QTest::newRow("coluna ausente")
-        << semTabela.path() << fncSqlDescricaoSumaria(u"2231"_s)
+        << semTabela.path() << fncSqlDescricaoSumaria(u"2111"_s)
         << motor(estrutura, semTabela.path(), u"no such column: TFamilia.descr_familia"_s);
     QTest::newRow("arquivo corrompido") << corrompido.path() << fncSqlGrandesGrupos()
                                         << motor(u"O banco de dados está danificado"_s,
@@ -423,7 +422,7 @@ void TesteConsulta::bancoNaoMuda() {
     const QDateTime modificado = QFileInfo(arquivo).lastModified();
     for (const QStringList &sql :
          {fncSqlBuscaRapida(), fncSqlTitulosAZ(), fncSqlBuscaCodigoFamilia(),
-          fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s)})
+          fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"20101"_s)})
         abrir(sql, u"%a%"_s, banco);
     try {
         abrir({u"update TFamilia set tit_familia = 'x'"_s}, QString(), banco);

@@ -99,51 +99,51 @@ void TesteUnitGlobal::linhas_data() {
                u"select TSubgrupo_Principal.Cod_Sgp_Pcp as codigo, TSubgrupo_Principal.Cod_Sgp_Pcp + ' - ' + TSubgrupo_Principal.Tit_Sgp_Pcp as titulo from TSubgrupo_Principal"_s,
                u"where TSubgrupo_Principal.Cod_Gde_Gp = '3' order by TSubgrupo_Principal.Cod_Sgp_Pcp"_s};
     QTest::newRow("subgrupos")
-        << fncSqlSubgrupos(u"22"_s)
+        << fncSqlSubgrupos(u"21"_s)
         << QStringList{
                u"select TSubgrupo.Cod_Sgp as codigo, TSubgrupo.Cod_Sgp + ' - ' + TSubgrupo.Tit_Sgp as titulo from TSubgrupo"_s,
-               u"where TSubgrupo.Cod_Sgp_Pcp = '22' order by TSubgrupo.Cod_Sgp"_s};
+               u"where TSubgrupo.Cod_Sgp_Pcp = '21' order by TSubgrupo.Cod_Sgp"_s};
     QTest::newRow("famílias do subgrupo")
-        << fncSqlFamiliasDoSubgrupo(u"223"_s)
+        << fncSqlFamiliasDoSubgrupo(u"211"_s)
         << QStringList{
                u"select TFamilia.Cod_Familia as codigo, upper(TFamilia.Cod_Familia + ' - ' + TFamilia.Tit_Familia) as titulo from TFamilia"_s,
-               u"where TFamilia.Cod_Sgp = '223' order by TFamilia.Cod_Familia"_s};
+               u"where TFamilia.Cod_Sgp = '211' order by TFamilia.Cod_Familia"_s};
     QTest::newRow("descrição sumária")
-        << fncSqlDescricaoSumaria(u"2231"_s)
+        << fncSqlDescricaoSumaria(u"2111"_s)
         << QStringList{u"select TFamilia.descr_familia as descricao "_s,
-                       u"from Tfamilia where Tfamilia.cod_familia = '2231'"_s};
-    QTest::newRow("exceções") << fncSqlExcecoes(u"2231"_s)
+                       u"from Tfamilia where Tfamilia.cod_familia = '2111'"_s};
+    QTest::newRow("exceções") << fncSqlExcecoes(u"2111"_s)
                               << QStringList{
                                      u"select TTemplate.descr_excecao as excecao from TTemplate "_s,
-                                     u"where TTemplate.cod_familia = '2231'"_s};
-    QTest::newRow("condições") << fncSqlCondicoes(u"2231"_s)
+                                     u"where TTemplate.cod_familia = '2111'"_s};
+    QTest::newRow("condições") << fncSqlCondicoes(u"2111"_s)
                                << QStringList{
                                       u"select TTemplate.Cond_Exerc as condicoes "_s,
-                                      u"from TTemplate where TTemplate.cod_familia = '2231'"_s};
-    QTest::newRow("formação") << fncSqlFormacao(u"2231"_s)
+                                      u"from TTemplate where TTemplate.cod_familia = '2111'"_s};
+    QTest::newRow("formação") << fncSqlFormacao(u"2111"_s)
                               << QStringList{
                                      u"select TTemplate.Form_Exp as formacao "_s,
-                                     u"from TTemplate where TTemplate.cod_familia = '2231'"_s};
+                                     u"from TTemplate where TTemplate.cod_familia = '2111'"_s};
     QTest::newRow("ocupações da família")
-        << fncSqlOcupacoesDaFamilia(u"2231"_s)
+        << fncSqlOcupacoesDaFamilia(u"2111"_s)
         << QStringList{
                u"select TOcupacao.Cod_Familia + '-' + TOcupacao.cod_ocup + '  ' + TOcupacao.nom_ocup as Cod_Tit_Familia, "_s,
-               u"TOcupacao.cod_int_ocup as interno from TOcupacao where TOcupacao.cod_familia = '2231' order by Cod_Tit_Familia"_s};
+               u"TOcupacao.cod_int_ocup as interno from TOcupacao where TOcupacao.cod_familia = '2111' order by Cod_Tit_Familia"_s};
     QTest::newRow("famílias afins")
-        << fncSqlFamiliasAfins(u"2231"_s)
+        << fncSqlFamiliasAfins(u"2111"_s)
         << QStringList{
                u"select TAfinidade.cod_familia_afim + ' - ' + TFamilia.Tit_Familia as Cod_Familia_Afim, "_s,
-               u"TAfinidade.cod_familia as Cod_Familia from Tfamilia, TAfinidade where TAfinidade.cod_familia = '2231' and TFamilia.cod_Familia = TAfinidade.cod_familia_afim "_s,
+               u"TAfinidade.cod_familia as Cod_Familia from Tfamilia, TAfinidade where TAfinidade.cod_familia = '2111' and TFamilia.cod_Familia = TAfinidade.cod_familia_afim "_s,
                u"union all "_s,
                u"select TAfinidade.cod_familia + ' - ' + TFamilia.Tit_Familia as Cod_Familia_Afim, "_s,
-               u"TAfinidade.cod_familia_afim as Cod_Familia from Tfamilia, TAfinidade where TAfinidade.cod_familia_afim = '2231' and TFamilia.cod_Familia = TAfinidade.cod_familia "_s};
+               u"TAfinidade.cod_familia_afim as Cod_Familia from Tfamilia, TAfinidade where TAfinidade.cod_familia_afim = '2111' and TFamilia.cod_Familia = TAfinidade.cod_familia "_s};
     QTest::newRow("sinônimos, família com 0")
-        << fncSqlSinonimos(u"0101"_s, u"17"_s)
+        << fncSqlSinonimos(u"0111"_s, u"17"_s)
         << QStringList{u"select TSinonimo.nom_sin as sinonimo, cod_sin "_s,
                        u"from TSinonimo where TSinonimo.cod_int_ocup = '17'"_s,
                        u"Order by TSinonimo.cod_sin"_s};
     QTest::newRow("sinônimos, outra família")
-        << fncSqlSinonimos(u"2231"_s, u"17"_s)
+        << fncSqlSinonimos(u"2111"_s, u"17"_s)
         << QStringList{u"select TSinonimo.nom_sin as sinonimo "_s,
                        u"from TSinonimo where TSinonimo.cod_int_ocup = '17'"_s,
                        u"Order by TSinonimo.nom_sin"_s};
@@ -172,7 +172,7 @@ void TesteUnitGlobal::linhas_data() {
     QTest::newRow("conversão 2002->CIUO88, seis caracteres")
         << fncSqlConversao(u"ZEL2002"_s, u"CIUO88"_s, u"123456"_s) << paraCiuo88;
     QTest::newRow("conversão 94->2002")
-        << fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"06110"_s)
+        << fncSqlConversao(u"ZEL94"_s, u"ZEL2002"_s, u"20101"_s)
         << QStringList{
                u"select TFamilia.cod_familia as codigo_Familia, TFamilia.tit_familia as titulo_Familia, TOcupacao.cod_familia + '-' + TOcupacao.Cod_Ocup as codigo,  "_s,
                u"TOcupacao.Nom_ocup as nome, TOcup_2000_94.cod_ocup_zel94 as zel94, Tocupacao94.tp_situacao "_s,
@@ -180,7 +180,7 @@ void TesteUnitGlobal::linhas_data() {
                u"where TOcupacao94.cod_ocup_zel94 = TOcup_2000_94.cod_ocup_zel94 and TOcupacao.cod_int_ocup = TOcup_2000_94.cod_int_ocup "_s,
                u"and TOcup_2000_94.cod_ocup_zel94 = :busca and TFamilia.Cod_Familia = TOcupacao.Cod_Familia order by codigo "_s};
     QTest::newRow("conversão CIUO88->2002")
-        << fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2221"_s)
+        << fncSqlConversao(u"CIUO88"_s, u"ZEL2002"_s, u"2101"_s)
         << QStringList{
                u"select TOcupacao.cod_familia + '-' + TOcupacao.Cod_Ocup as codigo, "_s,
                u"TOcupacao.Nom_ocup as nome from TOcupacao where TOcupacao.Cod_Gp_Base_CIUO88 = :busca order by codigo "_s};
@@ -201,13 +201,13 @@ void TesteUnitGlobal::linhas_data() {
         << QStringList{
                u"Select tocupacao.cod_familia + '-' + tocupacao.cod_ocup as codigo, tfamilia.tit_familia as titulo from tocupacao, tfamilia where tocupacao.cod_familia = '1234' and tocupacao.cod_ocup = '56' and tocupacao.cod_familia = tfamilia.cod_familia"_s};
     QTest::newRow("origem 94")
-        << fncSqlTabuaOrigem(u"06110"_s, u"ZEL94"_s)
+        << fncSqlTabuaOrigem(u"20101"_s, u"ZEL94"_s)
         << QStringList{
-               u"Select tocupacao94.cod_ocup_zel94 as codigo, tocupacao94.nom_ocup94 as titulo from tocupacao94 where tocupacao94.cod_ocup_zel94 = '06110'"_s};
+               u"Select tocupacao94.cod_ocup_zel94 as codigo, tocupacao94.nom_ocup94 as titulo from tocupacao94 where tocupacao94.cod_ocup_zel94 = '20101'"_s};
     QTest::newRow("origem CIUO88")
-        << fncSqlTabuaOrigem(u"2221"_s, u"CIUO88"_s)
+        << fncSqlTabuaOrigem(u"2101"_s, u"CIUO88"_s)
         << QStringList{
-               u"Select tgrupo_base_ciuo88.cod_gp_base_ciuo88 as codigo, tgrupo_base_ciuo88.tit_grp_base_ciuo88 as titulo from tgrupo_base_ciuo88 where tgrupo_base_ciuo88.cod_gp_base_ciuo88 = '2221'"_s};
+               u"Select tgrupo_base_ciuo88.cod_gp_base_ciuo88 as codigo, tgrupo_base_ciuo88.tit_grp_base_ciuo88 as titulo from tgrupo_base_ciuo88 where tgrupo_base_ciuo88.cod_gp_base_ciuo88 = '2101'"_s};
     QTest::newRow("título base 2002")
         << fncSqlTabuaTituloBase2002()
         << QStringList{
@@ -271,7 +271,7 @@ void TesteUnitGlobal::literaisDobramAspas() {
     QCOMPARE(
         fncSqlTabuaOrigem(u"12'4"_s, u"ZEL2002"_s).first(),
         u"Select tfamilia.cod_familia as codigo, tfamilia.tit_familia as titulo from tfamilia where cod_familia = '12''4'"_s);
-    QVERIFY(fncSqlSinonimos(u"2231"_s, u"a'b"_s)[1].endsWith(u"= 'a''b'"_s));
+    QVERIFY(fncSqlSinonimos(u"2111"_s, u"a'b"_s)[1].endsWith(u"= 'a''b'"_s));
 }
 
 QTEST_GUILESS_MAIN(TesteUnitGlobal)

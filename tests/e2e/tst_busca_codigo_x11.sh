@@ -12,7 +12,7 @@ esperar_inicial
 busca=$(ir_por "$inicial" 639 51)    # toolbar "Busca" at 632,44
 codigo=$(ir_por "$busca" 460 101)      # "por código" at 445,95
 clicar "$codigo" 150 174                # code box at 16+107, 110+56
-xdotool type 2231
+xdotool type 0121
 xdotool key Return
 resposta=$(esperar_outra_tela "$codigo")
 sem_aviso

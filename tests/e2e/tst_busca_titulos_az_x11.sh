@@ -25,7 +25,7 @@ esperar mudou_de "$lista_a" || falha "a letra M não mudou a lista"
 lista_m=$(linhas)
 
 clicar "$az" 150 144                    # word box at 16+81, 110+28
-xdotool type "técnico"
+xdotool type "tecnico"                # ASCII: xdotool may drop a remapped "é"
 xdotool key Return
 esperar mudou_de "$lista_m" || falha "a palavra não mudou a lista"
 sem_aviso

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A user converts the family 2212 from ZEL2002 to ZEL94 on the conversion by
+# A user converts the family 0232 from ZEL2002 to ZEL94 on the conversion by
 # code and comes back with "Voltar"; then looks up the titles of ZEL2002
 # holding "biomedicos", converts the family found to CIUO88 and comes back to
 # the list of titles. Each step is checked by the screen on view, at the
@@ -24,12 +24,12 @@ escolher() {
 
 esperar_inicial
 
-# Conversion by code: De ZEL2002, code 2212, Para ZEL94 (whose list then
+# Conversion by code: De ZEL2002, code 0232, Para ZEL94 (whose list then
 # holds ZEL94 and CIUO88).
 tabua=$(ir_por "$inicial" 687 51)       # toolbar "Tábua de Conversão da ZEL" at 680,44
 escolher "$tabua" 146 184 1             # "De" at 80,52 in the group at 16,122
 clicar "$tabua" 352 182                 # code box at 276,52 in the group
-xdotool type --delay 50 2212
+xdotool type --delay 50 0232
 escolher "$tabua" 540 184 1             # "Para" at 474,52 in the group
 resultado=$(ir_por "$tabua" 636 183)    # OK at 607,53 in the group
 sem_aviso

@@ -324,7 +324,7 @@ void TesteMoldura::linksDeBusca() {
 }
 
 void TesteMoldura::menuDaFamiliaLevaOCodigo() {
-    obj_Form_FormDescricao->strCodigoFamilia = u"2231"_s;
+    obj_Form_FormDescricao->strCodigoFamilia = u"2111"_s;
     irPara(obj_Form_FormDescricao);
     const QList<RotuloLink *> &menu = obj_Form_FormDescricao->links();
     QVERIFY(menu[0]->atual());
@@ -338,7 +338,7 @@ void TesteMoldura::menuDaFamiliaLevaOCodigo() {
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricao);
     programa::clicar(menu[1]);
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricaoCaracteristicas);
-    QCOMPARE(obj_Form_FormDescricaoCaracteristicas->strCodigoFamilia, u"2231"_s);
+    QCOMPARE(obj_Form_FormDescricaoCaracteristicas->strCodigoFamilia, u"2111"_s);
 }
 
 void TesteMoldura::barraDaLegislacao() {

@@ -45,16 +45,16 @@ const QString textoLongo = [] {
     return texto;
 }();
 
-// The basic fixture (0101: two rows; 2231: one; 2232: none) with families
+// The basic fixture (0111: two rows; 2111: one; 2112: none) with families
 // whose texts hold the cases of the memo: an empty first row, line breaks
 // inside a text, a text longer than the memo.
 QString bancoDeTestes() {
     return fixtures::Classificacao(u"basica"_s)
-        .linha(u"TTemplate"_s, {u"2311"_s, QString(), u"Magistério."_s, QString()})
+        .linha(u"TTemplate"_s, {u"2211"_s, QString(), u"Magistério."_s, QString()})
         .linha(u"TTemplate"_s,
-               {u"2311"_s, u"Escolas de educação infantil."_s, QString(), QString()})
+               {u"2211"_s, u"Escolas de educação infantil."_s, QString(), QString()})
         .linha(u"TTemplate"_s,
-               {u"3771"_s, u"Estádios\r\nginásios\rquadras\nparques"_s, u"Curso."_s, QString()})
+               {u"3111"_s, u"Estádios\r\nginásios\rquadras\nparques"_s, u"Curso."_s, QString()})
         .linha(u"TTemplate"_s, {u"1111"_s, textoLongo, textoLongo, QString()})
         .criar();
 }
@@ -91,23 +91,23 @@ void TesteCaracteristicas::umParagrafoPorLinha_data() {
     QTest::addColumn<QString>("familia");
     QTest::addColumn<QStringList>("condicoes");
     QTest::addColumn<QStringList>("formacao");
-    QTest::newRow("duas linhas") << u"0101"_s
-                                 << QStringList{u"Trabalham em unidades militares."_s,
-                                                u"Podem atuar em missões internacionais."_s}
-                                 << QStringList{u"Formação em academia militar."_s,
-                                                u"Cursos de altos estudos militares."_s};
-    QTest::newRow("uma linha") << u"2231"_s
+    QTest::newRow("duas linhas")
+        << u"0111"_s
+        << QStringList{u"Trabalham em universidades e centros de pesquisa."_s,
+                       u"Podem atuar em intercâmbios internacionais."_s}
+        << QStringList{u"Formação em programa de doutorado."_s, u"Estágios de pós-doutorado."_s};
+    QTest::newRow("uma linha") << u"2111"_s
                                << QStringList{u"Trabalham em hospitais e clínicas, em turnos e "
                                               "plantões."_s}
                                << QStringList{u"Exige-se curso superior em Medicina."_s};
-    QTest::newRow("nenhuma linha") << u"2232"_s << QStringList() << QStringList();
+    QTest::newRow("nenhuma linha") << u"2112"_s << QStringList() << QStringList();
     QTest::newRow("família que não existe") << u"9999"_s << QStringList() << QStringList();
     QTest::newRow("aspa no código") << u"01'1"_s << QStringList() << QStringList();
     QTest::newRow("primeira linha vazia")
-        << u"2311"_s << QStringList{QString(), u"Escolas de educação infantil."_s}
+        << u"2211"_s << QStringList{QString(), u"Escolas de educação infantil."_s}
         << QStringList{u"Magistério."_s, QString()};
     QTest::newRow("quebras de linha no texto")
-        << u"3771"_s << QStringList{u"Estádios"_s, u"ginásios"_s, u"quadras"_s, u"parques"_s}
+        << u"3111"_s << QStringList{u"Estádios"_s, u"ginásios"_s, u"quadras"_s, u"parques"_s}
         << QStringList{u"Curso."_s};
 }
 
@@ -117,7 +117,7 @@ void TesteCaracteristicas::umParagrafoPorLinha() {
     QFETCH(QString, familia);
     QFETCH(QStringList, condicoes);
     QFETCH(QStringList, formacao);
-    abrirCaracteristicas(u"0101"_s);
+    abrirCaracteristicas(u"0111"_s);
     abrirCaracteristicas(familia);
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricaoCaracteristicas);
     QCOMPARE(paragrafos(obj_Form_FormDescricaoCaracteristicas->obj_Memo_Descricao), condicoes);
@@ -127,9 +127,9 @@ void TesteCaracteristicas::umParagrafoPorLinha() {
 }
 
 void TesteCaracteristicas::familiaMantidaEntreAsVistas() {
-    abrirCaracteristicas(u"0101"_s);
+    abrirCaracteristicas(u"0111"_s);
     Tobj_Form_FormDescricaoCaracteristicas *tela = obj_Form_FormDescricaoCaracteristicas;
-    QCOMPARE(tela->strCodigoFamilia, u"0101"_s);
+    QCOMPARE(tela->strCodigoFamilia, u"0111"_s);
     // The current view's own entry leads nowhere.
     programa::limparEventos();
     programa::clicar(tela->links()[1], QPoint(3, 3));
@@ -137,20 +137,20 @@ void TesteCaracteristicas::familiaMantidaEntreAsVistas() {
 
     programa::clicar(tela->links()[2], QPoint(3, 3));
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricaoConversao);
-    QCOMPARE(obj_Form_FormDescricaoConversao->strCodigoFamilia, u"0101"_s);
+    QCOMPARE(obj_Form_FormDescricaoConversao->strCodigoFamilia, u"0111"_s);
     // Meanwhile another family is opened in the description; the conversion
     // view still holds its own.
-    obj_Form_FormDescricao->strCodigoFamilia = u"2231"_s;
+    obj_Form_FormDescricao->strCodigoFamilia = u"2111"_s;
     programa::clicar(obj_Form_FormDescricaoConversao->links()[1], QPoint(3, 3));
     QCOMPARE(navegacao::telaAtual(), tela);
-    QCOMPARE(tela->strCodigoFamilia, u"0101"_s);
+    QCOMPARE(tela->strCodigoFamilia, u"0111"_s);
     QCOMPARE(paragrafos(tela->obj_Memo_Descricao).size(), 2);
 
     programa::clicar(tela->links()[0], QPoint(3, 3));
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricao);
-    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, u"0101"_s);
+    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, u"0111"_s);
     programa::clicar(obj_Form_FormDescricao->links()[1], QPoint(3, 3));
-    QCOMPARE(tela->strCodigoFamilia, u"0101"_s);
+    QCOMPARE(tela->strCodigoFamilia, u"0111"_s);
 }
 
 void TesteCaracteristicas::textoLongoRolaENaoMuda() {
@@ -179,7 +179,7 @@ void TesteCaracteristicas::textoLongoRolaENaoMuda() {
 // Each memo lies on a black panel one pixel larger on every side, and shows
 // its text on cream.
 void TesteCaracteristicas::molduraPretaEFundoCreme() {
-    abrirCaracteristicas(u"2231"_s);
+    abrirCaracteristicas(u"2111"_s);
     Tobj_Form_FormDescricaoCaracteristicas *tela = obj_Form_FormDescricaoCaracteristicas;
     const QImage imagem = tela->grab().toImage();
     using Par = std::pair<QWidget *, QWidget *>;
@@ -202,11 +202,11 @@ void TesteCaracteristicas::molduraPretaEFundoCreme() {
 // Reading the family again at activation: the About screen going away
 // re-reads it; a notice closing above the screen does not.
 void TesteCaracteristicas::releAoVoltarDoSobreNaoDoAviso() {
-    abrirCaracteristicas(u"0101"_s);
+    abrirCaracteristicas(u"0111"_s);
     Tobj_Form_FormDescricaoCaracteristicas *tela = obj_Form_FormDescricaoCaracteristicas;
     QCOMPARE(paragrafos(tela->obj_Memo_Descricao).size(), 2);
     programa::instalar(fixtures::Classificacao(u"basica"_s)
-                           .linha(u"TTemplate"_s, {u"0101"_s, u"Terceira linha."_s,
+                           .linha(u"TTemplate"_s, {u"0111"_s, u"Terceira linha."_s,
                                                    u"Terceira formação."_s, QString()})
                            .criar());
 
@@ -221,7 +221,7 @@ void TesteCaracteristicas::releAoVoltarDoSobreNaoDoAviso() {
 }
 
 void TesteCaracteristicas::buscaRapidaVazia() {
-    abrirCaracteristicas(u"0101"_s);
+    abrirCaracteristicas(u"0111"_s);
     Tobj_Form_FormDescricaoCaracteristicas *tela = obj_Form_FormDescricaoCaracteristicas;
     programa::limparEventos();
     programa::enter(tela->obj_Edit_BuscaRapida);
@@ -234,7 +234,7 @@ void TesteCaracteristicas::buscaRapidaVazia() {
 // An engine error ends the fill: the message box shows it, the screen is on
 // view at the shared position, and the memos keep their texts.
 void TesteCaracteristicas::erroDoBancoNaoApagaOsTextos() {
-    abrirCaracteristicas(u"0101"_s);
+    abrirCaracteristicas(u"0111"_s);
     Tobj_Form_FormDescricaoCaracteristicas *tela = obj_Form_FormDescricaoCaracteristicas;
     programa::instalar(fixtures::semTabela(u"basica"_s, u"TTemplate"_s));
     abrirEFecharSobre(tela);

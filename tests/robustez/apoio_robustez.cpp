@@ -207,14 +207,14 @@ int percorrer() {
 
     // The home screen's code search.
     p.clicar(resposta->obj_Bt_Home, inicial);
-    p.procurar(inicial->obj_Edit_BuscaCodigo, u"2231"_s, respostaCodigo);
+    p.procurar(inicial->obj_Edit_BuscaCodigo, u"2111"_s, respostaCodigo);
     p.duplo(respostaCodigo->obj_SortGrid_BuscaTitulosAZ, descricao);
 
     // The search screens.
     p.clicar(descricao->obj_Bt_Busca, obj_Form_FormBusca);
     p.procurar(obj_Form_FormBusca->obj_Edit_BuscaTitulo, u"a"_s, resposta);
     p.clicar(resposta->links()[1], obj_Form_FormBuscaCodigo);
-    p.procurar(obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo, u"223105"_s, respostaCodigo);
+    p.procurar(obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo, u"211101"_s, respostaCodigo);
     p.clicar(respostaCodigo->links()[2], estrutura);
     p.clicar(estrutura->obj_Bt_NovaBusca, estrutura);
     p.escolha(estrutura->obj_ComboBoxGrandeGrupo, estrutura->obj_ComboBoxGrandeGrupo->itemText(2));
@@ -235,9 +235,9 @@ int percorrer() {
     p.clicar(obj_Form_FormLegislacao->links()[4], obj_Form_FormTabua);
 
     // The conversions by code, each way, and by title from every base.
-    p.converter(u"ZEL2002"_s, u"2231"_s, u"ZEL94"_s);
-    p.converter(u"ZEL94"_s, u"06110"_s, u"ZEL2002"_s);
-    p.converter(u"CIUO88"_s, u"2221"_s, u"ZEL2002"_s);
+    p.converter(u"ZEL2002"_s, u"2111"_s, u"ZEL94"_s);
+    p.converter(u"ZEL94"_s, u"20101"_s, u"ZEL2002"_s);
+    p.converter(u"CIUO88"_s, u"2101"_s, u"ZEL2002"_s);
     p.clicar(obj_Form_FormTabua->links()[1], obj_Form_FormTabuaTitulo);
     p.converterTitulo(u"ZEL2002"_s, u"m"_s);
     p.converterTitulo(u"ZEL94"_s, u"médico"_s);

@@ -268,17 +268,17 @@ void escolherItem(QComboBox *lista, int indice) {
     robustez::escolher(lista, lista->itemText(indice));
 }
 
-// The family 2231 on the description screen, from a code search.
+// The family 2111 on the description screen, from a code search.
 void abrirFamilia() {
     apoio_busca::irPara(obj_Form_FormInicial);
-    procurar(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2231"_s);
+    procurar(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2111"_s);
     apoio_busca::duploClique(*obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ, 1);
 }
 
 void prepararConversao() {
     apoio_busca::irPara(obj_Form_FormTabua);
     robustez::escolher(obj_Form_FormTabua->obj_Combo_De, u"ZEL2002"_s);
-    robustez::substituir(obj_Form_FormTabua->obj_Edit_ConverteCodigo, u"2231"_s);
+    robustez::substituir(obj_Form_FormTabua->obj_Edit_ConverteCodigo, u"2111"_s);
     robustez::escolher(obj_Form_FormTabua->obj_Combo_Para, u"ZEL94"_s);
 }
 
@@ -318,7 +318,7 @@ const QList<Acao> &acoes() {
         {"código na tela inicial", IdTela::FormInicial, u"TFamilia"_s, u"tit_familia"_s,
          [] {
              apoio_busca::irPara(obj_Form_FormInicial);
-             robustez::substituir(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2231"_s);
+             robustez::substituir(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2111"_s);
          },
          [] { programa::enter(obj_Form_FormInicial->obj_Edit_BuscaCodigo); },
          [] { return naTela(obj_Form_FormRespostaBuscaCodigo); }},
@@ -334,7 +334,7 @@ const QList<Acao> &acoes() {
         {"busca por código", IdTela::FormBuscaCodigo, u"TOcupacao"_s, u"nom_ocup"_s,
          [] {
              apoio_busca::irPara(obj_Form_FormBuscaCodigo);
-             robustez::substituir(obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo, u"223105"_s);
+             robustez::substituir(obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo, u"211101"_s);
          },
          [] { programa::enter(obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo); },
          [] { return naTela(obj_Form_FormRespostaBuscaCodigo); }},
@@ -425,7 +425,7 @@ const QList<Acao> &acoes() {
          },
          [] {
              return obj_Form_FormDescricao->obj_SortGrid_Tabua_Codigo->celula(0, 0).contains(
-                 u"2231-05"_s);
+                 u"2111-01"_s);
          },
          [] {
              apoio_busca::irPara(obj_Form_FormRespostaBuscaCodigo);
@@ -462,7 +462,7 @@ const QList<Acao> &acoes() {
          [] { abrirEFecharSobre(navegacao::telaAtual()); },
          [] {
              return obj_Form_FormRespostaTabua->findChild<QLabel *>(u"obj_Lb_BemVindo"_s)->text() ==
-                    u"2231 - Médicos"_s;
+                    u"2111 - Médicos"_s;
          }},
         {"conversão por título", IdTela::FormTabuaTitulo, u"TSinonimo"_s, u"nom_sin"_s,
          prepararConversaoPorTitulo,
@@ -511,7 +511,7 @@ const Lista listas[] = {
     {"códigos achados",
      [] {
          apoio_busca::irPara(obj_Form_FormInicial);
-         procurar(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2231"_s);
+         procurar(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"2111"_s);
      },
      IdTela::FormRespostaBuscaCodigo,
      [] { return obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ->celula(1, 1); },

@@ -112,12 +112,15 @@ private slots:
     void sinonimosPorOcupacao();
     void ocupacoesDemonstrativas_data();
     void ocupacoesDemonstrativas();
+    void exemplosDasPaginas();
     void sinonimosDoGrupoZeroForaDeOrdemAlfabetica();
     void afinidades_data();
     void afinidades();
     void ocupacoes94_data();
     void ocupacoes94();
     void codigos94ComNoventaSaoMinoria();
+    void codigos94ComX();
+    void gruposCiuo88SemCorrespondencia();
     void titulosLongos_data();
     void titulosLongos();
     void titulosRepetidosRaros_data();
@@ -176,8 +179,8 @@ void TesteGerador::contagens_data() {
     QTest::addColumn<int>("minimo");
     QTest::addColumn<int>("maximo");
     QTest::newRow("grandes grupos") << "TGrande_Grupo" << 10 << 10;
-    QTest::newRow("subgrupos principais") << "TSubgrupo_Principal" << 40 << 50;
-    QTest::newRow("subgrupos") << "TSubgrupo" << 170 << 210;
+    QTest::newRow("subgrupos principais") << "TSubgrupo_Principal" << 40 << 55;
+    QTest::newRow("subgrupos") << "TSubgrupo" << 170 << 215;
     QTest::newRow("famílias") << "TFamilia" << 540 << 660;
     QTest::newRow("ocupações") << "TOcupacao" << 2250 << 2750;
     QTest::newRow("sinônimos") << "TSinonimo" << 6000 << 9000;
@@ -333,28 +336,28 @@ void TesteGerador::familiasDemonstrativas_data() {
     QTest::addColumn<int>("linhas");
     QTest::newRow("30 ocupações") << "TOcupacao"
                                   << "cod_familia"
-                                  << "2231" << 30;
+                                  << "0121" << 30;
     QTest::newRow("12 ocupações") << "TOcupacao"
                                   << "cod_familia"
-                                  << "2142" << 12;
+                                  << "5151" << 12;
     QTest::newRow("13 ocupações") << "TOcupacao"
                                   << "cod_familia"
-                                  << "2145" << 13;
+                                  << "1221" << 13;
     QTest::newRow("sem texto") << "TTemplate"
                                << "cod_familia"
-                               << "1112" << 0;
+                               << "0231" << 0;
     QTest::newRow("um texto") << "TTemplate"
                               << "cod_familia"
-                              << "2231" << 1;
+                              << "0121" << 1;
     QTest::newRow("dois textos") << "TTemplate"
                                  << "cod_familia"
-                                 << "0201" << 2;
+                                 << "0131" << 2;
     QTest::newRow("subgrupo de 5 famílias") << "TFamilia"
                                             << "Cod_Sgp"
-                                            << "225" << 5;
+                                            << "941" << 5;
     QTest::newRow("subgrupo de 12 famílias") << "TFamilia"
                                              << "Cod_Sgp"
-                                             << "234" << 12;
+                                             << "354" << 12;
 }
 
 void TesteGerador::familiasDemonstrativas() {
@@ -390,17 +393,17 @@ void TesteGerador::ocupacoesDemonstrativas_data() {
     QTest::addColumn<QString>("codigo"); // family code and occupation number
     QTest::addColumn<QString>("tabela");
     QTest::addColumn<int>("linhas");
-    QTest::newRow("sem sinônimos") << "011305"
+    QTest::newRow("sem sinônimos") << "022105"
                                    << "TSinonimo" << 0;
-    QTest::newRow("um sinônimo") << "010310"
+    QTest::newRow("um sinônimo") << "011305"
                                  << "TSinonimo" << 1;
-    QTest::newRow("dois sinônimos") << "011215"
+    QTest::newRow("dois sinônimos") << "011103"
                                     << "TSinonimo" << 2;
-    QTest::newRow("oito sinônimos") << "223157"
+    QTest::newRow("oito sinônimos") << "011101"
                                     << "TSinonimo" << 8;
-    QTest::newRow("ligada a duas ocupações ZEL94") << "010115"
+    QTest::newRow("ligada a duas ocupações ZEL94") << "011103"
                                                    << "TOcup_2000_94" << 2;
-    QTest::newRow("sem correspondência ZEL94") << "121115"
+    QTest::newRow("sem correspondência ZEL94") << "033301"
                                                << "TOcup_2000_94" << 0;
 }
 
@@ -416,6 +419,16 @@ void TesteGerador::ocupacoesDemonstrativas() {
             interno = o[0];
     QVERIFY(!interno.isEmpty());
     QCOMPARE(contar(m_amostra[tabela], "cod_int_ocup").value(interno), linhas);
+}
+
+// The codes the help pages and their pictures quote as examples: family
+// 5151 and its occupations 05 and 10.
+void TesteGerador::exemplosDasPaginas() {
+    QStringList codigos;
+    for (const QStringList &o : m_amostra["TOcupacao"].linhas)
+        codigos << o[1] + o[2];
+    for (const QString &codigo : {u"515105"_s, u"515110"_s})
+        QVERIFY2(codigos.contains(codigo), qPrintable(codigo));
 }
 
 // Families whose code begins with 0 list synonyms in stored order; the sample
@@ -443,12 +456,12 @@ void TesteGerador::afinidades_data() {
     QTest::addColumn<QString>("familia");
     QTest::addColumn<QString>("afim");
     QTest::addColumn<int>("sentidoInverso"); // rows stored as (afim, familia)
-    QTest::newRow("uma vez, menor código primeiro") << "1111"
-                                                    << "1112" << 0;
-    QTest::newRow("uma vez, maior código primeiro") << "0112"
-                                                    << "0111" << 0;
-    QTest::newRow("nos dois sentidos") << "0101"
-                                       << "0102" << 1;
+    QTest::newRow("uma vez, menor código primeiro") << "0131"
+                                                    << "0132" << 0;
+    QTest::newRow("uma vez, maior código primeiro") << "0122"
+                                                    << "0121" << 0;
+    QTest::newRow("nos dois sentidos") << "0111"
+                                       << "0112" << 1;
 }
 
 // Pairs of related families, each stored once as (familia, afim) and as
@@ -468,14 +481,16 @@ void TesteGerador::ocupacoes94_data() {
     QTest::addColumn<QString>("codigo");
     QTest::addColumn<QString>("situacao");
     QTest::addColumn<QStringList>("familias"); // of the 2002 occupations linked to it
-    QTest::newRow("em vigor") << "00110"
-                              << "AT" << QStringList{"0101"};
-    QTest::newRow("excluída") << "40365"
-                              << "EX" << QStringList{"4122"};
+    QTest::newRow("em vigor") << "00101"
+                              << "AT" << QStringList{"0111"};
+    QTest::newRow("excluída") << "32034"
+                              << "EX" << QStringList{"3548"};
     QTest::newRow("90 nos caracteres 4 e 5") << "00190"
-                                             << "AT" << QStringList{"0103"};
-    QTest::newRow("ligada a duas famílias") << "00370"
-                                            << "AT" << QStringList{"0202", "0203"};
+                                             << "AT" << QStringList{"0113"};
+    QTest::newRow("começando com X") << "X0021"
+                                     << "AT" << QStringList{"0121"};
+    QTest::newRow("ligada a duas famílias") << "00603"
+                                            << "AT" << QStringList{"0231", "0232"};
 }
 
 void TesteGerador::ocupacoes94() {
@@ -507,6 +522,31 @@ void TesteGerador::codigos94ComNoventaSaoMinoria() {
         QVERIFY2(c.size() >= 4 && c.size() <= 6, qPrintable(c));
 }
 
+// Digits only, but for the occupations the previous edition admitted
+// provisionally: "X" and digits, a few of them.
+void TesteGerador::codigos94ComX() {
+    const QStringList codigos = m_amostra["TOcupacao94"].valores("Cod_Ocup_Zel94");
+    const QRegularExpression formato(u"^X?[0-9]+$"_s);
+    qsizetype comX = 0;
+    for (const QString &c : codigos) {
+        QVERIFY2(formato.match(c).hasMatch(), qPrintable(c));
+        comX += c.startsWith(u'X');
+    }
+    QVERIFY(comX > 0);
+    QVERIFY2(comX * 20 < codigos.size(), qPrintable(QString::number(comX)));
+}
+
+// International base groups to which no 2002 occupation corresponds: a
+// conversion from them finds nothing.
+void TesteGerador::gruposCiuo88SemCorrespondencia() {
+    const QStringList usados = m_amostra["TOcupacao"].valores("Cod_Gp_Base_CIUO88");
+    const QSet<QString> comOcupacao(usados.begin(), usados.end());
+    for (const QString &grupo : {u"2304"_s, u"5515"_s}) {
+        QVERIFY(m_amostra["TGrupo_Base_CIUO88"].valores("Cod_Gp_Base_CIUO88").contains(grupo));
+        QVERIFY(!comOcupacao.contains(grupo));
+    }
+}
+
 void TesteGerador::titulosLongos_data() {
     QTest::addColumn<QString>("tabela");
     QTest::addColumn<QString>("coluna");
@@ -514,15 +554,26 @@ void TesteGerador::titulosLongos_data() {
                              << "tit_familia";
     QTest::newRow("ocupação") << "TOcupacao"
                               << "nom_ocup";
+    QTest::newRow("sinônimo") << "TSinonimo"
+                              << "nom_sin";
+    QTest::newRow("ocupação ZEL94") << "TOcupacao94"
+                                    << "Nom_Ocup94";
+    QTest::newRow("grupo CIUO88") << "TGrupo_Base_CIUO88"
+                                  << "Tit_Grp_Base_CIUO88";
 }
 
-// Titles long enough to be cut in a list (more than 62 characters).
+// Titles long enough to be cut in a list (more than 62 characters), some as
+// long as real titles run (100 to 140), none longer.
 void TesteGerador::titulosLongos() {
     QFETCH(QString, tabela);
     QFETCH(QString, coluna);
     const QStringList titulos = m_amostra[tabela].valores(coluna);
     QVERIFY(std::any_of(titulos.begin(), titulos.end(),
                         [](const QString &t) { return t.size() > 62; }));
+    QVERIFY(std::any_of(titulos.begin(), titulos.end(),
+                        [](const QString &t) { return t.size() >= 100; }));
+    for (const QString &t : titulos)
+        QVERIFY2(t.size() <= 140, qPrintable(t));
 }
 
 void TesteGerador::titulosRepetidosRaros_data() {

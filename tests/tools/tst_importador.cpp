@@ -53,24 +53,24 @@ void TesteImportador::recusas_data() {
     QTest::newRow("arquivo vazio")
         << "TSinonimo.csv" << QByteArray("") << "/TSinonimo.csv, linha 1: arquivo vazio";
     QTest::newRow("coluna ausente")
-        << "TFamilia.csv" << QByteArray("cod_familia,tit_familia,Cod_Sgp\n2231,Médicos,223\n")
+        << "TFamilia.csv" << QByteArray("cod_familia,tit_familia,Cod_Sgp\n2111,Médicos,211\n")
         << "/TFamilia.csv, linha 1, coluna descr_familia: coluna ausente no cabeçalho";
     QTest::newRow("registro com campos a menos")
-        << "TAfinidade.csv" << QByteArray("cod_familia,cod_familia_afim\n2231,2232\n2231\n")
+        << "TAfinidade.csv" << QByteArray("cod_familia,cod_familia_afim\n2111,2112\n2111\n")
         << "/TAfinidade.csv, linha 3: o registro tem 1 campo(s), o cabeçalho tem 2";
     QTest::newRow("código vazio") << "TAfinidade.csv"
-                                  << QByteArray("cod_familia,cod_familia_afim\n2231,2232\n,2232\n")
+                                  << QByteArray("cod_familia,cod_familia_afim\n2111,2112\n,2112\n")
                                   << "/TAfinidade.csv, linha 3, coluna cod_familia: código vazio";
     QTest::newRow("largura errada")
-        << "TSubgrupo.csv" << QByteArray("Cod_Sgp,Tit_Sgp,Cod_Sgp_Pcp\n2231,Médicos,22\n")
-        << "/TSubgrupo.csv, linha 2, coluna Cod_Sgp: o código \"2231\" deve ter 3 caractere(s)";
+        << "TSubgrupo.csv" << QByteArray("Cod_Sgp,Tit_Sgp,Cod_Sgp_Pcp\n2111,Médicos,21\n")
+        << "/TSubgrupo.csv, linha 2, coluna Cod_Sgp: o código \"2111\" deve ter 3 caractere(s)";
     QTest::newRow("código repetido") << "TGrupo_Base_CIUO88.csv"
-                                     << QByteArray("Cod_Gp_Base_CIUO88,Tit_Grp_Base_CIUO88\n2221,"
-                                                   "Médicos\n2222,Dentistas\n2221,Outros\n")
+                                     << QByteArray("Cod_Gp_Base_CIUO88,Tit_Grp_Base_CIUO88\n2101,"
+                                                   "Médicos\n2102,Dentistas\n2101,Outros\n")
                                      << "/TGrupo_Base_CIUO88.csv, linha 4, coluna "
                                         "Cod_Gp_Base_CIUO88: código repetido (já na linha 2)";
     QTest::newRow("sequência não numérica")
-        << "TSinonimo.csv" << QByteArray("cod_int_ocup,nom_sin,cod_sin\n1,General,um\n")
+        << "TSinonimo.csv" << QByteArray("cod_int_ocup,nom_sin,cod_sin\n1,Lente,um\n")
         << "/TSinonimo.csv, linha 2, coluna cod_sin: \"um\" não é um número inteiro";
     QTest::newRow("grandes grupos com lacuna")
         << "TGrande_Grupo.csv" << QByteArray("Cod_Gde_Gp,Tit_Gde_Gp\n0,A\n1,B\n3,D\n")
@@ -78,11 +78,11 @@ void TesteImportador::recusas_data() {
            "0, 1, 2 ... sem lacunas; esperado \"2\"";
     QTest::newRow("aspas abertas")
         << "TFamilia.csv"
-        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2231,\"Médicos,x,223\n")
+        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2111,\"Médicos,x,211\n")
         << "/TFamilia.csv, linha 2: aspas abertas até o fim do arquivo";
     QTest::newRow("aspas no meio do campo")
         << "TFamilia.csv"
-        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2231,Mé\"dicos,x,223\n")
+        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp\n2111,Mé\"dicos,x,211\n")
         << "/TFamilia.csv, linha 2: aspas fora do lugar";
 }
 
@@ -114,18 +114,18 @@ void TesteImportador::formatosAceitos() {
         csvCom(u"TFamilia.csv"_s,
                "\xEF\xBB\xBF"
                "COD_SGP,Tit_Familia,extra,Cod_Familia,Descr_Familia\r\n"
-               "223,Médicos,x,2231,\"Atendem pacientes, \"\"sempre\"\";\r\ne operam.\"\r\n"
+               "211,Médicos,x,2111,\"Atendem pacientes, \"\"sempre\"\";\r\ne operam.\"\r\n"
                "\r\n"
-               "223,Cirurgiões-dentistas,y,2232,Tratam dentes.\r\n");
+               "211,Cirurgiões-dentistas,y,2112,Tratam dentes.\r\n");
     QTemporaryDir dados;
     QString erro;
     QVERIFY2(importar(csv, dados.path(), &erro), qPrintable(erro));
     Consulta consulta;
-    consulta.definirSql(fncSqlDescricaoSumaria(u"2231"_s));
+    consulta.definirSql(fncSqlDescricaoSumaria(u"2111"_s));
     consulta.definirBanco(dados.path());
     consulta.abrir();
     QCOMPARE(consulta.campo(u"descricao"_s), u"Atendem pacientes, \"sempre\";\r\ne operam."_s);
-    consulta.definirSql(fncSqlFamiliasDoSubgrupo(u"223"_s));
+    consulta.definirSql(fncSqlFamiliasDoSubgrupo(u"211"_s));
     consulta.abrir();
     QCOMPARE(consulta.totalLinhas(), 2);
 }

@@ -43,19 +43,19 @@ void TesteZelDados::comandos_data() {
 
     QTest::newRow("com busca")
         << QStringList{u"consultar"_s, banco, u"fncSqlBuscaCodigoFamilia"_s, u"--busca"_s,
-                       u"2232"_s}
+                       u"2112"_s}
         << 0
-        << u"titulo\tcodigo\ttipo\nCIRURGIÕES-DENTISTAS\t2232   \tF\nCirurgião-dentista clínico geral\t2232-05\tO\n"_s
+        << u"titulo\tcodigo\ttipo\nCIRURGIÕES-DENTISTAS\t2112   \tF\nCirurgião-dentista clínico geral\t2112-01\tO\n"_s
         << QString();
     QTest::newRow("com argumentos")
-        << QStringList{u"consultar"_s, banco, u"fncSqlSinonimos"_s, u"0101"_s, u"1"_s} << 0
-        << u"sinonimo\tcod_sin\nGeneral de exército\t1\nComandante militar\t2\n"_s << QString();
+        << QStringList{u"consultar"_s, banco, u"fncSqlSinonimos"_s, u"0111"_s, u"1"_s} << 0
+        << u"sinonimo\tcod_sin\nLente catedrático\t1\nDoutor titular\t2\n"_s << QString();
     QTest::newRow("flags")
         << QStringList{u"consultar"_s, banco,         u"fncSqlBuscaTitulo"_s,
                        u"0"_s,         u"0"_s,        u"0"_s,
                        u"0"_s,         u"1"_s,        u"0"_s,
                        u"--busca"_s,   u"%química%"_s}
-        << 0 << u"titulo\tcodigo\ttipo\nCurso técnico em química.\t3111\tFormação \n"_s
+        << 0 << u"titulo\tcodigo\ttipo\nCurso técnico em química.\t3211\tFormação \n"_s
         << QString();
     QTest::newRow("construtor desconhecido")
         << QStringList{u"consultar"_s, banco, u"fncSqlNada"_s} << 1 << QString()

@@ -186,13 +186,13 @@ void TstGrade::trechos_data() {
     QTest::addColumn<QString>("esperado");
     QTest::newRow("vazio") << u""_s << u""_s;
     QTest::newRow("simples") << u"Médico clínico"_s << u"[:Médico clínico]"_s;
-    QTest::newRow("negrito") << u"<b>2231-10</b>"_s << u"[b:2231-10]"_s;
+    QTest::newRow("negrito") << u"<b>2111-02</b>"_s << u"[b:2111-02]"_s;
     QTest::newRow("italico") << u"<i>sinônimo</i>"_s << u"[i:sinônimo]"_s;
     QTest::newRow("misto") << u"a<b>b</b>c<i>d</i>e"_s << u"[:a][b:b][:c][i:d][:e]"_s;
     QTest::newRow("aninhado") << u"<b>x<i>y</i>z</b>"_s << u"[b:x][bi:y][b:z]"_s;
     QTest::newRow("aninhado cruzado") << u"<b>x<i>y</b>z</i>"_s << u"[b:x][bi:y][i:z]"_s;
     QTest::newRow("mesmo duas vezes") << u"<b>a<b>b</b>c</b>d"_s << u"[b:abc][:d]"_s;
-    QTest::newRow("nao fechado") << u"<b>código 2231"_s << u"[b:código 2231]"_s;
+    QTest::newRow("nao fechado") << u"<b>código 2111"_s << u"[b:código 2111]"_s;
     QTest::newRow("italico nao fechado") << u"x<i>y"_s << u"[:x][i:y]"_s;
     QTest::newRow("fecho sem abertura") << u"a</b>b"_s << u"[:ab]"_s;
     QTest::newRow("maiusculas") << u"<B>A</B><I>b</I>"_s << u"[b:A][i:b]"_s;
@@ -318,14 +318,14 @@ void TstGrade::acrescentarNaLinha_data() {
     QTest::addColumn<QStringList>("textos");
     QTest::addColumn<QStringList>("esperado");
     QTest::newRow("em ordem") << QStringList{u""_s, u""_s, u""_s}
-                              << QStringList{u"Médico"_s, u"2231"_s, u"Ocupação"_s}
-                              << QStringList{u"Médico"_s, u"2231"_s, u"Ocupação"_s};
+                              << QStringList{u"Médico"_s, u"2111"_s, u"Ocupação"_s}
+                              << QStringList{u"Médico"_s, u"2111"_s, u"Ocupação"_s};
     QTest::newRow("vazio guarda a coluna")
         << QStringList{u""_s, u""_s, u""_s} << QStringList{u"Médico"_s, u""_s, u"Sinônimo"_s}
         << QStringList{u"Médico"_s, u" "_s, u"Sinônimo"_s};
     QTest::newRow("primeiro vazio")
-        << QStringList{u""_s, u""_s, u""_s} << QStringList{u""_s, u"2231"_s}
-        << QStringList{u" "_s, u"2231"_s, u""_s};
+        << QStringList{u""_s, u""_s, u""_s} << QStringList{u""_s, u"2111"_s}
+        << QStringList{u" "_s, u"2111"_s, u""_s};
     QTest::newRow("sobra descartada")
         << QStringList{u""_s, u""_s, u""_s} << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}
         << QStringList{u"a"_s, u"b"_s, u"c"_s};
@@ -438,8 +438,8 @@ void TstGrade::ordemPortuguesaSemMarcacao_data() {
                                                       u"ENGENHEIRO"_s, u"<b>c<i>b</i></b>"_s}
                                        << QStringList{u"<i>ajudante</i>"_s, u"<b>c<i>b</i></b>"_s,
                                                       u"ENGENHEIRO"_s, u"<b>Zootecnista</b>"_s};
-    QTest::newRow("codigos") << QStringList{u"2231-10"_s, u"0101"_s, u"2231"_s, u"9113-05"_s}
-                             << QStringList{u"0101"_s, u"2231"_s, u"2231-10"_s, u"9113-05"_s};
+    QTest::newRow("codigos") << QStringList{u"2111-02"_s, u"0111"_s, u"2111"_s, u"9113-05"_s}
+                             << QStringList{u"0111"_s, u"2111"_s, u"2111-02"_s, u"9113-05"_s};
 }
 
 void TstGrade::ordemPortuguesaSemMarcacao() {
@@ -478,12 +478,12 @@ void TstGrade::linhasMudamComOTexto() {
     auto grade = gradeBusca();
     preencher(*grade, {u"T"_s, u"F"_s, u"Tipo"_s},
               {{u"Carteiro"_s, u"4152"_s, u"Ocupação"_s},
-               {u"Agrônomo"_s, u"2221"_s, u"Sinônimo"_s},
+               {u"Agrônomo"_s, u"2101"_s, u"Sinônimo"_s},
                {u"Bombeiro"_s, u"5171"_s, u"Família"_s}});
     grade->selecionarLinhas(2, 2); // Agrônomo
     QVERIFY(grade->ordenarPeloCabecalho(1));
     QCOMPARE(coluna(*grade, 0).mid(1), QStringList({u"Agrônomo"_s, u"Carteiro"_s, u"Bombeiro"_s}));
-    QCOMPARE(coluna(*grade, 1).mid(1), QStringList({u"2221"_s, u"4152"_s, u"5171"_s}));
+    QCOMPARE(coluna(*grade, 1).mid(1), QStringList({u"2101"_s, u"4152"_s, u"5171"_s}));
     QCOMPARE(coluna(*grade, 2).mid(1), QStringList({u"Sinônimo"_s, u"Ocupação"_s, u"Família"_s}));
     QCOMPARE(grade->linhasSelecionadas(), QList<int>({1})); // the selection follows its row
 }
@@ -539,9 +539,9 @@ void TstGrade::colunaInicialDoCodigo() {
     QCOMPARE(grade.colunaOrdenacao(), 1);
     QVERIFY(!grade.ordemDescendente());
     preencher(grade, {u"Código"_s, u"Família / Ocupação (3)"_s},
-              {{u"2231"_s, u"MÉDICOS"_s},
-               {u"2231-10"_s, u"<b>Anestesista</b>"_s},
-               {u"2231-15"_s, u"<b>Cirurgião</b>"_s}});
+              {{u"2111"_s, u"MÉDICOS"_s},
+               {u"2111-02"_s, u"<b>Anestesista</b>"_s},
+               {u"2111-03"_s, u"<b>Cirurgião</b>"_s}});
     grade.show();
     clicar(grade, centroCelula(grade, 1, 0));
     QCOMPARE(coluna(grade, 1).mid(1),
@@ -550,7 +550,7 @@ void TstGrade::colunaInicialDoCodigo() {
     clicar(grade, centroCelula(grade, 0, 0));
     QCOMPARE(grade.colunaOrdenacao(), 0);
     QVERIFY(!grade.ordemDescendente());
-    QCOMPARE(coluna(grade, 0).mid(1), QStringList({u"2231"_s, u"2231-10"_s, u"2231-15"_s}));
+    QCOMPARE(coluna(grade, 0).mid(1), QStringList({u"2111"_s, u"2111-02"_s, u"2111-03"_s}));
 }
 
 void TstGrade::indicadorDeOrdenacao() {
@@ -917,8 +917,8 @@ void TstGrade::glifosComoOTextoDaFonte_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<bool>("negrito");
     QTest::addColumn<bool>("italico");
-    QTest::newRow("simples") << u"Médico anestesiologista (2231-10)"_s
-                             << u"Médico anestesiologista (2231-10)"_s << false << false;
+    QTest::newRow("simples") << u"Médico anestesiologista (2111-02)"_s
+                             << u"Médico anestesiologista (2111-02)"_s << false << false;
     QTest::newRow("negrito") << u"<b>AVAÇÃO Tráfego, WAVE</b>"_s << u"AVAÇÃO Tráfego, WAVE"_s
                              << true << false;
     QTest::newRow("italico") << u"<i>sinônimo: Técnico</i>"_s << u"sinônimo: Técnico"_s << false
@@ -998,7 +998,7 @@ void TstGrade::alinhamento() {
         pedidos.append({r, c});
         return c == 1 || c == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
     });
-    grade->definirCelula(coluna, linha, u"2231"_s);
+    grade->definirCelula(coluna, linha, u"2111"_s);
     const QImage imagem = retrato(*grade);
     QVERIFY(pedidos.contains(qMakePair(linha, coluna)));
     QRect r = grade->retanguloCelula(coluna, linha);

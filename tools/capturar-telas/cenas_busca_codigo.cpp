@@ -32,23 +32,23 @@ void escolher(QComboBox *lista, const QString &codigo) {
 void cenasBuscaCodigo(QList<Cena> &cenas) {
     cenas << Cena{u"FormBuscaCodigo_codigo"_s, [] {
                       mostrar(obj_Form_FormBuscaCodigo);
-                      obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo->setText(u"2231"_s);
+                      obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo->setText(u"0121"_s);
                       return obj_Form_FormBuscaCodigo;
                   }};
     // A family of 30 occupations: 31 rows, page 1 of 3.
-    cenas << Cena{u"FormRespostaBuscaCodigo_2231"_s, [] {
+    cenas << Cena{u"FormRespostaBuscaCodigo_0121"_s, [] {
                       mostrar(obj_Form_FormBuscaCodigo);
-                      obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo->setText(u"2231"_s);
+                      obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo->setText(u"0121"_s);
                       obj_Form_FormBuscaCodigo->prcTestaBuscaCodigoEnvia();
                       return static_cast<QWidget *>(obj_Form_FormRespostaBuscaCodigo);
                   }};
-    // The twelve families of subgroup 234, page 1.
-    cenas << Cena{u"FormBuscaEstrutura_234"_s, [] {
+    // The twelve families of subgroup 354, page 1.
+    cenas << Cena{u"FormBuscaEstrutura_354"_s, [] {
                       auto *tela = obj_Form_FormBuscaEstrutura;
                       mostrar(tela);
-                      tela->obj_ComboBoxGrandeGrupo->setCurrentIndex(2);
-                      escolher(tela->obj_ComboBoxSGP, u"23"_s);
-                      escolher(tela->obj_ComboBoxSubGrupo, u"234"_s);
+                      tela->obj_ComboBoxGrandeGrupo->setCurrentIndex(3);
+                      escolher(tela->obj_ComboBoxSGP, u"35"_s);
+                      escolher(tela->obj_ComboBoxSubGrupo, u"354"_s);
                       return tela;
                   }};
     cenas << Cena{u"FormBuscaTituloAZ_m"_s, [] {

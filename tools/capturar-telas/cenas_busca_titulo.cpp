@@ -24,7 +24,7 @@ void irPara(TelaPrincipal *tela) {
 void cenasBuscaTitulo(QList<Cena> &cenas) {
     cenas << Cena{u"busca_titulo_inicial"_s, [] {
                       irPara(obj_Form_FormInicial);
-                      obj_Form_FormInicial->obj_Edit_BuscaCodigo->setText(u"2232"_s);
+                      obj_Form_FormInicial->obj_Edit_BuscaCodigo->setText(u"0211"_s);
                       return static_cast<QWidget *>(obj_Form_FormInicial);
                   }};
     cenas << Cena{u"busca_titulo_resposta_pagina1"_s, [] {
@@ -44,7 +44,7 @@ void cenasBuscaTitulo(QList<Cena> &cenas) {
                       return static_cast<QWidget *>(obj_Form_FormBusca);
                   }};
     cenas << Cena{u"busca_titulo_descricao"_s, [] {
-                      obj_Form_FormDescricao->strCodigoFamilia = u"2232"_s;
+                      obj_Form_FormDescricao->strCodigoFamilia = u"0211"_s;
                       irPara(obj_Form_FormDescricao);
                       return static_cast<QWidget *>(obj_Form_FormDescricao);
                   }};

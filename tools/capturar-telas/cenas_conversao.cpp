@@ -58,13 +58,13 @@ QWidget *listarTitulos(const QString &base, const QString &palavra) {
 
 void cenasConversao(QList<Cena> &cenas) {
     cenas << Cena{u"conversao_Tabua"_s, [] {
-                      preencherTabua(baseZel2002, u"2212"_s, baseZel94);
+                      preencherTabua(baseZel2002, u"0232"_s, baseZel94);
                       return static_cast<QWidget *>(obj_Form_FormTabua);
                   }};
     cenas << Cena{u"conversao_RespostaTabua_Zel94"_s,
-                  [] { return converterCodigo(baseZel2002, u"0101"_s, baseZel94); }};
+                  [] { return converterCodigo(baseZel2002, u"0111"_s, baseZel94); }};
     cenas << Cena{u"conversao_RespostaTabua_Excluida"_s,
-                  [] { return converterCodigo(baseZel94, u"40365"_s, baseZel2002); }};
+                  [] { return converterCodigo(baseZel94, u"32034"_s, baseZel2002); }};
     cenas << Cena{u"conversao_TabuaTitulo"_s, [] {
                       procurarTitulos(baseZel2002, u"médic"_s);
                       return static_cast<QWidget *>(obj_Form_FormTabuaTitulo);
@@ -79,9 +79,9 @@ void cenasConversao(QList<Cena> &cenas) {
                   }};
     // Long titles in bold: 62 characters and "...", clear of the target lists.
     cenas << Cena{u"conversao_RespostaTabuaTitulo_Longos"_s,
-                  [] { return listarTitulos(baseZel94, u"outros supervisores"_s); }};
+                  [] { return listarTitulos(baseZel94, u"outros professores"_s); }};
     cenas << Cena{u"conversao_DescricaoConversao"_s, [] {
-                      obj_Form_FormDescricaoConversao->strCodigoFamilia = u"2212"_s;
+                      obj_Form_FormDescricaoConversao->strCodigoFamilia = u"0232"_s;
                       ir(obj_Form_FormDescricaoConversao);
                       escolher(obj_Form_FormDescricaoConversao->obj_Combo_Para, baseCiuo88);
                       return static_cast<QWidget *>(obj_Form_FormDescricaoConversao);

@@ -31,9 +31,9 @@ Cena pagina(const QString &nome, TelaPagina *tela, const QString &ancora) {
 } // namespace
 
 void cenasPaginas(QList<Cena> &cenas) {
-    cenas << Cena{u"FormDescricaoCaracteristicas_0201"_s, [] {
+    cenas << Cena{u"FormDescricaoCaracteristicas_0131"_s, [] {
                       // The sample's family with two TTemplate rows.
-                      obj_Form_FormDescricaoCaracteristicas->strCodigoFamilia = u"0201"_s;
+                      obj_Form_FormDescricaoCaracteristicas->strCodigoFamilia = u"0131"_s;
                       return mostrar(obj_Form_FormDescricaoCaracteristicas);
                   }};
     cenas << pagina(u"FormInformacoes_niveis"_s, obj_Form_FormInformacoes, u"niveis"_s);

@@ -13,20 +13,26 @@ using namespace Qt::StringLiterals;
 // (tests/tools/tst_gerador.cpp checks these places):
 //
 // - family codes beginning with 0, synonyms stored out of alphabetical
-//   order: 0101 (General de exército, General de divisão, General de brigada);
-// - occupations with no synonym, one, two and eight: 0113-05, 0103-10,
-//   0112-15, 2231-57;
-// - families with 30, 12 and 13 occupations: 2231, 2142, 2145;
-// - families with 0, 1 and 2 TTemplate rows: 1112, 2231, 0201;
-// - related pairs stored once, either way round: 1111-1112 and 0112-0111;
-//   a pair stored in both directions: 0101-0102;
-// - subgroups with 5 and 12 families: 225, and 234 (2341-2349, 2351-2353);
-// - ZEL94 occupations in force and excluded: 00110, 40365 (Datilógrafo);
-// - a correspondence with "90" at characters 4-5: 00190 (to 0103-25);
-// - a 2002 occupation linked to two ZEL94 occupations: 0101-15 (00120, 00130);
-// - a ZEL94 occupation linked to 2002 ones of two families: 00370 (0202, 0203);
-// - an occupation without correspondence, so not in the A-Z index: 1211-15;
-// - titles longer than 62 characters: family 1413, occupation 8331-15;
+//   order: 0312-01 (Enfermeiro encarregado, Enfermeiro chefe, Enfermeiro
+//   coordenador);
+// - occupations with no synonym, one, two and eight: 0221-05, 0113-05,
+//   0111-03, 0111-01;
+// - families with 30, 12 and 13 occupations: 0121, 5151, 1221 (5151 and
+//   515105 are the examples of the help pages);
+// - families with 0, 1 and 2 TTemplate rows: 0231, 0121, 0131;
+// - related pairs stored once, either way round: 0131-0132 and 0122-0121;
+//   a pair stored in both directions: 0111-0112;
+// - subgroups with 5 and 12 families: 941, and 354 (3541-3549, 3551-3553);
+// - ZEL94 occupations in force and excluded: 00101, 32034 (Datilógrafo);
+// - a correspondence with "90" at characters 4-5: 00190 (to 0113-05);
+// - a ZEL94 code beginning with X: X0021 (to 0121-08 and 0121-09);
+// - a 2002 occupation linked to two ZEL94 occupations: 0111-03 (00102, 00103);
+// - a ZEL94 occupation linked to 2002 ones of two families: 00603 (0231, 0232);
+// - an occupation without correspondence, so not in the A-Z index: 0333-01;
+// - CIUO88 base groups no occupation points to: 2304, 5515;
+// - titles longer than 62 characters: family 8241, occupation 0442-02; and
+//   titles of 100 to 140 characters among the families, occupations,
+//   synonyms, ZEL94 occupations and CIUO88 groups;
 // - more than 131 hits in a title search: "de", "operador", "técnico";
 //   accents ignored by the search: "medico" finds "Médico clínico".
 bool gerarAmostra(const QString &diretorio, int escala, QString *erro) {

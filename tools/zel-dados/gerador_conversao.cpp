@@ -23,43 +23,39 @@ std::vector<Trecho> trechosPorSubgrupo(const Familias &familias) {
     return trechos;
 }
 
-// Numbers of the previous edition's occupations inside one of its groups:
-// tens first, then fives, then the rest; 90 is kept for the group's "others".
-int numero94(int posicao) {
-    static const std::vector<int> numeros = [] {
-        std::vector<int> n;
-        for (int inicio : {10, 15})
-            for (int v = inicio; v < 90; v += 10)
-                n.push_back(v);
-        for (int v = 11; v < 90; ++v)
-            if (v % 5 != 0)
-                n.push_back(v);
-        return n;
-    }();
-    return posicao < int(numeros.size()) ? numeros[size_t(posicao)] : -1;
-}
-
 // One group of the previous edition per 2002 subgroup, coded with three
-// digits (the major group's digit and a count inside it); its occupations
-// add two digits.
+// digits (the major group's digit and a count inside it). Its occupations
+// add two digits, 01 to 89 in order; 90 is kept for the group's "others".
+// The occupations the previous edition had admitted provisionally are coded
+// apart: "X", the group's code and one digit, 1 to 8 (so that characters 4-5
+// never read "90").
 class Grupo94 {
 public:
     explicit Grupo94(QString codigo) : m_codigo(std::move(codigo)) {}
 
     bool novoCodigo(QString *codigo, QString *erro) {
-        const int n = numero94(m_ocupacoes++);
-        if (n < 0) {
-            *erro = u"grupo ZEL94 cheio: "_s + m_codigo;
-            return false;
-        }
-        *codigo = m_codigo + QString::number(n);
+        if (m_ocupacoes == 89)
+            return falhar(erro);
+        *codigo = m_codigo + u"%1"_s.arg(++m_ocupacoes, 2, 10, QChar(u'0'));
+        return true;
+    }
+    bool novoCodigoProvisorio(QString *codigo, QString *erro) {
+        if (m_provisorias == 8)
+            return falhar(erro);
+        *codigo = u"X"_s + m_codigo + QString::number(++m_provisorias);
         return true;
     }
     QString codigoOutros() const { return m_codigo + u"90"_s; }
 
 private:
+    bool falhar(QString *erro) const {
+        *erro = u"grupo ZEL94 cheio: "_s + m_codigo;
+        return false;
+    }
+
     QString m_codigo;
     int m_ocupacoes = 0;
+    int m_provisorias = 0;
 };
 
 class MontagemZel94 {
@@ -98,7 +94,9 @@ private:
                     continue;
                 if (atual.isEmpty() || sorte >= 16) {
                     anterior = atual;
-                    if (!grupo.novoCodigo(&atual, erro))
+                    const bool provisoria = sortear(o.interno.toUInt(), 88) % 40 == 0;
+                    if (!(provisoria ? grupo.novoCodigoProvisorio(&atual, erro)
+                                     : grupo.novoCodigo(&atual, erro)))
                         return false;
                     ocupacao94(atual, o.titulo, u"AT"_s);
                 }
@@ -178,7 +176,8 @@ int grupoCiuo(int familia, int familias, int grupos) {
 // in that and the group's place in the subgroup. A group of one family has
 // the family's title; a group of several, the first one's "e afins". Every
 // fourth occupation of a family points to the next group of its subgroup, so
-// that a family can convert to more than one base group.
+// that a family can convert to more than one base group. The groups the
+// source lists without correspondence come last in their subgroup.
 bool montarCiuo88(const Fonte &fonte, Familias *familias, Tabelas *tabelas, QString *erro) {
     size_t proxima = 0;
     for (const GrandeGrupoFonte &g : fonte.grandesGrupos) {
@@ -189,7 +188,8 @@ bool montarCiuo88(const Fonte &fonte, Familias *familias, Tabelas *tabelas, QStr
             for (const SubgrupoFonte &s : p.subgrupos) {
                 const int n = int(s.familias.size());
                 const int m = (n + 1) / 2 + (n >= 4 ? 1 : 0);
-                if (lugarPrincipal > 9 || lugarSubgrupo > 9 || m > 9) {
+                const int semCorrespondencia = int(s.ciuo88SemCorrespondencia.size());
+                if (lugarPrincipal > 9 || lugarSubgrupo > 9 || m + semCorrespondencia > 9) {
                     *erro = u"sem código CIUO88 para o subgrupo "_s + s.codigo;
                     return false;
                 }
@@ -201,14 +201,18 @@ bool montarCiuo88(const Fonte &fonte, Familias *familias, Tabelas *tabelas, QStr
                         primeira[j] = i;
                     ++membros[j];
                 }
+                const QString prefixo =
+                    g.codigo + QString::number(lugarPrincipal) + QString::number(lugarSubgrupo);
                 QStringList codigos;
                 for (int j = 0; j < m; ++j) {
-                    codigos << g.codigo + QString::number(lugarPrincipal) +
-                                   QString::number(lugarSubgrupo) + QString::number(j + 1);
+                    codigos << prefixo + QString::number(j + 1);
                     const QString &titulo = s.familias[size_t(primeira[size_t(j)])].titulo;
                     tabelas->ciuo88.push_back(
                         {codigos.back(), membros[size_t(j)] > 1 ? titulo + u" e afins"_s : titulo});
                 }
+                for (int k = 0; k < semCorrespondencia; ++k)
+                    tabelas->ciuo88.push_back(
+                        {prefixo + QString::number(m + k + 1), s.ciuo88SemCorrespondencia[k]});
                 for (int i = 0; i < n; ++i, ++proxima) {
                     auto &ocupacoes = (*familias)[proxima].ocupacoes;
                     for (size_t k = 0; k < ocupacoes.size(); ++k) {

@@ -15,11 +15,10 @@ QString codigoFamilia(const QString &subgrupo, int posicao) {
     return u"%1%2"_s.arg(prefixo, 3, 10, QChar(u'0')).arg(posicao % 9 + 1);
 }
 
-// Occupation numbers go 05, 10, 15 ... while that fits in two digits; larger
-// families take smaller steps.
-QString numeroOcupacao(int posicao, int total) {
-    const int passo = std::min(5, 99 / total);
-    return u"%1"_s.arg((posicao + 1) * passo, 2, 10, QChar(u'0'));
+// Occupations are numbered 01, 02, 03 ... in the order of the source, so a
+// family holds at most 99 of them.
+QString numeroOcupacao(int posicao) {
+    return u"%1"_s.arg(posicao + 1, 2, 10, QChar(u'0'));
 }
 
 // An adjective qualifier ("automotivo") follows only an alternative that ends
@@ -63,7 +62,7 @@ std::vector<OcupacaoGerada> ocupacoesDe(const FamiliaFonte &familia, int indiceF
         const ItemOcupacao &item = familia.itens[size_t(i)];
         OcupacaoGerada o;
         o.interno = QString::number(++*interno);
-        o.numero = numeroOcupacao(i, total);
+        o.numero = numeroOcupacao(i);
         o.titulo = item.titulo;
         o.sinonimos = sinonimosDe(familia, item, sortear(quint32(indiceFamilia), quint32(i)));
         ocupacoes.push_back(std::move(o));
@@ -89,6 +88,10 @@ bool montarEstrutura(const Fonte &fonte, Tabelas *tabelas, Familias *familias, Q
                 for (int i = 0; i < int(s.familias.size()); ++i) {
                     FamiliaGerada f;
                     f.codigo = codigoFamilia(s.codigo, i);
+                    if (s.familias[size_t(i)].itens.size() > 99) {
+                        *erro = u"família com mais de 99 ocupações: "_s + f.codigo;
+                        return false;
+                    }
                     f.fonte = &s.familias[size_t(i)];
                     f.subgrupo = &s;
                     f.grandeGrupo = g.codigo.toInt();

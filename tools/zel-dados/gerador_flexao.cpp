@@ -21,13 +21,18 @@ bool ehPreposicao(const QString &palavra) {
 namespace {
 
 // Nouns (ranks among them) without a feminine in use, or with one that is
-// not the occupation ("impressora" is the machine).
+// not the occupation ("impressora" is the machine, "hortelã" the herb), and
+// the elements that keep a compound invariable ("faz-tudo", "meio-fio").
 bool semFeminino(const QString &minuscula) {
     static const QSet<QString> palavras = {
-        u"sargento"_s, u"soldado"_s, u"cabo"_s,       u"membro"_s,    u"piloto"_s, u"copiloto"_s,
-        u"prático"_s,  u"bispo"_s,   u"frade"_s,      u"monge"_s,     u"rabino"_s, u"diácono"_s,
-        u"marido"_s,   u"major"_s,   u"brigadeiro"_s, u"impressor"_s, u"peão"_s,   u"barman"_s,
-        u"sushiman"_s, u"maître"_s,  u"martelinho"_s};
+        u"sargento"_s,   u"soldado"_s,  u"cabo"_s,     u"membro"_s,   u"piloto"_s,
+        u"copiloto"_s,   u"prático"_s,  u"bispo"_s,    u"frade"_s,    u"monge"_s,
+        u"rabino"_s,     u"diácono"_s,  u"marido"_s,   u"major"_s,    u"brigadeiro"_s,
+        u"impressor"_s,  u"peão"_s,     u"barman"_s,   u"sushiman"_s, u"maître"_s,
+        u"martelinho"_s, u"modelo"_s,   u"otorrino"_s, u"radio"_s,    u"hortelão"_s,
+        u"cavalariço"_s, u"lixeiro"_s,  u"pedreiro"_s, u"barreiro"_s, u"secador"_s,
+        u"torneiro"_s,   u"meirinho"_s, u"imediato"_s, u"escanção"_s, u"tudo"_s,
+        u"meio"_s};
     return palavras.contains(minuscula);
 }
 
@@ -40,25 +45,41 @@ QString irregular(const QString &minuscula) {
     return formas.value(minuscula);
 }
 
-// Adjectives in -or that have one form for both genders.
+// Adjectives in -or (and nouns used as adjectives) that have one form for
+// both genders.
 bool invariavel(const QString &minuscula) {
-    static const QSet<QString> palavras = {u"superior"_s,  u"inferior"_s, u"anterior"_s,
-                                           u"posterior"_s, u"exterior"_s, u"interior"_s,
-                                           u"maior"_s,     u"menor"_s,    u"sênior"_s};
+    static const QSet<QString> palavras = {
+        u"superior"_s, u"inferior"_s, u"anterior"_s, u"posterior"_s, u"exterior"_s,
+        u"interior"_s, u"maior"_s,    u"menor"_s,    u"sênior"_s,    u"padrão"_s};
     return palavras.contains(minuscula);
 }
 
-// The feminine of one word (or hyphenated compound); empty when it has none.
-QString femininoDaPalavra(const QString &palavra) {
-    if (palavra.contains(u'-')) {
-        QStringList partes = palavra.split(u'-');
-        for (QString &parte : partes) {
-            parte = femininoDaPalavra(parte);
-            if (parte.isEmpty())
-                return {};
-        }
-        return partes.join(u'-');
+bool ehSigla(const QString &palavra) {
+    return palavra.size() > 1 && palavra == palavra.toUpper();
+}
+
+QString femininoDaPalavra(const QString &palavra, bool cabeca);
+
+// A compound noun agrees in every element ("Cirurgião-dentista" ->
+// "Cirurgiã-dentista"); a compound adjective only in the last one
+// ("materno-infantil", "médico-legal" stay as they are).
+QString femininoDoComposto(const QString &palavra, bool cabeca) {
+    QStringList partes = palavra.split(u'-');
+    for (qsizetype i = cabeca ? 0 : partes.size() - 1; i < partes.size(); ++i) {
+        partes[i] = femininoDaPalavra(partes[i], cabeca);
+        if (partes[i].isEmpty())
+            return {};
     }
+    return partes.join(u'-');
+}
+
+// The feminine of one word of a title, the head noun or an adjective that
+// follows it; empty when it has none.
+QString femininoDaPalavra(const QString &palavra, bool cabeca) {
+    if (palavra.contains(u'-'))
+        return femininoDoComposto(palavra, cabeca);
+    if (ehSigla(palavra))
+        return palavra;
     const QString minuscula = palavra.toLower();
     if (semFeminino(minuscula))
         return {};
@@ -80,7 +101,9 @@ QString femininoDaPalavra(const QString &palavra) {
     return palavra.front().isUpper() ? forma.left(1).toUpper() + forma.mid(1) : forma;
 }
 
-// The words of a title and how many of them, from the start, agree in gender.
+// The words of a title and how many of them, from the start, agree in gender:
+// the head noun and what follows it up to the first preposition, except that
+// a second noun joined by "e" agrees too ("Cortador e dobrador de aço").
 struct Cabeca {
     QStringList palavras;
     int concordam = 0;
@@ -90,7 +113,7 @@ Cabeca cabecaDe(const QString &titulo) {
     Cabeca c{titulo.split(u' '), 0};
     while (c.concordam < c.palavras.size()) {
         const QString &p = c.palavras[c.concordam];
-        if (c.concordam > 0 && (ehPreposicao(p) || p.front().isUpper()))
+        if (c.concordam > 0 && ((ehPreposicao(p) && p != u"e"_s) || p.front().isUpper()))
             break;
         ++c.concordam;
     }
@@ -102,7 +125,7 @@ Cabeca cabecaDe(const QString &titulo) {
 QString formaFeminina(const QString &titulo) {
     Cabeca c = cabecaDe(titulo);
     for (int i = 0; i < c.concordam; ++i) {
-        c.palavras[i] = femininoDaPalavra(c.palavras[i]);
+        c.palavras[i] = femininoDaPalavra(c.palavras[i], i == 0);
         if (c.palavras[i].isEmpty())
             return {};
     }

@@ -18,6 +18,8 @@ using namespace Qt::StringLiterals;
 //   T <task>; <task>; ...        tasks of the subgroup, or of the family above
 //   F <family title> | <agent noun> ~ <alternative> ~ ... | <item>; <item>; ...
 //   + <item>; <item>; ...        more items of the family above
+//   C <title>                    a CIUO88 base group of the subgroup's field
+//                                to which no 2002 occupation corresponds
 // An item is "*" (the agent noun alone), a qualifier that follows the agent
 // noun ("de acabamento"), or a title of its own (it begins with a capital);
 // synonyms written out follow in braces: "de fachada {Fachadista / Frentista}".
@@ -129,6 +131,8 @@ public:
             return tarefas(resto);
         case u'F':
             return familia(resto);
+        case u'C':
+            return ciuo88SemCorrespondencia(resto);
         case u'+':
             return m_familia ? lerItens(resto, m_familia, m_leitura)
                              : m_leitura.falhar(u"itens sem família"_s);
@@ -183,6 +187,13 @@ private:
         return true;
     }
 
+    bool ciuo88SemCorrespondencia(const QString &resto) {
+        if (!m_subgrupo)
+            return m_leitura.falhar(u"grupo CIUO88 fora de subgrupo"_s);
+        m_subgrupo->ciuo88SemCorrespondencia << resto;
+        return true;
+    }
+
     bool tarefas(const QString &resto) {
         if (!m_subgrupo)
             return m_leitura.falhar(u"tarefas fora de subgrupo"_s);
@@ -226,8 +237,14 @@ bool lerEstrutura(const QString &arquivo, std::vector<GrandeGrupoFonte> *grupos,
     return true;
 }
 
-// Every level has children and every subgroup carries its texts, so the tree
-// the screens walk is complete.
+// The last digit of a principal subgroup's or a subgroup's code is its place
+// among its parent's children, counting from 1: the numbering has no gaps.
+bool emOrdem(const QString &codigo, size_t lugar) {
+    return lugar < 9 && codigo.back() == QChar(u'1' + char16_t(lugar));
+}
+
+// Every level has children, in order, and every subgroup carries its texts,
+// so the tree the screens walk is complete.
 bool verificarArvore(const std::vector<GrandeGrupoFonte> &grupos, QString *erro) {
     for (size_t i = 0; i < grupos.size(); ++i) {
         const GrandeGrupoFonte &g = grupos[i];
@@ -235,15 +252,17 @@ bool verificarArvore(const std::vector<GrandeGrupoFonte> &grupos, QString *erro)
             *erro = u"grande grupo fora de ordem ou vazio: "_s + g.codigo;
             return false;
         }
-        for (const SubgrupoPrincipalFonte &p : g.subgruposPrincipais) {
-            if (p.subgrupos.empty()) {
-                *erro = u"subgrupo principal vazio: "_s + p.codigo;
+        for (size_t j = 0; j < g.subgruposPrincipais.size(); ++j) {
+            const SubgrupoPrincipalFonte &p = g.subgruposPrincipais[j];
+            if (p.subgrupos.empty() || !emOrdem(p.codigo, j)) {
+                *erro = u"subgrupo principal fora de ordem ou vazio: "_s + p.codigo;
                 return false;
             }
-            for (const SubgrupoFonte &s : p.subgrupos) {
-                if (s.familias.empty() || s.area.isEmpty() || s.ambiente.isEmpty() ||
-                    s.tarefas.size() < 3) {
-                    *erro = u"subgrupo incompleto: "_s + s.codigo;
+            for (size_t k = 0; k < p.subgrupos.size(); ++k) {
+                const SubgrupoFonte &s = p.subgrupos[k];
+                if (!emOrdem(s.codigo, k) || s.familias.empty() || s.area.isEmpty() ||
+                    s.ambiente.isEmpty() || s.tarefas.size() < 3) {
+                    *erro = u"subgrupo fora de ordem ou incompleto: "_s + s.codigo;
                     return false;
                 }
             }

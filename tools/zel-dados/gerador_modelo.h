@@ -32,6 +32,7 @@ struct SubgrupoFonte {
     QString ambiente; // where the work is done, as in "Atuam {ambiente}"
     QStringList tarefas;
     std::vector<FamiliaFonte> familias;
+    QStringList ciuo88SemCorrespondencia; // titles of base groups no occupation points to
 };
 
 struct SubgrupoPrincipalFonte {
