@@ -21,6 +21,12 @@ QList<Cena> todasAsCenas();
 // The text of every notice the program gives, "\r" starting a new line.
 QStringList textosDosAvisos();
 
+// Steps that several scenes take: a conversion by code run from its screen
+// (the results screen returned), and the titles of `base` that contain
+// `palavra` listed by the conversion by title (its results screen returned).
+QWidget *converterCodigo(const QString &de, const QString &codigo, const QString &para);
+QWidget *listarTitulos(const QString &base, const QString &palavra);
+
 // Each area of the program adds its scenes.
 void cenasMoldura(QList<Cena> &cenas);
 void cenasBuscaTitulo(QList<Cena> &cenas);

@@ -18,8 +18,6 @@
 #include "unit_FormMODALAviso.h"
 #include "unit_FormRespostaTabua.h"
 #include "unit_FormRespostaTabuaTitulo.h"
-#include "unit_FormTabua.h"
-#include "unit_FormTabuaTitulo.h"
 #include "unit_global.h"
 
 #include <QComboBox>
@@ -96,25 +94,6 @@ QWidget *estrutura(const QString &subgrupo) {
     escolherPeloInicio(tela->obj_ComboBoxSGP, subgrupo.left(2));
     escolherPeloInicio(tela->obj_ComboBoxSubGrupo, subgrupo);
     return tela;
-}
-
-QWidget *converterCodigo(const QString &de, const QString &codigo, const QString &para) {
-    mostrar(obj_Form_FormTabua);
-    escolherTexto(obj_Form_FormTabua->obj_Combo_De, de);
-    obj_Form_FormTabua->prcTabuaMudarBaseDe();
-    escolherTexto(obj_Form_FormTabua->obj_Combo_Para, para);
-    obj_Form_FormTabua->prcTabuaMudarBasePara();
-    obj_Form_FormTabua->obj_Edit_ConverteCodigo->setText(codigo);
-    obj_Form_FormTabua->prcTabuaTestaConverterEnvia();
-    return obj_Form_FormRespostaTabua;
-}
-
-QWidget *listarTitulos(const QString &base, const QString &palavra) {
-    mostrar(obj_Form_FormTabuaTitulo);
-    escolherTexto(obj_Form_FormTabuaTitulo->obj_Combo_De, base);
-    obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo->setText(palavra);
-    obj_Form_FormTabuaTitulo->prcTabuaTestaConverterEnvia();
-    return obj_Form_FormRespostaTabuaTitulo;
 }
 
 // Ten blocks on: pages 101 to 110.
