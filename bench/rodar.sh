@@ -7,8 +7,8 @@
 # also written to $ZEL_BENCH_DADOS/consultas-xN.json and acoes-xN.json, from
 # which bench/tabela_acoes.py makes the table of docs/performance.md, and
 # bench/antes_depois.py compares two such directories (before and after a
-# change). The import's time and the database's size of each scale go to
-# $ZEL_BENCH_DADOS/importacao.txt when the databases are built.
+# change). The import's time (elapsed and CPU) and the database's size of each scale
+# go to $ZEL_BENCH_DADOS/importacao.txt when the databases are built.
 set -euo pipefail
 compilacao="${1:-build}"
 shift || true
@@ -25,10 +25,11 @@ for escala in 1 10 100; do
     if [ ! -f "$banco" ] || [ "$compilacao/zel-dados" -nt "$banco" ]; then
         rm -rf "$destino/x$escala"
         "$compilacao/zel-dados" gerar "$destino/x$escala/csv" --escala "$escala"
-        inicio=$(date +%s.%N)
-        "$compilacao/zel-dados" importar "$destino/x$escala/csv" "$destino/x$escala/dados"
-        fim=$(date +%s.%N)
-        echo "escala $escala: importação $(echo "$fim - $inicio" | bc) s," \
+        TIMEFORMAT="%R %U %S"
+        { time "$compilacao/zel-dados" importar "$destino/x$escala/csv" \
+            "$destino/x$escala/dados" 2>&3; } 3>&2 2>"$destino/x$escala/tempo"
+        read -r real usuario sistema < "$destino/x$escala/tempo"
+        echo "escala $escala: importação $real s ($(echo "$usuario + $sistema" | bc) s de CPU)," \
             "banco $(stat -c %s "$banco") bytes" >> "$destino/importacao.txt"
     fi
 done
