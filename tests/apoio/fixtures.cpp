@@ -15,13 +15,14 @@
 using namespace Qt::StringLiterals;
 
 namespace fixtures {
-namespace {
 
 QString novoDiretorio() {
     static std::vector<std::unique_ptr<QTemporaryDir>> diretorios;
     diretorios.push_back(std::make_unique<QTemporaryDir>());
     return diretorios.back()->path();
 }
+
+namespace {
 
 QString campoCsv(QString valor) {
     if (!valor.contains(u',') && !valor.contains(u'"') && !valor.contains(u'\n') &&

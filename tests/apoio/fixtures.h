@@ -8,6 +8,9 @@
 // directories that live until the test program ends.
 namespace fixtures {
 
+// A new empty temporary directory, removed when the test program ends.
+QString novoDiretorio();
+
 // The directory of the CSV fixture `nome` in the source tree.
 QString fonte(const QString &nome);
 

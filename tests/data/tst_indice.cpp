@@ -9,7 +9,6 @@
 #include "unit_global.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
 
@@ -64,9 +63,7 @@ QStringList lerTitulos(const QString &dados) {
 // The sample at `escala` times its size, imported, and its copy without the
 // index.
 Banco importarAmostra(int escala) {
-    static QList<QTemporaryDir *> diretorios;
-    diretorios << new QTemporaryDir;
-    const QString raiz = diretorios.last()->path();
+    const QString raiz = fixtures::novoDiretorio();
     QString erro;
     if (!gerarAmostra(raiz + u"/csv"_s, escala, &erro) ||
         !importar(raiz + u"/csv"_s, raiz + u"/dados"_s, &erro))
