@@ -31,20 +31,24 @@ struct Assinatura {
     }
 };
 
+// A value as the text the engine's text functions read. The database is
+// UTF-8: a text value's bytes are read as they are, without the terminating
+// copy that sqlite3_value_text may make.
+std::string_view textoDoValor(sqlite3_value *valor) {
+    const auto *texto = static_cast<const char *>(sqlite3_value_type(valor) == SQLITE_TEXT
+                                                      ? sqlite3_value_blob(valor)
+                                                      : sqlite3_value_text(valor));
+    return std::string_view(texto ? texto : "", size_t(sqlite3_value_bytes(valor)));
+}
+
 void funcaoTexto(sqlite3_context *ctx, int, sqlite3_value **argv,
                  void (*transformar)(std::string_view, std::string &)) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
         return;
     }
-    // The database is UTF-8: a text value's bytes are read as they are,
-    // without the terminating copy that sqlite3_value_text may make.
-    const int bytes = sqlite3_value_bytes(argv[0]);
-    const auto *texto = static_cast<const char *>(sqlite3_value_type(argv[0]) == SQLITE_TEXT
-                                                      ? sqlite3_value_blob(argv[0])
-                                                      : sqlite3_value_text(argv[0]));
     thread_local std::string saida;
-    transformar(std::string_view(texto, size_t(bytes)), saida);
+    transformar(textoDoValor(argv[0]), saida);
     // Given as a terminated string, the engine keeps the terminator with its
     // copy: LIKE then reads the result as it is, instead of copying it once
     // more to terminate it. A result holding a NUL is given by its length.
@@ -58,6 +62,31 @@ void funcaoLower(sqlite3_context *ctx, int n, sqlite3_value **argv) {
 
 void funcaoUpper(sqlite3_context *ctx, int n, sqlite3_value **argv) {
     funcaoTexto(ctx, n, argv, textos::maiusculas);
+}
+
+// zel_like_dobrado(titulo, padrao) is `LOWER(titulo) like padrao` in one
+// call, without handing the folded title to the engine; zel_like(texto,
+// padrao) is `texto like padrao`. Both give NULL where either value is, and the
+// engine's error for a pattern past its limit, as LIKE does. The pattern is
+// read once per run of the statement (the engine keeps it beside the
+// constant argument).
+template <bool dobrar> void funcaoComo(sqlite3_context *ctx, int, sqlite3_value **argv) {
+    const std::string_view padrao = textoDoValor(argv[1]);
+    if (qsizetype(padrao.size()) >
+        sqlite3_limit(sqlite3_context_db_handle(ctx), SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1))
+        return sqlite3_result_error(ctx, "LIKE or GLOB pattern too complex", -1);
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL)
+        return sqlite3_result_null(ctx);
+    auto *lido = static_cast<textos::PadraoLike *>(sqlite3_get_auxdata(ctx, 1));
+    auto *novo = lido ? nullptr : new textos::PadraoLike(padrao);
+    const textos::PadraoLike &like = lido ? *lido : *novo;
+    thread_local std::string dobrado;
+    sqlite3_result_int(ctx, dobrar ? like.casaDobrado(textoDoValor(argv[0]), dobrado)
+                                   : like.casa(textoDoValor(argv[0])));
+    // The engine may free it at once, when the pattern is not a constant.
+    if (novo)
+        sqlite3_set_auxdata(ctx, 1, novo,
+                            [](void *p) { delete static_cast<textos::PadraoLike *>(p); });
 }
 
 int colacao(void *, int na, const void *a, int nb, const void *b) {
@@ -248,6 +277,10 @@ void registrarFuncoes(sqlite3 *db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     sqlite3_create_function(db, "lower", 1, flags, nullptr, funcaoLower, nullptr, nullptr);
     sqlite3_create_function(db, "upper", 1, flags, nullptr, funcaoUpper, nullptr, nullptr);
+    sqlite3_create_function(db, dialeto::funcaoLikeDobrado, 2, flags, nullptr, funcaoComo<true>,
+                            nullptr, nullptr);
+    sqlite3_create_function(db, dialeto::funcaoLike, 2, flags, nullptr, funcaoComo<false>, nullptr,
+                            nullptr);
     sqlite3_create_collation(db, dialeto::colacaoPortugues, SQLITE_UTF8, nullptr, colacao);
     sqlite3_exec(db, "PRAGMA case_sensitive_like = ON;", nullptr, nullptr, nullptr);
     indice::registrarModulo(db);

@@ -7,6 +7,8 @@
 #include "textos.h"
 
 #include <algorithm>
+#include <array>
+#include <numeric>
 #include <sqlite3.h>
 
 namespace {
@@ -35,6 +37,33 @@ bool indiceResponde(const conexao::Preparada &preparada, const QByteArray &busca
 }
 
 Consulta::Limites limites;
+
+// The rows 0 to ordem.size() - 1 by their keys, rows of equal keys in the
+// order read. Keys of up to 33 bits (a title's place times 16: eight
+// thousand million titles) are sorted eleven bits at a time.
+void ordenarPorChave(const int64_t *chaves, std::vector<int> &ordem) {
+    std::iota(ordem.begin(), ordem.end(), 0);
+    const auto [menor, maior] = std::minmax_element(chaves, chaves + ordem.size());
+    if (*menor < 0 || *maior >= int64_t(1) << 33) {
+        std::stable_sort(ordem.begin(), ordem.end(),
+                         [&](int a, int b) { return chaves[a] < chaves[b]; });
+        return;
+    }
+    constexpr int bits = 11;
+    std::vector<int> outra(ordem.size());
+    for (int deslocamento = 0; deslocamento < 33; deslocamento += bits) {
+        std::array<size_t, (1 << bits) + 1> inicios{};
+        const auto digito = [&](int r) {
+            return size_t(chaves[r] >> deslocamento) & ((1 << bits) - 1);
+        };
+        for (const int r : ordem)
+            ++inicios[digito(r) + 1];
+        std::partial_sum(inicios.begin(), inicios.end(), inicios.begin());
+        for (const int r : ordem)
+            outra[inicios[digito(r)]++] = r;
+        ordem.swap(outra);
+    }
+}
 
 } // namespace
 
@@ -144,33 +173,46 @@ void Consulta::ler(const conexao::Preparada &preparada, sqlite3_stmt *comando, b
 // Portuguese order and by select of the union; rows that tie there, by their
 // columns as read (rows equal in every column cannot be told apart).
 // Unordered, they come by select and by their tables' rows, as a pass over
-// each table gives them.
+// each table gives them: usually the order in which they were read.
 void Consulta::ordenar(const conexao::Preparada &preparada) {
     if (preparada.ocultas == 0 || m_linhas == 0)
         return;
     const size_t k = size_t(preparada.ocultas);
-    const size_t colunas = preparada.colunas.size();
+    const size_t n = size_t(m_linhas);
     const int64_t *chaves = m_chaves.data();
-    std::vector<std::pair<int64_t, int>> ordem(static_cast<size_t>(m_linhas));
-    for (size_t r = 0; r < ordem.size(); ++r)
-        ordem[r] = {chaves[r * k], int(r)};
-    const auto desempatar = [&](size_t a, size_t b) {
-        for (size_t c = 0; c < colunas && preparada.ordenada; ++c)
-            if (const int r = valorGuardado(a, c, colunas).compare(valorGuardado(b, c, colunas));
-                r != 0)
-                return r < 0;
-        for (size_t i = 1; i < k; ++i)
-            if (chaves[a * k + i] != chaves[b * k + i])
-                return chaves[a * k + i] < chaves[b * k + i];
-        return false;
-    };
-    std::sort(ordem.begin(), ordem.end(), [&](const auto &a, const auto &b) {
-        return a.first != b.first ? a.first < b.first
-                                  : desempatar(size_t(a.second), size_t(b.second));
-    });
-    m_ordem.resize(ordem.size());
-    for (size_t r = 0; r < ordem.size(); ++r)
-        m_ordem[r] = ordem[r].second;
+    m_ordem.resize(n);
+    if (preparada.ordenada) {
+        // One key: the rows by it, then each run of equal keys by its columns.
+        ordenarPorChave(chaves, m_ordem);
+        const size_t colunas = preparada.colunas.size();
+        const auto porColunas = [&](int a, int b) {
+            for (size_t c = 0; c < colunas; ++c)
+                if (const int r = valorGuardado(size_t(a), c, colunas)
+                                      .compare(valorGuardado(size_t(b), c, colunas));
+                    r != 0)
+                    return r < 0;
+            return false;
+        };
+        for (size_t i = 0; i < n;) {
+            size_t fim = i + 1;
+            while (fim < n && chaves[m_ordem[fim]] == chaves[m_ordem[i]])
+                ++fim;
+            if (fim - i > 1)
+                std::sort(m_ordem.begin() + ptrdiff_t(i), m_ordem.begin() + ptrdiff_t(fim),
+                          porColunas);
+            i = fim;
+        }
+    } else {
+        const auto antes = [&](int a, int b) {
+            return std::lexicographical_compare(chaves + size_t(a) * k, chaves + size_t(a + 1) * k,
+                                                chaves + size_t(b) * k, chaves + size_t(b + 1) * k);
+        };
+        std::iota(m_ordem.begin(), m_ordem.end(), 0);
+        if (std::is_sorted(m_ordem.begin(), m_ordem.end(), antes))
+            m_ordem.clear();
+        else
+            std::sort(m_ordem.begin(), m_ordem.end(), antes);
+    }
     m_chaves.clear();
     m_chaves.shrink_to_fit();
 }

@@ -216,6 +216,7 @@ std::vector<size_t> visiveis(const std::vector<Token> &tokens, Trecho trecho) {
 struct TabelaDaParte {
     std::string nome;
     std::string referencia; // the alias when there is one
+    size_t inicio = 0;      // its first token in the FROM
 };
 
 // One select of a union.
@@ -227,12 +228,15 @@ struct Parte {
     std::vector<Trecho> itens{}; // the select list, item by item
 };
 
-// A predicate `LOWER(t.c) like lower(:busca)` or `LOWER(t.c) like :busca`
-// on an indexed column.
+// A predicate `LOWER(t.c) like P` or `t.c like P`, where P is `:busca` or
+// `lower(:busca)`.
 struct Predicado {
     Trecho trecho;
     std::string referencia;
-    int numero = 0;
+    std::string coluna;
+    bool dobrado = false; // under LOWER
+    int numero = 0;       // the column's number in the index; 0: not indexed
+    bool noTopo = false;  // a term of the WHERE's top-level AND
     Trecho padrao;
     bool emMinusculas = false;
 };
@@ -324,7 +328,8 @@ std::optional<std::vector<Parte>> partes(const std::vector<Token> &tokens, Trech
             for (const size_t n : nomes)
                 if (tokens[n].tipo != Tipo::Nome)
                     return std::nullopt;
-            parte.tabelas.push_back({tokens[nomes.front()].texto, tokens[nomes.back()].texto});
+            parte.tabelas.push_back(
+                {tokens[nomes.front()].texto, tokens[nomes.back()].texto, nomes.front()});
         }
     }
     return lista;
@@ -360,9 +365,10 @@ bool tokensSao(const std::vector<Token> &tokens, const std::vector<size_t> &v, s
     return true;
 }
 
-// The indexed predicates of the select's WHERE. Only one that stands on its
-// own between AND, OR and parentheses is taken: it is replaced by a
-// parenthesised conjunction, which changes no operator around it.
+// The predicates of the select's WHERE that compare a column with the
+// search. Only one that stands on its own between AND, OR and parentheses is
+// taken: it is replaced by a call or a parenthesised conjunction, which
+// changes no operator around it.
 std::vector<Predicado> predicados(const std::vector<Token> &tokens, const Parte &parte,
                                   const Indice &indice) {
     std::vector<Predicado> achados;
@@ -375,28 +381,40 @@ std::vector<Predicado> predicados(const std::vector<Token> &tokens, const Parte 
         return k >= v.size() || ePalavra(tokens[v[k]], "and") || ePalavra(tokens[v[k]], "or") ||
                tokens[v[k]].texto == ")";
     };
+    const bool semOr =
+        std::none_of(v.begin(), v.end(), [&](size_t i) { return ePalavra(tokens[i], "or"); });
+    int profundidade = 0;
     for (size_t k = 0; k < v.size(); ++k) {
-        // LOWER ( t . c ) like
-        if (!tokensSao(tokens, v, k, {"lower", "(", "", ".", "", ")", "like"}) || !livreAntes(k))
-            continue;
         Predicado p;
-        const size_t padrao = k + 7;
+        size_t padrao = 0;
+        if (tokensSao(tokens, v, k, {"lower", "(", "", ".", "", ")", "like"})) {
+            p.dobrado = true;
+            padrao = k + 7;
+        } else if (tokensSao(tokens, v, k, {"", ".", "", "like"})) {
+            padrao = k + 4;
+        }
+        const size_t nome = p.dobrado ? k + 2 : k;
         size_t fim = 0;
-        if (tokensSao(tokens, v, padrao, {"lower", "(", ":busca", ")"})) {
+        if (padrao && tokensSao(tokens, v, padrao, {"lower", "(", ":busca", ")"})) {
             p.emMinusculas = true;
             fim = padrao + 4;
-        } else if (tokensSao(tokens, v, padrao, {":busca"})) {
+        } else if (padrao && tokensSao(tokens, v, padrao, {":busca"})) {
             fim = padrao + 1;
-        } else {
+        }
+        if (fim == 0 || !livreAntes(k) || !livreDepois(fim) ||
+            !tabelaReferida(parte, tokens[v[nome]].texto)) {
+            profundidade += tokens[v[k]].texto == "(" ? 1 : tokens[v[k]].texto == ")" ? -1 : 0;
             continue;
         }
         const ColunaIndexada *coluna =
-            colunaIndexada(indice, parte, tokens[v[k + 2]].texto, tokens[v[k + 4]].texto);
-        if (!coluna || !livreDepois(fim))
-            continue;
+            p.dobrado
+                ? colunaIndexada(indice, parte, tokens[v[nome]].texto, tokens[v[nome + 2]].texto)
+                : nullptr;
         p.trecho = {v[k], v[fim - 1] + 1};
-        p.referencia = tokens[v[k + 2]].texto;
-        p.numero = coluna->numero;
+        p.referencia = tokens[v[nome]].texto;
+        p.coluna = tokens[v[nome + 2]].texto;
+        p.numero = coluna ? coluna->numero : 0;
+        p.noTopo = semOr && profundidade == 0;
         p.padrao = {v[padrao], v[fim - 1] + 1};
         achados.push_back(p);
         k = fim - 1;
@@ -494,7 +512,10 @@ Traducao traduzir(std::string_view sql, const Indice &indice) {
         achados.push_back(predicados(tokens, parte, indice));
         tabelas = std::max(tabelas, parte.tabelas.size());
     }
-    if (std::all_of(achados.begin(), achados.end(), [](const auto &p) { return p.empty(); }))
+    if (std::none_of(achados.begin(), achados.end(), [](const auto &daParte) {
+            return std::any_of(daParte.begin(), daParte.end(),
+                               [](const Predicado &p) { return p.numero > 0; });
+        }))
         return traducao;
     std::optional<std::vector<std::string>> ordens;
     if (ordem.inicio < tokens.size()) {
@@ -507,6 +528,7 @@ Traducao traduzir(std::string_view sql, const Indice &indice) {
     // the index's alone.
     std::vector<std::string> antes(tokens.size() + 1);
     std::vector<std::string> antesIndice(tokens.size() + 1);
+    int listas = 0;
     for (size_t p = 0; p < lista->size(); ++p) {
         const Parte &parte = (*lista)[p];
         std::string ocultas;
@@ -522,13 +544,36 @@ Traducao traduzir(std::string_view sql, const Indice &indice) {
                            " as zel_linha" + std::to_string(t + 1);
         }
         antes[parte.from] += ocultas + " ";
+        std::vector<std::string> juntadas;
         for (const Predicado &predicado : achados[p]) {
-            antesIndice[predicado.trecho.inicio] += "(" + predicado.referencia +
-                                                    ".rowid in (select linha from zel_linhas(" +
-                                                    std::to_string(predicado.numero) + ", " +
-                                                    textoDe(tokens, predicado.padrao) + ")) and ";
-            antesIndice[predicado.trecho.fim] += ")";
-            (predicado.emMinusculas ? traducao.buscaEmMinusculas : traducao.buscaComoDada) = true;
+            const std::string padrao = textoDe(tokens, predicado.padrao);
+            if (predicado.numero > 0) {
+                const std::string linhas =
+                    "zel_linhas(" + std::to_string(predicado.numero) + ", " + padrao + ")";
+                const std::string &referencia = predicado.referencia;
+                const bool juntar = predicado.noTopo && std::find(juntadas.begin(), juntadas.end(),
+                                                                  referencia) == juntadas.end();
+                if (juntar) {
+                    const std::string nome = "zel_l" + std::to_string(++listas);
+                    antesIndice[tabelaReferida(parte, referencia)->inicio] +=
+                        linhas + " as " + nome + " cross join ";
+                    antesIndice[predicado.trecho.inicio] +=
+                        "(" + referencia + ".rowid = " + nome + ".linha and ";
+                    juntadas.push_back(referencia);
+                } else {
+                    antesIndice[predicado.trecho.inicio] +=
+                        "(" + referencia + ".rowid in (select linha from " + linhas + ") and ";
+                }
+                antesIndice[predicado.trecho.fim] += ")";
+                (predicado.emMinusculas ? traducao.buscaEmMinusculas : traducao.buscaComoDada) =
+                    true;
+            }
+            // The comparison itself in one call (see funcaoLikeDobrado).
+            for (size_t i = predicado.trecho.inicio; i < predicado.trecho.fim; ++i)
+                tokens[i].texto.clear();
+            tokens[predicado.trecho.inicio].texto =
+                std::string(predicado.dobrado ? funcaoLikeDobrado : funcaoLike) + "(" +
+                predicado.referencia + "." + predicado.coluna + ", " + padrao + ")";
         }
     }
     traducao.ocultas = ordens ? 1 : int(tabelas) + 1;

@@ -142,6 +142,151 @@ void minusculasSemAcento(std::string_view utf8, std::string &saida) {
     saida.resize(size_t(escrita - saida.data()));
 }
 
+namespace {
+
+std::string_view ateNul(std::string_view texto) {
+    return texto.substr(0, texto.find('\0'));
+}
+
+bool continuacao(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The character at `i` (advanced past it) as the engine's LIKE reads UTF-8:
+// a byte below 0xC0 is a character of its own; a byte from 0xC0 takes every
+// continuation byte after it, and what cannot be a character of its own
+// (an overlong form, a surrogate, U+FFFE, U+FFFF) reads as U+FFFD.
+uint32_t caractere(std::string_view texto, size_t &i) {
+    uint32_t c = static_cast<unsigned char>(texto[i++]);
+    if (c < 0xC0)
+        return c;
+    static constexpr uint8_t mascaras[8] = {0x1F, 0x1F, 0x1F, 0x1F, 0x0F, 0x0F, 0x07, 0x03};
+    c &= c >= 0xFE ? 0 : c >= 0xFC ? 0x01 : mascaras[(c - 0xC0) >> 3];
+    while (i < texto.size() && continuacao(texto[i]))
+        c = (c << 6) + (0x3F & static_cast<unsigned char>(texto[i++]));
+    if (c < 0x80 || (c & 0xFFFFF800) == 0xD800 || (c & 0xFFFFFFFE) == 0xFFFE)
+        c = 0xFFFD;
+    return c;
+}
+
+// The classic match with one point to come back to: at each '%' the rest of
+// the pattern is tried from the next character of the text, one further each
+// time the rest fails.
+bool comoLike(std::string_view texto, std::string_view padrao) {
+    size_t t = 0;
+    size_t p = 0;
+    size_t depoisDoCuringa = std::string_view::npos;
+    size_t retomada = 0;
+    while (true) {
+        if (p < padrao.size() && padrao[p] == '%') {
+            depoisDoCuringa = ++p;
+            retomada = t;
+            continue;
+        }
+        if (t == texto.size())
+            break;
+        if (p < padrao.size()) {
+            size_t p2 = p;
+            size_t t2 = t;
+            const uint32_t c = caractere(padrao, p2);
+            const uint32_t c2 = caractere(texto, t2);
+            if (c == '_' || c == c2) {
+                p = p2;
+                t = t2;
+                continue;
+            }
+        }
+        if (depoisDoCuringa == std::string_view::npos)
+            return false;
+        p = depoisDoCuringa;
+        caractere(texto, retomada);
+        t = retomada;
+    }
+    while (p < padrao.size() && padrao[p] == '%')
+        ++p;
+    return p == padrao.size();
+}
+
+// Valid UTF-8 without U+FFFD, U+FFFE or U+FFFF, which the engine reads
+// alike: every character of such a run is found where its bytes are.
+bool semAmbiguidade(std::string_view texto) {
+    static constexpr uint32_t menores[5] = {0, 0, 0x80, 0x800, 0x10000};
+    for (size_t i = 0; i < texto.size();) {
+        const auto c = static_cast<unsigned char>(texto[i]);
+        const size_t n = c < 0x80                 ? 1
+                         : c >= 0xC2 && c <= 0xDF ? 2
+                         : c >= 0xE0 && c <= 0xEF ? 3
+                         : c >= 0xF0 && c <= 0xF4 ? 4
+                                                  : 0;
+        if (n == 0 || i + n > texto.size())
+            return false;
+        uint32_t valor = c & (0xFFu >> (n + 1));
+        for (size_t k = 1; k < n; ++k) {
+            if (!continuacao(texto[i + k]))
+                return false;
+            valor = valor << 6 | (static_cast<unsigned char>(texto[i + k]) & 0x3Fu);
+        }
+        if (n > 1 && (valor < menores[n] || valor > 0x10FFFF ||
+                      (valor >= 0xD800 && valor <= 0xDFFF) || (valor >= 0xFFFD && valor <= 0xFFFF)))
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+} // namespace
+
+PadraoLike::PadraoLike(std::string_view padrao) : m_padrao(ateNul(padrao)) {
+    const size_t inicio = m_padrao.find_first_not_of('%');
+    if (inicio == std::string::npos)
+        return;
+    const size_t fim = m_padrao.find_last_not_of('%') + 1;
+    m_trecho = m_padrao.substr(inicio, fim - inicio);
+    m_simples = m_trecho.find_first_of("%_") == std::string::npos && semAmbiguidade(m_trecho);
+    m_antes = inicio > 0;
+    m_depois = fim < m_padrao.size();
+    m_terminaEmAscii = static_cast<unsigned char>(m_trecho.back()) < 0x80;
+    m_mantidoAoDobrar = std::all_of(m_trecho.begin(), m_trecho.end(), [](char byte) {
+        const auto c = static_cast<unsigned char>(byte);
+        return c < 0x80 && !(c >= 'A' && c <= 'Z');
+    });
+}
+
+// A run found where its bytes are is found as characters unless the text
+// goes on with continuation bytes, which the engine reads as part of the
+// run's last character.
+bool PadraoLike::terminaAli(std::string_view texto, size_t fim) const {
+    return m_terminaEmAscii || fim == texto.size() || !continuacao(texto[fim]);
+}
+
+bool PadraoLike::casa(std::string_view texto) const {
+    texto = ateNul(texto);
+    if (!m_simples)
+        return comoLike(texto, m_padrao);
+    if (!m_antes)
+        return m_depois ? texto.starts_with(m_trecho) && terminaAli(texto, m_trecho.size())
+                        : texto == m_trecho;
+    if (!m_depois)
+        return texto.ends_with(m_trecho);
+    for (const char *achado = texto.data(), *fim = texto.data() + texto.size();
+         (achado = static_cast<const char *>(
+              memmem(achado, size_t(fim - achado), m_trecho.data(), m_trecho.size())));
+         ++achado)
+        if (terminaAli(texto, size_t(achado - texto.data()) + m_trecho.size()))
+            return true;
+    return false;
+}
+
+bool PadraoLike::casaDobrado(std::string_view titulo, std::string &dobrado) const {
+    // The folding keeps ASCII characters other than capitals as they are and
+    // where they stand: a title that matches such a run as it is matches it
+    // folded.
+    if (m_simples && m_mantidoAoDobrar && casa(titulo))
+        return true;
+    minusculasSemAcento(titulo, dobrado);
+    return casa(dobrado);
+}
+
 void maiusculas(std::string_view utf8, std::string &saida) {
     saida.clear();
     saida.reserve(utf8.size());

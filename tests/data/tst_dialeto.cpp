@@ -1,5 +1,6 @@
 // The SQL dialect adapter and the text functions it gives the engine.
 
+#include "conexao.h"
 #include "dialeto.h"
 #include "textos.h"
 #include "unit_global.h"
@@ -7,7 +8,10 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <memory>
+#include <sqlite3.h>
 #include <unicode/ucol.h>
+
+using namespace Qt::StringLiterals;
 
 class TesteDialeto : public QObject {
     Q_OBJECT
@@ -16,7 +20,9 @@ private slots:
     void traducao();
     void comIndice_data();
     void comIndice();
+    void formasComIndice_data();
     void formasComIndice();
+    void likeIgualAoDoMotor();
     void parametro_data();
     void parametro();
     void minusculas_data();
@@ -148,24 +154,155 @@ void TesteDialeto::comIndice() {
         QCOMPARE(traducao.varredura, dialeto::traduzir(sql.toStdString()));
 }
 
-// Both forms of a statement, whole: the rows taken from the index and checked
-// by the statement's own LIKE, or every row read; the order's place instead
-// of the ORDER BY; the dialect's other changes as always.
+// Both forms of a statement, whole: the rows taken from the index (the
+// index's list joined before the table where the predicate is a term of the
+// WHERE's top-level AND, a subquery elsewhere) or every row read, each
+// comparison in one call; the order's place instead of the ORDER BY; the
+// dialect's other changes as always.
+void TesteDialeto::formasComIndice_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("varredura");
+    QTest::addColumn<QString>("indice");
+    QTest::newRow("ordenada, lista juntada")
+        << "select TOcupacao94.Nom_Ocup94 + '!' as titulo from TOcupacao94 where "
+           "LOWER(TOcupacao94.Nom_Ocup94) like lower(:busca) order by TOcupacao94.Nom_Ocup94"
+        << "select TOcupacao94.Nom_Ocup94 || '!' as titulo , TOcupacao94.zel_ordem_Nom_Ocup94 "
+           "* 16 + 1 as zel_ordem from TOcupacao94 where "
+           "zel_like_dobrado(TOcupacao94.Nom_Ocup94, lower(:busca)) "
+        << "select TOcupacao94.Nom_Ocup94 || '!' as titulo , TOcupacao94.zel_ordem_Nom_Ocup94 "
+           "* 16 + 1 as zel_ordem from zel_linhas(4, lower(:busca)) as zel_l1 cross join "
+           "TOcupacao94 where (TOcupacao94.rowid = zel_l1.linha and "
+           "zel_like_dobrado(TOcupacao94.Nom_Ocup94, lower(:busca))) ";
+    QTest::newRow("dentro de or, subconsulta")
+        << "select o.nom_ocup from TOcupacao o where o.cod_ocup = '01' or "
+           "LOWER(o.nom_ocup) like :busca"
+        << "select o.nom_ocup , 1 as zel_parte, o.rowid as zel_linha1 from TOcupacao o where "
+           "o.cod_ocup = '01' or zel_like_dobrado(o.nom_ocup, :busca)"
+        << "select o.nom_ocup , 1 as zel_parte, o.rowid as zel_linha1 from TOcupacao o where "
+           "o.cod_ocup = '01' or (o.rowid in (select linha from zel_linhas(2, :busca)) and "
+           "zel_like_dobrado(o.nom_ocup, :busca))";
+    QTest::newRow("coluna sem índice ao lado")
+        << "select s.nom_sin from TSinonimo s, TTemplate t where LOWER(s.nom_sin) like "
+           "lower(:busca) and t.form_exp like :busca and LOWER(t.cond_exerc) like :busca"
+        << "select s.nom_sin , 1 as zel_parte, s.rowid as zel_linha1, t.rowid as zel_linha2 "
+           "from TSinonimo s, TTemplate t where zel_like_dobrado(s.nom_sin, lower(:busca)) and "
+           "zel_like(t.form_exp, :busca) and zel_like_dobrado(t.cond_exerc, :busca)"
+        << "select s.nom_sin , 1 as zel_parte, s.rowid as zel_linha1, t.rowid as zel_linha2 "
+           "from zel_linhas(3, lower(:busca)) as zel_l1 cross join TSinonimo s, TTemplate t "
+           "where (s.rowid = zel_l1.linha and zel_like_dobrado(s.nom_sin, lower(:busca))) and "
+           "zel_like(t.form_exp, :busca) and zel_like_dobrado(t.cond_exerc, :busca)";
+}
+
 void TesteDialeto::formasComIndice() {
-    const std::string sql =
-        "select TOcupacao94.Nom_Ocup94 + '!' as titulo from TOcupacao94 where "
-        "LOWER(TOcupacao94.Nom_Ocup94) like lower(:busca) order by TOcupacao94.Nom_Ocup94";
-    const dialeto::Traducao traducao = dialeto::traduzir(sql, indiceDeTeste);
-    QCOMPARE(traducao.varredura,
-             "select TOcupacao94.Nom_Ocup94 || '!' as titulo , TOcupacao94.zel_ordem_Nom_Ocup94 "
-             "* 16 + 1 as zel_ordem from TOcupacao94 where LOWER(TOcupacao94.Nom_Ocup94) like "
-             "lower(:busca) ");
-    QCOMPARE(traducao.indice,
-             "select TOcupacao94.Nom_Ocup94 || '!' as titulo , TOcupacao94.zel_ordem_Nom_Ocup94 "
-             "* 16 + 1 as zel_ordem from TOcupacao94 where (TOcupacao94.rowid in (select linha "
-             "from zel_linhas(4, lower(:busca))) and LOWER(TOcupacao94.Nom_Ocup94) like "
-             "lower(:busca)) ");
-    QVERIFY(traducao.buscaEmMinusculas && !traducao.buscaComoDada);
+    QFETCH(QString, sql);
+    QFETCH(QString, varredura);
+    QFETCH(QString, indice);
+    const dialeto::Traducao traducao = dialeto::traduzir(sql.toStdString(), indiceDeTeste);
+    QCOMPARE(QString::fromStdString(traducao.varredura), varredura);
+    QCOMPARE(QString::fromStdString(traducao.indice), indice);
+}
+
+// zel_like and zel_like_dobrado answer as the engine's LIKE and LOWER ... LIKE
+// do, NULL included, on texts and patterns made of pieces of every kind:
+// letters with and without accents, wildcards, NUL, bytes that are not UTF-8
+// (a continuation alone, a lead byte cut short or with too many continuation
+// bytes, overlong forms, surrogates) and the characters the engine reads as
+// U+FFFD. Each pattern runs once per pair and once over a table of all the
+// texts, where the engine keeps the pattern read between rows.
+void TesteDialeto::likeIgualAoDoMotor() {
+    sqlite3 *db = nullptr;
+    QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3 *)> fechar(db, sqlite3_close);
+    conexao::registrarFuncoes(db);
+    const std::vector<std::string> pedacos = {"a",
+                                              "A",
+                                              "o",
+                                              "op",
+                                              "operador",
+                                              "Operador",
+                                              "é",
+                                              "É",
+                                              "ç",
+                                              "ã",
+                                              "série",
+                                              " ",
+                                              "%",
+                                              "%",
+                                              "_",
+                                              "_",
+                                              "%_",
+                                              "-",
+                                              std::string("\0", 1),
+                                              "\x80",
+                                              "\xC3",
+                                              "\xC3\xA9\xA9",
+                                              "\xC0\x80",
+                                              "\xED\xA0\x80",
+                                              "\xEF\xBF\xBD",
+                                              "\xEF\xBF\xBE",
+                                              "\xEF\xBF\xBF",
+                                              "\xF4\x90\x80\x80",
+                                              "\xE2\x82",
+                                              "Ωμ",
+                                              "技",
+                                              "😀",
+                                              "ﬁ",
+                                              "e\xCC\x81"};
+    QRandomGenerator aleatorio(17);
+    const auto texto = [&](int maximo) {
+        std::string t;
+        for (int n = int(aleatorio.bounded(maximo)); n > 0; --n)
+            t += pedacos[aleatorio.bounded(quint32(pedacos.size()))];
+        return t;
+    };
+    std::vector<std::string> textos(300);
+    for (std::string &t : textos)
+        t = texto(7);
+    sqlite3_exec(db, "CREATE TABLE t (x)", nullptr, nullptr, nullptr);
+    sqlite3_stmt *inserir = nullptr;
+    sqlite3_prepare_v2(db, "INSERT INTO t VALUES (?1)", -1, &inserir, nullptr);
+    for (const std::string &t : textos) {
+        sqlite3_bind_text(inserir, 1, t.data(), int(t.size()), SQLITE_STATIC);
+        sqlite3_step(inserir);
+        sqlite3_reset(inserir);
+    }
+    sqlite3_finalize(inserir);
+    sqlite3_stmt *par = nullptr;
+    sqlite3_prepare_v2(db,
+                       "SELECT zel_like(?1, ?2) IS (?1 LIKE ?2), "
+                       "zel_like_dobrado(?1, ?2) IS (LOWER(?1) LIKE ?2)",
+                       -1, &par, nullptr);
+    sqlite3_stmt *tabela = nullptr;
+    sqlite3_prepare_v2(db,
+                       "SELECT x FROM t WHERE zel_like(x, ?1) IS NOT (x LIKE ?1) "
+                       "OR zel_like_dobrado(x, ?1) IS NOT (LOWER(x) LIKE ?1)",
+                       -1, &tabela, nullptr);
+    const auto caso = [](const std::string &t, const std::string &p) {
+        return QString::fromLatin1(QByteArray::fromStdString(t).toPercentEncoding(" %_")) +
+               u" like "_s +
+               QString::fromLatin1(QByteArray::fromStdString(p).toPercentEncoding(" %_"));
+    };
+    for (int k = 0; k < 3000; ++k) {
+        const std::string padrao = aleatorio.bounded(3) == 0 ? "%" + texto(3) + "%" : texto(5);
+        sqlite3_bind_text(tabela, 1, padrao.data(), int(padrao.size()), SQLITE_STATIC);
+        if (sqlite3_step(tabela) == SQLITE_ROW) {
+            const std::string t(static_cast<const char *>(sqlite3_column_blob(tabela, 0)),
+                                size_t(sqlite3_column_bytes(tabela, 0)));
+            QFAIL(qPrintable(caso(t, padrao)));
+        }
+        sqlite3_reset(tabela);
+        for (int j = 0; j < 10; ++j) {
+            const std::string &t = textos[aleatorio.bounded(quint32(textos.size()))];
+            sqlite3_bind_text(par, 1, t.data(), int(t.size()), SQLITE_STATIC);
+            sqlite3_bind_text(par, 2, padrao.data(), int(padrao.size()), SQLITE_STATIC);
+            QCOMPARE(sqlite3_step(par), SQLITE_ROW);
+            if (!sqlite3_column_int(par, 0) || !sqlite3_column_int(par, 1))
+                QFAIL(qPrintable(caso(t, padrao)));
+            sqlite3_reset(par);
+        }
+    }
+    sqlite3_finalize(par);
+    sqlite3_finalize(tabela);
 }
 
 void TesteDialeto::parametro_data() {
