@@ -4,6 +4,7 @@
 #include "textos.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <sqlite3.h>
 #include <string>
@@ -40,9 +41,16 @@ int64_t chaveDaTabela(int numero, uint32_t chave) {
 }
 
 // ------------------------------------------------------------ row lists
-// A list of rowids, ascending: each the difference from the one before (the
-// first from 0), in 7-bit groups, low group first, the high bit set on every
-// group but the last.
+// The rowids that hold a key, ascending, in one of two forms told by the
+// list's first byte:
+//   - formaDiferencas: each rowid as its difference from the one before (the
+//     first from 0);
+//   - formaBits: the first rowid, then one bit per rowid from it on (bit b of
+//     byte k stands for the first rowid + 8k + b), for rows that lie close;
+// numbers in 7-bit groups, low group first, the high bit set on every group
+// but the last. The importer writes the shorter form.
+constexpr char formaDiferencas = 0;
+constexpr char formaBits = 1;
 
 void escreverNumero(std::string &lista, uint64_t numero) {
     while (numero >= 0x80) {
@@ -52,39 +60,99 @@ void escreverNumero(std::string &lista, uint64_t numero) {
     lista.push_back(char(numero));
 }
 
+// The number at `atual` (advanced past it); false when it is cut short or
+// longer than 63 bits.
+bool lerNumero(const unsigned char *&atual, const unsigned char *fim, uint64_t &numero) {
+    numero = 0;
+    for (int deslocamento = 0; atual < fim && deslocamento < 63; deslocamento += 7) {
+        const unsigned char byte = *atual++;
+        numero |= uint64_t(byte & 0x7F) << deslocamento;
+        if (!(byte & 0x80))
+            return true;
+    }
+    return false;
+}
+
 class LeitorDeLista {
 public:
-    LeitorDeLista(const unsigned char *dados, size_t tamanho)
-        : m_atual(dados), m_fim(dados + tamanho) {}
+    explicit LeitorDeLista(const std::string &lista)
+        : m_atual(reinterpret_cast<const unsigned char *>(lista.data())),
+          m_fim(m_atual + lista.size()) {
+        if (m_atual == m_fim)
+            return;
+        const char forma = char(*m_atual++);
+        m_valida = forma == formaDiferencas;
+        m_deBits = forma == formaBits;
+        uint64_t primeira = 0;
+        if (m_deBits && lerNumero(m_atual, m_fim, primeira) && primeira > 0 &&
+            uint64_t(m_fim - m_atual) <= (uint64_t(INT64_MAX) - primeira) / 8) {
+            m_primeira = int64_t(primeira);
+            m_bits = m_atual;
+            irAoBit();
+            m_valida = m_atual < m_fim;
+        }
+    }
+    // False for a form it does not know, or bits without their first rowid
+    // or without a bit set.
+    bool valida() const { return m_valida; }
+    bool deBits() const { return m_deBits; }
     bool fim() const { return m_atual == m_fim; }
     // The next rowid; false when the list is damaged (a number cut short,
     // too long, or not greater than the one before).
     bool proximo(int64_t &linha) {
-        uint64_t diferenca = 0;
-        for (int deslocamento = 0; m_atual < m_fim && deslocamento < 63; deslocamento += 7) {
-            const unsigned char byte = *m_atual++;
-            diferenca |= uint64_t(byte & 0x7F) << deslocamento;
-            if (!(byte & 0x80)) {
-                if (diferenca == 0 || diferenca > uint64_t(INT64_MAX - m_ultima))
-                    return false;
-                m_ultima += int64_t(diferenca);
-                linha = m_ultima;
-                return true;
-            }
+        if (m_deBits) {
+            linha = m_primeira + int64_t(m_atual - m_bits) * 8 + int64_t(m_bit);
+            ++m_bit;
+            irAoBit();
+            return true;
         }
-        return false;
+        uint64_t diferenca = 0;
+        if (!lerNumero(m_atual, m_fim, diferenca) || diferenca == 0 ||
+            diferenca > uint64_t(INT64_MAX - m_ultima))
+            return false;
+        m_ultima += int64_t(diferenca);
+        linha = m_ultima;
+        return true;
+    }
+    // Whether the list in bits holds `linha`.
+    bool contem(int64_t linha) const {
+        if (linha < m_primeira || uint64_t(linha - m_primeira) / 8 >= uint64_t(m_fim - m_bits))
+            return false;
+        const uint64_t bit = uint64_t(linha - m_primeira);
+        return (m_bits[bit / 8] >> (bit % 8)) & 1;
     }
 
 private:
+    // From the bit m_bit of *m_atual on, to the next bit set or to the end.
+    void irAoBit() {
+        for (; m_atual < m_fim; ++m_atual, m_bit = 0)
+            if (const unsigned restantes = m_bit < 8 ? unsigned(*m_atual) >> m_bit : 0u;
+                restantes != 0) {
+                m_bit += unsigned(std::countr_zero(restantes));
+                return;
+            }
+    }
+
     const unsigned char *m_atual;
     const unsigned char *m_fim;
-    int64_t m_ultima = 0;
+    bool m_valida = false;
+    bool m_deBits = false;
+    int64_t m_ultima = 0;                  // the last rowid read, by differences
+    int64_t m_primeira = 0;                // the rowid of the first bit
+    const unsigned char *m_bits = nullptr; // the first byte of bits
+    unsigned m_bit = 0;                    // the bit of *m_atual read next
 };
 
 // Keeps the rows of `linhas` (ascending, positive) that the list holds.
 // False when the list is damaged.
 bool interseccionar(std::vector<int64_t> &linhas, const std::string &lista) {
-    LeitorDeLista leitor(reinterpret_cast<const unsigned char *>(lista.data()), lista.size());
+    LeitorDeLista leitor(lista);
+    if (!leitor.valida())
+        return false;
+    if (leitor.deBits()) {
+        std::erase_if(linhas, [&](int64_t linha) { return !leitor.contem(linha); });
+        return true;
+    }
     size_t mantidas = 0;
     int64_t daLista = 0;
     for (const int64_t linha : linhas) {
@@ -104,7 +172,9 @@ bool interseccionar(std::vector<int64_t> &linhas, const std::string &lista) {
 }
 
 bool lerTudo(std::vector<int64_t> &linhas, const std::string &lista) {
-    LeitorDeLista leitor(reinterpret_cast<const unsigned char *>(lista.data()), lista.size());
+    LeitorDeLista leitor(lista);
+    if (!leitor.valida())
+        return false;
     int64_t linha = 0;
     while (!leitor.fim()) {
         if (!leitor.proximo(linha))
@@ -228,8 +298,12 @@ int filtrar(sqlite3_vtab_cursor *cursor, int, const char *, int, sqlite3_value *
         if (listas[i].empty())
             return SQLITE_OK;
     }
-    std::sort(listas.begin(), listas.end(),
-              [](const std::string &a, const std::string &b) { return a.size() < b.size(); });
+    // Lists of differences by their length, then lists of bits (each holds
+    // many rows), which are only looked into.
+    std::sort(listas.begin(), listas.end(), [](const std::string &a, const std::string &b) {
+        return std::pair(a.front() == formaBits, a.size()) <
+               std::pair(b.front() == formaBits, b.size());
+    });
     bool inteira = lerTudo(c->linhas, listas.front());
     for (size_t i = 1; inteira && i < listas.size() && !c->linhas.empty(); ++i)
         inteira = interseccionar(c->linhas, listas[i]);
@@ -288,16 +362,32 @@ int executar(sqlite3 *db, const std::string &sql) {
     return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
 }
 
-// The list of one key while it is built: rowids come in ascending order, and
-// a row that holds a key twice is written once.
+// The list of one key while it is built, by differences: rowids come in
+// ascending order, and a row that holds a key twice is written once.
 struct ListaNova {
+    int64_t primeira = 0;
     int64_t ultima = 0;
-    std::string bytes;
+    std::string bytes{formaDiferencas};
     void acrescentar(int64_t linha) {
         if (linha == ultima)
             return;
         escreverNumero(bytes, uint64_t(linha - ultima));
+        primeira = primeira == 0 ? linha : primeira;
         ultima = linha;
+    }
+    // The list in its shorter form.
+    std::string gravada() const {
+        std::string bits{formaBits};
+        escreverNumero(bits, uint64_t(primeira));
+        const size_t inicio = bits.size();
+        const uint64_t quantos = uint64_t(ultima - primeira) / 8 + 1;
+        if (inicio + quantos >= bytes.size())
+            return bytes;
+        bits.resize(inicio + quantos, '\0');
+        LeitorDeLista leitor(bytes);
+        for (int64_t linha = 0; !leitor.fim() && leitor.proximo(linha);)
+            bits[inicio + size_t(linha - primeira) / 8] |= char(1 << ((linha - primeira) % 8));
+        return bits;
     }
 };
 
@@ -439,7 +529,7 @@ private:
         int rc = sqlite3_prepare_v2(m_db, "INSERT INTO zel_trigramas VALUES (?1, ?2)", -1,
                                     &inserir.comando, nullptr);
         for (size_t i = 0; i < listas.size() && rc == SQLITE_OK; ++i) {
-            const std::string &bytes = listas[i].second.bytes;
+            const std::string bytes = listas[i].second.gravada();
             sqlite3_bind_int64(inserir.comando, 1, chaveDaTabela(numero, listas[i].first));
             sqlite3_bind_blob(inserir.comando, 2, bytes.data(), int(bytes.size()), SQLITE_STATIC);
             rc = sqlite3_step(inserir.comando);

@@ -18,7 +18,9 @@ struct sqlite3;
 //     A LIKE pattern names the trigrams of its runs of three or more bytes
 //     between wildcards, and its first byte when it does not begin with one:
 //     every row it matches holds all of them, so their rows are the
-//     candidates, which the statement's own LIKE then checks;
+//     candidates, which the statement's own LIKE then checks. A list is
+//     kept as differences between rowids or, where its rows lie close, as
+//     one bit per rowid, whichever is shorter;
 //   - in each title's table, the title's place in Portuguese order (a dense
 //     rank over every indexed title and form, equal titles equal), as stored
 //     and in capitals where statements order by them.
@@ -26,7 +28,7 @@ struct sqlite3;
 // imported before the index) is searched by reading every title.
 namespace indice {
 
-inline constexpr int formato = 1;
+inline constexpr int formato = 2;
 
 // The keys of a LIKE pattern (folded as the statement folds the title),
 // ascending and distinct. A pattern with no key cannot be answered from the

@@ -182,6 +182,7 @@ private slots:
     void mesmasLinhas();
     void quemResponde_data();
     void quemResponde();
+    void listaDanificada_data();
     void listaDanificada();
 };
 
@@ -253,13 +254,22 @@ void TesteIndice::quemResponde() {
 
 // A list of the index that cannot be read is the database's damage, told as
 // such, not a search that finds less.
+void TesteIndice::listaDanificada_data() {
+    QTest::addColumn<QString>("lista");
+    QTest::newRow("forma desconhecida") << u"ffffff"_s;
+    QTest::newRow("diferença cortada") << u"0081"_s;
+    QTest::newRow("diferença zero") << u"000100"_s;
+    QTest::newRow("bits sem a primeira linha") << u"0100ff"_s;
+    QTest::newRow("bits sem bit algum") << u"01010000"_s;
+}
+
 void TesteIndice::listaDanificada() {
+    QFETCH(QString, lista);
     const QString dados = fixtures::Classificacao(u"basica"_s).criar();
     sqlite3 *db = nullptr;
     sqlite3_open((dados + u"/zel2002.db"_s).toUtf8().constData(), &db);
-    QCOMPARE(
-        sqlite3_exec(db, "UPDATE zel_trigramas SET linhas = x'ffffff'", nullptr, nullptr, nullptr),
-        SQLITE_OK);
+    const QByteArray comando = "UPDATE zel_trigramas SET linhas = x'" + lista.toLatin1() + "'";
+    QCOMPARE(sqlite3_exec(db, comando.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
     try {
         linhas(dados, fncSqlBuscaRapida(), u"%médico%"_s);
