@@ -395,15 +395,26 @@ void BM_TabuaTitulo(benchmark::State &estado, const QString &base, const QString
         obj_Form_FormRespostaTabuaTitulo, titulosParaConverter);
 }
 
-// The first title of a ZEL2002 search converted to ZEL94 from its row.
+// The first title of a ZEL2002 search that converts, converted to ZEL94 from
+// its row. A synonym's row has no target list; at ten times the sample's size
+// a page may hold only synonyms (a title and its copies sort together), so
+// the pages are turned until one holds a row that converts (not timed).
 void BM_TabuaTitulo_ConverterLinha(benchmark::State &estado) {
     auto *titulos = obj_Form_FormRespostaTabuaTitulo;
     prepararTabuaTitulo(baseZel2002, palavraComum);
     programa::clicar(tabuaTitulo()->obj_Bt_Converter_Procurar);
-    // The first row that converts: a synonym's row has no target list.
     const auto &linhas = titulos->linhasTitulos;
-    const auto &linha = *std::find_if(linhas.begin(), linhas.end(),
-                                      [](const auto &l) { return !l.obj_Combo_De->isHidden(); });
+    const auto convertivel = [&] {
+        return std::find_if(linhas.begin(), linhas.end(),
+                            [](const auto &l) { return !l.obj_Combo_De->isHidden(); });
+    };
+    while (convertivel() == linhas.end() && titulos->paginador->estado().haProximaPagina())
+        programa::clicar(titulos->paginador->obj_Bt_RespostaBusca_Mais);
+    if (convertivel() == linhas.end()) {
+        estado.SkipWithError("nenhum título que se converta");
+        return;
+    }
+    const auto &linha = *convertivel();
     medir(
         estado,
         [&] {
