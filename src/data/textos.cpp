@@ -280,8 +280,11 @@ bool PadraoLike::casa(std::string_view texto) const {
 bool PadraoLike::casaDobrado(std::string_view titulo, std::string &dobrado) const {
     // The folding keeps ASCII characters other than capitals as they are and
     // where they stand: a title that matches such a run as it is matches it
-    // folded.
-    if (m_simples && m_mantidoAoDobrar && casa(titulo))
+    // folded. Worth a look for a run of one or two characters, which most
+    // titles hold as they are (the title index does not answer such a
+    // pattern, so every title is compared); a longer run often begins with a
+    // capital or holds an accent in the title.
+    if (m_simples && m_mantidoAoDobrar && m_trecho.size() < 3 && casa(titulo))
         return true;
     minusculasSemAcento(titulo, dobrado);
     return casa(dobrado);

@@ -23,8 +23,8 @@ public:
     // texto LIKE padrao
     bool casa(std::string_view texto) const;
     // LOWER(titulo) LIKE padrao with our LOWER (minusculasSemAcento), without
-    // folding a title that matches a run the folding keeps; `dobrado` is a
-    // buffer the caller keeps between calls.
+    // folding a title that matches a short run the folding keeps; `dobrado`
+    // is a buffer the caller keeps between calls.
     bool casaDobrado(std::string_view titulo, std::string &dobrado) const;
 
 private:
