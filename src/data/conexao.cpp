@@ -208,8 +208,9 @@ private:
     void lerIndice() {
         if (m_indiceLido)
             return;
-        if (const int rc = indice::ler(m_db, m_indice); rc != SQLITE_OK)
-            throw erroDoMotor(rc, QString::fromUtf8(sqlite3_errmsg(m_db)), m_arquivo);
+        std::string mensagem;
+        if (const int rc = indice::ler(m_db, m_indice, mensagem); rc != SQLITE_OK)
+            throw erroDoMotor(rc, QString::fromStdString(mensagem), m_arquivo);
         m_indiceLido = true;
     }
 

@@ -632,22 +632,29 @@ void registrarModulo(sqlite3 *db) {
     sqlite3_create_module_v2(db, "zel_linhas", &moduloLinhas, nullptr, nullptr);
 }
 
-int ler(sqlite3 *db, dialeto::Indice &indice) {
+int ler(sqlite3 *db, dialeto::Indice &indice, std::string &mensagem) {
     indice.clear();
+    // The engine's message is read before the statements are finalized,
+    // which leaves the connection without it.
+    const auto falhar = [&](int rc) {
+        mensagem = sqlite3_errmsg(db);
+        indice.clear();
+        return rc;
+    };
     Comando versao;
     int rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &versao.comando, nullptr);
     if (rc == SQLITE_OK && (rc = sqlite3_step(versao.comando)) == SQLITE_ROW &&
         sqlite3_column_int(versao.comando, 0) != formato)
         return SQLITE_OK;
     if (rc != SQLITE_ROW)
-        return rc;
+        return falhar(rc);
     Comando colunas;
     rc = sqlite3_prepare_v2(db,
                             "SELECT numero, tabela, coluna, ordem_texto, ordem_maiusculas "
                             "FROM zel_titulos",
                             -1, &colunas.comando, nullptr);
     if (rc != SQLITE_OK)
-        return rc;
+        return falhar(rc);
     const auto texto = [&](int i) {
         const auto *valor = reinterpret_cast<const char *>(sqlite3_column_text(colunas.comando, i));
         return std::string(valor ? valor : "");
@@ -658,10 +665,7 @@ int ler(sqlite3 *db, dialeto::Indice &indice) {
                        [](unsigned char c) { return char(std::tolower(c)); });
         indice[nome] = {sqlite3_column_int(colunas.comando, 0), texto(3), texto(4)};
     }
-    if (rc == SQLITE_DONE)
-        return SQLITE_OK;
-    indice.clear();
-    return rc;
+    return rc == SQLITE_DONE ? SQLITE_OK : falhar(rc);
 }
 
 } // namespace indice

@@ -3,6 +3,7 @@
 #include "dialeto.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,7 +46,8 @@ int construir(sqlite3 *db);
 void registrarModulo(sqlite3 *db);
 
 // The index that `db` holds, empty for a database without one. Returns
-// SQLITE_OK or the result code of the engine's failure.
-int ler(sqlite3 *db, dialeto::Indice &indice);
+// SQLITE_OK, or the result code of the engine's failure with its message in
+// `mensagem`.
+int ler(sqlite3 *db, dialeto::Indice &indice, std::string &mensagem);
 
 } // namespace indice
