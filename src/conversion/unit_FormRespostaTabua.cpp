@@ -105,6 +105,10 @@ bool ocupacaoExcluida(const Consulta &registro) {
 
 } // namespace
 
+ConfiguracaoPaginador Tobj_Form_FormRespostaTabua::configuracaoPaginador() {
+    return conversao::configuracaoPaginador(linhasPorPagina, 381, 382);
+}
+
 Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua()
     : TelaPrincipal(IdTela::FormRespostaTabua, {.regra = Moldura::Regra::C,
                                                 .posicaoAoMostrar = true,
@@ -131,8 +135,7 @@ Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua()
     obj_SortGrid_Tabua_Codigo->definirLarguraColuna(0, larguraColuna);
 
     paginador = new Paginador(
-        this, conversao::configuracaoPaginador(linhasPorPagina, 381, 382),
-        [this] { prcAlimentaGrid(); },
+        this, configuracaoPaginador(), [this] { prcAlimentaGrid(); },
         [this] { obj_SortGrid_Tabua_Codigo->definirLarguraColuna(0, larguraColuna); });
     paginador->ligarGrade(obj_SortGrid_Tabua_Codigo);
 

@@ -50,6 +50,10 @@ QString tituloCortado(const QString &titulo) {
 
 } // namespace
 
+ConfiguracaoPaginador Tobj_Form_FormRespostaTabuaTitulo::configuracaoPaginador() {
+    return conversao::configuracaoPaginador(linhas, 329, 329);
+}
+
 Tobj_Form_FormRespostaTabuaTitulo::Tobj_Form_FormRespostaTabuaTitulo()
     : TelaPrincipal(IdTela::FormRespostaTabuaTitulo,
                     {.regra = Moldura::Regra::C,
@@ -67,8 +71,7 @@ Tobj_Form_FormRespostaTabuaTitulo::Tobj_Form_FormRespostaTabuaTitulo()
     criarLinhas();
     criarLegendas();
     // No grid: a page is the eight rows of controls.
-    paginador = new Paginador(this, conversao::configuracaoPaginador(linhas, 329, 329),
-                              [this] { prcAlimentaGrid(); });
+    paginador = new Paginador(this, configuracaoPaginador(), [this] { prcAlimentaGrid(); });
     obj_bt_voltar = conversao::botaoVoltar(this, QPoint(664, 349));
     fronteira::conectar(obj_bt_voltar, &BotaoFigura::clicado, this,
                         [this] { prcVoltarParaTabua(); });

@@ -27,22 +27,6 @@ namespace {
 
 constexpr int larguraFamilias = 645;
 
-// The reduced pager in the result panel: labels "1" and "2" with no
-// separator on view, and the arrows.
-ConfiguracaoPaginador configuracaoPaginador() {
-    return {
-        .linhasPorPagina = 5,
-        .paginasPorBloco = EstadoPaginacao::semBlocos,
-        .paginas = QPoint(42, 110),
-        .topo = 110,
-        .esquerdaMenos = 0,
-        .esquerdaPrimeiro = 111,
-        .lugaresFixos =
-            ConfiguracaoPaginador::LugaresFixos{.rotulos = {132}, .separadores = {124}, .mais = 0},
-        .setaAnterior = QPoint(191, 110),
-        .setaProxima = QPoint(223, 110)};
-}
-
 QComboBox *lista(QWidget *pai, const QString &nome, int topo, QLabel *rotulo) {
     auto *combo = new ListaSuspensa(pai);
     combo->setObjectName(nome);
@@ -76,6 +60,22 @@ template <class Acao> void aoEscolher(QComboBox *combo, QObject *contexto, Acao 
 }
 
 } // namespace
+
+// The reduced pager in the result panel: labels "1" and "2" with no
+// separator on view, and the arrows.
+ConfiguracaoPaginador Tobj_Form_FormBuscaEstrutura::configuracaoPaginador() {
+    return {
+        .linhasPorPagina = 5,
+        .paginasPorBloco = EstadoPaginacao::semBlocos,
+        .paginas = QPoint(42, 110),
+        .topo = 110,
+        .esquerdaMenos = 0,
+        .esquerdaPrimeiro = 111,
+        .lugaresFixos =
+            ConfiguracaoPaginador::LugaresFixos{.rotulos = {132}, .separadores = {124}, .mais = 0},
+        .setaAnterior = QPoint(191, 110),
+        .setaProxima = QPoint(223, 110)};
+}
 
 Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
     : TelaPrincipal(IdTela::FormBuscaEstrutura, {.regra = Moldura::Regra::C,

@@ -28,20 +28,6 @@ constexpr int esquerdaA = 310;
 constexpr int esquerdaZ = 648;
 constexpr int topoLegendas = 301;
 
-// The pager in the group box; the page labels after the first are placed
-// when the page is filled.
-ConfiguracaoPaginador configuracaoPaginador() {
-    return {.linhasPorPagina = 11,
-            .paginasPorBloco = 10,
-            .paginas = QPoint(54, 263),
-            .topo = 263,
-            .esquerdaMenos = 112,
-            .esquerdaPrimeiro = 123,
-            .lugaresFixos = std::nullopt,
-            .setaAnterior = QPoint(579, 265),
-            .setaProxima = QPoint(611, 265)};
-}
-
 QStringList cabecalho(int total) {
     return {u"Resultado de títulos encontrados ("_s + QString::number(total) + u")"_s, u"ZEL2002"_s,
             u"ZEL94"_s};
@@ -73,6 +59,20 @@ QStringList celulas(const Consulta &registro) {
 }
 
 } // namespace
+
+// The pager in the group box; the page labels after the first are placed
+// when the page is filled.
+ConfiguracaoPaginador Tobj_Form_FormBuscaTituloAZ::configuracaoPaginador() {
+    return {.linhasPorPagina = 11,
+            .paginasPorBloco = 10,
+            .paginas = QPoint(54, 263),
+            .topo = 263,
+            .esquerdaMenos = 112,
+            .esquerdaPrimeiro = 123,
+            .lugaresFixos = std::nullopt,
+            .setaAnterior = QPoint(579, 265),
+            .setaProxima = QPoint(611, 265)};
+}
 
 Tobj_Form_FormBuscaTituloAZ::Tobj_Form_FormBuscaTituloAZ()
     : TelaPrincipal(IdTela::FormBuscaTituloAZ, {.regra = Moldura::Regra::C,

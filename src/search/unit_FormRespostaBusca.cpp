@@ -25,7 +25,17 @@ namespace {
 
 const QString tagPropria = u"rapidaRespostaBusca"_s;
 
-ConfiguracaoPaginador configuracaoPaginador() {
+} // namespace
+
+bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra) {
+    abrirConsulta(consulta, sql, u"%"_s + palavra + u"%"_s);
+    if (!consulta.fimDados())
+        return true;
+    prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
+    return false;
+}
+
+ConfiguracaoPaginador Tobj_Form_FormRespostaBusca::configuracaoPaginador() {
     ConfiguracaoPaginador c;
     c.linhasPorPagina = 13;
     c.paginasPorBloco = 10;
@@ -36,16 +46,6 @@ ConfiguracaoPaginador configuracaoPaginador() {
     c.setaAnterior = {579, 269};
     c.setaProxima = {611, 269};
     return c;
-}
-
-} // namespace
-
-bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra) {
-    abrirConsulta(consulta, sql, u"%"_s + palavra + u"%"_s);
-    if (!consulta.fimDados())
-        return true;
-    prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
-    return false;
 }
 
 Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()

@@ -2,6 +2,8 @@
 
 #include "tela_principal.h"
 
+struct ConfiguracaoPaginador;
+
 class Paginador;
 class QGroupBox;
 
@@ -19,6 +21,9 @@ class Tobj_Form_FormRespostaBusca : public TelaPrincipal {
     Q_OBJECT
 public:
     Tobj_Form_FormRespostaBusca();
+
+    // Where the screen puts its pager, and how many rows a page holds.
+    static ConfiguracaoPaginador configuracaoPaginador();
 
     // Writes the tag, shows this screen and hides `origem`.
     void listar(TelaPrincipal *origem, const QString &tag);

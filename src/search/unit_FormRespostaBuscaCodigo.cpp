@@ -18,8 +18,21 @@ Tobj_Form_FormRespostaBuscaCodigo *obj_Form_FormRespostaBuscaCodigo = nullptr;
 
 namespace {
 
+QStringList cabecalho(int total) {
+    return {u"Código"_s, u"Família / Ocupação ("_s + QString::number(total) + u")"_s};
+}
+
+// The family row shows its title in capitals, an occupation in bold.
+QStringList celulas(const Consulta &registro) {
+    const QString titulo = registro.campo(u"titulo"_s);
+    return {registro.campo(u"codigo"_s),
+            registro.campo(u"tipo"_s) == u"O"_s ? controles::negrito(titulo) : titulo.toUpper()};
+}
+
+} // namespace
+
 // The pager in the group box; every label keeps its design place.
-ConfiguracaoPaginador configuracaoPaginador() {
+ConfiguracaoPaginador Tobj_Form_FormRespostaBuscaCodigo::configuracaoPaginador() {
     return {.linhasPorPagina = 13,
             .paginasPorBloco = 10,
             .paginas = QPoint(54, 267),
@@ -34,19 +47,6 @@ ConfiguracaoPaginador configuracaoPaginador() {
             .setaAnterior = QPoint(579, 269),
             .setaProxima = QPoint(611, 269)};
 }
-
-QStringList cabecalho(int total) {
-    return {u"Código"_s, u"Família / Ocupação ("_s + QString::number(total) + u")"_s};
-}
-
-// The family row shows its title in capitals, an occupation in bold.
-QStringList celulas(const Consulta &registro) {
-    const QString titulo = registro.campo(u"titulo"_s);
-    return {registro.campo(u"codigo"_s),
-            registro.campo(u"tipo"_s) == u"O"_s ? controles::negrito(titulo) : titulo.toUpper()};
-}
-
-} // namespace
 
 Tobj_Form_FormRespostaBuscaCodigo::Tobj_Form_FormRespostaBuscaCodigo()
     : TelaPrincipal(IdTela::FormRespostaBuscaCodigo, {.regra = Moldura::Regra::C,
