@@ -37,7 +37,8 @@ TelaPrincipal::ReceptorBuscaRapida receptorBuscaRapida = nullptr;
 } // namespace
 
 TelaPrincipal::TelaPrincipal(IdTela id, const Moldura &moldura)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_id(id), m_moldura(moldura) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), buscaRapida(moldura.tagBuscaRapida),
+      m_id(id), m_moldura(moldura) {
     setFixedSize(713, 460);
     setWindowTitle(u"Bem-vindo a ZEL2002"_s);
     setFont(fontes::sansSerif(fontes::pt8));
@@ -518,17 +519,9 @@ void TelaPrincipal::prcTestaBuscaRapidaEnvia() {
         obj_Edit_BuscaRapida->setFocus();
         return;
     }
-    // The search runs on a query of its own and replaces this screen's query
-    // only when it finds something: the search results screen may be listing
-    // the rows of that query right now.
-    Consulta consulta;
-    abrirConsulta(consulta, fncSqlBuscaRapida(), u"%"_s + texto + u"%"_s);
-    if (consulta.fimDados()) {
-        prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
+    if (!buscaRapida.buscar(texto))
         return;
-    }
-    obj_DB_QUERY_BuscaRapida = std::move(consulta);
     obj_Edit_BuscaRapida->clear();
     if (receptorBuscaRapida)
-        receptorBuscaRapida(this);
+        receptorBuscaRapida(this, buscaRapida);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "arraste.h"
-#include "consulta.h"
 #include "navegacao.h"
+#include "origem_busca.h"
 
 #include <QList>
 #include <QWidget>
@@ -114,8 +114,8 @@ public:
     void prcVerificaExecutaConsultaBuscaRapida();
 
     // The screen that lists what a quick search found. It is told which screen
-    // searched; the query it reads is that screen's obj_DB_QUERY_BuscaRapida.
-    using ReceptorBuscaRapida = void (*)(TelaPrincipal *origem);
+    // searched and is handed that screen's quick search, whose query it reads.
+    using ReceptorBuscaRapida = void (*)(TelaPrincipal *tela, OrigemBusca &origem);
     static void definirReceptorBuscaRapida(ReceptorBuscaRapida receptor);
 
     // Link labels, by family; entries are null where a family is absent.
@@ -139,7 +139,7 @@ public:
     PainelCor *obj_Panel_BuscaRapida_Borda = nullptr;
     QLineEdit *obj_Edit_BuscaRapida = nullptr;
     BotaoFigura *obj_Bt_BuscaRapida_Ok = nullptr;
-    Consulta obj_DB_QUERY_BuscaRapida;
+    BuscaRapida buscaRapida;
 
     Arraste arraste;
 

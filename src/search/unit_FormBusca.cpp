@@ -122,7 +122,7 @@ void Tobj_Form_FormBusca::prcTestaBuscaTituloEnvia() {
                 obj_Chk_Filtro_Sinonimos->isChecked(), obj_Chk_Filtro_Condicoes->isChecked(),
                 obj_Chk_Filtro_Formacao->isChecked(), obj_Chk_Filtro_Descricao->isChecked());
             if (abrirBuscaPorTitulo(obj_DB_QUERY_BuscaTitulo, sql, obj_Edit_BuscaTitulo->text()))
-                obj_Form_FormRespostaBusca->listar(this, u"busca"_s);
+                obj_Form_FormRespostaBusca->listar(this, *this);
         }
     }
     obj_Edit_BuscaTitulo->clear();

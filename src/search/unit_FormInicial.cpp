@@ -110,7 +110,7 @@ void Tobj_Form_FormInicial::prcTestaBuscaTitulo_Procurar() {
     if (controles::palavraDigitada(obj_Edit_BuscaTitulo) &&
         abrirBuscaPorTitulo(obj_DB_QUERY_BuscaTitulo, fncSqlBuscaRapida(),
                             obj_Edit_BuscaTitulo->text()))
-        obj_Form_FormRespostaBusca->listar(this, u"capa"_s);
+        obj_Form_FormRespostaBusca->listar(this, *this);
     obj_Edit_BuscaTitulo->clear();
 }
 

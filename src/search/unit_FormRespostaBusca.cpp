@@ -9,8 +9,6 @@
 #include "grade.h"
 #include "pagina_grade.h"
 #include "paginador.h"
-#include "unit_FormBusca.h"
-#include "unit_FormInicial.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_global.h"
 
@@ -21,11 +19,7 @@ using namespace Qt::StringLiterals;
 
 Tobj_Form_FormRespostaBusca *obj_Form_FormRespostaBusca = nullptr;
 
-namespace {
-
-const QString tagPropria = u"rapidaRespostaBusca"_s;
-
-} // namespace
+namespace {} // namespace
 
 bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra) {
     abrirConsulta(consulta, sql, u"%"_s + palavra + u"%"_s);
@@ -52,7 +46,7 @@ Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
     : TelaPrincipal(IdTela::FormRespostaBusca, {.regra = Moldura::Regra::C,
                                                 .posicaoAoMostrar = true,
                                                 .links = Moldura::Links::Busca,
-                                                .tagBuscaRapida = tagPropria}) {
+                                                .tagBuscaRapida = u"rapidaRespostaBusca"_s}) {
     setObjectName(u"obj_Form_FormRespostaBusca"_s);
 
     obj_Grupo_Pesquisa =
@@ -79,20 +73,25 @@ Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
     definirReceptorBuscaRapida(&Tobj_Form_FormRespostaBusca::receberBuscaRapida);
 }
 
-void Tobj_Form_FormRespostaBusca::listar(TelaPrincipal *origem, const QString &tag) {
-    navegacao::irPara(origem, this, [this, tag] { strOrigem = tag; });
+void Tobj_Form_FormRespostaBusca::listar(TelaPrincipal *tela, OrigemBusca &origem) {
+    navegacao::irPara(tela, this, [this, &origem] { definirOrigem(origem); });
+}
+
+void Tobj_Form_FormRespostaBusca::definirOrigem(OrigemBusca &origem) {
+    m_origem = &origem;
+    strOrigem = origem.tagBusca();
 }
 
 // A quick search typed here replaces the list on view at once: nothing is
 // shown or hidden.
-void Tobj_Form_FormRespostaBusca::receberBuscaRapida(TelaPrincipal *origem) {
+void Tobj_Form_FormRespostaBusca::receberBuscaRapida(TelaPrincipal *tela, OrigemBusca &origem) {
     auto *resposta = obj_Form_FormRespostaBusca;
-    if (origem != resposta) {
-        resposta->listar(origem, origem->moldura().tagBuscaRapida);
+    if (tela != resposta) {
+        resposta->listar(tela, origem);
         return;
     }
     resposta->paginador->reiniciar();
-    resposta->strOrigem = tagPropria;
+    resposta->definirOrigem(origem);
     resposta->prcAlimentaGrid();
 }
 
@@ -106,21 +105,8 @@ void Tobj_Form_FormRespostaBusca::telaAtivada() {
     prcAlimentaGrid();
 }
 
-// "capa" and "busca" name the title searches of the home screen and of the
-// title search screen; every other tag is the quick search tag of the
-// screen whose quick search found the rows (the seventeen main screens are
-// the ids up to the last one, FormRespostaTabuaTitulo).
 Consulta &Tobj_Form_FormRespostaBusca::consultaDeOrigem() {
-    if (strOrigem == u"capa"_s)
-        return obj_Form_FormInicial->obj_DB_QUERY_BuscaTitulo;
-    if (strOrigem == u"busca"_s)
-        return obj_Form_FormBusca->obj_DB_QUERY_BuscaTitulo;
-    for (int id = 0; id <= int(IdTela::FormRespostaTabuaTitulo); ++id) {
-        TelaPrincipal *tela = navegacao::tela(IdTela(id));
-        if (tela->moldura().tagBuscaRapida == strOrigem)
-            return tela->obj_DB_QUERY_BuscaRapida;
-    }
-    return m_semOrigem;
+    return m_origem ? m_origem->resultadoBusca() : m_semOrigem;
 }
 
 void Tobj_Form_FormRespostaBusca::prcAlimentaGrid() {

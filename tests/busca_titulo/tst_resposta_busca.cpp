@@ -441,7 +441,7 @@ void TesteRespostaBusca::buscaRapidaNaPropriaTela() {
     buscaRapida(resposta(), u"treze"_s);
     QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(resposta()->strOrigem, u"rapidaRespostaBusca"_s);
-    QCOMPARE(&resposta()->consultaDeOrigem(), &resposta()->obj_DB_QUERY_BuscaRapida);
+    QCOMPARE(&resposta()->consultaDeOrigem(), &resposta()->buscaRapida.obj_DB_QUERY_BuscaRapida);
     QCOMPARE(grade().celula(0, 0), u"Resultado de títulos encontrados (13)"_s);
     QCOMPARE(titulos(), oficios(1, 13));
     QCOMPARE(pager(), u"1*"_s);
@@ -505,7 +505,7 @@ void TesteRespostaBusca::buscaRapidaDeCadaTela() {
     QVERIFY(programa::erros().isEmpty());
     QCOMPARE(navegacao::telaAtual(), resposta());
     QCOMPARE(resposta()->strOrigem, tag);
-    QCOMPARE(&resposta()->consultaDeOrigem(), &origem->obj_DB_QUERY_BuscaRapida);
+    QCOMPARE(&resposta()->consultaDeOrigem(), &origem->buscaRapida.obj_DB_QUERY_BuscaRapida);
     QCOMPARE(grade().celula(0, 0), u"Resultado de títulos encontrados (1)"_s);
     QCOMPARE(cenario::linhas(grade(), 1),
              (QList<QStringList>{{palavra, QString::number(5100 + tela), u"Família "_s}}));
