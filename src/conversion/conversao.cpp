@@ -3,6 +3,7 @@
 #include "acessivel.h"
 #include "botao_figura.h"
 #include "consulta.h"
+#include "controles.h"
 #include "fontes.h"
 #include "navegacao.h"
 #include "rotulos.h"
@@ -114,21 +115,12 @@ QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
     return l;
 }
 
-QLineEdit *caixaComSombra(QWidget *pai, const QString &nome, const QRect &geometria,
+QLineEdit *caixaDeEntrada(QWidget *pai, const QString &nome, const QRect &geometria,
                           const QString &nomeBorda, const QString &nomeSombra, QLabel *rotulo) {
-    auto *sombra = new PainelCor(pai, Qt::black,
-                                 QRect(geometria.topLeft() + QPoint(6, 3),
-                                       QSize(geometria.width() - 2, geometria.height())));
-    sombra->setObjectName(nomeSombra);
-    auto *borda = new PainelCor(pai, Qt::black, geometria.adjusted(-1, -1, 1, 1));
-    borda->setObjectName(nomeBorda);
-    auto *caixa = new QLineEdit(pai);
-    caixa->setObjectName(nome);
-    caixa->setFrame(false);
-    caixa->setGeometry(geometria);
+    QLineEdit *caixa =
+        controles::caixaComSombra(pai, nome, geometria, pai->font(), rotulo, nomeBorda, nomeSombra);
     caixa->setToolTip(
         u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s);
-    acessivel::nomearPeloRotulo(rotulo, caixa);
     return caixa;
 }
 
@@ -145,10 +137,7 @@ void faixaEntreDivisorias(QWidget *pai, const QString &nome, const QString &imag
 }
 
 QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QStringList &passos) {
-    auto *grupo = new QGroupBox(titulo, pai);
-    grupo->setObjectName(u"obj_Grupo_Pesquisa"_s);
-    grupo->setFont(fontes::verdana(fontes::pt8, true));
-    grupo->setGeometry(16, topo, 681, 289);
+    QGroupBox *grupo = controles::grupoPesquisa(pai, titulo, QRect(16, topo, 681, 289));
     faixaEntreDivisorias(grupo, u"obj_Img_FundoTabela"_s, u"fundo_tabela"_s,
                          QRect(18, 25, 644, 75));
     for (int i = 0; i < passos.size(); ++i)
@@ -158,10 +147,7 @@ QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QS
 }
 
 BotaoFigura *botaoOk(QWidget *pai, const QString &nome, QPoint posicao) {
-    auto *botao = new BotaoFigura(pai, u"bt_ok"_s, QRect(posicao, QSize(26, 17)));
-    botao->setObjectName(nome);
-    botao->setAccessibleName(u"Ok"_s);
-    return botao;
+    return controles::botao(pai, nome, u"bt_ok"_s, u"Ok"_s, QRect(posicao, QSize(26, 17)));
 }
 
 BotaoFigura *botaoVoltar(QWidget *pai, QPoint posicao) {

@@ -106,11 +106,10 @@ QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QS
 // A drop-down list labelled, for assistive technology, by `rotulo` beside it.
 QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
                  const QStringList &entradas, QLabel *rotulo);
-// The code or title box of the two entry screens: borderless, on a black
-// frame one pixel wider on every side and a black shadow 6 pixels right and
-// 3 down, 2 pixels narrower than the box, with the hint of both screens,
-// named by the label `rotulo` beside it.
-QLineEdit *caixaComSombra(QWidget *pai, const QString &nome, const QRect &geometria,
+// The code or title box of the two entry screens (controles::caixaComSombra
+// in the group's font), with the hint of both screens, named by the label
+// `rotulo` beside it.
+QLineEdit *caixaDeEntrada(QWidget *pai, const QString &nome, const QRect &geometria,
                           const QString &nomeBorda, const QString &nomeSombra, QLabel *rotulo);
 // A picture band between two one-pixel dividers, just above and below it.
 void faixaEntreDivisorias(QWidget *pai, const QString &nome, const QString &imagem,

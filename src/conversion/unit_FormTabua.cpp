@@ -56,7 +56,7 @@ Tobj_Form_FormTabua::Tobj_Form_FormTabua()
         conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(80, 52), 105, conversao::bases(), de);
     QLabel *codigo =
         novoRotulo(grupo, u"obj_Lb_Tabua_Codigo"_s, u"Código:"_s, QPoint(219, 55), fonte);
-    obj_Edit_ConverteCodigo = conversao::caixaComSombra(
+    obj_Edit_ConverteCodigo = conversao::caixaDeEntrada(
         grupo, u"obj_Edit_ConverteCodigo"_s, QRect(276, 52, 121, 17),
         u"obj_Painel_BuscaCodigoBorda"_s, u"obj_Painel_BuscaCodigoSombra"_s, codigo);
     QLabel *para = novoRotulo(grupo, u"obj_Lb_Tabua_Para"_s, u"Para:"_s, QPoint(434, 55), fonte);

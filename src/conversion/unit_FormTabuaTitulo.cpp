@@ -1,6 +1,7 @@
 #include "unit_FormTabuaTitulo.h"
 
 #include "botao_figura.h"
+#include "controles.h"
 #include "conversao.h"
 #include "cursor.h"
 #include "fontes.h"
@@ -52,12 +53,12 @@ Tobj_Form_FormTabuaTitulo::Tobj_Form_FormTabuaTitulo()
         conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(90, 52), 105, conversao::bases(), base);
     QLabel *titulo =
         novoRotulo(grupo, u"obj_Lb_Tabua_Titulo"_s, u"Título:"_s, QPoint(215, 55), fonte);
-    obj_Edit_ConverteTitulo = conversao::caixaComSombra(
+    obj_Edit_ConverteTitulo = conversao::caixaDeEntrada(
         grupo, u"obj_Edit_ConverteTitulo"_s, QRect(260, 52, 260, 17),
         u"obj_Painel_BuscaTituloBorda"_s, u"obj_Painel_BuscaTituloSombra"_s, titulo);
-    obj_Bt_Converter_Procurar = new BotaoFigura(grupo, u"bt_procurar"_s, QRect(553, 53, 61, 19));
-    obj_Bt_Converter_Procurar->setObjectName(u"obj_Bt_Converter_Procurar"_s);
-    obj_Bt_Converter_Procurar->setAccessibleName(u"Procurar"_s);
+    obj_Bt_Converter_Procurar =
+        controles::botao(grupo, u"obj_Bt_Converter_Procurar"_s, u"bt_procurar"_s, u"Procurar"_s,
+                         QRect(553, 53, 61, 19));
 
     const QFont negrito = fontes::verdana(fontes::pt8, true);
     const QFont normal = fontes::verdana(fontes::pt8);

@@ -5,6 +5,7 @@
 #include "acessivel.h"
 #include "botao_figura.h"
 #include "consulta.h"
+#include "controles.h"
 #include "fontes.h"
 #include "fronteira.h"
 #include "rotulos.h"
@@ -18,7 +19,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace controles {
+namespace busca {
 
 QString dicaFamilia() {
     return u"Clicando-se em cada título é possível acessar as informações da família "
@@ -30,49 +31,20 @@ QString ajudaCodigos() {
            u"Gerais da ZEL\"."_s;
 }
 
-QGroupBox *grupoPesquisa(QWidget *tela, const QString &titulo, const QRect &geometria,
-                         int pixelsFonte) {
-    auto *grupo = new QGroupBox(titulo, tela);
-    grupo->setObjectName(u"obj_Grupo_Pesquisa"_s);
-    grupo->setFont(fontes::verdana(pixelsFonte, true));
-    grupo->setGeometry(geometria);
-    return grupo;
-}
-
 QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito, bool italico) {
     return novoRotulo(pai, QString(), texto, posicao,
                       fontes::fonte(u"Verdana"_s, fontes::pt7, negrito, italico), cinza);
 }
 
-QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria, QLabel *rotulo) {
-    new PainelCor(pai, Qt::black, geometria.adjusted(-1, -1, 1, 1));
-    auto *caixa = new QLineEdit(pai);
-    caixa->setObjectName(nome);
-    caixa->setFrame(false);
-    caixa->setFont(fontes::sansSerif(fontes::pt8));
-    caixa->setGeometry(geometria);
-    if (rotulo)
-        acessivel::nomearPeloRotulo(rotulo, caixa);
-    return caixa;
-}
-
-BotaoFigura *botaoComSombra(QWidget *pai, const QString &nome, const QString &imagem,
-                            const QString &acao, const QRect &geometria) {
-    new PainelCor(pai, pai->palette().color(QPalette::Dark), geometria.translated(3, 2));
-    auto *botao = new BotaoFigura(pai, imagem, geometria);
-    botao->setObjectName(nome);
-    botao->setAccessibleName(acao);
-    return botao;
-}
-
 CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const QRect &geometria,
                       const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
                       const std::function<void()> &aoEnter, const std::function<void()> &aoClicar) {
-    QLineEdit *caixa = caixaTexto(pai, nome, geometria, rotulo);
+    QLineEdit *caixa =
+        controles::caixaComBorda(pai, nome, geometria, fontes::sansSerif(fontes::pt8), rotulo);
     caixa->setToolTip(dica);
     fronteira::conectar(caixa, &QLineEdit::returnPressed, pai, aoEnter);
-    BotaoFigura *botao = botaoComSombra(pai, nomeBotao, u"bt_procurar"_s, u"Procurar"_s,
-                                        QRect(lugarBotao, QSize(61, 19)));
+    BotaoFigura *botao = controles::botaoComSombra(pai, nomeBotao, u"bt_procurar"_s, u"Procurar"_s,
+                                                   QRect(lugarBotao, QSize(61, 19)));
     fronteira::conectar(botao, &BotaoFigura::clicado, pai, aoClicar);
     return {caixa, botao};
 }
@@ -124,4 +96,4 @@ QString italico(const QString &texto) {
     return u"<i>"_s + texto + u"</i>"_s;
 }
 
-} // namespace controles
+} // namespace busca

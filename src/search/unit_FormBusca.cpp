@@ -1,5 +1,6 @@
 #include "unit_FormBusca.h"
 
+#include "controles.h"
 #include "controles_busca.h"
 #include "rotulos.h"
 
@@ -32,13 +33,13 @@ Tobj_Form_FormBusca::Tobj_Form_FormBusca()
 
     QLabel *palavra = novoRotulo(obj_Grupo_Pesquisa, QString(), u"Palavra Chave:"_s, QPoint(32, 41),
                                  fontes::verdana(fontes::pt9));
-    const controles::CaixaBusca busca = controles::caixaBusca(
+    const busca::CaixaBusca procura = busca::caixaBusca(
         obj_Grupo_Pesquisa, palavra, u"obj_Edit_BuscaTitulo"_s, QRect(138, 37, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarTitulo"_s, QPoint(381, 37), [this] { prcVerificaExecutaConsulta(); },
         [this] { prcTestaBuscaTituloEnvia(); });
-    obj_Edit_BuscaTitulo = busca.caixa;
-    obj_Bt_ProcurarTitulo = busca.botao;
+    obj_Edit_BuscaTitulo = procura.caixa;
+    obj_Bt_ProcurarTitulo = procura.botao;
 
     criarFiltros();
     criarAjuda();
@@ -111,7 +112,7 @@ void Tobj_Form_FormBusca::prcVerificaExecutaConsulta() {
 
 // The keyword box is emptied whatever the outcome.
 void Tobj_Form_FormBusca::prcTestaBuscaTituloEnvia() {
-    if (controles::palavraDigitada(obj_Edit_BuscaTitulo)) {
+    if (busca::palavraDigitada(obj_Edit_BuscaTitulo)) {
         const QList<QCheckBox *> caixas = filtros();
         if (std::none_of(caixas.begin(), caixas.end(),
                          [](const QCheckBox *caixa) { return caixa->isChecked(); })) {

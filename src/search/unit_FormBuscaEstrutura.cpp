@@ -2,6 +2,7 @@
 
 #include "acessivel.h"
 #include "botao_figura.h"
+#include "controles.h"
 #include "controles_busca.h"
 #include "cursor.h"
 #include "fontes.h"
@@ -88,8 +89,8 @@ Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
         controles::grupoPesquisa(this, u".:: Por Estrutura ::."_s, QRect(16, 110, 681, 315));
     criarListas();
     criarResultado();
-    obj_Lb_Ajuda = novoRotulo(obj_Grupo_Pesquisa, QString(), controles::ajudaCodigos(),
-                              QPoint(71, 294), fontes::verdana(fontes::pt8), controles::azul);
+    obj_Lb_Ajuda = novoRotulo(obj_Grupo_Pesquisa, QString(), busca::ajudaCodigos(), QPoint(71, 294),
+                              fontes::verdana(fontes::pt8), busca::azul);
     obj_Lb_Ajuda->setObjectName(u"obj_Lb_Ajuda"_s);
 
     fronteira::executar([this] { prcInicializa(); });
@@ -137,11 +138,10 @@ void Tobj_Form_FormBuscaEstrutura::criarResultado() {
                                   u"Nova Busca"_s, QRect(555, 110, 73, 17));
     fronteira::conectar(obj_Bt_NovaBusca, &BotaoFigura::clicado, this, [this] { prcNovaBusca(); });
 
-    obj_Lb_avisoClick =
-        controles::legenda(obj_Grupo_Pesquisa, controles::dicaFamilia(), QPoint(133, 262));
+    obj_Lb_avisoClick = busca::legenda(obj_Grupo_Pesquisa, busca::dicaFamilia(), QPoint(133, 262));
     obj_Lb_avisoClick->setObjectName(u"obj_Lb_avisoClick"_s);
     obj_Lb_Legenda =
-        controles::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA - Famílias"_s, QPoint(277, 278));
+        busca::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA - Famílias"_s, QPoint(277, 278));
     obj_Lb_Legenda->setObjectName(u"obj_Lb_Legenda"_s);
     mostrarResultado(false);
 }

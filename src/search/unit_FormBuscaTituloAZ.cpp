@@ -1,6 +1,7 @@
 #include "unit_FormBuscaTituloAZ.h"
 
 #include "botao_figura.h"
+#include "controles.h"
 #include "controles_busca.h"
 #include "cursor.h"
 #include "fontes.h"
@@ -38,8 +39,8 @@ QString tituloFormatado(const QString &tipo, const QString &titulo) {
     if (tipo == u"F"_s)
         return titulo.toUpper();
     if (tipo == u"O"_s)
-        return controles::negrito(titulo);
-    return controles::italico(titulo);
+        return busca::negrito(titulo);
+    return busca::italico(titulo);
 }
 
 // The program lower-cases the letters A to Z only: the query lower-cases
@@ -86,8 +87,9 @@ Tobj_Form_FormBuscaTituloAZ::Tobj_Form_FormBuscaTituloAZ()
     obj_Grupo_Pesquisa =
         controles::grupoPesquisa(this, u".:: Por Títulos de AZ ::."_s, QRect(16, 110, 681, 320));
 
-    obj_Edit_BuscaTitulosAZ = controles::caixaTexto(
-        obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulosAZ"_s, QRect(81, 28, 121, 16), nullptr);
+    obj_Edit_BuscaTitulosAZ =
+        controles::caixaComBorda(obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulosAZ"_s,
+                                 QRect(81, 28, 121, 16), fontes::sansSerif(fontes::pt8), nullptr);
     obj_Edit_BuscaTitulosAZ->setAccessibleName(u"Busca por palavra"_s);
     fronteira::conectar(obj_Edit_BuscaTitulosAZ, &QLineEdit::returnPressed, this,
                         [this] { prcVerificaExecutaConsultaTitulosAZ(); });
@@ -140,22 +142,21 @@ void Tobj_Form_FormBuscaTituloAZ::criarLetras() {
 // the text of the style it explains. The bottom band covers the lower part
 // of the group box: the row is raised just enough to lie whole above it.
 void Tobj_Form_FormBuscaTituloAZ::criarLegendas() {
-    obj_Lb_avisoClick =
-        controles::legenda(obj_Grupo_Pesquisa, controles::dicaFamilia(), QPoint(133, 284));
+    obj_Lb_avisoClick = busca::legenda(obj_Grupo_Pesquisa, busca::dicaFamilia(), QPoint(133, 284));
     obj_Lb_avisoClick->setObjectName(u"obj_Lb_avisoClick"_s);
     QLabel *familia =
-        controles::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA = Família"_s, QPoint(20, topoLegendas));
+        busca::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA = Família"_s, QPoint(20, topoLegendas));
     familia->adjustSize();
     const int fimVisivel = Image2->y() - obj_Grupo_Pesquisa->y();
     const int subida = std::max(0, topoLegendas + familia->height() - fimVisivel);
     familia->move(familia->x(), familia->y() - subida);
     const auto par = [&](const QString &estilo, const QString &explicacao, QPoint lugar,
                          bool negrito, bool italico) {
-        QLabel *primeiro = controles::legenda(obj_Grupo_Pesquisa, estilo, lugar - QPoint(0, subida),
-                                              negrito, italico);
+        QLabel *primeiro =
+            busca::legenda(obj_Grupo_Pesquisa, estilo, lugar - QPoint(0, subida), negrito, italico);
         primeiro->adjustSize();
-        controles::legenda(obj_Grupo_Pesquisa, explicacao,
-                           QPoint(primeiro->x() + primeiro->width(), primeiro->y()));
+        busca::legenda(obj_Grupo_Pesquisa, explicacao,
+                       QPoint(primeiro->x() + primeiro->width(), primeiro->y()));
     };
     par(u"Negrito"_s, u" = Ocupação"_s, QPoint(296, topoLegendas), true, false);
     par(u"Itálico"_s, u" = Sinônimo"_s, QPoint(575, topoLegendas - 1), false, true);

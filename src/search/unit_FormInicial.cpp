@@ -2,6 +2,7 @@
 
 #include "acessivel.h"
 #include "botao_figura.h"
+#include "controles.h"
 #include "controles_busca.h"
 #include "fontes.h"
 #include "rotulos.h"
@@ -68,7 +69,7 @@ void Tobj_Form_FormInicial::criarPesquisa() {
         novoRotulo(obj_Grupo_Pesquisa, QString(), u"Título: (família, ocupação ou sinônimo)"_s,
                    QPoint(32, 36), fonte);
     obj_Lb_Busca_Titulo->setObjectName(u"obj_Lb_Busca_Titulo"_s);
-    const controles::CaixaBusca titulo = controles::caixaBusca(
+    const busca::CaixaBusca titulo = busca::caixaBusca(
         obj_Grupo_Pesquisa, obj_Lb_Busca_Titulo, u"obj_Edit_BuscaTitulo"_s, QRect(280, 32, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarTitulo"_s, QPoint(520, 32), [this] { prcVerificaExecutaConsulta(); },
@@ -79,7 +80,7 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     obj_Lb_Busca_Codigo = novoRotulo(obj_Grupo_Pesquisa, QString(),
                                      u"Código: (família ou ocupação)"_s, QPoint(32, 71), fonte);
     obj_Lb_Busca_Codigo->setObjectName(u"obj_Lb_Busca_Codigo"_s);
-    const controles::CaixaBusca codigo = controles::caixaBusca(
+    const busca::CaixaBusca codigo = busca::caixaBusca(
         obj_Grupo_Pesquisa, obj_Lb_Busca_Codigo, u"obj_Edit_BuscaCodigo"_s, QRect(280, 68, 121, 17),
         u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarCodigo"_s, QPoint(414, 67),
@@ -107,7 +108,7 @@ void Tobj_Form_FormInicial::prcVerificaExecutaConsulta() {
 
 // The title box is emptied whatever the outcome.
 void Tobj_Form_FormInicial::prcTestaBuscaTitulo_Procurar() {
-    if (controles::palavraDigitada(obj_Edit_BuscaTitulo) &&
+    if (busca::palavraDigitada(obj_Edit_BuscaTitulo) &&
         abrirBuscaPorTitulo(obj_DB_QUERY_BuscaTitulo, fncSqlBuscaRapida(),
                             obj_Edit_BuscaTitulo->text()))
         obj_Form_FormRespostaBusca->listar(this, *this);
@@ -121,7 +122,7 @@ void Tobj_Form_FormInicial::prcVerificaExecutaConsultaBuscaCodigo() {
 // Four digits: the family and its occupations; six: one occupation. The
 // code box keeps the code unless something is found.
 void Tobj_Form_FormInicial::prcTestaBuscaCodigo_Procurar() {
-    if (!controles::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
+    if (!busca::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
         return;
     obj_Edit_BuscaCodigo->clear();
     ir(IdTela::FormRespostaBuscaCodigo,

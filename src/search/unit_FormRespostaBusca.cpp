@@ -1,5 +1,6 @@
 #include "unit_FormRespostaBusca.h"
 
+#include "controles.h"
 #include "controles_busca.h"
 #include "rotulos.h"
 
@@ -50,7 +51,7 @@ Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
     setObjectName(u"obj_Form_FormRespostaBusca"_s);
 
     obj_Grupo_Pesquisa =
-        controles::grupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 112, 681, 314), 11);
+        controles::grupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 112, 681, 314));
     obj_Lb_avisoClick = novoRotulo(
         obj_Grupo_Pesquisa, QString(),
         u"Clicando-se em cada título é possível acessar as informações da família correspondente"_s,

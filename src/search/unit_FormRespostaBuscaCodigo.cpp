@@ -1,5 +1,6 @@
 #include "unit_FormRespostaBuscaCodigo.h"
 
+#include "controles.h"
 #include "controles_busca.h"
 #include "cursor.h"
 #include "fronteira.h"
@@ -26,7 +27,7 @@ QStringList cabecalho(int total) {
 QStringList celulas(const Consulta &registro) {
     const QString titulo = registro.campo(u"titulo"_s);
     return {registro.campo(u"codigo"_s),
-            registro.campo(u"tipo"_s) == u"O"_s ? controles::negrito(titulo) : titulo.toUpper()};
+            registro.campo(u"tipo"_s) == u"O"_s ? busca::negrito(titulo) : titulo.toUpper()};
 }
 
 } // namespace
@@ -71,8 +72,7 @@ Tobj_Form_FormRespostaBuscaCodigo::Tobj_Form_FormRespostaBuscaCodigo()
         [this] { definirLarguras(160, 483); });
     paginador->ligarGrade(obj_SortGrid_BuscaTitulosAZ);
 
-    obj_Lb_avisoClick =
-        controles::legenda(obj_Grupo_Pesquisa, controles::dicaFamilia(), QPoint(133, 289));
+    obj_Lb_avisoClick = busca::legenda(obj_Grupo_Pesquisa, busca::dicaFamilia(), QPoint(133, 289));
     obj_Lb_avisoClick->setObjectName(u"obj_Lb_avisoClick"_s);
 }
 
