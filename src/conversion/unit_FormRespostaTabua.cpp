@@ -203,7 +203,7 @@ void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {
     OrigemConversao *origem = origemConversao();
     if (!origem || !m_apresentacao)
         return;
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     Consulta &resultado = origem->resultadoConversao();
     conversao::escreverCabecalho(obj_Lb_Total_Encontrados, obj_Lb_Total,
                                  m_apresentacao->cabecalho.toString(), resultado.totalLinhas());
@@ -219,7 +219,6 @@ void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {
     if (strOrigem == conversao::tagTabua)
         obj_Form_FormTabua->prcReiniciarEntradas();
     obj_SortGrid_Tabua_Codigo->definirLarguraColuna(0, larguraColuna);
-    cursor::normal();
 }
 
 // The heading names the item converted: its code and title, or the code

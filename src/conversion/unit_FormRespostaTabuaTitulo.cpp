@@ -136,7 +136,7 @@ void Tobj_Form_FormRespostaTabuaTitulo::prcRestaurarJanela() {
 // be converted from here.
 void Tobj_Form_FormRespostaTabuaTitulo::prcAlimentaGrid() {
     limparLDescricao();
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     const QString base = conversao::escolha(obj_Form_FormTabuaTitulo->obj_Combo_De);
     if (!base.isEmpty())
         strBaseDe = base;
@@ -167,7 +167,6 @@ void Tobj_Form_FormRespostaTabuaTitulo::prcAlimentaGrid() {
         if (Figura *faixa = linhasTitulos[i].obj_Bg_Titulos)
             faixa->setVisible(i < mostradas);
     titulos.primeiro();
-    cursor::normal();
 }
 
 // Title in bold for an occupation ("O"), in italics for a synonym ("S").

@@ -82,9 +82,8 @@ void Tobj_Form_FormTabuaTitulo::prcVerificaExecutaTabua() {
 // The hourglass stays for the whole action, notices included, and goes
 // after every outcome (the error boundary restores it after an error).
 void Tobj_Form_FormTabuaTitulo::prcTabuaTestaConverterEnvia() {
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     procurar();
-    cursor::normal();
 }
 
 void Tobj_Form_FormTabuaTitulo::procurar() {

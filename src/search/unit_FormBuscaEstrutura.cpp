@@ -152,16 +152,15 @@ void Tobj_Form_FormBuscaEstrutura::prcInicializa() {
 
 // Once, at creation: the major groups in code order.
 void Tobj_Form_FormBuscaEstrutura::prcAlimentaGrandeGrupo() {
-    cursor::definir(Qt::WaitCursor);
+    cursor::Ocupado ocupado;
     Consulta &consulta = obj_DB_QUERY_BuscaEstrutura_GrandeGrupo;
     abrirConsulta(consulta, fncSqlGrandesGrupos());
     if (consulta.fimDados()) {
-        cursor::normal();
+        ocupado.terminar();
         prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s);
         return;
     }
     carregar(obj_ComboBoxGrandeGrupo, consulta, obj_ComboBoxGrandeGrupo->placeholderText());
-    cursor::normal();
 }
 
 void Tobj_Form_FormBuscaEstrutura::prcRestaurarJanela() {
@@ -243,7 +242,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaFamilia() {
 
 // The current page of the subgroup's families, each in capitals.
 void Tobj_Form_FormBuscaEstrutura::prcAlimentaGridFamilia() {
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     const PaginaGrade pagina{*obj_SortGrid_BuscaEstrutura, *paginador,
                              [](int total) {
                                  return QStringList{u"Resultado das Famílias encontradas ("_s +
@@ -254,7 +253,6 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaGridFamilia() {
                              }};
     pagina.preencher(obj_DB_QUERY_BuscaEstrutura_Familia);
     obj_SortGrid_BuscaEstrutura->definirLarguraColuna(0, larguraFamilias);
-    cursor::normal();
 }
 
 // Starts over: the major groups stay, with none chosen and no text shown.

@@ -216,9 +216,10 @@ void Tobj_Form_FormBuscaTituloAZ::prcDefineBusca(const QString &padrao) {
 // leaves the grid at its header and one empty row, with no page label of an
 // earlier listing left on view.
 void Tobj_Form_FormBuscaTituloAZ::prcAlimentaGrid() {
-    cursor::definir(Qt::WaitCursor);
+    cursor::Ocupado ocupado;
     abrirConsulta(obj_DB_QUERY_BuscaTituloAZ, fncSqlTitulosAZ(), strLetraAtual + u"%"_s);
     const int total = preencherPagina();
+    ocupado.terminar();
     if (total == 0) {
         paginador->obj_Bt_Pagina_Primeiro->hide();
         prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
@@ -229,12 +230,11 @@ void Tobj_Form_FormBuscaTituloAZ::prcAlimentaGrid() {
 // without running the pattern once more.
 int Tobj_Form_FormBuscaTituloAZ::preencherPagina() {
     limparLDescricao();
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     const int total =
         PaginaGrade{*obj_SortGrid_BuscaTitulosAZ, *paginador, cabecalho, celulas}.preencher(
             obj_DB_QUERY_BuscaTituloAZ);
     definirLarguras();
-    cursor::normal();
     return total;
 }
 

@@ -112,7 +112,7 @@ Consulta &Tobj_Form_FormRespostaBusca::consultaDeOrigem() {
 
 void Tobj_Form_FormRespostaBusca::prcAlimentaGrid() {
     limparLDescricao();
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     const PaginaGrade pagina{*obj_SortGrid_BuscaTitulosAZ, *paginador,
                              [](int total) {
                                  return QStringList{u"Resultado de títulos encontrados ("_s +
@@ -126,7 +126,6 @@ void Tobj_Form_FormRespostaBusca::prcAlimentaGrid() {
                              }};
     pagina.preencher(consultaDeOrigem());
     definirLarguras();
-    cursor::normal();
 }
 
 void Tobj_Form_FormRespostaBusca::definirLarguras() {

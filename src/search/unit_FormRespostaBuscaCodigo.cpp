@@ -91,11 +91,10 @@ void Tobj_Form_FormRespostaBuscaCodigo::telaAtivada() {
 // The current page of the opener's query; the family row comes first.
 void Tobj_Form_FormRespostaBuscaCodigo::prcAlimentaGrid() {
     limparLDescricao();
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     PaginaGrade{*obj_SortGrid_BuscaTitulosAZ, *paginador, cabecalho, celulas}.preencher(
         consultaDaOrigem());
     definirLarguras(80, 565);
-    cursor::normal();
 }
 
 // Before any code search there is no list to read: the screen shows an

@@ -1,6 +1,6 @@
 // The error boundary's last resort: the application object reports an error
 // that leaves a handler Qt called through the event loop, and the loop goes
-// on.
+// on. And the busy cursor of a scope, which an error's unwinding ends too.
 
 #include "cursor.h"
 #include "erro.h"
@@ -19,6 +19,7 @@ private slots:
     void cleanup();
     void cliqueSemConectar();
     void chamadaNaFila();
+    void cursorOcupadoDoEscopo();
 
 private:
     QStringList m_erros;
@@ -62,6 +63,37 @@ void TesteFronteira::chamadaNaFila() {
     QTimer::singleShot(0, this, [&seguinte] { seguinte = true; });
     QTRY_VERIFY(seguinte);
     QCOMPARE(m_erros, QStringList{u"Can't locate file: /x/inicial.htm"_s});
+}
+
+// A fill inside a fill leaves the outer one busy; the end of the outer one,
+// or an error leaving it, gives back what was set before (the drag's cursor,
+// or none).
+void TesteFronteira::cursorOcupadoDoEscopo() {
+    const auto forma = [] {
+        return cursor::ocupado() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor;
+    };
+    {
+        const cursor::Ocupado externo;
+        {
+            const cursor::Ocupado interno;
+            QCOMPARE(forma(), Qt::WaitCursor);
+        }
+        QCOMPARE(forma(), Qt::WaitCursor);
+    }
+    QVERIFY(!cursor::ocupado());
+
+    cursor::definir(Qt::SizeAllCursor);
+    try {
+        const cursor::Ocupado ocupado;
+        throw ErroBanco(u"disk I/O error"_s);
+    } catch (const Erro &) {
+    }
+    QCOMPARE(forma(), Qt::SizeAllCursor);
+
+    cursor::Ocupado ocupado;
+    ocupado.terminar();
+    QCOMPARE(forma(), Qt::SizeAllCursor);
+    cursor::normal();
 }
 
 int main(int argc, char **argv) {
