@@ -24,8 +24,13 @@ using namespace Qt::StringLiterals;
 class TesteInicio : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup();
     void telasCriadasEProblemaRelatado();
 };
+
+void TesteInicio::cleanup() {
+    programa::encerrarTeste();
+}
 
 void TesteInicio::telasCriadasEProblemaRelatado() {
 #ifdef CENARIO_SEM_GRUPOS

@@ -130,6 +130,7 @@ class TesteRespostaBusca : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void paginas_data();
     void paginas();
     void blocosESetas();
@@ -156,6 +157,10 @@ void TesteRespostaBusca::init() {
     programa::limparEventos();
     programa::avisos();
     programa::erros();
+}
+
+void TesteRespostaBusca::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteRespostaBusca::paginas_data() {
@@ -382,10 +387,7 @@ void TesteRespostaBusca::reativacaoMostraAMesmaPagina() {
 
     programa::limparEventos();
     grade().definirCelula(0, 1, u"marca"_s);
-    programa::avisosReais(true);
-    QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
-    prcMostrarAviso(nada);
-    programa::avisosReais(false);
+    QVERIFY(programa::fecharAvisoReal([] { prcMostrarAviso(nada); }));
     QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(grade().celula(0, 1), u"marca"_s);
 }

@@ -4,6 +4,7 @@
 
 #include "botao_figura.h"
 #include "erro.h"
+#include "exigir.h"
 #include "fontes.h"
 #include "fronteira.h"
 #include "paginador.h"
@@ -245,16 +246,16 @@ void TestePaginador::colocacaoEmTempoDeExecucao() {
     QFETCH(ConfiguracaoPaginador, configuracao);
     QVERIFY(!configuracao.lugaresFixos);
     Tela tela(configuracao, 25 * configuracao.linhasPorPagina); // 25 pages, 3 blocks
-    verificarCadeia(tela);
+    EXIGIR(verificarCadeia(tela));
     QList<int> bloco1;
     for (const QLabel *rotulo : tela.rotulosVisiveis())
         bloco1 << rotulo->x();
     QCOMPARE(bloco1.size(), 10);
 
-    clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_Pagina_Mais));
     QCOMPARE(legendas(tela.rotulosVisiveis()),
              QStringList({"11", "12", "13", "14", "15", "16", "17", "18", "19", "20"}));
-    verificarCadeia(tela);
+    EXIGIR(verificarCadeia(tela));
     const QList<QLabel *> bloco2 = tela.rotulosVisiveis();
     QCOMPARE(bloco2[0]->x(), configuracao.esquerdaPrimeiro);
     QCOMPARE(tela.paginador->obj_Bt_Pagina_Menos->x(), configuracao.esquerdaMenos);
@@ -263,9 +264,9 @@ void TestePaginador::colocacaoEmTempoDeExecucao() {
 
     // The last block is shorter; a later fill of a shorter block places the
     // labels again from the first one.
-    clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_Pagina_Mais));
     QCOMPARE(legendas(tela.rotulosVisiveis()), QStringList({"21", "22", "23", "24", "25"}));
-    verificarCadeia(tela);
+    EXIGIR(verificarCadeia(tela));
     QVERIFY(!tela.paginador->obj_Bt_Pagina_Mais->isVisible());
 }
 
@@ -292,7 +293,7 @@ void TestePaginador::lugaresFixosNaoMudam() {
         QCOMPARE(tela.paginador->obj_Bt_Pagina_Mais->pos(), QPoint(c.lugaresFixos->mais, c.topo));
     };
     verificarLugares();
-    clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_Pagina_Mais));
     QCOMPARE(tela.rotulosVisiveis().size(), 10);
     QCOMPARE(tela.rotulo(1)->text(), u"11"_s);
     verificarLugares();
@@ -308,7 +309,7 @@ void TestePaginador::tresAlgarismosNaoTocamOsSeparadores() {
     QFETCH(ConfiguracaoPaginador, configuracao);
     Tela tela(configuracao, 1500 * configuracao.linhasPorPagina);
     for (int bloco = 1; bloco <= 10; ++bloco)
-        clicar(tela.paginador->obj_Bt_Pagina_Mais);
+        EXIGIR(clicar(tela.paginador->obj_Bt_Pagina_Mais));
     const QList<QLabel *> rotulos = tela.rotulosVisiveis();
     QCOMPARE(legendas(rotulos).first(), u"101"_s);
     QCOMPARE(rotulos.size(), 10);
@@ -356,14 +357,14 @@ void TestePaginador::formaReduzida() {
     QVERIFY(!tela.separador(1)->isVisible());
     QCOMPARE(tela.rotulo(2)->pos(), QPoint(c.lugaresFixos->rotulos[0], c.topo));
 
-    clicar(tela.paginador->obj_Bt_RespostaBusca_Mais);
-    clicar(tela.paginador->obj_Bt_RespostaBusca_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_RespostaBusca_Mais));
+    EXIGIR(clicar(tela.paginador->obj_Bt_RespostaBusca_Mais));
     QCOMPARE(tela.paginador->estado().intPaginaAtual(), 3);
     QCOMPARE(legendas(tela.rotulosVisiveis()), QStringList({"1", "2"}));
     QVERIFY(tela.rotulo(1)->isEnabled() && tela.rotulo(2)->isEnabled());
     QVERIFY(!tela.separador(1)->isVisible());
 
-    clicar(tela.rotulo(2));
+    EXIGIR(clicar(tela.rotulo(2)));
     QCOMPARE(tela.paginador->estado().intPaginaAtual(), 2);
     QVERIFY(!tela.rotulo(2)->isEnabled());
 }
@@ -414,7 +415,7 @@ void TestePaginador::cliques() {
     tela.paginador->estado().irParaPagina(inicial);
     tela.paginador->dispor(total);
 
-    clicar(tela.janela.findChild<QWidget *>(controle));
+    EXIGIR(clicar(tela.janela.findChild<QWidget *>(controle)));
     QCOMPARE(tela.paginador->estado().intPaginaAtual(), pagina);
     QCOMPARE(tela.alimentacoes, alimentacoes);
     QCOMPARE(tela.larguras, larguras);
@@ -430,7 +431,7 @@ void TestePaginador::cursorDasSetas() {
     QCOMPARE(anterior->cursor().shape(), Qt::ForbiddenCursor);
     QCOMPARE(proxima->cursor().shape(), Qt::PointingHandCursor);
 
-    clicar(proxima);
+    EXIGIR(clicar(proxima));
     passarSobre(anterior);
     passarSobre(proxima);
     QCOMPARE(anterior->cursor().shape(), Qt::PointingHandCursor);
@@ -445,7 +446,7 @@ void TestePaginador::erroNaAlimentacaoTerminaOClique() {
         fronteira::definirRelator([&](const QString &texto) { erros << texto; });
     Tela tela(Forma::Dinamica, 14);
     tela.falhar = true;
-    clicar(tela.paginador->obj_Bt_RespostaBusca_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_RespostaBusca_Mais));
     fronteira::definirRelator(anterior);
 
     QCOMPARE(erros, QStringList{u"no such table: TFamilia"_s});
