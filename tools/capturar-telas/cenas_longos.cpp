@@ -81,9 +81,13 @@ void escolherTexto(QComboBox *lista, const QString &texto) {
     lista->setCurrentIndex(lista->findText(texto));
 }
 
+// The description of `familia`, filled as when a row opens it: from another
+// screen, since the navigation does not show the screen on view again.
 QWidget *descricao(const QString &familia) {
-    obj_Form_FormDescricao->strCodigoFamilia = familia;
-    return mostrar(obj_Form_FormDescricao);
+    if (navegacao::telaAtual() == obj_Form_FormDescricao)
+        mostrar(obj_Form_FormInicial);
+    TelaFamilia::abrir(navegacao::telaAtual(), IdTela::FormDescricao, familia);
+    return obj_Form_FormDescricao;
 }
 
 // The structure browser down to the subgroup `subgrupo` (three characters).
