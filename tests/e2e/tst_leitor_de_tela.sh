@@ -9,9 +9,7 @@ set -euo pipefail
 source "$(dirname "$0")/x11.sh"
 dados_ferramenta="$2"
 
-for ferramenta in Xvfb xdotool dbus-launch; do
-    command -v "$ferramenta" >/dev/null || { echo "sem $ferramenta: ignorado"; exit 77; }
-done
+precisa dbus-launch
 lancador=/usr/libexec/at-spi-bus-launcher
 [ -x "$lancador" ] || { echo "sem at-spi2-core: ignorado"; exit 77; }
 /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "sem python3-pyatspi: ignorado"; exit 77; }

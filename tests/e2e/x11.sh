@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
 # Helpers for end-to-end tests under a real X server (Xvfb, no window
 # manager): the program runs as a user would start it, and xdotool moves
-# and clicks the pointer.
+# and clicks the pointer. Each test starts a server of its own, so the tests
+# can run side by side. A test without the tools it needs is skipped
+# (status 77), not failed.
 set -euo pipefail
 
 programa="$1"
 largura=1280
 altura=1024
+
+# Ends the test as skipped when one of the given programs is not installed.
+precisa() {
+    local ferramenta
+    for ferramenta in "$@"; do
+        command -v "$ferramenta" >/dev/null || { echo "sem $ferramenta: teste ignorado"; exit 77; }
+    done
+}
+precisa Xvfb xdotool xdpyinfo xwininfo xprop
 
 # Starts a server of its own on a free display. Servers that other tests start
 # at the same moment may race for one display number and one of them may
@@ -77,6 +88,20 @@ esperar_fim() {
     echo "o programa não terminou" >&2
     return 1
 }
+
+# Whether a drop-down list of the program is open: a window of its own that
+# the window manager never sees (override-redirect) and that is not a
+# tooltip.
+lista_aberta() {
+    local id
+    for id in $(xdotool search --onlyvisible --class zel2002 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q "Override Redirect State: yes" || continue
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && continue
+        return 0
+    done
+    return 1
+}
+lista_fechada() { ! lista_aberta; }
 
 # Runs "$@" until it succeeds, for up to 10 seconds.
 esperar() {
