@@ -2,12 +2,16 @@
 # Builds the project and runs every test, headless.
 #   ./test.sh                the normal build, in build/
 #   ./test.sh --sanitizers   everything built with AddressSanitizer and
-#                            UndefinedBehaviorSanitizer, in build-asan/
+#                            UndefinedBehaviorSanitizer, in build-asan/: a
+#                            Debug build, so Qt's Q_ASSERT and the standard
+#                            library's checks run too
+# ZEL_CMAKE_ARGS adds arguments to CMake's configure step (CI: -DZEL_WERROR=ON).
 set -euo pipefail
 cd "$(dirname "$0")"
 if [ "${1:-}" = "--sanitizers" ]; then
     export ZEL_BUILD_DIR="$PWD/build-asan"
-    export ZEL_CMAKE_ARGS="-DZEL_SANITIZE=ON -DZEL_BENCH=OFF"
+    export ZEL_BUILD_TYPE=Debug
+    export ZEL_CMAKE_ARGS="${ZEL_CMAKE_ARGS:-} -DZEL_SANITIZE=ON -DZEL_BENCH=OFF"
     # Leaks are not checked: the platform libraries keep their caches until exit.
     export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -103,7 +103,8 @@ void encerrarTeste() {
     // The home screen also holds the keyboard, even when it was already the
     // current screen and a dialog has just gone.
     obj_Form_FormInicial->activateWindow();
-    QTest::qWaitFor([] { return QApplication::activeWindow() == obj_Form_FormInicial; });
+    const bool inicialAtiva =
+        QTest::qWaitFor([] { return QApplication::activeWindow() == obj_Form_FormInicial; });
     avisos();
     erros();
     limparEventos();
@@ -111,6 +112,7 @@ void encerrarTeste() {
              qPrintable(u"avisos não lidos: "_s + avisosNaoLidos.join(u" | "_s)));
     QVERIFY2(errosNaoLidos.isEmpty(),
              qPrintable(u"erros não lidos: "_s + errosNaoLidos.join(u" | "_s)));
+    QVERIFY2(inicialAtiva, "a tela inicial não ficou ativa");
 }
 
 bool responderDialogo(QDialog *dialogo, const std::function<void()> &acao,
