@@ -19,6 +19,6 @@ if [ "${1:-}" = "--sanitizers" ]; then
     export LSAN_OPTIONS="suppressions=$PWD/tests/vazamentos.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
-source scripts/preparar.sh
+source scripts/preparar.sh --testes
 cd "$compilacao"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

@@ -3,11 +3,14 @@
 # missing ones (as root; otherwise it names them and fails). Sourced by
 # preparar.sh and .ci/run.
 
-# Building the program and running it and its tests.
-pacotes_programa=(g++ cmake ninja-build pkg-config bc qt6-base-dev libsqlite3-dev libicu-dev
-                  libjpeg-dev libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra
-                  fonts-liberation2 xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core
-                  dbus-x11 python3-pyatspi)
+# Building the program and running it (run.sh).
+pacotes_programa=(g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev libicu-dev
+                  libjpeg-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2)
+# Running the tests and the benchmarks (test.sh): Google Benchmark, the end-to-end
+# tests' X server, window manager, X tools, screen capture and accessibility bus,
+# and bc for the start-up measure.
+pacotes_testes=(libbenchmark-dev xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core
+                dbus-x11 python3-pyatspi bc)
 # CI's format check.
 pacotes_ci=(clang-format-14)
 
