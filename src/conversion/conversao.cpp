@@ -51,7 +51,7 @@ QString escolha(const QComboBox *lista) {
 bool exigirEscolha(QComboBox *lista, const QString &aviso) {
     if (lista->currentIndex() >= 0)
         return true;
-    prcMostrarAviso(aviso);
+    aviso::prcMostrarAviso(aviso);
     lista->setFocus();
     return false;
 }
@@ -67,7 +67,7 @@ void converter(TelaPrincipal *origem, Consulta &consulta, const Conversao &conve
     abrirConsulta(consulta, fncSqlConversao(conversao.baseDe, conversao.basePara, conversao.codigo),
                   valorBusca(conversao));
     if (consulta.fimDados()) {
-        prcMostrarAviso(avisoVazio);
+        aviso::prcMostrarAviso(avisoVazio);
         return;
     }
     navegacao::irPara(origem, obj_Form_FormRespostaTabua,
@@ -141,8 +141,8 @@ QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QS
     faixaEntreDivisorias(grupo, u"obj_Img_FundoTabela"_s, u"fundo_tabela"_s,
                          QRect(18, 25, 644, 75));
     for (int i = 0; i < passos.size(); ++i)
-        novoRotulo(grupo, u"obj_Lb_Tabua_Texto"_s + QString::number(i + 3), passos[i],
-                   QPoint(26, 200 + 16 * i), fontes::verdana(fontes::pt8), corAjuda);
+        rotulos::novo(grupo, u"obj_Lb_Tabua_Texto"_s + QString::number(i + 3), passos[i],
+                      QPoint(26, 200 + 16 * i), fontes::verdana(fontes::pt8), corAjuda);
     return grupo;
 }
 

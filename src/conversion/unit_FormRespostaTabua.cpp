@@ -116,19 +116,19 @@ Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua()
     setObjectName(u"obj_Form_FormRespostaTabua"_s);
     const QFont titulo = fontes::verdana(fontes::pt10, true);
     obj_Lb_BemVindo =
-        novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(12, 70), titulo);
-    obj_Lb_Ocup_Excluida =
-        novoRotulo(this, u"obj_Lb_Ocup_Excluida"_s, u"(*) Esta ocupação foi excluída na nova ZEL"_s,
-                   QPoint(494, 72), fontes::sansSerif(11), Qt::red);
+        rotulos::novo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(12, 70), titulo);
+    obj_Lb_Ocup_Excluida = rotulos::novo(this, u"obj_Lb_Ocup_Excluida"_s,
+                                         u"(*) Esta ocupação foi excluída na nova ZEL"_s,
+                                         QPoint(494, 72), fontes::sansSerif(11), Qt::red);
     obj_Lb_Ocup_Excluida->hide();
-    obj_Lb_Titulo_Base = novoRotulo(this, u"obj_Lb_Titulo_Base"_s, QString(), QPoint(13, 92),
-                                    fontes::verdana(fontes::pt9, true), corDesktop);
+    obj_Lb_Titulo_Base = rotulos::novo(this, u"obj_Lb_Titulo_Base"_s, QString(), QPoint(13, 92),
+                                       fontes::verdana(fontes::pt9, true), corDesktop);
     obj_Lb_Total_Encontrados =
-        novoRotulo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 117), titulo);
-    obj_Lb_Total = novoRotulo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 117), titulo);
+        rotulos::novo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 117), titulo);
+    obj_Lb_Total = rotulos::novo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 117), titulo);
     for (QLabel *rotulo :
          {obj_Lb_BemVindo, obj_Lb_Titulo_Base, obj_Lb_Total_Encontrados, obj_Lb_Total})
-        tornarSelecionavel(rotulo);
+        rotulos::tornarSelecionavel(rotulo);
 
     obj_SortGrid_Tabua_Codigo = new Grade(this, QRect(34, 135, 644, 241), 1, false, 16);
     obj_SortGrid_Tabua_Codigo->setObjectName(u"obj_SortGrid_Tabua_Codigo"_s);

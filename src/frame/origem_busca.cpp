@@ -9,7 +9,7 @@ bool BuscaRapida::buscar(const QString &palavra) {
     Consulta consulta;
     abrirConsulta(consulta, fncSqlBuscaRapida(), u"%"_s + palavra + u"%"_s);
     if (consulta.fimDados()) {
-        prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
+        aviso::prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
         return false;
     }
     obj_DB_QUERY_BuscaRapida = std::move(consulta);

@@ -133,8 +133,8 @@ void TelaPrincipal::criarMolduraLegislacao() {
     obj_Img_Top->setObjectName(u"obj_Img_Top"_s);
     conectarBanda(obj_Img_Top);
     new Figura(this, u"leg_logo"_s, QRect(16, 12, 129, 40));
-    auto *versao = novoRotulo(this, u"obj_Lb_Versao"_s, u"Versão Beta 1"_s, QPoint(152, 38),
-                              fontes::verdana(fontes::pt7, true));
+    auto *versao = rotulos::novo(this, u"obj_Lb_Versao"_s, u"Versão Beta 1"_s, QPoint(152, 38),
+                                 fontes::verdana(fontes::pt7, true));
     QPalette paleta = versao->palette();
     paleta.setColor(QPalette::WindowText, QColor(0xF0, 0xCA, 0xA6));
     versao->setPalette(paleta);
@@ -149,8 +149,8 @@ void TelaPrincipal::criarMolduraLegislacao() {
 }
 
 void TelaPrincipal::criarBuscaRapida(QPoint deslocamento) {
-    obj_Lb_BuscaRapida = novoRotulo(this, u"obj_Lb_BuscaRapida"_s, u"Busca::"_s,
-                                    QPoint(342, 21) + deslocamento, fontes::verdana(11, true));
+    obj_Lb_BuscaRapida = rotulos::novo(this, u"obj_Lb_BuscaRapida"_s, u"Busca::"_s,
+                                       QPoint(342, 21) + deslocamento, fontes::verdana(11, true));
     QPalette branco = obj_Lb_BuscaRapida->palette();
     branco.setColor(QPalette::WindowText, Qt::white);
     obj_Lb_BuscaRapida->setPalette(branco);
@@ -221,8 +221,8 @@ void TelaPrincipal::criarLinks() {
 }
 
 void TelaPrincipal::criarLinksBusca() {
-    obj_Lb_BemVindo = novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(8, 72),
-                                 fontes::verdana(fontes::pt10, true));
+    obj_Lb_BemVindo = rotulos::novo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(8, 72),
+                                    fontes::verdana(fontes::pt10, true));
     const QFont fonte = fontes::verdana(11);
     m_barra.adicionar(u"obj_Bt_Busca_por_Titulo"_s, u"por título"_s, QPoint(376, 95), fonte,
                       [this] { prcIniciarFormBuscaTitulo(); });
@@ -232,19 +232,19 @@ void TelaPrincipal::criarLinksBusca() {
                       [this] { prcIniciarFormBuscaEstrutura(); });
     m_barra.adicionar(u"obj_Bt_Busca_por_TituloAZ"_s, u"por títulos de AZ"_s, QPoint(612, 95),
                       fonte, [this] { prcIniciarFormBuscaTituloAz(); });
-    novoRotulo(this, u"obj_Lb_divisoria"_s, u"|"_s, QPoint(435, 96), fonte);
-    novoRotulo(this, u"obj_Lb_divisoria2"_s, u"|"_s, QPoint(512, 96), fonte);
-    novoRotulo(this, u"obj_Lb_divisoria3"_s, u"|"_s, QPoint(603, 96), fonte);
+    rotulos::novo(this, u"obj_Lb_divisoria"_s, u"|"_s, QPoint(435, 96), fonte);
+    rotulos::novo(this, u"obj_Lb_divisoria2"_s, u"|"_s, QPoint(512, 96), fonte);
+    rotulos::novo(this, u"obj_Lb_divisoria3"_s, u"|"_s, QPoint(603, 96), fonte);
 }
 
 void TelaPrincipal::criarLinksConversao() {
     const int topo = m_moldura.topoLinks;
-    obj_Lb_Tabua = novoRotulo(this, u"obj_Lb_Tabua"_s, u"Tipos de Conversão de Família"_s,
-                              QPoint(8, topo - 24), fontes::verdana(fontes::pt10, true));
+    obj_Lb_Tabua = rotulos::novo(this, u"obj_Lb_Tabua"_s, u"Tipos de Conversão de Família"_s,
+                                 QPoint(8, topo - 24), fontes::verdana(fontes::pt10, true));
     const QFont fonte = fontes::verdana(11);
     m_barra.adicionar(u"obj_Bt_Conversao_Codigo"_s, u"por código-base"_s, QPoint(493, topo), fonte,
                       [this] { prcIniciarFormTabuaCodigo(); });
-    novoRotulo(this, u"obj_Lb_Separador"_s, u"|"_s, QPoint(598, topo), fonte);
+    rotulos::novo(this, u"obj_Lb_Separador"_s, u"|"_s, QPoint(598, topo), fonte);
     m_barra.adicionar(u"obj_Bt_Conversao_Titulo"_s, u"por base-título"_s, QPoint(613, topo), fonte,
                       [this] { prcIniciarFormTabuaTitulo(); });
 }
@@ -463,7 +463,7 @@ void TelaPrincipal::prcVerificaExecutaConsultaBuscaRapida() {
 void TelaPrincipal::prcTestaBuscaRapidaEnvia() {
     const QString texto = obj_Edit_BuscaRapida->text();
     if (texto.isEmpty()) {
-        prcMostrarAviso(u"Digite a palavra para Busca"_s);
+        aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s);
         obj_Edit_BuscaRapida->setFocus();
         return;
     }
@@ -489,8 +489,8 @@ void TelaFamilia::criarMenuFamilia() {
     linha->setObjectName(u"obj_Img_Linha"_s);
     linha = new Figura(this, u"linha_menu"_s, QRect(18, 206, 172, 2));
     linha->setObjectName(u"obj_Img_Linha_2"_s);
-    obj_Lb_BemVindo = novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Menu da Família"_s, QPoint(24, 100),
-                                 fontes::verdana(fontes::pt9, true));
+    obj_Lb_BemVindo = rotulos::novo(this, u"obj_Lb_BemVindo"_s, u"Menu da Família"_s,
+                                    QPoint(24, 100), fontes::verdana(fontes::pt9, true));
     QPalette paleta = obj_Lb_BemVindo->palette();
     paleta.setColor(QPalette::WindowText, corMenuFamilia);
     obj_Lb_BemVindo->setPalette(paleta);

@@ -20,6 +20,17 @@
 using namespace Qt::StringLiterals;
 
 namespace busca {
+namespace {
+
+// Whether the search opened on `consulta` found rows; when none, the notice.
+bool achou(const Consulta &consulta) {
+    if (!consulta.fimDados())
+        return true;
+    aviso::prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
+    return false;
+}
+
+} // namespace
 
 QString dicaFamilia() {
     return u"Clicando-se em cada título é possível acessar as informações da família "
@@ -32,8 +43,8 @@ QString ajudaCodigos() {
 }
 
 QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito, bool italico) {
-    return novoRotulo(pai, QString(), texto, posicao,
-                      fontes::fonte(u"Verdana"_s, fontes::pt7, negrito, italico), cinza);
+    return rotulos::novo(pai, QString(), texto, posicao,
+                         fontes::fonte(u"Verdana"_s, fontes::pt7, negrito, italico), cinza);
 }
 
 CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const QRect &geometria,
@@ -52,7 +63,7 @@ CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const Q
 bool palavraDigitada(QLineEdit *caixa) {
     if (!caixa->text().isEmpty())
         return true;
-    prcMostrarAviso(u"Digite a palavra para Busca"_s);
+    aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s);
     caixa->setFocus();
     return false;
 }
@@ -62,14 +73,14 @@ bool buscarCodigo(QLineEdit &caixa, Consulta &consulta) {
     const QString codigo = caixa.text();
     switch (codigos::verificarCodigoBusca(codigo)) {
     case codigos::Falha::Vazio:
-        prcMostrarAviso(u"Digite um código para Busca\rexemplo: 5151 ou 515105"_s);
+        aviso::prcMostrarAviso(u"Digite um código para Busca\rexemplo: 5151 ou 515105"_s);
         caixa.setFocus();
         return false;
     case codigos::Falha::Tamanho:
-        prcMostrarAviso(invalido);
+        aviso::prcMostrarAviso(invalido);
         return false;
     case codigos::Falha::Caractere:
-        prcMostrarAviso(invalido);
+        aviso::prcMostrarAviso(invalido);
         caixa.setFocus();
         return false;
     case codigos::Falha::Nenhuma:
@@ -81,11 +92,12 @@ bool buscarCodigo(QLineEdit &caixa, Consulta &consulta) {
         abrirConsulta(consulta, fncSqlBuscaCodigoFamilia(), codigo);
     else
         abrirConsulta(consulta, fncSqlBuscaCodigoOcupacao(codigo));
-    if (consulta.fimDados()) {
-        prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
-        return false;
-    }
-    return true;
+    return achou(consulta);
+}
+
+bool buscarTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra) {
+    abrirConsulta(consulta, sql, u"%"_s + palavra + u"%"_s);
+    return achou(consulta);
 }
 
 QString negrito(const QString &texto) {

@@ -53,6 +53,11 @@ bool palavraDigitada(QLineEdit *caixa);
 // found; when none, the notice is given.
 bool buscarCodigo(QLineEdit &caixa, Consulta &consulta);
 
+// The search by title of the home and title search screens: the statement
+// `sql` with `busca` bound to "%" + palavra + "%", the word exactly as typed.
+// Returns whether rows were found; when none, the notice is given.
+bool buscarTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra);
+
 // Cell texts of the result grids: bold for occupations, italic for synonyms.
 QString negrito(const QString &texto);
 QString italico(const QString &texto);

@@ -89,8 +89,8 @@ Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
         controles::grupoPesquisa(this, u".:: Por Estrutura ::."_s, QRect(16, 110, 681, 315));
     criarListas();
     criarResultado();
-    obj_Lb_Ajuda = novoRotulo(obj_Grupo_Pesquisa, QString(), busca::ajudaCodigos(), QPoint(71, 294),
-                              fontes::verdana(fontes::pt8), busca::azul);
+    obj_Lb_Ajuda = rotulos::novo(obj_Grupo_Pesquisa, QString(), busca::ajudaCodigos(),
+                                 QPoint(71, 294), fontes::verdana(fontes::pt8), busca::azul);
     obj_Lb_Ajuda->setObjectName(u"obj_Lb_Ajuda"_s);
 
     fronteira::executar([this] { prcInicializa(); });
@@ -99,11 +99,11 @@ Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
 void Tobj_Form_FormBuscaEstrutura::criarListas() {
     const QFont fonte = fontes::verdana(fontes::pt9);
     obj_Lb_GrandeGrupo =
-        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Grande Grupo:"_s, QPoint(33, 34), fonte);
-    obj_Lb_SGP =
-        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Subgrupo Principal:"_s, QPoint(33, 65), fonte);
+        rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Grande Grupo:"_s, QPoint(33, 34), fonte);
+    obj_Lb_SGP = rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Subgrupo Principal:"_s,
+                               QPoint(33, 65), fonte);
     obj_Lb_SubGrupo =
-        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Sub Grupo:"_s, QPoint(33, 95), fonte);
+        rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Sub Grupo:"_s, QPoint(33, 95), fonte);
 
     obj_ComboBoxGrandeGrupo =
         lista(obj_Grupo_Pesquisa, u"obj_ComboBoxGrandeGrupo"_s, 31, obj_Lb_GrandeGrupo);
@@ -157,7 +157,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaGrandeGrupo() {
     abrirConsulta(consulta, fncSqlGrandesGrupos());
     if (consulta.fimDados()) {
         ocupado.terminar();
-        prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s);
+        aviso::prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s);
         return;
     }
     carregar(obj_ComboBoxGrandeGrupo, consulta, obj_ComboBoxGrandeGrupo->placeholderText());
@@ -205,7 +205,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaSGP() {
     abrirConsulta(consulta, fncSqlSubgruposPrincipais(
                                 QString::number(obj_ComboBoxGrandeGrupo->currentIndex())));
     if (consulta.fimDados()) {
-        prcMostrarAviso(u"Nenhum SubGrupo Principal encontrado"_s);
+        aviso::prcMostrarAviso(u"Nenhum SubGrupo Principal encontrado"_s);
         return;
     }
     carregar(obj_ComboBoxSGP, consulta, u"Selecione um SubGrupo Principal"_s);
@@ -219,7 +219,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaSG() {
     Consulta &consulta = obj_DB_QUERY_BuscaEstrutura_SubGrupo;
     abrirConsulta(consulta, fncSqlSubgrupos(obj_ComboBoxSGP->currentText().left(2)));
     if (consulta.fimDados()) {
-        prcMostrarAviso(u"Nenhum SubGrupo \rencontrado"_s);
+        aviso::prcMostrarAviso(u"Nenhum SubGrupo \rencontrado"_s);
         return;
     }
     carregar(obj_ComboBoxSubGrupo, consulta, u"Selecione um SubGrupo"_s);
@@ -234,7 +234,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaFamilia() {
     abrirConsulta(consulta, fncSqlFamiliasDoSubgrupo(subgrupo));
     if (consulta.fimDados()) {
         mostrarResultado(false);
-        prcMostrarAviso(u"Nenhum Família \rencontrada"_s);
+        aviso::prcMostrarAviso(u"Nenhum Família \rencontrada"_s);
         return;
     }
     prcAlimentaGridFamilia();

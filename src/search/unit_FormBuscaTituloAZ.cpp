@@ -199,7 +199,7 @@ void Tobj_Form_FormBuscaTituloAZ::prcVerificaExecutaConsultaTitulosAZ() {
 void Tobj_Form_FormBuscaTituloAZ::prcTestaBuscaTitulosAZEnvia() {
     const QString palavra = obj_Edit_BuscaTitulosAZ->text();
     if (palavra.isEmpty()) {
-        prcMostrarAviso(u"Digite a palavra para Busca"_s);
+        aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s);
         return;
     }
     prcHabilitaLetras();
@@ -222,7 +222,7 @@ void Tobj_Form_FormBuscaTituloAZ::prcAlimentaGrid() {
     ocupado.terminar();
     if (total == 0) {
         paginador->obj_Bt_Pagina_Primeiro->hide();
-        prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
+        aviso::prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
     }
 }
 

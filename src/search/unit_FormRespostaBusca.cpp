@@ -10,8 +10,6 @@
 #include "grade.h"
 #include "pagina_grade.h"
 #include "paginador.h"
-#include "unit_FormMODALAviso.h"
-#include "unit_global.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,16 +17,6 @@
 using namespace Qt::StringLiterals;
 
 Tobj_Form_FormRespostaBusca *obj_Form_FormRespostaBusca = nullptr;
-
-namespace {} // namespace
-
-bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra) {
-    abrirConsulta(consulta, sql, u"%"_s + palavra + u"%"_s);
-    if (!consulta.fimDados())
-        return true;
-    prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
-    return false;
-}
 
 ConfiguracaoPaginador Tobj_Form_FormRespostaBusca::configuracaoPaginador() {
     ConfiguracaoPaginador c;
@@ -52,7 +40,7 @@ Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
 
     obj_Grupo_Pesquisa =
         controles::grupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 112, 681, 314));
-    obj_Lb_avisoClick = novoRotulo(
+    obj_Lb_avisoClick = rotulos::novo(
         obj_Grupo_Pesquisa, QString(),
         u"Clicando-se em cada título é possível acessar as informações da família correspondente"_s,
         QPoint(122, 288), fontes::verdana(9), QColor(0x80, 0x80, 0x80));

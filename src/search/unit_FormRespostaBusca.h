@@ -7,12 +7,6 @@ struct ConfiguracaoPaginador;
 class Paginador;
 class QGroupBox;
 
-// Runs a search by title on `consulta`: the statement `sql` with `busca`
-// bound to "%" + palavra + "%", the word exactly as typed. When nothing is
-// found the notice "Não foi encontrado\rnenhum registro para busca" is shown
-// and false returned.
-bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra);
-
 // The search results screen: the titles found by a search of the home
 // screen, of the title search screen or of a quick search, page by page. It
 // runs no search but its own quick search: it reads the open query of the

@@ -355,7 +355,7 @@ void TesteAcessibilidadeTelas::avisoAnunciadoESaidaDescrita() {
     programa::avisosReais(true);
     bool abertoDepoisDoEspaco = false;
     QVERIFY(programa::responderDialogo(
-        obj_Form_Aviso_MODAL, [] { prcMostrarAviso(u"Digite a palavra para Busca"_s); },
+        obj_Form_Aviso_MODAL, [] { aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s); },
         [&] {
             QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Space); // nothing
             abertoDepoisDoEspaco = obj_Form_Aviso_MODAL->isVisible();

@@ -67,7 +67,7 @@ void iniciar() {
     if (iniciado)
         return;
     iniciado = true;
-    gravarAvisos(&avisosGravados);
+    aviso::gravarAvisos(&avisosGravados);
     fronteira::definirRelator([](const QString &texto) { errosGravados << texto; });
     navegacao::definirObservador(observar);
     aplicacao::configurar(*qApp);
@@ -75,7 +75,7 @@ void iniciar() {
 }
 
 void avisosReais(bool reais) {
-    gravarAvisos(reais ? nullptr : &avisosGravados);
+    aviso::gravarAvisos(reais ? nullptr : &avisosGravados);
 }
 
 QStringList &eventos() {

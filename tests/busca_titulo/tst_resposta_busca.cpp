@@ -387,7 +387,7 @@ void TesteRespostaBusca::reativacaoMostraAMesmaPagina() {
 
     programa::limparEventos();
     grade().definirCelula(0, 1, u"marca"_s);
-    QVERIFY(programa::fecharAvisoReal([] { prcMostrarAviso(nada); }));
+    QVERIFY(programa::fecharAvisoReal([] { aviso::prcMostrarAviso(nada); }));
     QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(grade().celula(0, 1), u"marca"_s);
 }

@@ -386,7 +386,8 @@ void TesteMoldura::sobreReativaAvisoNao() {
 
     // A notice closing above the screen activates nothing.
     programa::limparEventos();
-    QVERIFY(programa::fecharAvisoReal([] { prcMostrarAviso(u"Digite a palavra para Busca"_s); }));
+    QVERIFY(programa::fecharAvisoReal(
+        [] { aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s); }));
     QVERIFY(programa::eventos().isEmpty());
 }
 
@@ -415,7 +416,8 @@ void TesteMoldura::avisoTextoELinhas() {
     QVERIFY(programa::responderDialogo(
         obj_Form_Aviso_MODAL,
         [] {
-            prcMostrarAviso(u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou 123466"_s);
+            aviso::prcMostrarAviso(
+                u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou 123466"_s);
         },
         [&] {
             QLabel *rotulo = obj_Form_Aviso_MODAL->obj_Lb_Texto;
@@ -436,7 +438,7 @@ void TesteMoldura::avisoEnterFechaEscapeNao() {
     programa::avisosReais(true);
     bool abertoDepoisDoEscape = false;
     QVERIFY(programa::responderDialogo(
-        obj_Form_Aviso_MODAL, [] { prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s); },
+        obj_Form_Aviso_MODAL, [] { aviso::prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s); },
         [&] {
             QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Escape);
             QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_A);
@@ -453,7 +455,7 @@ void TesteMoldura::avisoOkAgeNaSolturaFora() {
     QPoint afundado;
     QVERIFY(programa::responderDialogo(
         obj_Form_Aviso_MODAL,
-        [] { prcMostrarAviso(u"Você deve informar a\rbase final para conversão"_s); },
+        [] { aviso::prcMostrarAviso(u"Você deve informar a\rbase final para conversão"_s); },
         [&] {
             BotaoFigura *ok = obj_Form_Aviso_MODAL->obj_Img_Bt_Ok;
             programa::pressionar(ok, QPoint(10, 10));

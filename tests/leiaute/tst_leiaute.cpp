@@ -253,7 +253,7 @@ private slots:
     void cena();
 
 private:
-    QList<Cena> m_cenas;
+    QList<cenas::Cena> m_cenas;
 };
 
 #ifdef TITULOS_LONGOS
@@ -312,7 +312,7 @@ void TesteLeiaute::initTestCase() {
     programa::instalar(QStringLiteral(ZEL_DIR_DADOS));
 #endif
     programa::iniciar();
-    for (const Cena &cena : todasAsCenas())
+    for (const cenas::Cena &cena : cenas::todas())
 #ifdef TITULOS_LONGOS
         if (cena.nome.startsWith(u"longos_"_s))
 #endif

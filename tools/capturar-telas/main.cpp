@@ -38,11 +38,11 @@ int main(int argc, char **argv) {
     const QString saida = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(saida);
     QStringList avisos; // notices are recorded, never waited for
-    gravarAvisos(&avisos);
+    aviso::gravarAvisos(&avisos);
     aplicacao::configurar(app);
     aplicacao::iniciar();
 
-    for (const Cena &cena : todasAsCenas()) {
+    for (const cenas::Cena &cena : cenas::todas()) {
         QWidget *janela = cena.preparar();
         janela->show();
         QApplication::processEvents();
