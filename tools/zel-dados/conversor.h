@@ -1,0 +1,50 @@
+#pragma once
+
+#include "tabua.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The conversion of one pair of bases over many codes, as the conversion by
+// code screen converts each: the same checks of the code, the catalogue's
+// statement run the way the screens run it, and the same items listed. Each
+// code is converted once and its answer kept, so a file that repeats its
+// codes is answered from memory.
+class Conversor {
+public:
+    enum class Situacao { Convertido, SemCorrespondencia, CodigoInvalido, Excluida, Varias };
+    // The names the situations are written with, in the order of the enum.
+    static QStringList nomesSituacoes();
+
+    struct Resposta {
+        Situacao situacao = Situacao::SemCorrespondencia;
+        // Each item the result lists, once: code (a ZEL2002 occupation in its
+        // six characters, without the hyphen) and title.
+        std::vector<tabua::Item> itens;
+    };
+
+    // The pair must be one of the conversions (`tabua::destinos`). With
+    // `completarZeros`, a code of digits alone shorter than its base's codes
+    // gets the zeros a spreadsheet took from its left. Throws ErroBanco when
+    // the database cannot be read.
+    Conversor(QString dados, QString de, QString para, bool completarZeros);
+
+    // The answer for `codigo`, blanks around it ignored.
+    const Resposta &converter(const QString &codigo);
+    // How many codes were given zeros.
+    qint64 completados() const { return m_completados; }
+
+private:
+    QString completar(const QString &codigo);
+    Resposta consultar(const QString &codigo);
+
+    QString m_dados;
+    QString m_de;
+    QString m_para;
+    bool m_completarZeros;
+    std::vector<qsizetype> m_larguras; // of the codes of base `de`, shortest first
+    QHash<QString, Resposta> m_respostas;
+    qint64 m_completados = 0;
+};
