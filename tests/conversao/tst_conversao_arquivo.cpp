@@ -6,6 +6,7 @@
 #include "apoio_conversao.h"
 #include "botao_figura.h"
 #include "csv.h"
+#include "fixtures.h"
 #include "gerador.h"
 #include "importador.h"
 #include "navegacao.h"
@@ -39,17 +40,6 @@ QString item(QString codigo, const QString &titulo) {
     return codigo.remove(u'-') + u' ' + titulo.toUpper();
 }
 
-QList<QStringList> lerCsv(const QString &caminho) {
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return {};
-    LeitorCsv leitor(arquivo.readAll());
-    QList<QStringList> linhas;
-    while (const std::optional<QStringList> linha = leitor.proximo())
-        linhas << *linha;
-    return linhas;
-}
-
 // The command's answer for every code of `codigos`, run once over all of them.
 QList<Lista> doComando(const QString &dados, const QString &de, const QString &para,
                        const QStringList &codigos) {
@@ -67,10 +57,12 @@ QList<Lista> doComando(const QString &dados, const QString &de, const QString &p
                    {u"converter"_s, dados, u"--de"_s, de, u"--para"_s, para, arquivo.fileName(),
                     u"--coluna"_s, u"codigo"_s, u"--saida"_s, saida, u"--expandir"_s});
     processo.waitForFinished(120000);
-    if (processo.exitCode() != 0)
-        qWarning() << processo.readAllStandardError();
     QList<Lista> listas(codigos.size());
-    const QList<QStringList> linhas = lerCsv(saida);
+    if (processo.exitCode() != 0) {
+        qWarning() << processo.readAllStandardError();
+        return listas;
+    }
+    const QList<QStringList> linhas = fixtures::lerCsv(saida);
     for (qsizetype i = 1; i < linhas.size(); ++i) {
         const QStringList &l = linhas[i];
         Lista &lista = listas[l[0].toInt()];
@@ -154,13 +146,13 @@ void TesteConversaoArquivo::initTestCase() {
     QVERIFY2(importar(csv, m_dados, &erro), qPrintable(erro));
     const auto coluna = [&](const QString &tabela, int indice) {
         QStringList valores;
-        const QList<QStringList> linhas = lerCsv(csv + u'/' + tabela + u".csv"_s);
+        const QList<QStringList> linhas = fixtures::lerCsv(csv + u'/' + tabela + u".csv"_s);
         for (qsizetype i = 1; i < linhas.size(); ++i)
             valores << linhas[i][indice];
         return valores;
     };
     QStringList ocupacoes;
-    for (const QStringList &linha : lerCsv(csv + u"/TOcupacao.csv"_s).mid(1))
+    for (const QStringList &linha : fixtures::lerCsv(csv + u"/TOcupacao.csv"_s).mid(1))
         ocupacoes << linha[1] + linha[2];
     m_codigos[u"ZEL2002"_s] = coluna(u"TFamilia"_s, 0) + ocupacoes;
     m_codigos[u"ZEL94"_s] = coluna(u"TOcupacao94"_s, 0);

@@ -1,6 +1,7 @@
 #include "comandos_lote.h"
 
 #include "ajuda.h"
+#include "codificador.h"
 #include "conversor.h"
 #include "erro.h"
 #include "linha_comando.h"
@@ -110,6 +111,47 @@ private:
     qint64 m_escritas = 0;
 };
 
+// Each row gets the occupation its text names, and the candidates.
+class ProcessadorCodificacao : public lote::Processador {
+public:
+    explicit ProcessadorCodificacao(Codificador &codificador) : m_codificador(codificador) {}
+
+    QStringList colunas() const override {
+        return {u"codigo"_s, u"titulo"_s,    u"familia"_s,    u"titulo_familia"_s,
+                u"forma"_s,  u"pontuacao"_s, u"candidatos"_s, u"situacao"_s};
+    }
+    QStringList situacoes() const override {
+        return {u"exato"_s, u"aproximado"_s, u"ambíguo"_s, u"não encontrado"_s};
+    }
+
+    int processar(const QString &valor, std::vector<QStringList> &linhas) override {
+        const Codificador::Resultado &resultado = m_codificador.codificar(valor);
+        QStringList candidatos;
+        for (const Codificador::Candidato &c : resultado.candidatos)
+            candidatos << m_codificador.ocupacao(c.ocupacao).codigo + u" ("_s +
+                              pontuacao(c.pontuacao) + u")"_s;
+        QStringList campos(6);
+        if (resultado.situacao != Codificador::Situacao::NaoEncontrado) {
+            const Codificador::Candidato &melhor = resultado.candidatos.front();
+            const Codificador::Ocupacao &o = m_codificador.ocupacao(melhor.ocupacao);
+            campos = {o.codigo,
+                      o.titulo,
+                      o.familia,
+                      o.tituloFamilia,
+                      melhor.forma == Codificador::Forma::Titulo ? u"título"_s : u"sinônimo"_s,
+                      pontuacao(melhor.pontuacao)};
+        }
+        const int situacao = int(resultado.situacao);
+        linhas.push_back(campos + QStringList{candidatos.join(u" | "_s), situacoes()[situacao]});
+        return situacao;
+    }
+
+private:
+    static QString pontuacao(double valor) { return QString::number(valor, 'f', 2); }
+
+    Codificador &m_codificador;
+};
+
 // Runs the batch; an engine failure in the middle (a database damaged while
 // it is read) ends it with nothing left at SAIDA.
 int executarLote(const lote::Opcoes &opcoes, lote::Processador &processador) {
@@ -150,6 +192,32 @@ int converterComando(const QStringList &argumentos) {
     ProcessadorConversao conversao(*conversor, lidos->tem(u"--expandir"_s), completarZeros);
     return executarLote(*opcoes, conversao);
 }
-int codificarComando(const QStringList &) {
-    return 2;
+
+int codificarComando(const QStringList &argumentos) {
+    const QString comando = u"codificar"_s;
+    QString erro;
+    const std::optional<Argumentos> lidos =
+        lerArgumentos(argumentos, opcoesComuns + QStringList{u"--candidatos"_s}, {}, &erro);
+    if (!lidos)
+        return usoErrado(comando, erro);
+    const std::optional<lote::Opcoes> opcoes = opcoesDoLote(*lidos, &erro);
+    if (!opcoes)
+        return usoErrado(comando, erro);
+    int quantos = 3;
+    if (lidos->tem(u"--candidatos"_s)) {
+        bool numero = false;
+        quantos = lidos->valor(u"--candidatos"_s).toInt(&numero);
+        if (!numero || quantos < 1 || quantos > 100)
+            return usoErrado(comando, u"--candidatos deve ser um número de 1 a 100, não \""_s +
+                                          lidos->valor(u"--candidatos"_s) + u"\""_s);
+    }
+    std::optional<Codificador> codificador;
+    try {
+        codificador.emplace(Codificador::doBanco(lidos->posicionais[0]));
+    } catch (const Erro &falha) {
+        return falhar(lote::statusUso, falha.texto());
+    }
+    codificador->definirQuantos(quantos);
+    ProcessadorCodificacao codificacao(*codificador);
+    return executarLote(*opcoes, codificacao);
 }
