@@ -9,6 +9,7 @@
 #include "unit_global.h"
 
 #include <QTextStream>
+#include <unordered_map>
 
 using namespace Qt::StringLiterals;
 
@@ -75,20 +76,10 @@ public:
 
     int processar(const QString &valor, std::vector<QStringList> &linhas) override {
         const Conversor::Resposta &resposta = m_conversor.converter(valor);
-        const QString situacao = m_situacoes[int(resposta.situacao)];
-        const QString quantas = QString::number(resposta.itens.size());
-        if (m_expandir && !resposta.itens.empty()) {
-            for (const tabua::Item &item : resposta.itens)
-                linhas.push_back({item.codigo, item.titulo, quantas, situacao});
-        } else {
-            QStringList codigos;
-            QStringList titulos;
-            for (const tabua::Item &item : resposta.itens) {
-                codigos << item.codigo;
-                titulos << item.titulo;
-            }
-            linhas.push_back({codigos.join(u" | "_s), titulos.join(u" | "_s), quantas, situacao});
-        }
+        auto escritas = m_linhas.find(&resposta);
+        if (escritas == m_linhas.end())
+            escritas = m_linhas.emplace(&resposta, linhasDe(resposta)).first;
+        linhas = escritas->second;
         m_escritas += qint64(linhas.size());
         return int(resposta.situacao);
     }
@@ -104,10 +95,31 @@ public:
     }
 
 private:
+    std::vector<QStringList> linhasDe(const Conversor::Resposta &resposta) const {
+        const QString situacao = m_situacoes[int(resposta.situacao)];
+        const QString quantas = QString::number(resposta.itens.size());
+        std::vector<QStringList> linhas;
+        if (m_expandir && !resposta.itens.empty()) {
+            for (const tabua::Item &item : resposta.itens)
+                linhas.push_back({item.codigo, item.titulo, quantas, situacao});
+            return linhas;
+        }
+        QStringList codigos;
+        QStringList titulos;
+        for (const tabua::Item &item : resposta.itens) {
+            codigos << item.codigo;
+            titulos << item.titulo;
+        }
+        linhas.push_back({codigos.join(u" | "_s), titulos.join(u" | "_s), quantas, situacao});
+        return linhas;
+    }
+
     Conversor &m_conversor;
     bool m_expandir;
     bool m_completarZeros;
     const QStringList m_situacoes = Conversor::nomesSituacoes();
+    // The rows written for each answer, made once.
+    std::unordered_map<const Conversor::Resposta *, std::vector<QStringList>> m_linhas;
     qint64 m_escritas = 0;
 };
 

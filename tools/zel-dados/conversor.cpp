@@ -64,10 +64,10 @@ QString Conversor::completar(const QString &codigo) {
 
 const Conversor::Resposta &Conversor::converter(const QString &codigo) {
     const QString completo = completar(codigo.trimmed());
-    auto achada = m_respostas.constFind(completo);
-    if (achada == m_respostas.constEnd())
-        achada = m_respostas.insert(completo, consultar(completo));
-    return *achada;
+    auto achada = m_respostas.find(completo);
+    if (achada == m_respostas.end())
+        achada = m_respostas.emplace(completo, consultar(completo)).first;
+    return achada->second;
 }
 
 Conversor::Resposta Conversor::consultar(const QString &codigo) {

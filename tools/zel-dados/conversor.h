@@ -2,9 +2,9 @@
 
 #include "tabua.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <unordered_map>
 #include <vector>
 
 // The conversion of one pair of bases over many codes, as the conversion by
@@ -31,7 +31,8 @@ public:
     // the database cannot be read.
     Conversor(QString dados, QString de, QString para, bool completarZeros);
 
-    // The answer for `codigo`, blanks around it ignored.
+    // The answer for `codigo`, blanks around it ignored. It stays where it
+    // is for the converter's life: the same code gives the same object.
     const Resposta &converter(const QString &codigo);
     // How many codes were given zeros.
     qint64 completados() const { return m_completados; }
@@ -45,6 +46,6 @@ private:
     QString m_para;
     bool m_completarZeros;
     std::vector<qsizetype> m_larguras; // of the codes of base `de`, shortest first
-    QHash<QString, Resposta> m_respostas;
+    std::unordered_map<QString, Resposta> m_respostas;
     qint64 m_completados = 0;
 };

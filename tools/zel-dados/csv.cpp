@@ -257,12 +257,28 @@ namespace csv {
 
 void acrescentarLinha(QByteArray &saida, const QStringList &campos, char separador,
                       std::string_view fimDeLinha) {
+    acrescentarCampos(saida, campos, separador);
+    saida.append(fimDeLinha.data(), qsizetype(fimDeLinha.size()));
+}
+
+void acrescentarCampos(QByteArray &saida, const QStringList &campos, char separador) {
     for (qsizetype i = 0; i < campos.size(); ++i) {
         if (i > 0)
             saida.append(separador);
         const QString &valor = campos[i];
-        const bool aspas = valor.contains(QLatin1Char(separador)) || valor.contains(u'"') ||
-                           valor.contains(u'\r') || valor.contains(u'\n');
+        bool aspas = false;
+        bool ascii = true;
+        for (const QChar c : valor) {
+            aspas = aspas || c == QLatin1Char(separador) || c == u'"' || c == u'\r' || c == u'\n';
+            ascii = ascii && c.unicode() < 0x80;
+        }
+        if (!aspas && ascii) { // most fields: each character is its byte
+            const qsizetype inicio = saida.size();
+            saida.resize(inicio + valor.size());
+            std::transform(valor.begin(), valor.end(), saida.begin() + inicio,
+                           [](QChar c) { return char(c.unicode()); });
+            continue;
+        }
         if (!aspas) {
             saida.append(valor.toUtf8());
             continue;
@@ -271,7 +287,6 @@ void acrescentarLinha(QByteArray &saida, const QStringList &campos, char separad
         dobrado.replace(u"\""_s, u"\"\""_s);
         saida.append('"').append(dobrado.toUtf8()).append('"');
     }
-    saida.append(fimDeLinha.data(), qsizetype(fimDeLinha.size()));
 }
 
 } // namespace csv

@@ -96,5 +96,7 @@ namespace csv {
 
 void acrescentarLinha(QByteArray &saida, const QStringList &campos, char separador = ',',
                       std::string_view fimDeLinha = "\n");
+// The fields alone, without the line's end.
+void acrescentarCampos(QByteArray &saida, const QStringList &campos, char separador);
 
 } // namespace csv

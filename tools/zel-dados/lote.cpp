@@ -195,8 +195,11 @@ int executar(const Opcoes &opcoes, Processador &processador) {
                                                .arg(cabecalho->size()));
         acrescimos.clear();
         ++contagem[size_t(processador.processar(registro->at(*coluna), acrescimos))];
-        for (const QStringList &acrescimo : acrescimos)
-            csv::acrescentarLinha(escrita.bloco(), *registro + acrescimo, separador, fimDeLinha);
+        for (const QStringList &acrescimo : acrescimos) {
+            csv::acrescentarCampos(escrita.bloco(), *registro, separador);
+            escrita.bloco() += separador;
+            csv::acrescentarLinha(escrita.bloco(), acrescimo, separador, fimDeLinha);
+        }
         escrita.seCheio();
         if (++linhas % 256 == 0)
             barra.atualizar(leitor.bytesLidos(), linhas);
