@@ -186,6 +186,8 @@ void TesteCodificador::codificar_data() {
     QTest::newRow("só palavras pequenas")
         << "de da em" << Situacao::NaoEncontrado << QStringList{} << true;
     QTest::newRow("vazio") << "" << Situacao::NaoEncontrado << QStringList{} << true;
+    QTest::newRow("palavra enorme")
+        << u"medico "_s + QString(20000, u'x') << Situacao::NaoEncontrado << QStringList{} << true;
 }
 
 void TesteCodificador::codificar() {

@@ -13,8 +13,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// No word of a job title is this long; a longer one (a code, a pasted
+// string) is only ever compared whole, since the words one or two edits away
+// from it grow with the square of its length.
+constexpr size_t palavraMaisLonga = 40;
+
 // How many edits two words may be apart, the longer of `tamanho` letters.
 int tolerancia(size_t tamanho) {
+    if (tamanho > palavraMaisLonga)
+        return 0;
     return tamanho >= 8 ? 2 : tamanho >= 3 ? 1 : 0;
 }
 
@@ -69,6 +76,8 @@ double semelhancaTriplas(const std::vector<uint32_t> &a, const std::vector<uint3
 constexpr double pesoPalavras = 0.8;
 // How many of the best entries by their words are scored in full.
 constexpr size_t finalistas = 60;
+// How many answers are kept at most.
+constexpr size_t respostasGuardadas = 100000;
 // No approximate match scores as much as an exact one.
 constexpr double maximoAproximado = 0.99;
 
@@ -233,6 +242,11 @@ const Codificador::Resultado &Codificador::codificar(const QString &texto) {
     const auto achado = m_resultados.find(normalizado);
     if (achado != m_resultados.end())
         return achado->second;
+    // A file of mostly different texts keeps memory bounded: the answers
+    // kept are dropped now and then (the one returned stays until the next
+    // call).
+    if (m_resultados.size() >= respostasGuardadas)
+        m_resultados.clear();
     return m_resultados.emplace(normalizado, calcular(normalizado)).first->second;
 }
 
