@@ -83,17 +83,26 @@ int main(int argc, char **argv) {
         return 1;
     }
     Codificador codificador = Codificador::doBanco(argumentos[1]);
-    const std::map<QString, conjunto::Medida> medidas = conjunto::avaliar(codificador, casos);
+    const conjunto::Avaliacao avaliacao = conjunto::avaliar(codificador, casos);
+    const std::map<QString, conjunto::Medida> &medidas = avaliacao.porAlteracao;
     saida << "| Textos | casos | top-1 | top-3 | não encontrado | ambíguo |\n"
           << "|---|---|---|---|---|---|\n";
     for (const QString &nome : conjunto::alteracoes())
         linha(saida, nome, medidas.at(nome));
-    linha(saida, u"**alterados (uma mudança)**"_s, somar(medidas, conjunto::alteracoesSimples()));
+    linha(saida, u"**uma mudança nas palavras**"_s,
+          somar(medidas, conjunto::alteracoesNasPalavras()));
+    linha(saida, u"**uma mudança, todas**"_s, somar(medidas, conjunto::alteracoesSimples()));
     linha(saida, u"**mais difíceis**"_s, somar(medidas, conjunto::alteracoesDificeis()));
     std::vector<conjunto::Caso> fora;
     for (const QString &texto : conjunto::foraDaClassificacao())
         fora.push_back({texto, {}, u"fora da classificação"_s});
     linha(saida, u"fora da classificação"_s,
-          conjunto::avaliar(codificador, fora).at(u"fora da classificação"_s));
+          conjunto::avaliar(codificador, fora).porAlteracao.at(u"fora da classificação"_s));
+
+    saida << "\n| Pontuação (não exata) | respostas | a primeira é a certa |\n|---|---|---|\n";
+    for (const auto &[decimo, m] : avaliacao.porPontuacao)
+        saida << "| " << QString::number(decimo / 10.0, 'f', 1) << " a "
+              << QString::number(decimo / 10.0 + 0.09, 'f', 2) << " | " << m.casos << " | "
+              << porCento(m.primeiro, m.casos) << " |\n";
     return 0;
 }

@@ -218,6 +218,10 @@ QStringList alteracoesSimples() {
     return alteracoes().mid(1, 7);
 }
 
+QStringList alteracoesNasPalavras() {
+    return alteracoes().mid(3, 4);
+}
+
 QStringList alteracoesDificeis() {
     return alteracoes().mid(8);
 }
@@ -262,12 +266,12 @@ QStringList foraDaClassificacao() {
             u"não trabalha"_s, u"dona de casa"_s, u"menor de idade"_s};
 }
 
-std::map<QString, Medida> avaliar(Codificador &codificador, const std::vector<Caso> &casos) {
+Avaliacao avaliar(Codificador &codificador, const std::vector<Caso> &casos) {
     codificador.definirQuantos(3);
-    std::map<QString, Medida> medidas;
+    Avaliacao avaliacao;
     for (const Caso &caso : casos) {
         const Codificador::Resultado &r = codificador.codificar(caso.texto);
-        Medida &m = medidas[caso.alteracao];
+        Medida &m = avaliacao.porAlteracao[caso.alteracao];
         ++m.casos;
         const auto certo = [&](size_t i) {
             return i < r.candidatos.size() &&
@@ -278,8 +282,13 @@ std::map<QString, Medida> avaliar(Codificador &codificador, const std::vector<Ca
         m.tres += certo(0) || certo(1) || certo(2);
         m.naoEncontrado += !achado;
         m.ambiguo += r.situacao == Codificador::Situacao::Ambiguo;
+        if (!r.candidatos.empty() && r.candidatos[0].pontuacao < 1) {
+            Medida &faixa = avaliacao.porPontuacao[int(r.candidatos[0].pontuacao * 10)];
+            ++faixa.casos;
+            faixa.primeiro += certo(0);
+        }
     }
-    return medidas;
+    return avaliacao;
 }
 
 } // namespace conjunto

@@ -26,6 +26,9 @@ struct Caso {
 QStringList alteracoes();
 QStringList alteracoesSimples();
 QStringList alteracoesDificeis();
+// The single changes that change the words (gender or number, a typing
+// error, a small word, the order), not only what normalization takes away.
+QStringList alteracoesNasPalavras();
 
 // Every title and synonym of the classification in `diretorioCsv` once as it
 // is and once under each kind of change (a text a change cannot alter, such
@@ -47,7 +50,15 @@ struct Medida {
     int ambiguo = 0;
 };
 
-// Codes every case (three candidates each) and counts by kind of change.
-std::map<QString, Medida> avaliar(Codificador &codificador, const std::vector<Caso> &casos);
+struct Avaliacao {
+    std::map<QString, Medida> porAlteracao;
+    // The answers that were not exact, by the best candidate's score in
+    // tenths (7: from 0.70 to 0.79): how many, and how many had a true code
+    // first, whatever their status.
+    std::map<int, Medida> porPontuacao;
+};
+
+// Codes every case (three candidates each) and counts.
+Avaliacao avaliar(Codificador &codificador, const std::vector<Caso> &casos);
 
 } // namespace conjunto

@@ -235,7 +235,7 @@ void TesteCodificador::precisaoNaAmostra() {
     QVERIFY2(importar(csv, dados, &erro), qPrintable(erro));
     Codificador codificador = Codificador::doBanco(dados);
     const std::map<QString, conjunto::Medida> medidas =
-        conjunto::avaliar(codificador, conjunto::gerar(csv, 0));
+        conjunto::avaliar(codificador, conjunto::gerar(csv, 0)).porAlteracao;
     const conjunto::Medida &exatos = medidas.at(u"exato"_s);
     QVERIFY(exatos.casos > 9000);
     QCOMPARE(exatos.primeiro, exatos.casos);
