@@ -187,12 +187,14 @@ int executar(const Opcoes &opcoes, Processador &processador) {
         const bool emBranco = registro->size() == 1 && registro->first().isEmpty();
         if (emBranco && cabecalho->size() > 1)
             continue; // a blank line between rows, as the importer reads it
-        if (registro->size() != cabecalho->size())
+        if (registro->size() != cabecalho->size()) {
+            barra.terminar();
             return falhar(statusFalha, nomeEntrada + u", linha "_s +
                                            QString::number(leitor.linha()) +
                                            u": o registro tem %1 campo(s), o cabeçalho tem %2"_s
                                                .arg(registro->size())
                                                .arg(cabecalho->size()));
+        }
         acrescimos.clear();
         ++contagem[size_t(processador.processar(registro->at(*coluna), acrescimos))];
         for (const QStringList &acrescimo : acrescimos) {

@@ -16,6 +16,10 @@ public:
     // `total` is the size of the input in bytes, or 0 when it is not known
     // (a pipe): the bar then counts rows alone.
     BarraProgresso(bool terminal, qint64 total, Escrever escrever = {}, Relogio relogio = {});
+    // Wipes the bar, so that a message after it starts on a clean line.
+    ~BarraProgresso() { terminar(); }
+    BarraProgresso(const BarraProgresso &) = delete;
+    BarraProgresso &operator=(const BarraProgresso &) = delete;
 
     void atualizar(qint64 bytes, qint64 linhas);
     void terminar();
