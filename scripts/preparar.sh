@@ -6,7 +6,7 @@ set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 pacotes=(g++ cmake ninja-build pkg-config bc qt6-base-dev libsqlite3-dev libicu-dev libjpeg-dev
          libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
-         xvfb xauth xdotool x11-utils imagemagick at-spi2-core dbus-x11 python3-pyatspi)
+         xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core dbus-x11 python3-pyatspi)
 
 faltando=()
 for p in "${pacotes[@]}"; do

@@ -50,8 +50,8 @@ void converter(TelaPrincipal *origem, Consulta &consulta, const Conversao &conve
         prcMostrarAviso(avisoVazio);
         return;
     }
-    obj_Form_FormRespostaTabua->strOrigem = tag.toString();
-    navegacao::irPara(origem, obj_Form_FormRespostaTabua);
+    navegacao::irPara(origem, obj_Form_FormRespostaTabua,
+                      [tag] { obj_Form_FormRespostaTabua->strOrigem = tag.toString(); });
 }
 
 ConfiguracaoPaginador configuracaoPaginador(int linhasPorPagina, int topo, int topoSetas) {

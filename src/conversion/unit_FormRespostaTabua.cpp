@@ -2,6 +2,7 @@
 
 #include "botao_figura.h"
 #include "cursor.h"
+#include "elisao.h"
 #include "fontes.h"
 #include "fronteira.h"
 #include "grade.h"
@@ -24,6 +25,7 @@ using EstiloLinha = Tobj_Form_FormRespostaTabua::EstiloLinha;
 
 constexpr int linhasPorPagina = 13;
 constexpr int larguraColuna = 645;
+constexpr int margemTitulo = 12;
 // The dark blue in which the pair of bases is written, apart from the black
 // heading above it.
 const QColor corDesktop(0x00, 0x4E, 0x98);
@@ -218,11 +220,19 @@ void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {
 void Tobj_Form_FormRespostaTabua::escreverTitulo() {
     Consulta &consulta = obj_DB_QUERY_Descricao;
     abrirConsulta(consulta, fncSqlTabuaOrigem(m_conversao.codigo, m_conversao.baseDe));
-    obj_Lb_BemVindo->setText(consulta.fimDados() ? m_conversao.codigo
-                                                 : consulta.campo(u"codigo"_s) + u" - "_s +
-                                                       consulta.campo(u"titulo"_s));
-    obj_Lb_BemVindo->adjustSize();
+    const QString titulo =
+        consulta.fimDados() ? m_conversao.codigo
+                            : consulta.campo(u"codigo"_s) + u" - "_s + consulta.campo(u"titulo"_s);
     consulta.fechar();
+    elisao::ajustarRotulo(obj_Lb_BemVindo, titulo, larguraTitulo());
+}
+
+// The heading ends before the note on excluded occupations when the note
+// shows, else before the window's right edge, with the margin it has on
+// the left.
+int Tobj_Form_FormRespostaTabua::larguraTitulo() const {
+    const int fim = obj_Lb_Ocup_Excluida->isVisibleTo(this) ? obj_Lb_Ocup_Excluida->x() : width();
+    return fim - margemTitulo - obj_Lb_BemVindo->x();
 }
 
 // A screen reader hears, with the table, what was found and how many, then

@@ -56,6 +56,7 @@ private:
     OrigemConversao *origemConversao() const;
     void escreverTitulo();
     void nomearGrade();
+    int larguraTitulo() const;
 
     // The conversion as it was when the screen was shown, and how it shows.
     Conversao m_conversao;

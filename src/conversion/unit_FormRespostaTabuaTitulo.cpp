@@ -2,6 +2,7 @@
 
 #include "botao_figura.h"
 #include "cursor.h"
+#include "elisao.h"
 #include "fontes.h"
 #include "fronteira.h"
 #include "paginador.h"
@@ -27,6 +28,8 @@ constexpr int topoLista[Tela::linhas] = {141, 164, 187, 210, 233, 256, 279, 302}
 constexpr int topoOk[Tela::linhas] = {143, 166, 189, 212, 235, 258, 281, 304};
 
 const QColor corLegenda(128, 128, 128);
+// Room kept between a title and its row's target list.
+constexpr int afastamentoDaLista = 6;
 
 // The header names what the base lists.
 QString cabecalho(const QString &base) {
@@ -171,8 +174,7 @@ void Tobj_Form_FormRespostaTabuaTitulo::mostrarTitulo(Linha &linha, const Consul
     fonte.setBold(tipo == u"O"_s);
     fonte.setItalic(tipo == u"S"_s);
     linha.obj_Lb_Titulo->setFont(fonte);
-    linha.obj_Lb_Titulo->setText(tituloCortado(registro.campo(u"titulo"_s)));
-    linha.obj_Lb_Titulo->adjustSize();
+    mostrarTextoDoTitulo(linha, registro.campo(u"titulo"_s));
     linha.obj_Lb_Titulo->show();
     const bool convertivel = tipo != u"S"_s;
     if (convertivel)
@@ -181,6 +183,17 @@ void Tobj_Form_FormRespostaTabuaTitulo::mostrarTitulo(Linha &linha, const Consul
     linha.obj_Bt_Ok->setVisible(convertivel);
     // Eight "Ok" buttons: each tells which title it converts.
     linha.obj_Bt_Ok->setAccessibleDescription(registro.campo(u"titulo"_s));
+}
+
+// The title, cut to its first 62 characters and "..." when longer, and
+// ended with "…" if even that runs into the row's target list; a cut title
+// shows whole as its tooltip.
+void Tobj_Form_FormRespostaTabuaTitulo::mostrarTextoDoTitulo(Linha &linha, const QString &titulo) {
+    QLabel *rotulo = linha.obj_Lb_Titulo;
+    elisao::ajustarRotulo(rotulo, tituloCortado(titulo),
+                          linha.obj_Combo_De->x() - afastamentoDaLista - rotulo->x());
+    if (rotulo->text() != titulo)
+        rotulo->setToolTip(titulo);
 }
 
 void Tobj_Form_FormRespostaTabuaTitulo::obj_Bt_OkClick(int linha) {

@@ -54,6 +54,7 @@ private:
     void criarLinhas();
     void criarLegendas();
     void mostrarTitulo(Linha &linha, const Consulta &registro);
+    void mostrarTextoDoTitulo(Linha &linha, const QString &titulo);
 };
 
 extern Tobj_Form_FormRespostaTabuaTitulo *obj_Form_FormRespostaTabuaTitulo;

@@ -3,6 +3,7 @@
 #include "figura.h"
 #include "fontes.h"
 
+#include <QKeyEvent>
 #include <QScreen>
 
 DialogoModal::DialogoModal(const QString &fundo, const QString &nomeFundo, QSize tamanho)
@@ -15,6 +16,10 @@ DialogoModal::DialogoModal(const QString &fundo, const QString &nomeFundo, QSize
     connect(m_fundo, &Figura::pressionada, this, &DialogoModal::prcIniciaArrastarJanela);
     connect(m_fundo, &Figura::movida, this, &DialogoModal::prcArrastarJanela);
     connect(m_fundo, &Figura::solta, this, &DialogoModal::prcFinalizaArrastarJanela);
+}
+
+void DialogoModal::keyPressEvent(QKeyEvent *evento) {
+    evento->accept();
 }
 
 int DialogoModal::exec() {

@@ -8,7 +8,8 @@ class Figura;
 
 // A small borderless modal dialog drawn from a background picture, by which
 // it is dragged. It is centred on the desktop the first time it is shown and
-// comes back wherever it was last left.
+// comes back wherever it was last left. It answers no key of its own:
+// Escape does not close it (a dialog that answers a key says so).
 class DialogoModal : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +25,7 @@ public:
 
 protected:
     Figura *fundo() const { return m_fundo; }
+    void keyPressEvent(QKeyEvent *evento) override;
 
 private:
     Figura *m_fundo;

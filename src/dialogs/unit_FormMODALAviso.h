@@ -13,6 +13,8 @@ class Tobj_Form_Aviso_MODAL : public DialogoModal {
 public:
     Tobj_Form_Aviso_MODAL();
 
+    // The message: a carriage return starts a new line.
+    void definirTexto(const QString &texto);
     void prc_prc_FecharAviso_Ok_Up();
 
     QLabel *obj_Lb_Texto;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSet>
 #include <map>
 
 namespace navegacao {
@@ -19,6 +20,7 @@ struct Estado {
     bool sobreCentrado = false;
     bool sobreNaFrente = false; // the About screen holds the program's focus
     Observador observador = nullptr;
+    QSet<QWidget *> minimizadas; // by minimizarAplicacao, not shown by the navigation since
 };
 
 Estado &estado() {
@@ -59,8 +61,20 @@ protected:
     }
 };
 
+// A window minimised with the application keeps "start minimised" in its
+// window-system hints after the window manager restores it, and Qt keeps
+// its own record of the state too: shown again later, it would come up
+// minimised. The state is set to minimised and back, which rewrites both.
+void estadoNormal(QWidget *janela) {
+    if (!estado().minimizadas.remove(janela))
+        return;
+    janela->setWindowState(janela->windowState() | Qt::WindowMinimized);
+    janela->setWindowState(janela->windowState() & ~Qt::WindowMinimized);
+}
+
 void exibir(TelaPrincipal *tela) {
     Estado &e = estado();
+    estadoNormal(tela);
     // A stored position is taken before the window appears, so it does not
     // flash at its previous place; the screen's own rule then runs as usual.
     if (posicao::guardada() && tela->moldura().antecipaPosicao)
@@ -89,17 +103,24 @@ TelaPrincipal *telaAtual() {
     return estado().atual;
 }
 
-void irPara(TelaPrincipal *origem, TelaPrincipal *destino) {
-    if (origem == destino)
+// Only the current screen leads to another. A click or key that reaches a
+// screen after it stopped being the current one (queued while a search ran,
+// or landing just before the next screen appeared) leads nowhere: otherwise
+// the screen it leads to and the current one would both stay on view.
+void irPara(TelaPrincipal *origem, TelaPrincipal *destino, const Preparo &preparar) {
+    Estado &e = estado();
+    if (origem != e.atual || origem == destino)
         return;
+    if (preparar)
+        preparar();
     exibir(destino);
     origem->hide();
     avisar(Evento::Escondida, origem);
     fronteira::executar([&] { origem->telaEscondida(); });
 }
 
-void irPara(TelaPrincipal *origem, IdTela destino) {
-    irPara(origem, tela(destino));
+void irPara(TelaPrincipal *origem, IdTela destino, const Preparo &preparar) {
+    irPara(origem, tela(destino), preparar);
 }
 
 void mostrarInicial(TelaPrincipal *tela) {
@@ -107,6 +128,14 @@ void mostrarInicial(TelaPrincipal *tela) {
     qApp->installEventFilter(&filtro);
     tela->move(tela->screen()->availableGeometry().center() - tela->rect().center());
     exibir(tela);
+}
+
+void minimizarAplicacao() {
+    for (QWidget *janela : QApplication::topLevelWidgets())
+        if (janela->isVisible()) {
+            estado().minimizadas.insert(janela);
+            janela->showMinimized();
+        }
 }
 
 void registrarSobre(QWidget *sobre) {

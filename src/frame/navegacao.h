@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 class TelaPrincipal;
@@ -38,13 +39,23 @@ void registrar(IdTela id, TelaPrincipal *tela);
 TelaPrincipal *tela(IdTela id);
 TelaPrincipal *telaAtual();
 
-// Shows `destino` (its show handler, then its activation handler), then hides
-// `origem` (its hide handler). Each handler runs inside the error boundary.
-void irPara(TelaPrincipal *origem, TelaPrincipal *destino);
-void irPara(TelaPrincipal *origem, IdTela destino);
+// Runs `preparar`, which writes what `destino` needs (an origin tag, a
+// family code), shows `destino` (its show handler, then its activation
+// handler), then hides `origem` (its hide handler). Each handler runs inside
+// the error boundary. Only the current screen leads to another: from any
+// other `origem` nothing happens, not even `preparar`, so that exactly one
+// main screen is ever on view and the one on view keeps what it shows.
+using Preparo = std::function<void()>;
+void irPara(TelaPrincipal *origem, TelaPrincipal *destino, const Preparo &preparar = {});
+void irPara(TelaPrincipal *origem, IdTela destino, const Preparo &preparar = {});
 
 // Shows the first screen at start-up.
 void mostrarInicial(TelaPrincipal *tela);
+
+// Minimises every window on view; restoring them is the window system's.
+// A screen minimised so comes up in its normal state when the navigation
+// shows it again.
+void minimizarAplicacao();
 
 // The About screen: shown over the current screen without hiding it.
 void registrarSobre(QWidget *sobre);

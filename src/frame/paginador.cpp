@@ -7,6 +7,7 @@
 #include "rotulo_link.h"
 
 #include <QLabel>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -55,6 +56,16 @@ int direita(const QWidget *controle) {
 
 void colocarApos(QWidget *controle, const QWidget *anterior) {
     controle->move(direita(anterior) + afastamento, controle->y());
+}
+
+// The design places leave room for two digits. A control stays at its
+// place unless the control shown before it has grown so wide (a page number
+// of three digits or more) that they would come closer than this; it then
+// moves right just enough.
+constexpr int afastamentoMinimo = 3;
+
+void colocarNoLugar(QWidget *controle, int lugar, const QWidget *anterior) {
+    controle->move(std::max(lugar, direita(anterior) + afastamentoMinimo), controle->y());
 }
 
 Qt::CursorShape formaSeta(bool leva) {
@@ -171,29 +182,37 @@ int Paginador::dispor(int total) {
             separador(k - 1)->hide();
     }
     const Disposicao disposicao = m_estado.dispor(total);
-    const bool colocarAgora = !m_configuracao.lugaresFixos;
+    const auto &fixos = m_configuracao.lugaresFixos;
     RotuloLink *ultimo = nullptr;
     for (int k = 1; k <= int(disposicao.rotulos.size()); ++k) {
         RotuloLink *atual = rotulo(k);
+        const RotuloPagina &pagina = disposicao.rotulos[k - 1];
+        atual->setText(QString::number(pagina.numero));
+        atual->setAccessibleName(nomePagina(pagina.numero));
+        atual->adjustSize();
         if (k >= 2) {
             QLabel *barra = separador(k - 1);
-            if (colocarAgora) {
+            if (fixos) {
+                colocarNoLugar(barra, fixos->separadores.at(k - 2), ultimo);
+                colocarNoLugar(atual, fixos->rotulos.at(k - 2),
+                               disposicao.separadores ? barra : ultimo);
+            } else {
                 colocarApos(barra, ultimo);
                 colocarApos(atual, barra);
             }
             barra->setVisible(disposicao.separadores);
         }
-        const RotuloPagina &pagina = disposicao.rotulos[k - 1];
-        atual->setText(QString::number(pagina.numero));
-        atual->setAccessibleName(nomePagina(pagina.numero));
-        atual->adjustSize();
         atual->setEnabled(pagina.habilitado);
         atual->show();
         ultimo = atual;
     }
-    if (obj_Bt_Pagina_Mais) {
-        if (colocarAgora && ultimo)
+    if (obj_Bt_Pagina_Mais && ultimo) {
+        if (fixos)
+            colocarNoLugar(obj_Bt_Pagina_Mais, fixos->mais, ultimo);
+        else
             colocarApos(obj_Bt_Pagina_Mais, ultimo);
+    }
+    if (obj_Bt_Pagina_Mais) {
         obj_Bt_Pagina_Menos->setVisible(disposicao.menos);
         obj_Bt_Pagina_Mais->setVisible(disposicao.mais);
     }

@@ -14,6 +14,7 @@
 #include "unit_global.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -397,27 +398,31 @@ void TelaPrincipal::prcFinalizaArrastarJanela() {
 // ---------------------------------------------------------------- buttons
 
 void TelaPrincipal::prcMinimizaJanela() {
-    for (QWidget *janela : QApplication::topLevelWidgets())
-        if (janela->isVisible())
-            janela->showMinimized();
+    navegacao::minimizarAplicacao();
 }
 
 void TelaPrincipal::prcFecharJanela() {
     obj_Form_MODAL_Sair->perguntar();
 }
 
+void TelaPrincipal::closeEvent(QCloseEvent *evento) {
+    evento->ignore();
+    fronteira::executar([this] { prcFecharJanela(); });
+}
+
 void TelaPrincipal::prcIniciarFormAbout() {
     navegacao::mostrarSobre();
 }
 
-void TelaPrincipal::ir(IdTela destino) {
-    navegacao::irPara(this, destino);
+void TelaPrincipal::ir(IdTela destino, const navegacao::Preparo &preparar) {
+    navegacao::irPara(this, destino, preparar);
 }
 
 void TelaPrincipal::irFamilia(IdTela destino) {
     auto *alvo = static_cast<TelaFamilia *>(navegacao::tela(destino));
-    alvo->strCodigoFamilia = static_cast<TelaFamilia *>(this)->strCodigoFamilia;
-    ir(destino);
+    ir(destino, [this, alvo] {
+        alvo->strCodigoFamilia = static_cast<TelaFamilia *>(this)->strCodigoFamilia;
+    });
 }
 
 void TelaPrincipal::mostrarDetalheFamilia(const Grade &grade, int linha) {
@@ -425,8 +430,7 @@ void TelaPrincipal::mostrarDetalheFamilia(const Grade &grade, int linha) {
     if ((linha == 0 && grade.temCabecalho()) || codigo.isEmpty())
         return;
     auto *descricao = static_cast<TelaFamilia *>(navegacao::tela(IdTela::FormDescricao));
-    descricao->strCodigoFamilia = codigo;
-    ir(IdTela::FormDescricao);
+    ir(IdTela::FormDescricao, [descricao, codigo] { descricao->strCodigoFamilia = codigo; });
 }
 
 void TelaPrincipal::obj_Bt_HomeClick() {

@@ -148,10 +148,14 @@ protected:
     // Controls that Tab visits one after the other, in this order, from the
     // place of the first of them; the others follow the reading order.
     void fixarSequenciaTabulacao(const QList<QWidget *> &controles);
+    // A close request of the window system (Alt+F4, the task bar's close)
+    // asks whether to end the program, as the close button does.
+    void closeEvent(QCloseEvent *evento) override;
     void limparLDescricao();
     void aplicarRegraPosicao();
-    // Shows `destino` and hides this screen.
-    void ir(IdTela destino);
+    // Shows `destino` and hides this screen, `preparar` writing first what
+    // `destino` needs (navegacao::irPara).
+    void ir(IdTela destino, const navegacao::Preparo &preparar = {});
     // The same for a family view, which first receives this view's family.
     void irFamilia(IdTela destino);
     RotuloLink *link(int indice) const { return m_links.value(indice); }

@@ -4,6 +4,8 @@
 #include "fontes.h"
 #include "navegacao.h"
 
+#include <QCloseEvent>
+
 using namespace Qt::StringLiterals;
 
 Tobj_Form_FormAbout *obj_Form_FormAbout = nullptr;
@@ -30,4 +32,9 @@ Tobj_Form_FormAbout::Tobj_Form_FormAbout()
 // Hidden, not destroyed; the screen below is activated again.
 void Tobj_Form_FormAbout::prcSobeBtFechar() {
     navegacao::sobreFechado();
+}
+
+void Tobj_Form_FormAbout::closeEvent(QCloseEvent *evento) {
+    evento->ignore();
+    prcSobeBtFechar();
 }

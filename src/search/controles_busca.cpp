@@ -71,9 +71,8 @@ CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const Q
     QLineEdit *caixa = caixaTexto(pai, nome, geometria, rotulo);
     caixa->setToolTip(dica);
     fronteira::conectar(caixa, &QLineEdit::returnPressed, pai, aoEnter);
-    auto *botao = new BotaoFigura(pai, u"bt_procurar"_s, QRect(lugarBotao, QSize(61, 19)));
-    botao->setObjectName(nomeBotao);
-    botao->setAccessibleName(u"Procurar"_s);
+    BotaoFigura *botao = botaoComSombra(pai, nomeBotao, u"bt_procurar"_s, u"Procurar"_s,
+                                        QRect(lugarBotao, QSize(61, 19)));
     fronteira::conectar(botao, &BotaoFigura::clicado, pai, aoClicar);
     return {caixa, botao};
 }

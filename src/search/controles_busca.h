@@ -45,9 +45,9 @@ QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria,
 BotaoFigura *botaoComSombra(QWidget *pai, const QString &nome, const QString &imagem,
                             const QString &acao, const QRect &geometria);
 
-// A search box named by its label `rotulo` and its "Procurar" button: Enter
-// in the box and a click on the button run `buscar`, inside the error
-// boundary.
+// A search box named by its label `rotulo` and its "Procurar" button over its
+// shadow: Enter in the box and a click on the button run `buscar`, inside the
+// error boundary.
 struct CaixaBusca {
     QLineEdit *caixa;
     BotaoFigura *botao;

@@ -60,6 +60,6 @@ void Tobj_Form_FormBuscaCodigo::prcTestaBuscaCodigoEnvia() {
     if (!controles::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
         return;
     obj_Edit_BuscaCodigo->clear();
-    obj_Form_FormRespostaBuscaCodigo->strOrigem = u"BuscaCodigo"_s;
-    ir(IdTela::FormRespostaBuscaCodigo);
+    ir(IdTela::FormRespostaBuscaCodigo,
+       [] { obj_Form_FormRespostaBuscaCodigo->strOrigem = u"BuscaCodigo"_s; });
 }

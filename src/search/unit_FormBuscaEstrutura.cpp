@@ -7,6 +7,7 @@
 #include "fontes.h"
 #include "fronteira.h"
 #include "grade.h"
+#include "lista_suspensa.h"
 #include "pagina_grade.h"
 #include "paginador.h"
 #include "rotulos.h"
@@ -43,7 +44,7 @@ ConfiguracaoPaginador configuracaoPaginador() {
 }
 
 QComboBox *lista(QWidget *pai, const QString &nome, int topo, QLabel *rotulo) {
-    auto *combo = new QComboBox(pai);
+    auto *combo = new ListaSuspensa(pai);
     combo->setObjectName(nome);
     acessivel::nomearPeloRotulo(rotulo, combo);
     combo->setFont(fontes::sansSerif(fontes::pt8));

@@ -26,6 +26,7 @@ namespace {
 constexpr int topoLetras = 29;
 constexpr int esquerdaA = 310;
 constexpr int esquerdaZ = 648;
+constexpr int topoLegendas = 301;
 
 // The pager in the group box; the page labels after the first are placed
 // when the page is filled.
@@ -135,19 +136,29 @@ void Tobj_Form_FormBuscaTituloAZ::criarLetras() {
     linkDaLetra(u'A')->setEnabled(false);
 }
 
+// The legends stand in one row under the hint, each explanation right after
+// the text of the style it explains. The bottom band covers the lower part
+// of the group box: the row is raised just enough to lie whole above it.
 void Tobj_Form_FormBuscaTituloAZ::criarLegendas() {
     obj_Lb_avisoClick =
         controles::legenda(obj_Grupo_Pesquisa, controles::dicaFamilia(), QPoint(133, 284));
     obj_Lb_avisoClick->setObjectName(u"obj_Lb_avisoClick"_s);
-    controles::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA = Família"_s, QPoint(20, 301));
-    const QLabel *negrito =
-        controles::legenda(obj_Grupo_Pesquisa, u"Negrito"_s, QPoint(296, 301), true);
-    controles::legenda(obj_Grupo_Pesquisa, u" = Ocupação"_s,
-                       QPoint(negrito->x() + negrito->width(), 301));
-    const QLabel *italico =
-        controles::legenda(obj_Grupo_Pesquisa, u"Itálico"_s, QPoint(575, 300), false, true);
-    controles::legenda(obj_Grupo_Pesquisa, u" = Sinônimo"_s,
-                       QPoint(italico->x() + italico->width(), 300));
+    QLabel *familia =
+        controles::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA = Família"_s, QPoint(20, topoLegendas));
+    familia->adjustSize();
+    const int fimVisivel = Image2->y() - obj_Grupo_Pesquisa->y();
+    const int subida = std::max(0, topoLegendas + familia->height() - fimVisivel);
+    familia->move(familia->x(), familia->y() - subida);
+    const auto par = [&](const QString &estilo, const QString &explicacao, QPoint lugar,
+                         bool negrito, bool italico) {
+        QLabel *primeiro = controles::legenda(obj_Grupo_Pesquisa, estilo, lugar - QPoint(0, subida),
+                                              negrito, italico);
+        primeiro->adjustSize();
+        controles::legenda(obj_Grupo_Pesquisa, explicacao,
+                           QPoint(primeiro->x() + primeiro->width(), primeiro->y()));
+    };
+    par(u"Negrito"_s, u" = Ocupação"_s, QPoint(296, topoLegendas), true, false);
+    par(u"Itálico"_s, u" = Sinônimo"_s, QPoint(575, topoLegendas - 1), false, true);
 }
 
 RotuloLink *Tobj_Form_FormBuscaTituloAZ::linkDaLetra(QChar letra) const {

@@ -47,7 +47,6 @@ void Tobj_Form_FormInicial::criarPagina() {
     obj_WebBrowser->setObjectName(u"obj_WebBrowser"_s);
     obj_WebBrowser->setGeometry(33, 118, 467, 175);
     obj_WebBrowser->definirCorDeFundo(corPagina);
-    obj_WebBrowser->definirBordaDeFoco(false);
     acessivel::nomearPeloRotulo(obj_Lb_BemVindo, obj_WebBrowser);
 
     obj_Img_Capa = new Figura(this, u"capa"_s, QRect(520, 110, 180, 210));
@@ -125,6 +124,6 @@ void Tobj_Form_FormInicial::prcTestaBuscaCodigo_Procurar() {
     if (!controles::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
         return;
     obj_Edit_BuscaCodigo->clear();
-    obj_Form_FormRespostaBuscaCodigo->strOrigem = u"capa"_s;
-    ir(IdTela::FormRespostaBuscaCodigo);
+    ir(IdTela::FormRespostaBuscaCodigo,
+       [] { obj_Form_FormRespostaBuscaCodigo->strOrigem = u"capa"_s; });
 }

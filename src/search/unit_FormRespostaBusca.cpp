@@ -80,8 +80,7 @@ Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
 }
 
 void Tobj_Form_FormRespostaBusca::listar(TelaPrincipal *origem, const QString &tag) {
-    strOrigem = tag;
-    navegacao::irPara(origem, this);
+    navegacao::irPara(origem, this, [this, tag] { strOrigem = tag; });
 }
 
 // A quick search typed here replaces the list on view at once: nothing is

@@ -18,9 +18,26 @@ void Figura::definirImagem(const QString &nome) {
     update();
 }
 
+void Figura::definirColunasElasticas(int inicio, int fim) {
+    m_elasticaInicio = inicio;
+    m_elasticaFim = fim;
+    update();
+}
+
 void Figura::paintEvent(QPaintEvent *) {
     QPainter pintor(this);
-    pintor.drawPixmap(0, 0, imagens::pixmap(m_nome));
+    const QPixmap &figura = imagens::pixmap(m_nome);
+    const int extra = width() - figura.width();
+    if (extra <= 0 || m_elasticaInicio < 0) {
+        pintor.drawPixmap(0, 0, figura);
+        return;
+    }
+    const int h = figura.height();
+    const int direita = figura.width() - m_elasticaFim;
+    pintor.drawPixmap(0, 0, figura, 0, 0, m_elasticaInicio, h);
+    pintor.drawPixmap(QRect(m_elasticaInicio, 0, m_elasticaFim - m_elasticaInicio + extra, h),
+                      figura, QRect(m_elasticaInicio, 0, m_elasticaFim - m_elasticaInicio, h));
+    pintor.drawPixmap(width() - direita, 0, figura, m_elasticaFim, 0, direita, h);
 }
 
 void Figura::mousePressEvent(QMouseEvent *evento) {

@@ -12,6 +12,11 @@ public:
     Figura(QWidget *pai, const QString &nome, const QRect &geometria);
     void definirImagem(const QString &nome);
     const QString &nomeImagem() const { return m_nome; }
+    // When the picture is made wider than its artwork, the artwork's columns
+    // `inicio` to `fim` (exclusive) stretch to fill the extra width and the
+    // columns on either side keep their look: for artwork whose columns
+    // there are all alike.
+    void definirColunasElasticas(int inicio, int fim);
 
 signals:
     void pressionada(QPoint local);
@@ -26,4 +31,6 @@ protected:
 
 private:
     QString m_nome;
+    int m_elasticaInicio = -1;
+    int m_elasticaFim = -1;
 };

@@ -1,6 +1,7 @@
 #include "grade.h"
 
 #include "acessivel.h"
+#include "elisao.h"
 #include "fontes.h"
 #include "textos.h"
 
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextLayout>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -99,6 +101,7 @@ void Grade::definirTexto(Celula &celula, const QString &texto) {
     celula.trechos = grade_html::analisar(texto);
     celula.glifos.clear();
     celula.largura = -1;
+    celula.espacoCorte = -1;
 }
 
 void Grade::definirCelula(int coluna, int linha, const QString &texto) {
@@ -280,6 +283,12 @@ int Grade::linhasVisiveis() const {
     return std::max(0, (contentsRect().height() - fixas * m_alturaLinha) / m_alturaLinha);
 }
 
+int Grade::larguraVisivel() const {
+    // Until the grid is first shown its viewport is not laid out: the grid's
+    // own width stands for it (no scroll bar is on view yet).
+    return isVisible() ? viewport()->width() : contentsRect().width();
+}
+
 int Grade::primeiraLinhaVisivel() const {
     return primeiraLinhaDados() + verticalScrollBar()->value();
 }
@@ -381,11 +390,15 @@ bool textoSimples(const QString &texto) {
 } // namespace
 
 int Grade::preparar(const Celula &celula) const {
-    if (celula.largura >= 0)
-        return celula.largura;
-    celula.glifos.clear();
+    if (celula.largura < 0)
+        celula.largura = montarGlifos(celula.trechos, celula.glifos);
+    return celula.largura;
+}
+
+int Grade::montarGlifos(const QList<grade_html::Trecho> &trechos, QList<QGlyphRun> &glifos) const {
+    glifos.clear();
     qreal x = 0;
-    for (const grade_html::Trecho &t : celula.trechos) {
+    for (const grade_html::Trecho &t : trechos) {
         const int estilo = (t.negrito ? Negrito : 0) | (t.italico ? Italico : 0);
         const QRawFont &bruta = m_fontesBrutas[estilo];
         if (bruta.isValid() && textoSimples(t.texto)) {
@@ -401,11 +414,11 @@ int Grade::preparar(const Celula &celula) const {
                     posicoes.append(QPointF(x, 0));
                     x += avanco.x();
                 }
-                QGlyphRun glifos;
-                glifos.setRawFont(bruta);
-                glifos.setGlyphIndexes(indices);
-                glifos.setPositions(posicoes);
-                celula.glifos.append(glifos);
+                QGlyphRun sequencia;
+                sequencia.setRawFont(bruta);
+                sequencia.setGlyphIndexes(indices);
+                sequencia.setPositions(posicoes);
+                glifos.append(sequencia);
                 continue;
             }
         }
@@ -416,57 +429,129 @@ int Grade::preparar(const Celula &celula) const {
         leiaute.endLayout();
         if (!linha.isValid())
             continue;
-        for (QGlyphRun glifos : linha.glyphRuns()) {
-            if (glifos.positions().isEmpty())
+        for (QGlyphRun sequencia : linha.glyphRuns()) {
+            if (sequencia.positions().isEmpty())
                 continue;
-            QList<QPointF> posicoes = glifos.positions();
+            QList<QPointF> posicoes = sequencia.positions();
             for (QPointF &p : posicoes)
                 p += QPointF(x, -linha.ascent());
-            glifos.setPositions(posicoes);
-            celula.glifos.append(glifos);
+            sequencia.setPositions(posicoes);
+            glifos.append(sequencia);
         }
         x += linha.horizontalAdvance();
     }
-    celula.largura = int(std::ceil(x));
-    return celula.largura;
+    return int(std::ceil(x));
+}
+
+// The text starts at the cell's left margin, or is centred or right-aligned
+// as the alignment handler says; it ends before the sort indicator of the
+// header and before the right edge of the cell or of the grid's visible
+// area, whichever comes first. A text wider than that room is cut to it and
+// starts at the left margin.
+Grade::Desenho Grade::desenho(const Celula &celula, const QRect &retangulo, int linha,
+                              int coluna) const {
+    garantirFontes();
+    Desenho d;
+    const int largura = preparar(celula);
+    const int reserva = linha < linhasFixas() && coluna == m_colunaOrdenacao ? reservaIndicador : 0;
+    const int esquerda = retangulo.x() + margemEsquerda;
+    // Exclusive: the cell's right grid line, or the end of the visible area.
+    const int direita = std::min(retangulo.right() - reserva, larguraVisivel());
+    const int espaco = std::max(0, direita - esquerda);
+    if (largura > espaco) {
+        if (celula.espacoCorte != espaco) {
+            const elisao::Medidor medir = [this](const QString &texto, bool negrito, bool italico) {
+                QList<QGlyphRun> glifos;
+                return qreal(montarGlifos({grade_html::Trecho{texto, negrito, italico}}, glifos));
+            };
+            const QList<grade_html::Trecho> cortados =
+                elisao::cortar(celula.trechos, espaco, medir);
+            celula.larguraCortada = montarGlifos(cortados, celula.glifosCortados);
+            celula.textoCortado = grade_html::textoVisivel(cortados);
+            celula.espacoCorte = espaco;
+        }
+        d.glifos = &celula.glifosCortados;
+        d.x = esquerda;
+        d.largura = celula.larguraCortada;
+        d.cortado = true;
+        return d;
+    }
+    d.glifos = &celula.glifos;
+    d.largura = largura;
+    const Qt::Alignment alinhamento =
+        m_alinhamento ? (m_alinhamento(linha, coluna) & Qt::AlignHorizontal_Mask) : Qt::AlignLeft;
+    if (alinhamento & Qt::AlignHCenter)
+        d.x = retangulo.x() + (retangulo.width() - 1 - largura) / 2;
+    else if (alinhamento & Qt::AlignRight)
+        d.x = direita - margemEsquerda - largura;
+    else
+        d.x = esquerda;
+    return d;
 }
 
 void Grade::pintarCelula(QPainter &pintor, const Celula &celula, const QRect &retangulo, int linha,
-                         int coluna, int reserva) const {
+                         int coluna) const {
     if (celula.trechos.isEmpty())
         return;
-    const int largura = preparar(celula);
+    const Desenho d = desenho(celula, retangulo, linha, coluna);
     // The cell's own area, without its right and bottom grid lines.
     const QRect interior(retangulo.x(), retangulo.y(), retangulo.width() - 1,
                          retangulo.height() - 1);
-    const Qt::Alignment alinhamento =
-        m_alinhamento ? (m_alinhamento(linha, coluna) & Qt::AlignHorizontal_Mask) : Qt::AlignLeft;
-    int x;
-    if (alinhamento & Qt::AlignHCenter)
-        x = interior.x() + (interior.width() - largura) / 2;
-    else if (alinhamento & Qt::AlignRight)
-        x = interior.right() + 1 - margemEsquerda - reserva - largura;
-    else
-        x = interior.x() + margemEsquerda;
     const int baseLinha = interior.y() + margemTopo + m_ascendente;
-    const int direitaLivre = interior.right() + 1 - reserva;
-    const bool recortar = x < interior.x() || x + largura > direitaLivre ||
-                          baseLinha + m_descida > interior.bottom() + 1;
+    const bool recortar = d.x < interior.x() || baseLinha + m_descida > interior.bottom() + 1;
     if (recortar) {
         pintor.save();
-        pintor.setClipRect(
-            QRect(interior.x(), interior.y(), direitaLivre - interior.x(), interior.height()),
-            Qt::IntersectClip);
+        pintor.setClipRect(interior, Qt::IntersectClip);
     }
-
-    const QPointF origem(x, baseLinha);
-    for (const QGlyphRun &glifos : celula.glifos) {
-        if (origem.x() + glifos.positions().constFirst().x() >= direitaLivre)
-            break; // the rest lies past the cell
+    const QPointF origem(d.x, baseLinha);
+    for (const QGlyphRun &glifos : *d.glifos)
         pintor.drawGlyphRun(origem, glifos);
-    }
     if (recortar)
         pintor.restore();
+}
+
+QString Grade::textoMostrado(int coluna, int linha) const {
+    const QRect retangulo = retanguloCelula(coluna, linha);
+    if (retangulo.isNull())
+        return QString();
+    const Celula &celula = m_linhas[linha].celulas[coluna];
+    if (desenho(celula, retangulo, linha, coluna).cortado)
+        return celula.textoCortado;
+    return grade_html::textoVisivel(celula.trechos);
+}
+
+QRect Grade::retanguloTexto(int coluna, int linha) const {
+    const QRect retangulo = retanguloCelula(coluna, linha);
+    if (retangulo.isNull() || m_linhas[linha].celulas[coluna].trechos.isEmpty())
+        return QRect();
+    const Desenho d = desenho(m_linhas[linha].celulas[coluna], retangulo, linha, coluna);
+    return QRect(d.x, retangulo.y() + margemTopo, d.largura, m_ascendente + m_descida);
+}
+
+// The tooltip of a cell whose text is cut is its whole text; other cells
+// have none.
+void Grade::mostrarDicaCelula(QHelpEvent *evento) {
+    const int linha = linhaEm(evento->pos());
+    const int coluna = colunaEm(evento->pos());
+    const QRect retangulo = retanguloCelula(coluna, linha);
+    if (!retangulo.isNull()) {
+        const Celula &celula = m_linhas[linha].celulas[coluna];
+        if (!celula.trechos.isEmpty() && desenho(celula, retangulo, linha, coluna).cortado) {
+            QToolTip::showText(evento->globalPos(), grade_html::textoVisivel(celula.trechos),
+                               viewport(), retangulo);
+            return;
+        }
+    }
+    QToolTip::hideText();
+    evento->ignore();
+}
+
+bool Grade::viewportEvent(QEvent *evento) {
+    if (evento->type() == QEvent::ToolTip) {
+        mostrarDicaCelula(static_cast<QHelpEvent *>(evento));
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(evento);
 }
 
 void Grade::pintarIndicador(QPainter &pintor, const QRect &retangulo) const {
@@ -534,8 +619,7 @@ void Grade::pintar(QPainter &pintor, const QRect &area) const {
             if (fundo)
                 pintor.fillRect(retangulo, *fundo);
             const bool indicador = cabecalho && c == m_colunaOrdenacao;
-            pintarCelula(pintor, linha.celulas[c], retangulo, r, c,
-                         indicador ? reservaIndicador : 0);
+            pintarCelula(pintor, linha.celulas[c], retangulo, r, c);
             if (indicador) {
                 pintarIndicador(pintor, retangulo);
                 pintor.setPen(corTextoCabecalho);

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
+#include <QHelpEvent>
 #include <QList>
 #include <QRawFont>
 #include <QString>
@@ -25,7 +26,9 @@
 //
 // Rows are scrolled a whole row at a time; the header row never scrolls. The
 // grid has no horizontal scroll bar: columns are laid out left to right with
-// their widths and whatever runs past the visible width is clipped.
+// their widths. A text that does not fit the visible part of its cell is cut
+// and ended with "…" (elisao.h), and the whole text (markup removed) is the
+// cell's tooltip.
 class Grade : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -94,12 +97,20 @@ public:
     int primeiraLinhaVisivel() const;
     void rolarPara(int linha);  // makes the row visible
     int linhasVisiveis() const; // data rows that fit whole
+    int larguraVisivel() const; // of the area the columns are drawn in
 
     // The cell at a viewport point: row -1 below the last row, column -1 past
     // the last column.
     int linhaEm(QPoint ponto) const;
     int colunaEm(QPoint ponto) const;
     QRect retanguloCelula(int coluna, int linha) const; // in viewport coordinates
+
+    // The text of a cell as drawn (markup removed): whole, or cut and ended
+    // with "…" when it does not fit the visible part of its cell; and where
+    // it is drawn, in viewport coordinates (empty for an empty cell or a row
+    // not on view).
+    QString textoMostrado(int coluna, int linha) const;
+    QRect retanguloTexto(int coluna, int linha) const;
 
     // Draws the visible cells of the viewport's `area` (what a paint event
     // does; public for the benchmark).
@@ -147,6 +158,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *evento) override;
     void focusInEvent(QFocusEvent *evento) override;
     void focusOutEvent(QFocusEvent *evento) override;
+    bool viewportEvent(QEvent *evento) override;
 
 private:
     struct Celula {
@@ -156,6 +168,19 @@ private:
         // the start of the text on its baseline, and the text's width.
         mutable QList<QGlyphRun> glifos;
         mutable int largura = -1;
+        // Made when the text does not fit: the glyphs of the cut runs, for
+        // the room they were cut to.
+        mutable QList<QGlyphRun> glifosCortados;
+        mutable int espacoCorte = -1;
+        mutable int larguraCortada = 0;
+        mutable QString textoCortado;
+    };
+    // Where and how a cell's text is drawn.
+    struct Desenho {
+        const QList<QGlyphRun> *glifos = nullptr;
+        int x = 0;
+        int largura = 0;
+        bool cortado = false;
     };
     struct Linha {
         QList<Celula> celulas;
@@ -169,9 +194,13 @@ private:
     Linha linhaVazia() const;
     void definirTexto(Celula &celula, const QString &texto);
     int preparar(const Celula &celula) const; // makes the glyphs; returns the width
+    // Glyphs of `trechos` positioned from the start of the text; returns the width.
+    int montarGlifos(const QList<grade_html::Trecho> &trechos, QList<QGlyphRun> &glifos) const;
+    Desenho desenho(const Celula &celula, const QRect &retangulo, int linha, int coluna) const;
+    void mostrarDicaCelula(QHelpEvent *evento);
     void garantirFontes() const;
     void pintarCelula(QPainter &pintor, const Celula &celula, const QRect &retangulo, int linha,
-                      int coluna, int reserva) const;
+                      int coluna) const;
     void pintarIndicador(QPainter &pintor, const QRect &retangulo) const;
     int yLinha(int linha) const; // top of a row in viewport coordinates, or -1 when not shown
     void atualizarRolagem();

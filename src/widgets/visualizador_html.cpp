@@ -4,10 +4,8 @@
 #include "fontes.h"
 #include "fronteira.h"
 
-#include <QEvent>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
 #include <QTextBlock>
 
 using namespace Qt::StringLiterals;
@@ -53,11 +51,14 @@ QStringList figurasIlegiveis(const QTextDocument &documento, const QUrl &pagina)
 
 VisualizadorHtml::VisualizadorHtml(QWidget *pai) : QTextBrowser(pai) {
     setOpenExternalLinks(true);
-    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    setFrameStyle(QFrame::NoFrame);
+    // A read-only page shows no caret, so the keyboard does not move one:
+    // it scrolls the page, goes from link to link (Tab), selects the whole
+    // text (Ctrl+A) and copies the selection (Ctrl+C).
+    setTextInteractionFlags(Qt::TextBrowserInteraction);
     document()->setDefaultFont(fontes::fonte(u"Times New Roman"_s, pixelsDaFontePadrao));
     document()->setDefaultStyleSheet(folhaDeEstiloPadrao);
     document()->setDocumentMargin(margemDaPagina);
-    definirBordaDeFoco(true);
 }
 
 void VisualizadorHtml::carregar(const QString &caminho) {
@@ -97,49 +98,4 @@ void VisualizadorHtml::definirCorDeFundo(const QColor &cor) {
 
 QColor VisualizadorHtml::corDeFundo() const {
     return palette().color(QPalette::Base);
-}
-
-// The border takes a ring of one pixel around the text and the scroll bar;
-// the ring has the background colour while the viewer has no focus.
-void VisualizadorHtml::definirBordaDeFoco(bool ligada) {
-    m_bordaDeFoco = ligada;
-    if (ligada) {
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-        setLineWidth(1);
-    } else {
-        setFrameStyle(QFrame::NoFrame);
-    }
-    update();
-}
-
-QColor VisualizadorHtml::corDoFoco() {
-    return QColor(0xCC, 0x66, 0x00);
-}
-
-bool VisualizadorHtml::event(QEvent *evento) {
-    const bool tratado = QTextBrowser::event(evento);
-    if (evento->type() == QEvent::Paint && m_bordaDeFoco)
-        pintarBorda();
-    return tratado;
-}
-
-void VisualizadorHtml::pintarBorda() {
-    QPainter pintor(this);
-    const QRect anel = rect().adjusted(0, 0, -1, -1);
-    pintor.setPen(corDeFundo());
-    pintor.drawRect(anel);
-    if (hasFocus()) {
-        pintor.setPen(QPen(corDoFoco(), 1, Qt::DotLine));
-        pintor.drawRect(anel);
-    }
-}
-
-void VisualizadorHtml::focusInEvent(QFocusEvent *evento) {
-    QTextBrowser::focusInEvent(evento);
-    update();
-}
-
-void VisualizadorHtml::focusOutEvent(QFocusEvent *evento) {
-    QTextBrowser::focusOutEvent(evento);
-    update();
 }

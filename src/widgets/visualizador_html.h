@@ -6,11 +6,11 @@
 // The viewer of the program's HTML pages (the welcome page and the
 // information, regulation and legislation pages). It shows a local file with
 // its pictures, resolved relative to the page, and keeps no history: the
-// back and forward keys do nothing. The text can be selected with the mouse
-// and the keyboard. Links to other local pages or to anchors open in the
+// back and forward keys do nothing. The text can be selected with the mouse,
+// and all of it with the keyboard (Ctrl+A). Links to other local pages or to anchors open in the
 // viewer; links of other kinds (http, mailto) go to the system's browser.
-// The viewer draws no frame of its own; when it has the keyboard focus it
-// draws a dotted focus border, unless the border is switched off.
+// The page is read-only: the viewer draws no text caret and no frame, with
+// the keyboard focus or without it.
 class VisualizadorHtml : public QTextBrowser {
     Q_OBJECT
 public:
@@ -27,20 +27,6 @@ public:
     void definirCorDeFundo(const QColor &cor);
     QColor corDeFundo() const;
 
-    void definirBordaDeFoco(bool ligada);
-    bool bordaDeFoco() const { return m_bordaDeFoco; }
-
-    // Colour of the focus border.
-    static QColor corDoFoco();
-
 protected:
     void doSetSource(const QUrl &endereco, QTextDocument::ResourceType tipo) override;
-    bool event(QEvent *evento) override;
-    void focusInEvent(QFocusEvent *evento) override;
-    void focusOutEvent(QFocusEvent *evento) override;
-
-private:
-    void pintarBorda();
-
-    bool m_bordaDeFoco = false;
 };

@@ -77,7 +77,6 @@ void TesteTelaInicial::paginaDeBoasVindas() {
     QCOMPARE(pagina->source(), QUrl::fromLocalFile(paginaInicial()));
     QVERIFY(!pagina->toPlainText().trimmed().isEmpty());
     QCOMPARE(pagina->corDeFundo(), QColor(255, 247, 223));
-    QVERIFY(!pagina->bordaDeFoco());
     QCOMPARE(pagina->geometry(), QRect(33, 118, 467, 175));
     QCOMPARE(obj_Form_FormInicial->obj_Panel_Sombra->geometry(), QRect(32, 117, 470, 177));
     QCOMPARE(obj_Form_FormInicial->focusWidget(), obj_Form_FormInicial->obj_Edit_BuscaTitulo);

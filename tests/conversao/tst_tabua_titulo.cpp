@@ -281,11 +281,13 @@ void TesteTabuaTitulo::paginasDe8() {
     QCOMPARE(titulos(),
              (QStringList{u"Soldador 09"_s, u"Soldador 10"_s, u"Soldador 11"_s, u"Soldador 12"_s,
                           u"Soldador 13"_s, u"Soldador 14"_s, u"Soldador 15"_s, titulo62}));
+    QCOMPARE(lista()->linhasTitulos[7].obj_Lb_Titulo->toolTip(), QString());
     QCOMPARE(apoio_conversao::textoDe(lista(), u"obj_Lb_Total"_s), u"(17)"_s);
 
     programa::clicar(paginador->obj_Bt_Pagina_Terceiro);
-    // 63 characters: the first 62 and "...".
+    // 63 characters: the first 62 and "...", the whole title as tooltip.
     QCOMPARE(titulos(), QStringList{titulo63.left(62) + u"..."_s});
+    QCOMPARE(lista()->linhasTitulos[0].obj_Lb_Titulo->toolTip(), titulo63);
     QCOMPARE(faixas(), QList<int>{});
     QCOMPARE(lista()->strCodigoLinha[0], u"90017"_s);
     QCOMPARE(lista()->strCodigoLinha[1], QString());

@@ -18,10 +18,14 @@ tela_visivel() {
     echo "${ids[0]}"
 }
 
-# No notice (a window of its own) is on view: only the one main window.
+# No notice (a window of its own) is on view: only the one main window. A
+# tooltip (a cell's whole text under a resting pointer) is no window of the
+# program's own: the window manager never sees it (override-redirect).
 sem_aviso() {
     local visiveis
-    visiveis=$(xdotool search --onlyvisible --class zel2002 2>/dev/null | wc -l)
+    visiveis=$(xdotool search --onlyvisible --class zel2002 2>/dev/null | while read -r id; do
+        xwininfo -id "$id" 2>/dev/null | grep -q "Override Redirect State: no" && echo "$id"
+    done | wc -l)
     [ "$visiveis" -eq 1 ] || falha "$visiveis janelas visíveis: um aviso?"
 }
 

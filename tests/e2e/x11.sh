@@ -8,11 +8,27 @@ programa="$1"
 largura=1280
 altura=1024
 
+# Starts a server of its own on a free display. Servers that other tests start
+# at the same moment may race for one display number and one of them may
+# then end at once: the display is used only once it answers, and a server
+# that ended is started again.
 iniciar_x() {
-    exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 "${largura}x${altura}x24" -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    read -r -t 20 numero <&"$fd" || { echo "Xvfb não iniciou" >&2; exit 1; }
+    local numero
+    for _ in 1 2 3 4 5; do
+        exec {fd}<> <(:)
+        Xvfb -displayfd "$fd" -screen 0 "${largura}x${altura}x24" -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        numero=
+        read -r -t 20 numero <&"$fd" || true
+        exec {fd}<&-
+        if [ -n "$numero" ] && kill -0 "$xvfb_pid" 2>/dev/null &&
+            xdpyinfo -display ":$numero" >/dev/null 2>&1; then
+            break
+        fi
+        kill "$xvfb_pid" 2>/dev/null || true
+        numero=
+    done
+    [ -n "$numero" ] || { echo "Xvfb não iniciou" >&2; exit 1; }
     export DISPLAY=":$numero"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
     trap 'kill "$xvfb_pid" 2>/dev/null || true; [ -n "${programa_pid:-}" ] && kill "$programa_pid" 2>/dev/null || true' EXIT

@@ -39,6 +39,23 @@ void irPara(TelaPrincipal *tela) {
     navegacao::irPara(navegacao::telaAtual(), tela);
 }
 
+// A window of the registry by its object's name.
+QWidget *janelaChamada(const QString &nome) {
+    for (QWidget *janela : registro::telas())
+        if (janela->objectName() == nome)
+            return janela;
+    return nullptr;
+}
+
+// The main screens on view.
+QList<TelaPrincipal *> telasVisiveis() {
+    QList<TelaPrincipal *> visiveis;
+    for (QWidget *janela : registro::telas())
+        if (auto *tela = qobject_cast<TelaPrincipal *>(janela); tela && tela->isVisible())
+            visiveis << tela;
+    return visiveis;
+}
+
 void arrastar(TelaPrincipal *tela, QPoint deslocamento, int botao = 1) {
     Figura *banda = tela->obj_Img_Top;
     const QPoint agarrado(300, 30);
@@ -76,6 +93,17 @@ private slots:
     void avisoEnterFechaEscapeNao();
     void avisoOkAgeNaSolturaFora();
     void sairNaoMudaNada();
+    void sairEscapeNaoFecha();
+    void pedidoDeFecharDoSistemaPergunta_data();
+    void pedidoDeFecharDoSistemaPergunta();
+    void pedidoDeFecharDoSistemaNoSobre();
+    void soATelaAtualLeva_data();
+    void soATelaAtualLeva();
+    void telaMostradaNuncaMinimizada();
+    void avisoCabeInteiro_data();
+    void avisoCabeInteiro();
+    void botoesDeBuscaComSombra_data();
+    void botoesDeBuscaComSombra();
     void dialogoCentradoSoNaPrimeiraVezEArrastavel();
     void fronteiraDeErros_data();
     void fronteiraDeErros();
@@ -440,6 +468,192 @@ void TesteMoldura::sairNaoMudaNada() {
     QCOMPARE(obj_Form_FormBusca->obj_Edit_BuscaRapida->text(), u"médico"_s);
     QVERIFY(obj_Form_FormBusca->isVisible());
     obj_Form_FormBusca->obj_Edit_BuscaRapida->clear();
+}
+
+void TesteMoldura::sairEscapeNaoFecha() {
+    irPara(obj_Form_FormBusca);
+    bool abertoDepoisDoEscape = false;
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(obj_Form_MODAL_Sair, Qt::Key_Escape);
+        QTest::keyClick(obj_Form_MODAL_Sair, Qt::Key_Return);
+        abertoDepoisDoEscape = obj_Form_MODAL_Sair->isVisible();
+        programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
+    });
+    programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar);
+    QVERIFY(abertoDepoisDoEscape);
+    QVERIFY(!obj_Form_MODAL_Sair->isVisible());
+    QVERIFY(obj_Form_FormBusca->isVisible());
+}
+
+void TesteMoldura::pedidoDeFecharDoSistemaPergunta_data() {
+    QTest::addColumn<QString>("tela");
+    QTest::newRow("tela com a moldura padrão") << u"obj_Form_FormBusca"_s;
+    QTest::newRow("tela inicial") << u"obj_Form_FormInicial"_s;
+    QTest::newRow("legislação") << u"obj_Form_FormLegislacao"_s;
+}
+
+// Alt+F4 or the task bar's close on a main screen asks, as the close button
+// does; "Não" leaves the screen as it was.
+void TesteMoldura::pedidoDeFecharDoSistemaPergunta() {
+    QFETCH(QString, tela);
+    auto *alvo = qobject_cast<TelaPrincipal *>(janelaChamada(tela));
+    QVERIFY(alvo);
+    irPara(alvo);
+    programa::limparEventos();
+    bool perguntou = false;
+    QTimer::singleShot(0, [&] {
+        perguntou = obj_Form_MODAL_Sair->isVisible();
+        programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
+    });
+    QVERIFY(!alvo->close());
+    QVERIFY(perguntou);
+    QVERIFY(alvo->isVisible());
+    QCOMPARE(telasVisiveis(), QList<TelaPrincipal *>{alvo});
+    QVERIFY(programa::eventos().isEmpty());
+}
+
+// On the About screen a close request closes it as its OK does: the screen
+// below is activated again and stays; the program is never left without a
+// window.
+void TesteMoldura::pedidoDeFecharDoSistemaNoSobre() {
+    irPara(obj_Form_FormBusca);
+    programa::clicar(obj_Form_FormBusca->obj_Bt_About);
+    programa::limparEventos();
+    obj_Form_FormAbout->close();
+    QVERIFY(!obj_Form_FormAbout->isVisible());
+    QCOMPARE(programa::eventos(), QStringList{u"FormBusca ativada"_s});
+    QCOMPARE(telasVisiveis(), QList<TelaPrincipal *>{obj_Form_FormBusca});
+}
+
+void TesteMoldura::soATelaAtualLeva_data() {
+    QTest::addColumn<int>("acao");
+    QTest::newRow("botão da barra") << 0;
+    QTest::newRow("link de busca") << 1;
+    QTest::newRow("busca rápida com resultado") << 2;
+    QTest::newRow("menu da família") << 3;
+}
+
+// A click or a key that reaches a screen after it stopped being the current
+// one (queued while a search ran, or landing as the next screen appears)
+// leads nowhere: one main screen stays on view, the current one, and no
+// screen is told of an origin or a family.
+void TesteMoldura::soATelaAtualLeva() {
+    QFETCH(int, acao);
+    irPara(obj_Form_FormBusca);
+    irPara(obj_Form_FormBuscaCodigo);
+    programa::limparEventos();
+    const QString origem = obj_Form_FormRespostaBusca->strOrigem;
+    const QString familia = obj_Form_FormDescricao->strCodigoFamilia;
+    obj_Form_FormDescricaoCaracteristicas->strCodigoFamilia = u"9999"_s;
+    TelaPrincipal *escondida = obj_Form_FormBusca;
+    switch (acao) {
+    case 0:
+        escondida->obj_Bt_TabuaClick();
+        break;
+    case 1:
+        escondida->prcIniciarFormBuscaEstrutura();
+        break;
+    case 2:
+        escondida->obj_Edit_BuscaRapida->setText(u"a"_s);
+        escondida->prcTestaBuscaRapidaEnvia();
+        break;
+    case 3:
+        obj_Form_FormDescricaoCaracteristicas->prcIniciarFormDescricao();
+        break;
+    }
+    QCOMPARE(telasVisiveis(), QList<TelaPrincipal *>{obj_Form_FormBuscaCodigo});
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormBuscaCodigo);
+    QVERIFY(programa::eventos().isEmpty());
+    QCOMPARE(obj_Form_FormRespostaBusca->strOrigem, origem);
+    QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, familia);
+}
+
+// A screen minimised with the application, then restored and left by the
+// window system, comes up in its normal state when shown again.
+void TesteMoldura::telaMostradaNuncaMinimizada() {
+    irPara(obj_Form_FormBusca);
+    programa::clicar(obj_Form_FormBusca->obj_Bt_Minimizar);
+    QVERIFY(obj_Form_FormBusca->windowState() & Qt::WindowMinimized);
+    irPara(obj_Form_FormBuscaCodigo);
+    irPara(obj_Form_FormBusca);
+    QVERIFY(!(obj_Form_FormBusca->windowState() & Qt::WindowMinimized));
+    QVERIFY(!(obj_Form_FormBuscaCodigo->windowState() & Qt::WindowMinimized));
+    QVERIFY(obj_Form_FormBusca->isVisible());
+}
+
+void TesteMoldura::avisoCabeInteiro_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<bool>("alarga");
+    QTest::newRow("uma linha curta") << u"Digite a palavra para Busca"_s << false;
+    QTest::newRow("três linhas") << u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou "
+                                    u"123466"_s
+                                 << false;
+    QTest::newRow("grande grupo") << u"Nenhum Grande Grupo encontrado"_s << true;
+    QTest::newRow("subgrupo principal") << u"Nenhum SubGrupo Principal encontrado"_s << true;
+    QTest::newRow("conversão") << u"Não foi encontrado\rnenhum registro para conversão"_s << true;
+}
+
+// The notice keeps its design size and places while its text fits, and
+// widens for a line that needs it: the text whole inside the picture's
+// frame, the OK button and its shadow centred under the text.
+void TesteMoldura::avisoCabeInteiro() {
+    QFETCH(QString, texto);
+    QFETCH(bool, alarga);
+    obj_Form_Aviso_MODAL->definirTexto(texto);
+    QCOMPARE(obj_Form_Aviso_MODAL->width() > 212, alarga);
+    const QLabel *rotulo = obj_Form_Aviso_MODAL->obj_Lb_Texto;
+    const QSize preciso =
+        rotulo->fontMetrics().boundingRect(QRect(), Qt::AlignLeft, rotulo->text()).size();
+    const QRect textoNaJanela(rotulo->pos(), preciso);
+    const QRect dentroDaMoldura = obj_Form_Aviso_MODAL->rect().adjusted(2, 2, -2, -2);
+    QVERIFY2(dentroDaMoldura.contains(textoNaJanela), qPrintable(texto));
+    QCOMPARE(rotulo->pos(), QPoint(67, 24));
+    QCOMPARE(obj_Form_Aviso_MODAL->height(), 107);
+    const BotaoFigura *ok = obj_Form_Aviso_MODAL->obj_Img_Bt_Ok;
+    const QWidget *fundo = obj_Form_Aviso_MODAL->findChild<QWidget *>(u"obj_Img_Aviso_Fundo"_s);
+    QCOMPARE(fundo->geometry(), obj_Form_Aviso_MODAL->rect());
+    if (obj_Form_Aviso_MODAL->width() == 212) {
+        QCOMPARE(ok->pos(), QPoint(74, 71));
+    } else {
+        QVERIFY(obj_Form_Aviso_MODAL->width() > 212);
+        QVERIFY(qAbs(ok->geometry().center().x() - textoNaJanela.center().x()) <= 1);
+        // No wider than the text needs.
+        QVERIFY(obj_Form_Aviso_MODAL->width() - textoNaJanela.right() < 20);
+    }
+    QCOMPARE(obj_Form_Aviso_MODAL->obj_Panel_Bt_Ok_Sombra->pos(), ok->pos() + QPoint(5, 3));
+}
+
+void TesteMoldura::botoesDeBuscaComSombra_data() {
+    QTest::addColumn<QString>("tela");
+    QTest::addColumn<QString>("botao");
+    QTest::newRow("inicial, título") << u"obj_Form_FormInicial"_s << u"obj_Bt_ProcurarTitulo"_s;
+    QTest::newRow("inicial, código") << u"obj_Form_FormInicial"_s << u"obj_Bt_ProcurarCodigo"_s;
+    QTest::newRow("busca por título") << u"obj_Form_FormBusca"_s << u"obj_Bt_ProcurarTitulo"_s;
+    QTest::newRow("busca por código")
+        << u"obj_Form_FormBuscaCodigo"_s << u"obj_Bt_ProcurarCodigo"_s;
+    QTest::newRow("títulos de AZ")
+        << u"obj_Form_FormBuscaTituloAZ"_s << u"obj_Bt_BuscaTitulosAZ_Ok"_s;
+    QTest::newRow("estrutura") << u"obj_Form_FormBuscaEstrutura"_s << u"obj_Bt_NovaBusca"_s;
+}
+
+// Every picture button of the search screens lies over its grey shadow,
+// which sticks out to the right and below.
+void TesteMoldura::botoesDeBuscaComSombra() {
+    QFETCH(QString, tela);
+    QFETCH(QString, botao);
+    QWidget *janela = janelaChamada(tela);
+    QVERIFY(janela);
+    const auto *figura = janela->findChild<BotaoFigura *>(botao);
+    QVERIFY(figura);
+    const QObjectList irmaos = figura->parent()->children();
+    const qsizetype lugar = irmaos.indexOf(figura);
+    bool comSombra = false;
+    for (qsizetype i = 0; i < lugar; ++i)
+        if (auto *sombra = qobject_cast<PainelCor *>(irmaos[i]))
+            comSombra |= sombra->geometry() == figura->geometry().translated(3, 2) &&
+                         sombra->palette().color(QPalette::Window) ==
+                             janela->palette().color(QPalette::Dark);
+    QVERIFY(comSombra);
 }
 
 // The exit question comes up centred the first time; dragged by its picture,

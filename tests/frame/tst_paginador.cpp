@@ -169,6 +169,8 @@ private slots:
     void controlesCriados();
     void colocacaoEmTempoDeExecucao();
     void lugaresFixosNaoMudam();
+    void tresAlgarismosNaoTocamOsSeparadores_data();
+    void tresAlgarismosNaoTocamOsSeparadores();
     void rotulosDeResultadoMenorSomem();
     void formaReduzida();
     void cliques_data();
@@ -292,6 +294,38 @@ void TestePaginador::lugaresFixosNaoMudam() {
     QCOMPARE(tela.rotulosVisiveis().size(), 10);
     QCOMPARE(tela.rotulo(1)->text(), u"11"_s);
     verificarLugares();
+}
+
+void TestePaginador::tresAlgarismosNaoTocamOsSeparadores_data() {
+    QTest::addColumn<Forma>("forma");
+    QTest::newRow("em tempo de execução") << Forma::Dinamica;
+    QTest::newRow("lugares fixos") << Forma::Fixa;
+}
+
+// Pages 101 to 110: each label, separator and "+" stands clear of the one
+// before it, and no control moves left of its design place.
+void TestePaginador::tresAlgarismosNaoTocamOsSeparadores() {
+    QFETCH(Forma, forma);
+    Tela tela(forma, 1500 * 13);
+    for (int bloco = 1; bloco <= 10; ++bloco)
+        clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    const QList<QLabel *> rotulos = tela.rotulosVisiveis();
+    QCOMPARE(legendas(rotulos).first(), u"101"_s);
+    QCOMPARE(rotulos.size(), 10);
+    QList<QWidget *> cadeia{rotulos[0]};
+    for (int k = 2; k <= rotulos.size(); ++k)
+        cadeia << tela.separador(k - 1) << rotulos[k - 1];
+    cadeia << tela.paginador->obj_Bt_Pagina_Mais;
+    for (int i = 1; i < cadeia.size(); ++i) {
+        QVERIFY(cadeia[i]->isVisible());
+        QVERIFY2(cadeia[i]->x() > direita(cadeia[i - 1]),
+                 qPrintable(cadeia[i - 1]->objectName() + u" / "_s + cadeia[i]->objectName()));
+    }
+    const ConfiguracaoPaginador c = configuracao(forma);
+    if (c.lugaresFixos)
+        for (int k = 2; k <= 10; ++k)
+            QVERIFY(rotulos[k - 1]->x() >= c.lugaresFixos->rotulos[k - 2]);
+    QVERIFY(direita(cadeia.last()) < c.setaAnterior.x());
 }
 
 // The labels of a larger result do not stay on view under a smaller one.

@@ -122,10 +122,9 @@ void TestePaginas::carregaCadaPagina() {
     if (tela->LDescricao)
         QCOMPARE(tela->LDescricao->text(), QString());
     QCOMPARE(tela->obj_Lb_Informacoes->text(), u"Informações Gerais da ZEL"_s);
-    // The viewer keeps no history and draws its focus border.
+    // The viewer keeps no history.
     abrirPagina(tela, botao);
     QVERIFY(!tela->obj_WebBrowser->isBackwardAvailable());
-    QVERIFY(tela->obj_WebBrowser->bordaDeFoco());
     QCOMPARE(tela->obj_WebBrowser->document()->defaultFont().family(),
              QFont::substitute(u"Times New Roman"_s));
 }

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <memory>
 
@@ -160,6 +161,8 @@ private slots:
     void corTextoSelecionado();
     void negritoEItalicoDesenhados();
     void textoRecortadoNaCelula();
+    void textoQueNaoCabe_data();
+    void textoQueNaoCabe();
     void glifosComoOTextoDaFonte_data();
     void glifosComoOTextoDaFonte();
     void celulasSemTinta_data();
@@ -839,6 +842,74 @@ void TstGrade::textoRecortadoNaCelula() {
     QVERIFY(!tinta(imagem, QRect(560, 34, 80, 15), {fundo}).isEmpty());
     // One line only, at the top: the next row's area has no ink.
     QVERIFY(tinta(imagem, QRect(0, 51, 644, 100), {fundo}).isEmpty());
+}
+
+void TstGrade::textoQueNaoCabe_data() {
+    QTest::addColumn<QList<int>>("larguras");
+    QTest::addColumn<int>("larguraGrade");
+    QTest::addColumn<int>("coluna");
+    QTest::addColumn<int>("linha");
+    QTest::addColumn<QString>("celula");
+    QTest::addColumn<bool>("corta");
+
+    const QString longo = u"Supervisor de manutenção de máquinas e equipamentos de "_s
+                          u"movimentação de cargas em terminais portuários e aeroportuários"_s;
+    const QList<int> busca{460, 91, 92};
+    QTest::newRow("cabe") << busca << 644 << 0 << 1 << u"Médico"_s << false;
+    QTest::newRow("texto simples longo") << busca << 644 << 0 << 1 << longo << true;
+    QTest::newRow("negrito e itálico")
+        << busca << 644 << 0 << 1 << u"<b>2232-05  Título</b> <i>"_s + longo + u"</i>"_s << true;
+    QTest::newRow("corte no negrito")
+        << busca << 644 << 0 << 1 << u"<b>"_s + longo + u"</b> <i>sinônimo</i>"_s << true;
+    QTest::newRow("coluna centrada")
+        << busca << 644 << 1 << 1 << u"2232-05 / 2232-10 / 2232-15"_s << true;
+    QTest::newRow("cabeçalho com indicador")
+        << busca << 644 << 0 << 0 << u"Resultado de títulos encontrados ("_s + longo + u")"_s
+        << true;
+    // The related families: one column of 645 in a grid 481 wide.
+    QTest::newRow("além da borda da grade")
+        << QList<int>{645} << 481 << 0 << 1 << u"2231 - "_s + longo << true;
+    QTest::newRow("cabe na parte visível")
+        << QList<int>{645} << 481 << 0 << 1 << u"2231 - Médicos clínicos"_s << false;
+}
+
+// A text that does not fit the visible part of its cell ends with "…" there
+// and shows whole as the cell's tooltip; one that fits is drawn whole and
+// has no tooltip.
+void TstGrade::textoQueNaoCabe() {
+    QFETCH(QList<int>, larguras);
+    QFETCH(int, larguraGrade);
+    QFETCH(int, coluna);
+    QFETCH(int, linha);
+    QFETCH(QString, celula);
+    QFETCH(bool, corta);
+    Grade grade(nullptr, QRect(0, 0, larguraGrade, 3 * 17), int(larguras.size()), true, 17);
+    for (int c = 0; c < larguras.size(); ++c)
+        grade.definirLarguraColuna(c, larguras[c]);
+    grade.definirCelula(coluna, linha, celula);
+    grade.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grade));
+
+    const QString inteiro = grade_html::textoVisivel(celula);
+    const QString mostrado = grade.textoMostrado(coluna, linha);
+    const QRect celulaVisivel =
+        grade.retanguloCelula(coluna, linha).intersected(grade.viewport()->rect());
+    const QRect texto = grade.retanguloTexto(coluna, linha);
+    QVERIFY2(celulaVisivel.contains(texto), qPrintable(mostrado));
+    if (corta) {
+        QVERIFY2(mostrado.endsWith(QChar(0x2026)), qPrintable(mostrado));
+        QVERIFY(inteiro.startsWith(mostrado.chopped(1)));
+        QVERIFY(!mostrado.chopped(1).endsWith(u' '));
+    } else {
+        QCOMPARE(mostrado, inteiro);
+    }
+
+    QHelpEvent dica(QEvent::ToolTip, texto.center(), grade.viewport()->mapToGlobal(texto.center()));
+    QApplication::sendEvent(grade.viewport(), &dica);
+    QCOMPARE(QToolTip::isVisible(), corta);
+    if (corta)
+        QCOMPARE(QToolTip::text(), inteiro);
+    QToolTip::hideText();
 }
 
 void TstGrade::glifosComoOTextoDaFonte_data() {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -13,9 +14,25 @@ struct Cena {
     std::function<QWidget *()> preparar;
 };
 
+// Every scene, in the order they are rendered. The program must have been
+// started (aplicacao::iniciar) with notices recorded.
+QList<Cena> todasAsCenas();
+
+// The text of every notice the program gives, "\r" starting a new line.
+QStringList textosDosAvisos();
+
+// Steps that several scenes take: a conversion by code run from its screen
+// (the results screen returned), and the titles of `base` that contain
+// `palavra` listed by the conversion by title (its results screen returned).
+QWidget *converterCodigo(const QString &de, const QString &codigo, const QString &para);
+QWidget *listarTitulos(const QString &base, const QString &palavra);
+
 // Each area of the program adds its scenes.
 void cenasMoldura(QList<Cena> &cenas);
 void cenasBuscaTitulo(QList<Cena> &cenas);
 void cenasBuscaCodigo(QList<Cena> &cenas);
 void cenasConversao(QList<Cena> &cenas);
 void cenasPaginas(QList<Cena> &cenas);
+// The longest texts of the classification in use (found by querying it) on
+// every screen that shows them, each notice, page numbers of three digits.
+void cenasLongos(QList<Cena> &cenas);

@@ -36,16 +36,18 @@ void preencherTabua(const QString &de, const QString &codigo, const QString &par
     obj_Form_FormTabua->obj_Edit_ConverteCodigo->setText(codigo);
 }
 
-QWidget *converterCodigo(const QString &de, const QString &codigo, const QString &para) {
-    preencherTabua(de, codigo, para);
-    obj_Form_FormTabua->prcTabuaTestaConverterEnvia();
-    return obj_Form_FormRespostaTabua;
-}
-
 void procurarTitulos(const QString &base, const QString &palavra) {
     ir(obj_Form_FormTabuaTitulo);
     escolher(obj_Form_FormTabuaTitulo->obj_Combo_De, base);
     obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo->setText(palavra);
+}
+
+} // namespace
+
+QWidget *converterCodigo(const QString &de, const QString &codigo, const QString &para) {
+    preencherTabua(de, codigo, para);
+    obj_Form_FormTabua->prcTabuaTestaConverterEnvia();
+    return obj_Form_FormRespostaTabua;
 }
 
 QWidget *listarTitulos(const QString &base, const QString &palavra) {
@@ -53,8 +55,6 @@ QWidget *listarTitulos(const QString &base, const QString &palavra) {
     obj_Form_FormTabuaTitulo->prcTabuaTestaConverterEnvia();
     return obj_Form_FormRespostaTabuaTitulo;
 }
-
-} // namespace
 
 void cenasConversao(QList<Cena> &cenas) {
     cenas << Cena{u"conversao_Tabua"_s, [] {

@@ -7,8 +7,23 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QTextStream>
 #include <QWidget>
+
+namespace {
+
+// The window, with an open drop-down list drawn where it lies over it.
+QPixmap retrato(QWidget *janela) {
+    QPixmap imagem = janela->grab();
+    QPainter pintor(&imagem);
+    for (QWidget *outra : QApplication::topLevelWidgets())
+        if (outra->isVisible() && outra->windowType() == Qt::Popup)
+            pintor.drawPixmap(outra->pos() - janela->pos(), outra->grab());
+    return imagem;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -26,18 +41,12 @@ int main(int argc, char **argv) {
     aplicacao::configurar(app);
     aplicacao::iniciar();
 
-    QList<Cena> cenas;
-    cenasMoldura(cenas);
-    cenasBuscaTitulo(cenas);
-    cenasBuscaCodigo(cenas);
-    cenasConversao(cenas);
-    cenasPaginas(cenas);
-    for (const Cena &cena : cenas) {
+    for (const Cena &cena : todasAsCenas()) {
         QWidget *janela = cena.preparar();
         janela->show();
         QApplication::processEvents();
         const QString arquivo = QDir(saida).filePath(cena.nome + QStringLiteral(".png"));
-        if (!janela->grab().save(arquivo)) {
+        if (!retrato(janela).save(arquivo)) {
             erros << "não foi possível gravar " << arquivo << "\n";
             return 1;
         }
