@@ -18,6 +18,7 @@ private slots:
     void converter_data();
     void converter();
     void resumo();
+    void respostasEsquecidas();
     void linhaDeComandoErrada_data();
     void linhaDeComandoErrada();
     void linhaMalformadaNaoDeixaSaida_data();
@@ -155,6 +156,26 @@ void TesteConverter::resumo() {
                               "  excluída: 1\n"
                               "  várias: 2\n"
                               "linhas escritas: 10\n"_s);
+}
+
+// A file of more different values than the answers kept (a column of
+// identifiers) drops the answers now and then: a code seen before the drop
+// gets its own rows again after it, not another's.
+void TesteConverter::respostasEsquecidas() {
+    QByteArray entrada = "codigo\n3101\n";
+    for (int i = 0; i < 100001; ++i)
+        entrada += "id" + QByteArray::number(i) + '\n';
+    entrada += "3211\n3101\n";
+    const Saida resultado =
+        processo::executarComEntrada(argumentos(u"CIUO88"_s, u"ZEL2002"_s), entrada);
+    QCOMPARE(resultado.status, 0);
+    const QStringList linhas = resultado.saida.split(u'\n');
+    QCOMPARE(linhas[1], u"3101,311101,Árbitro de futebol,1,convertido"_s);
+    QCOMPARE(linhas[2], u"id0,,,0,código inválido"_s);
+    QCOMPARE(linhas.mid(linhas.size() - 3),
+             QStringList({u"3211,321101 | 321102,Técnico químico | Técnico em análises químicas,2,"
+                          "várias"_s,
+                          u"3101,311101,Árbitro de futebol,1,convertido"_s, QString()}));
 }
 
 void TesteConverter::linhaDeComandoErrada_data() {

@@ -76,8 +76,10 @@ double semelhancaTriplas(const std::vector<uint32_t> &a, const std::vector<uint3
 constexpr double pesoPalavras = 0.8;
 // How many of the best entries by their words are scored in full.
 constexpr size_t finalistas = 60;
-// How many answers are kept at most.
-constexpr size_t respostasGuardadas = 100000;
+// How many answers, and how many words of the texts with the titles' words
+// like them, are kept at most: a file of mostly different texts keeps memory
+// bounded, since what is kept is dropped now and then.
+constexpr size_t guardados = 100000;
 // No approximate match scores as much as an exact one.
 constexpr double maximoAproximado = 0.99;
 
@@ -220,6 +222,8 @@ const std::vector<Codificador::Semelhante> &Codificador::semelhantes(const std::
             lista.push_back({t, 1.0 - double(d) / (maior + 1.0)});
         }
     }
+    if (m_semelhantes.size() >= guardados)
+        m_semelhantes.clear();
     return m_semelhantes.emplace(radical, std::move(lista)).first->second;
 }
 
@@ -242,10 +246,8 @@ const Codificador::Resultado &Codificador::codificar(const QString &texto) {
     const auto achado = m_resultados.find(normalizado);
     if (achado != m_resultados.end())
         return achado->second;
-    // A file of mostly different texts keeps memory bounded: the answers
-    // kept are dropped now and then (the one returned stays until the next
-    // call).
-    if (m_resultados.size() >= respostasGuardadas)
+    // The one returned stays until the next call.
+    if (m_resultados.size() >= guardados)
         m_resultados.clear();
     return m_resultados.emplace(normalizado, calcular(normalizado)).first->second;
 }

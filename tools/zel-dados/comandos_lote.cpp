@@ -76,9 +76,12 @@ public:
 
     int processar(const QString &valor, std::vector<QStringList> &linhas) override {
         const Conversor::Resposta &resposta = m_conversor.converter(valor);
-        auto escritas = m_linhas.find(&resposta);
-        if (escritas == m_linhas.end())
-            escritas = m_linhas.emplace(&resposta, linhasDe(resposta)).first;
+        auto escritas = m_linhas.find(resposta.numero);
+        if (escritas == m_linhas.end()) {
+            if (m_linhas.size() >= Conversor::respostasGuardadas)
+                m_linhas.clear();
+            escritas = m_linhas.emplace(resposta.numero, linhasDe(resposta)).first;
+        }
         linhas = escritas->second;
         m_escritas += qint64(linhas.size());
         return int(resposta.situacao);
@@ -118,8 +121,8 @@ private:
     bool m_expandir;
     bool m_completarZeros;
     const QStringList m_situacoes = Conversor::nomesSituacoes();
-    // The rows written for each answer, made once.
-    std::unordered_map<const Conversor::Resposta *, std::vector<QStringList>> m_linhas;
+    // The rows written for each answer (by its number), made once.
+    std::unordered_map<quint64, std::vector<QStringList>> m_linhas;
     qint64 m_escritas = 0;
 };
 

@@ -65,8 +65,12 @@ QString Conversor::completar(const QString &codigo) {
 const Conversor::Resposta &Conversor::converter(const QString &codigo) {
     const QString completo = completar(codigo.trimmed());
     auto achada = m_respostas.find(completo);
-    if (achada == m_respostas.end())
+    if (achada == m_respostas.end()) {
+        if (m_respostas.size() >= respostasGuardadas)
+            m_respostas.clear();
         achada = m_respostas.emplace(completo, consultar(completo)).first;
+        achada->second.numero = ++m_respostasDadas;
+    }
     return achada->second;
 }
 
