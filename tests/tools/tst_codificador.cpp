@@ -173,6 +173,8 @@ void TesteCodificador::codificar_data() {
                             << QStringList{"031102"} << true;
     QTest::newRow("erro de digitação")
         << "tecnico em enfremagem" << Situacao::Aproximado << QStringList{"031102"} << true;
+    QTest::newRow("dois erros numa palavra de seis letras")
+        << "kopiero" << Situacao::Aproximado << QStringList{"523101"} << true;
     QTest::newRow("palavra pequena a menos")
         << "tecnico enfermagem" << Situacao::Aproximado << QStringList{"031102"} << true;
     QTest::newRow("outra ordem") << "família, médico" << Situacao::Aproximado

@@ -18,11 +18,13 @@ namespace {
 // from it grow with the square of its length.
 constexpr size_t palavraMaisLonga = 40;
 
-// How many edits two words may be apart, the longer of `tamanho` letters.
+// How many edits two stems may be apart, the longer of `tamanho` letters:
+// two from six letters on (the stem of a word of seven or more, as "copeir"
+// of "copeiro"), since people make two typing errors in such words too.
 int tolerancia(size_t tamanho) {
     if (tamanho > palavraMaisLonga)
         return 0;
-    return tamanho >= 8 ? 2 : tamanho >= 3 ? 1 : 0;
+    return tamanho >= 6 ? 2 : tamanho >= 3 ? 1 : 0;
 }
 
 // How many letters are taken away from a word of `tamanho` letters to find
