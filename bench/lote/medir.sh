@@ -84,8 +84,16 @@ read -r t_codificar m_codificar < <(medir "$compilacao/zel-dados" codificar "$da
     --coluna texto "$titulos" --saida "$trabalho/saida-codificar.csv")
 
 echo "== escala $escala, $vezes execuções, mediana ($(uptime | sed 's/.*load average/carga/'))"
+# The converter's summary, and the same counted apart from the program.
 "$compilacao/zel-dados" converter "$dados" --de ZEL94 --para ZEL2002 --coluna ocupacao94 \
-    --completar-zeros "$pesquisa" --saida "$trabalho/saida-juntar.csv"
+    --completar-zeros "$pesquisa" --saida "$trabalho/saida-juntar.csv" 2> "$trabalho/resumo.txt"
+cat "$trabalho/resumo.txt"
+if python3 "$aqui/resumo.py" "$csv" "$pesquisa" ocupacao94 | diff - "$trabalho/resumo.txt"; then
+    echo "resumo conferido com a contagem de resumo.py"
+else
+    echo "o resumo difere da contagem de resumo.py" >&2
+    exit 1
+fi
 por_linha() { echo "$1 * 1000000 / $2" | bc -l; }
 printf "%-46s %7.2f s  %6.2f µs/linha  pico %6d KiB\n" \
     "sqlite3: .import + junção (1.000.000 linhas)" "$t_sqlite" "$(por_linha "$t_sqlite" 1000000)" "$m_sqlite" \
