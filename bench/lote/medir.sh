@@ -62,25 +62,30 @@ left join z.TOcupacao94 z94 on z94.cod_ocup_zel94 = c.cod_ocup_zel94
 order by p.rowid;
 SQL
 
-# Median seconds and largest peak memory (KiB) of N runs of a command.
+# Median wall-clock seconds, median processor seconds (user + system: what
+# the run itself cost, on a machine whose cores other work shares) and
+# largest peak memory (KiB) of N runs of a command.
 medir() {
-    local tempos=() pico=0 s k
+    local tempos=() cpus=() pico=0 s u k
     for _ in $(seq "$vezes"); do
-        read -r s k < <(/usr/bin/time -f "%e %M" "$@" 2>&1 >/dev/null | tail -n1)
+        read -r s u k < <(/usr/bin/time -f "%e %U %S %M" "$@" 2>&1 >/dev/null | tail -n1 |
+            awk '{print $1, $2 + $3, $4}')
         tempos+=("$s")
+        cpus+=("$u")
         (( k > pico )) && pico=$k
     done
-    printf "%s %s\n" "$(printf "%s\n" "${tempos[@]}" | sort -n | sed -n "$(( (vezes + 1) / 2 ))p")" "$pico"
+    mediana() { printf "%s\n" "$@" | sort -n | sed -n "$(( (vezes + 1) / 2 ))p"; }
+    printf "%s %s %s\n" "$(mediana "${tempos[@]}")" "$(mediana "${cpus[@]}")" "$pico"
 }
 
-read -r t_sqlite m_sqlite < <(medir sqlite3 -batch :memory: ".read $trabalho/juncao.sql")
-read -r t_expandir m_expandir < <(medir "$compilacao/zel-dados" converter "$dados" --de ZEL94 \
+read -r t_sqlite c_sqlite m_sqlite < <(medir sqlite3 -batch :memory: ".read $trabalho/juncao.sql")
+read -r t_expandir c_expandir m_expandir < <(medir "$compilacao/zel-dados" converter "$dados" --de ZEL94 \
     --para ZEL2002 --coluna ocupacao94 --completar-zeros --expandir "$pesquisa" \
     --saida "$trabalho/saida-expandir.csv")
-read -r t_juntar m_juntar < <(medir "$compilacao/zel-dados" converter "$dados" --de ZEL94 \
+read -r t_juntar c_juntar m_juntar < <(medir "$compilacao/zel-dados" converter "$dados" --de ZEL94 \
     --para ZEL2002 --coluna ocupacao94 --completar-zeros "$pesquisa" \
     --saida "$trabalho/saida-juntar.csv")
-read -r t_codificar m_codificar < <(medir "$compilacao/zel-dados" codificar "$dados" \
+read -r t_codificar c_codificar m_codificar < <(medir "$compilacao/zel-dados" codificar "$dados" \
     --coluna texto "$titulos" --saida "$trabalho/saida-codificar.csv")
 
 echo "== escala $escala, $vezes execuções, mediana ($(uptime | sed 's/.*load average/carga/'))"
@@ -95,9 +100,10 @@ else
     exit 1
 fi
 por_linha() { echo "$1 * 1000000 / $2" | bc -l; }
-printf "%-46s %7.2f s  %6.2f µs/linha  pico %6d KiB\n" \
-    "sqlite3: .import + junção (1.000.000 linhas)" "$t_sqlite" "$(por_linha "$t_sqlite" 1000000)" "$m_sqlite" \
-    "converter --expandir (1.000.000 linhas)" "$t_expandir" "$(por_linha "$t_expandir" 1000000)" "$m_expandir" \
-    "converter (1.000.000 linhas)" "$t_juntar" "$(por_linha "$t_juntar" 1000000)" "$m_juntar" \
-    "codificar (100.000 títulos)" "$t_codificar" "$(por_linha "$t_codificar" 100000)" "$m_codificar"
-printf "razão converter --expandir / sqlite3: %.2f\n" "$(echo "$t_expandir / $t_sqlite" | bc -l)"
+printf "%-46s %7.2f s  %6.2f µs/linha  cpu %6.2f s  pico %6d KiB\n" \
+    "sqlite3: .import + junção (1.000.000 linhas)" "$t_sqlite" "$(por_linha "$t_sqlite" 1000000)" "$c_sqlite" "$m_sqlite" \
+    "converter --expandir (1.000.000 linhas)" "$t_expandir" "$(por_linha "$t_expandir" 1000000)" "$c_expandir" "$m_expandir" \
+    "converter (1.000.000 linhas)" "$t_juntar" "$(por_linha "$t_juntar" 1000000)" "$c_juntar" "$m_juntar" \
+    "codificar (100.000 títulos)" "$t_codificar" "$(por_linha "$t_codificar" 100000)" "$c_codificar" "$m_codificar"
+printf "razão converter --expandir / sqlite3: %.2f (cpu %.2f)\n" "$(echo "$t_expandir / $t_sqlite" | bc -l)" \
+    "$(echo "$c_expandir / $c_sqlite" | bc -l)"
