@@ -77,8 +77,8 @@ void TesteCodificador::radicaisQueSeEncontram_data() {
                                  << "enfermeiro";
     QTest::newRow("singular em s") << "ouriveses"
                                    << "ourives";
-    QTest::newRow("ês") << "portugueses"
-                        << "portugues";
+    QTest::newRow("ês") << "camponeses"
+                        << "campones";
     QTest::newRow("ente") << "atendentes"
                           << "atendente";
 }

@@ -210,8 +210,8 @@ void TesteConverter::linhaDeComandoErrada_data() {
         << u"zel-dados converter: --separador deve ser um só caractere ASCII que não seja aspas "
            "nem quebra de linha, não \";;\""_s;
     QTest::newRow("coluna que não há")
-        << argumentos(u"ZEL2002"_s, u"ZEL94"_s, {u"--coluna"_s, u"cbo"_s}) << codigos
-        << u"coluna \"cbo\" não encontrada em entrada padrão; as colunas são \"id\", \"codigo\""_s;
+        << argumentos(u"ZEL2002"_s, u"ZEL94"_s, {u"--coluna"_s, u"profissao"_s}) << codigos
+        << u"coluna \"profissao\" não encontrada em entrada padrão; as colunas são \"id\", \"codigo\""_s;
     QTest::newRow("coluna 3 de 2")
         << argumentos(u"ZEL2002"_s, u"ZEL94"_s, {u"--coluna"_s, u"3"_s}) << codigos
         << u"coluna \"3\" não encontrada em entrada padrão; as colunas são \"id\", \"codigo\""_s;

@@ -77,8 +77,8 @@ std::string normalizar(const QString &texto) {
 }
 
 std::string radical(std::string_view palavra) {
-    // Twice: a singular that ends in "s" ("ourives", "portugues") meets its
-    // plural ("ouriveses", "portugueses") one step later.
+    // Twice: a singular that ends in "s" ("ourives", "campones") meets its
+    // plural ("ouriveses", "camponeses") one step later.
     std::string r = singular(singular(std::string(palavra)));
     if (r.size() > 4 && terminaCom(r, "ora"))
         r.pop_back(); // professora -> professor
