@@ -24,25 +24,7 @@ namespace {
 // Drop-down lists keep the height they have on the forms.
 constexpr int alturaLista = 21;
 
-// The value bound to `busca`: the code, or the family of a ZEL2002
-// occupation converted to CIUO88.
-QString valorBusca(const Conversao &c) {
-    if (c.baseDe == baseZel2002 && c.basePara == baseCiuo88 && c.codigo.size() == 6)
-        return c.codigo.left(4);
-    return c.codigo;
-}
-
 } // namespace
-
-QStringList bases() {
-    return {baseZel2002, baseZel94, baseCiuo88};
-}
-
-QStringList destinos(const QString &base) {
-    if (base == baseZel2002)
-        return {baseZel94, baseCiuo88};
-    return {baseZel2002};
-}
 
 QString escolha(const QComboBox *lista) {
     return lista->currentIndex() < 0 ? QString() : lista->itemText(lista->currentIndex());
@@ -64,8 +46,7 @@ void substituirEntradas(QComboBox *lista, const QStringList &entradas) {
 
 void converter(TelaPrincipal *origem, Consulta &consulta, const Conversao &conversao,
                QStringView tag, const QString &avisoVazio) {
-    abrirConsulta(consulta, fncSqlConversao(conversao.baseDe, conversao.basePara, conversao.codigo),
-                  valorBusca(conversao));
+    tabua::abrirConversao(consulta, conversao, fncCaminhoDados());
     if (consulta.fimDados()) {
         aviso::prcMostrarAviso(avisoVazio);
         return;

@@ -99,10 +99,6 @@ constexpr std::pair<QStringView, IdTela> telasDeOrigem[] = {
     {conversao::tagConversaoTitulo, IdTela::FormRespostaTabuaTitulo},
 };
 
-bool ocupacaoExcluida(const Consulta &registro) {
-    return registro.campo(u"tp_situacao"_s) != u"AT"_s;
-}
-
 } // namespace
 
 ConfiguracaoPaginador Tobj_Form_FormRespostaTabua::configuracaoPaginador() {
@@ -154,12 +150,11 @@ std::optional<Apresentacao> Tobj_Form_FormRespostaTabua::apresentacao(const QStr
 }
 
 QString Tobj_Form_FormRespostaTabua::textoLinha(EstiloLinha estilo, const Consulta &registro) {
-    if (estilo == EstiloLinha::FamiliaSeExcluida && ocupacaoExcluida(registro))
-        return (registro.campo(u"codigo_Familia"_s) + u" - "_s +
-                registro.campo(u"titulo_Familia"_s))
-            .toUpper();
-    const QString texto = registro.campo(u"codigo"_s) + u" - "_s + registro.campo(u"nome"_s);
-    if (estilo == EstiloLinha::Maiusculas)
+    const bool familiaSeExcluida = estilo == EstiloLinha::FamiliaSeExcluida;
+    const tabua::Item item = tabua::itemListado(registro, familiaSeExcluida);
+    const QString texto = item.codigo + u" - "_s + item.titulo;
+    if (estilo == EstiloLinha::Maiusculas ||
+        (familiaSeExcluida && tabua::ocupacaoExcluida(registro)))
         return texto.toUpper();
     return u"<b>"_s + texto + u"</b>"_s;
 }
@@ -193,9 +188,10 @@ void Tobj_Form_FormRespostaTabua::prcRestaurarJanela() {
     obj_Lb_Titulo_Base->adjustSize();
     // All rows of a conversion from the previous edition share the
     // situation of the occupation converted.
-    obj_Lb_Ocup_Excluida->setVisible(
-        m_apresentacao && m_apresentacao->linha == EstiloLinha::FamiliaSeExcluida &&
-        !origem->resultadoConversao().fimDados() && ocupacaoExcluida(origem->resultadoConversao()));
+    obj_Lb_Ocup_Excluida->setVisible(m_apresentacao &&
+                                     m_apresentacao->linha == EstiloLinha::FamiliaSeExcluida &&
+                                     !origem->resultadoConversao().fimDados() &&
+                                     tabua::ocupacaoExcluida(origem->resultadoConversao()));
 }
 
 void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {

@@ -180,7 +180,7 @@ void Tobj_Form_FormRespostaTabuaTitulo::mostrarTitulo(Linha &linha, const Consul
     linha.obj_Lb_Titulo->show();
     const bool convertivel = tipo != u"S"_s;
     if (convertivel)
-        conversao::substituirEntradas(linha.obj_Combo_De, conversao::destinos(strBaseDe));
+        conversao::substituirEntradas(linha.obj_Combo_De, tabua::destinos(strBaseDe));
     linha.obj_Combo_De->setVisible(convertivel);
     linha.obj_Bt_Ok->setVisible(convertivel);
     // Eight "Ok" buttons: each tells which title it converts.

@@ -28,7 +28,7 @@ void acoplar(const QComboBox *mudada, QComboBox *outra) {
     const QString base = conversao::escolha(mudada);
     if (base.isEmpty())
         return;
-    const QStringList destinos = conversao::destinos(base);
+    const QStringList destinos = tabua::destinos(base);
     if (!destinos.contains(conversao::escolha(outra)))
         conversao::substituirEntradas(outra, destinos);
 }
@@ -53,15 +53,15 @@ Tobj_Form_FormTabua::Tobj_Form_FormTabua()
 
     QLabel *de = rotulos::novo(grupo, u"obj_Lb_Tabua_De"_s, u"De:"_s, QPoint(49, 55), fonte);
     obj_Combo_De =
-        conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(80, 52), 105, conversao::bases(), de);
+        conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(80, 52), 105, tabua::bases(), de);
     QLabel *codigo =
         rotulos::novo(grupo, u"obj_Lb_Tabua_Codigo"_s, u"Código:"_s, QPoint(219, 55), fonte);
     obj_Edit_ConverteCodigo = conversao::caixaDeEntrada(
         grupo, u"obj_Edit_ConverteCodigo"_s, QRect(276, 52, 121, 17),
         u"obj_Painel_BuscaCodigoBorda"_s, u"obj_Painel_BuscaCodigoSombra"_s, codigo);
     QLabel *para = rotulos::novo(grupo, u"obj_Lb_Tabua_Para"_s, u"Para:"_s, QPoint(434, 55), fonte);
-    obj_Combo_Para = conversao::lista(grupo, u"obj_Combo_Para"_s, QPoint(474, 52), 105,
-                                      conversao::bases(), para);
+    obj_Combo_Para =
+        conversao::lista(grupo, u"obj_Combo_Para"_s, QPoint(474, 52), 105, tabua::bases(), para);
     obj_Bt_Converter_Ok = conversao::botaoOk(grupo, u"obj_Bt_Converter_Ok"_s, QPoint(607, 53));
 
     rotulos::novo(grupo, u"obj_Lb_Tabua_Texto"_s, u"Código:"_s, QPoint(26, 168),
@@ -129,7 +129,7 @@ Conversao Tobj_Form_FormTabua::conversaoFeita() const {
 }
 
 void Tobj_Form_FormTabua::prcReiniciarEntradas() {
-    conversao::substituirEntradas(obj_Combo_De, conversao::bases());
-    conversao::substituirEntradas(obj_Combo_Para, conversao::bases());
+    conversao::substituirEntradas(obj_Combo_De, tabua::bases());
+    conversao::substituirEntradas(obj_Combo_Para, tabua::bases());
     obj_Edit_ConverteCodigo->clear();
 }

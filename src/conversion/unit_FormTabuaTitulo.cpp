@@ -50,7 +50,7 @@ Tobj_Form_FormTabuaTitulo::Tobj_Form_FormTabuaTitulo()
 
     QLabel *base = rotulos::novo(grupo, u"obj_Lb_Tabua_De"_s, u"Base:"_s, QPoint(49, 55), fonte);
     obj_Combo_De =
-        conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(90, 52), 105, conversao::bases(), base);
+        conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(90, 52), 105, tabua::bases(), base);
     QLabel *titulo =
         rotulos::novo(grupo, u"obj_Lb_Tabua_Titulo"_s, u"Título:"_s, QPoint(215, 55), fonte);
     obj_Edit_ConverteTitulo = conversao::caixaDeEntrada(

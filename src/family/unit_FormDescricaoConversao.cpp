@@ -33,7 +33,7 @@ Tobj_Form_FormDescricaoConversao::Tobj_Form_FormDescricaoConversao()
         rotulos::novo(this, u"obj_Lb_Converter"_s, u"Converter a família acima para a base:"_s,
                       QPoint(264, 204), fontes::verdana(fontes::pt9));
     obj_Combo_Para = conversao::lista(this, u"obj_Combo_Para"_s, QPoint(514, 200), 97,
-                                      conversao::destinos(baseZel2002), converter);
+                                      tabua::destinos(baseZel2002), converter);
     obj_Bt_Ok = conversao::botaoOk(this, u"obj_Bt_Ok"_s, QPoint(620, 201));
     fronteira::conectar(obj_Bt_Ok, &BotaoFigura::clicado, this,
                         [this] { prcTabuaTestaConverterEnvia(); });

@@ -8,6 +8,10 @@
 // directories that live until the test program ends.
 namespace fixtures {
 
+// Every record of a CSV file, the header first, read by the importer's
+// reader (blank lines left out).
+QList<QStringList> lerCsv(const QString &arquivo);
+
 // The directory of the CSV fixture `nome` in the source tree.
 QString fonte(const QString &nome);
 

@@ -37,6 +37,13 @@ void observar(navegacao::Evento evento, TelaPrincipal *tela) {
 }
 QStringList errosGravados;
 
+QtMessageHandler registroAnterior = nullptr;
+
+void filtrarElevacao(QtMsgType tipo, const QMessageLogContext &contexto, const QString &texto) {
+    if (texto != u"This plugin does not support raise()"_s)
+        registroAnterior(tipo, contexto, texto);
+}
+
 Qt::MouseButton botaoQt(int botao) {
     return botao == 2 ? Qt::RightButton : Qt::LeftButton;
 }
@@ -60,6 +67,11 @@ QString instalar(const QString &banco, bool comHtml) {
         QFile::link(QStringLiteral(ZEL_DIR_HTML), raiz + u"/html"_s);
     definirDiretorioPrograma(raiz);
     return raiz;
+}
+
+void calarElevacao() {
+    if (!registroAnterior)
+        registroAnterior = qInstallMessageHandler(filtrarElevacao);
 }
 
 void iniciar() {

@@ -22,6 +22,10 @@ QString instalar(const QString &banco, bool comHtml = true);
 // then shows the home screen as start-up does.
 void iniciar();
 
+// Keeps the offscreen platform from saying, at every screen shown, that it
+// cannot raise a window (tests that show thousands of screens).
+void calarElevacao();
+
 // Shows notices as real modal dialogs (true) or records them (false, the
 // default after iniciar).
 void avisosReais(bool reais);

@@ -14,7 +14,7 @@ iniciar_x
 # The window manager, with a configuration of its own (its defaults bind
 # Alt+F4 to closing the active window) and no session manager.
 config=$(mktemp -d)
-trap 'kill "$xvfb_pid" "${wm_pid:-}" 2>/dev/null || true; [ -n "${programa_pid:-}" ] && kill "$programa_pid" 2>/dev/null || true; rm -rf "$config"' EXIT
+trap 'encerrar_programa; encerrar_processo "${wm_pid:-}"; encerrar_x; rm -rf "$config"' EXIT
 XDG_CONFIG_HOME="$config" openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
 esperar xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||

@@ -32,7 +32,7 @@ anterior=$(trap -p EXIT | sed "s/^trap -- '//; s/' EXIT\$//")
 eval "$(dbus-launch --sh-syntax)"
 "$lancador" --launch-immediately >/dev/null 2>&1 &
 lancador_pid=$!
-trap "$anterior; kill $lancador_pid $DBUS_SESSION_BUS_PID 2>/dev/null || true" EXIT
+trap "encerrar_processo $lancador_pid; encerrar_processo $DBUS_SESSION_BUS_PID; $anterior" EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 
 iniciar_programa
