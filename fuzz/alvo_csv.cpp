@@ -1,8 +1,10 @@
 // Fuzz target: the CSV reader and the importer. Any bytes as a table's file
 // must be read or refused without a crash; bytes the reader reads to the end
 // must be valid UTF-8 without control characters other than tab and line
-// breaks (as an independent decoder sees them); and a refused import must
-// leave the previous database as it was.
+// breaks (as an independent decoder sees them); read from a source in blocks
+// of one to three bytes they must give the same records and the same error
+// at the same place as read whole; and a refused import must leave the
+// previous database as it was.
 
 #include "csv.h"
 #include "importador.h"
@@ -14,8 +16,10 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -58,6 +62,41 @@ bool textoAceitavel(const QByteArray &bytes) {
     return true;
 }
 
+struct Leitura {
+    QList<QStringList> registros;
+    QList<int> linhas;
+    QString erro;
+    int linhaErro = 0;
+    int campoErro = 0;
+    qsizetype byteErro = 0;
+    bool operator==(const Leitura &) const = default;
+};
+
+Leitura ler(LeitorCsv &leitor) {
+    Leitura leitura;
+    while (const std::optional<QStringList> registro = leitor.proximo()) {
+        leitura.registros << *registro;
+        leitura.linhas << leitor.linha();
+    }
+    leitura.erro = leitor.erro();
+    leitura.linhaErro = leitor.linhaErro();
+    leitura.campoErro = leitor.campoErro();
+    leitura.byteErro = leitor.byteErro();
+    return leitura;
+}
+
+// The same bytes from a source that gives one, two or three at a time.
+Leitura lerAosPoucos(const QByteArray &bytes) {
+    qsizetype posicao = 0;
+    LeitorCsv leitor([&bytes, &posicao](char *destino, qsizetype) {
+        const qsizetype n = std::min<qsizetype>(1 + posicao % 3, bytes.size() - posicao);
+        std::memcpy(destino, bytes.constData() + posicao, size_t(n));
+        posicao += n;
+        return n;
+    });
+    return ler(leitor);
+}
+
 QByteArray resumo(const QString &caminho) {
     QFile arquivo(caminho);
     arquivo.open(QIODevice::ReadOnly);
@@ -69,9 +108,10 @@ QByteArray resumo(const QString &caminho) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho) {
     const QByteArray bytes(reinterpret_cast<const char *>(dados), qsizetype(tamanho));
     LeitorCsv leitor(bytes);
-    while (leitor.proximo()) {
-    }
-    if (leitor.erro().isEmpty() && !textoAceitavel(bytes))
+    const Leitura inteira = ler(leitor);
+    if (inteira.erro.isEmpty() && !textoAceitavel(bytes))
+        std::abort();
+    if (lerAosPoucos(bytes) != inteira)
         std::abort();
 
     static QTemporaryDir base;

@@ -9,7 +9,9 @@ compilacao="$(cd "${1:-$raiz/build}" && pwd)"
 espelho="${ZEL_ESPELHO:-http://deb.debian.org/debian}"
 
 [ "$(id -u)" -eq 0 ] || { echo "execute como root" >&2; exit 1; }
-command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap >/dev/null
+source "$raiz/scripts/pacotes.sh"
+# debootstrap makes the clean system; dpkg-dev computes the package's dependencies.
+instalar_pacotes debootstrap dpkg-dev
 
 cmake --build "$compilacao"
 (cd "$compilacao" && cpack -G DEB >/dev/null)

@@ -1,6 +1,5 @@
 #include "aplicacao.h"
-
-#include <QApplication>
+#include "fronteira.h"
 
 int main(int argc, char **argv) {
     // The screens place their own borderless windows, which a Wayland session
@@ -9,7 +8,7 @@ int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
+    fronteira::Aplicacao app(argc, argv);
     aplicacao::configurar(app);
     aplicacao::iniciar();
     return app.exec();

@@ -21,20 +21,34 @@
 #include "unit_FormTabua.h"
 #include "unit_FormTabuaTitulo.h"
 
+#include <QCoreApplication>
+#include <functional>
+#include <vector>
+
 namespace registro {
 namespace {
 
 QList<QWidget *> criadas;
+// One step per screen, in the order of creation: destroys it and clears the
+// name it is reached by.
+std::vector<std::function<void()>> destruicoes;
 
 template <class Tela> void criar(Tela *&referencia) {
     if (!referencia)
         referencia = new Tela;
     criadas << referencia;
+    destruicoes.push_back([&referencia] {
+        delete referencia;
+        referencia = nullptr;
+    });
 }
 
 } // namespace
 
 void criarTelas() {
+    // The application object runs its post routines first when it is
+    // destroyed, while every part of Qt the screens use still stands.
+    qAddPostRoutine(destruirTelas);
     criar(obj_Form_FormInicial);
     criar(obj_Form_FormBusca);
     criar(obj_Form_FormBuscaCodigo);
@@ -59,6 +73,14 @@ void criarTelas() {
 
 const QList<QWidget *> &telas() {
     return criadas;
+}
+
+void destruirTelas() {
+    criadas.clear();
+    while (!destruicoes.empty()) {
+        destruicoes.back()();
+        destruicoes.pop_back();
+    }
 }
 
 } // namespace registro

@@ -3,6 +3,7 @@
 #include "acessivel.h"
 #include "botao_figura.h"
 #include "consulta.h"
+#include "controles.h"
 #include "fontes.h"
 #include "navegacao.h"
 #include "rotulos.h"
@@ -23,25 +24,7 @@ namespace {
 // Drop-down lists keep the height they have on the forms.
 constexpr int alturaLista = 21;
 
-// The value bound to `busca`: the code, or the family of a ZEL2002
-// occupation converted to CIUO88.
-QString valorBusca(const Conversao &c) {
-    if (c.baseDe == baseZel2002 && c.basePara == baseCiuo88 && c.codigo.size() == 6)
-        return c.codigo.left(4);
-    return c.codigo;
-}
-
 } // namespace
-
-QStringList bases() {
-    return {baseZel2002, baseZel94, baseCiuo88};
-}
-
-QStringList destinos(const QString &base) {
-    if (base == baseZel2002)
-        return {baseZel94, baseCiuo88};
-    return {baseZel2002};
-}
 
 QString escolha(const QComboBox *lista) {
     return lista->currentIndex() < 0 ? QString() : lista->itemText(lista->currentIndex());
@@ -50,7 +33,7 @@ QString escolha(const QComboBox *lista) {
 bool exigirEscolha(QComboBox *lista, const QString &aviso) {
     if (lista->currentIndex() >= 0)
         return true;
-    prcMostrarAviso(aviso);
+    aviso::prcMostrarAviso(aviso);
     lista->setFocus();
     return false;
 }
@@ -63,10 +46,9 @@ void substituirEntradas(QComboBox *lista, const QStringList &entradas) {
 
 void converter(TelaPrincipal *origem, Consulta &consulta, const Conversao &conversao,
                QStringView tag, const QString &avisoVazio) {
-    abrirConsulta(consulta, fncSqlConversao(conversao.baseDe, conversao.basePara, conversao.codigo),
-                  valorBusca(conversao));
+    tabua::abrirConversao(consulta, conversao, fncCaminhoDados());
     if (consulta.fimDados()) {
-        prcMostrarAviso(avisoVazio);
+        aviso::prcMostrarAviso(avisoVazio);
         return;
     }
     navegacao::irPara(origem, obj_Form_FormRespostaTabua,
@@ -114,21 +96,12 @@ QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
     return l;
 }
 
-QLineEdit *caixaComSombra(QWidget *pai, const QString &nome, const QRect &geometria,
+QLineEdit *caixaDeEntrada(QWidget *pai, const QString &nome, const QRect &geometria,
                           const QString &nomeBorda, const QString &nomeSombra, QLabel *rotulo) {
-    auto *sombra = new PainelCor(pai, Qt::black,
-                                 QRect(geometria.topLeft() + QPoint(6, 3),
-                                       QSize(geometria.width() - 2, geometria.height())));
-    sombra->setObjectName(nomeSombra);
-    auto *borda = new PainelCor(pai, Qt::black, geometria.adjusted(-1, -1, 1, 1));
-    borda->setObjectName(nomeBorda);
-    auto *caixa = new QLineEdit(pai);
-    caixa->setObjectName(nome);
-    caixa->setFrame(false);
-    caixa->setGeometry(geometria);
+    QLineEdit *caixa =
+        controles::caixaComSombra(pai, nome, geometria, pai->font(), rotulo, nomeBorda, nomeSombra);
     caixa->setToolTip(
         u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s);
-    acessivel::nomearPeloRotulo(rotulo, caixa);
     return caixa;
 }
 
@@ -145,23 +118,17 @@ void faixaEntreDivisorias(QWidget *pai, const QString &nome, const QString &imag
 }
 
 QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QStringList &passos) {
-    auto *grupo = new QGroupBox(titulo, pai);
-    grupo->setObjectName(u"obj_Grupo_Pesquisa"_s);
-    grupo->setFont(fontes::verdana(fontes::pt8, true));
-    grupo->setGeometry(16, topo, 681, 289);
+    QGroupBox *grupo = controles::grupoPesquisa(pai, titulo, QRect(16, topo, 681, 289));
     faixaEntreDivisorias(grupo, u"obj_Img_FundoTabela"_s, u"fundo_tabela"_s,
                          QRect(18, 25, 644, 75));
     for (int i = 0; i < passos.size(); ++i)
-        novoRotulo(grupo, u"obj_Lb_Tabua_Texto"_s + QString::number(i + 3), passos[i],
-                   QPoint(26, 200 + 16 * i), fontes::verdana(fontes::pt8), corAjuda);
+        rotulos::novo(grupo, u"obj_Lb_Tabua_Texto"_s + QString::number(i + 3), passos[i],
+                      QPoint(26, 200 + 16 * i), fontes::verdana(fontes::pt8), corAjuda);
     return grupo;
 }
 
 BotaoFigura *botaoOk(QWidget *pai, const QString &nome, QPoint posicao) {
-    auto *botao = new BotaoFigura(pai, u"bt_ok"_s, QRect(posicao, QSize(26, 17)));
-    botao->setObjectName(nome);
-    botao->setAccessibleName(u"Ok"_s);
-    return botao;
+    return controles::botao(pai, nome, u"bt_ok"_s, u"Ok"_s, QRect(posicao, QSize(26, 17)));
 }
 
 BotaoFigura *botaoVoltar(QWidget *pai, QPoint posicao) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "paginador.h"
+#include "tabua.h"
 
 #include <QColor>
 #include <QFont>
@@ -18,14 +19,6 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 class TelaPrincipal;
-
-// What a conversion converts: the base it starts from, the base it goes to
-// and the code, as the user gave them.
-struct Conversao {
-    QString baseDe;
-    QString basePara;
-    QString codigo;
-};
 
 // A screen that runs conversions and hands them to the conversion results
 // screen (the conversion by code, the family conversion, the conversion-by-
@@ -58,14 +51,6 @@ inline const QString avisoSemConversao =
 // The colour of the help texts.
 inline const QColor corAjuda(192, 64, 0);
 
-// The three bases, in the order the lists offer them.
-QStringList bases();
-
-// The bases that a code of `base` converts to: every conversion goes from or
-// to ZEL2002, so ZEL2002 goes to ZEL94 and CIUO88 and any other base only to
-// ZEL2002.
-QStringList destinos(const QString &base);
-
 // The choice of a list: its selected entry, or an empty text.
 QString escolha(const QComboBox *lista);
 
@@ -76,15 +61,9 @@ bool exigirEscolha(QComboBox *lista, const QString &aviso);
 // The list gets `entradas` and no choice.
 void substituirEntradas(QComboBox *lista, const QStringList &entradas);
 
-// Runs the conversion on `consulta` (the catalogue's statement for the
-// pair, opened with `abrirConsulta`; `busca` is bound only by the
-// statements that have it). When it finds nothing, shows `avisoVazio`
-// and the screen stays; otherwise writes `tag` into the conversion results
-// screen, shows it and hides `origem`.
-//
-// A ZEL2002 occupation (six characters) converted to CIUO88 is converted
-// through its family, the first four characters: the statement compares
-// `busca` with family codes only.
+// Runs the conversion on `consulta` (`tabua::abrirConversao`). When it finds
+// nothing, shows `avisoVazio` and the screen stays; otherwise writes `tag`
+// into the conversion results screen, shows it and hides `origem`.
 void converter(TelaPrincipal *origem, Consulta &consulta, const Conversao &conversao,
                QStringView tag, const QString &avisoVazio);
 
@@ -106,11 +85,10 @@ QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QS
 // A drop-down list labelled, for assistive technology, by `rotulo` beside it.
 QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
                  const QStringList &entradas, QLabel *rotulo);
-// The code or title box of the two entry screens: borderless, on a black
-// frame one pixel wider on every side and a black shadow 6 pixels right and
-// 3 down, 2 pixels narrower than the box, with the hint of both screens,
-// named by the label `rotulo` beside it.
-QLineEdit *caixaComSombra(QWidget *pai, const QString &nome, const QRect &geometria,
+// The code or title box of the two entry screens (controles::caixaComSombra
+// in the group's font), with the hint of both screens, named by the label
+// `rotulo` beside it.
+QLineEdit *caixaDeEntrada(QWidget *pai, const QString &nome, const QRect &geometria,
                           const QString &nomeBorda, const QString &nomeSombra, QLabel *rotulo);
 // A picture band between two one-pixel dividers, just above and below it.
 void faixaEntreDivisorias(QWidget *pai, const QString &nome, const QString &imagem,

@@ -99,11 +99,11 @@ constexpr std::pair<QStringView, IdTela> telasDeOrigem[] = {
     {conversao::tagConversaoTitulo, IdTela::FormRespostaTabuaTitulo},
 };
 
-bool ocupacaoExcluida(const Consulta &registro) {
-    return registro.campo(u"tp_situacao"_s) != u"AT"_s;
-}
-
 } // namespace
+
+ConfiguracaoPaginador Tobj_Form_FormRespostaTabua::configuracaoPaginador() {
+    return conversao::configuracaoPaginador(linhasPorPagina, 381, 382);
+}
 
 Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua()
     : TelaPrincipal(IdTela::FormRespostaTabua, {.regra = Moldura::Regra::C,
@@ -112,27 +112,26 @@ Tobj_Form_FormRespostaTabua::Tobj_Form_FormRespostaTabua()
     setObjectName(u"obj_Form_FormRespostaTabua"_s);
     const QFont titulo = fontes::verdana(fontes::pt10, true);
     obj_Lb_BemVindo =
-        novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(12, 70), titulo);
-    obj_Lb_Ocup_Excluida =
-        novoRotulo(this, u"obj_Lb_Ocup_Excluida"_s, u"(*) Esta ocupação foi excluída na nova ZEL"_s,
-                   QPoint(494, 72), fontes::sansSerif(11), Qt::red);
+        rotulos::novo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(12, 70), titulo);
+    obj_Lb_Ocup_Excluida = rotulos::novo(this, u"obj_Lb_Ocup_Excluida"_s,
+                                         u"(*) Esta ocupação foi excluída na nova ZEL"_s,
+                                         QPoint(494, 72), fontes::sansSerif(11), Qt::red);
     obj_Lb_Ocup_Excluida->hide();
-    obj_Lb_Titulo_Base = novoRotulo(this, u"obj_Lb_Titulo_Base"_s, QString(), QPoint(13, 92),
-                                    fontes::verdana(fontes::pt9, true), corDesktop);
+    obj_Lb_Titulo_Base = rotulos::novo(this, u"obj_Lb_Titulo_Base"_s, QString(), QPoint(13, 92),
+                                       fontes::verdana(fontes::pt9, true), corDesktop);
     obj_Lb_Total_Encontrados =
-        novoRotulo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 117), titulo);
-    obj_Lb_Total = novoRotulo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 117), titulo);
+        rotulos::novo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 117), titulo);
+    obj_Lb_Total = rotulos::novo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 117), titulo);
     for (QLabel *rotulo :
          {obj_Lb_BemVindo, obj_Lb_Titulo_Base, obj_Lb_Total_Encontrados, obj_Lb_Total})
-        tornarSelecionavel(rotulo);
+        rotulos::tornarSelecionavel(rotulo);
 
     obj_SortGrid_Tabua_Codigo = new Grade(this, QRect(34, 135, 644, 241), 1, false, 16);
     obj_SortGrid_Tabua_Codigo->setObjectName(u"obj_SortGrid_Tabua_Codigo"_s);
     obj_SortGrid_Tabua_Codigo->definirLarguraColuna(0, larguraColuna);
 
     paginador = new Paginador(
-        this, conversao::configuracaoPaginador(linhasPorPagina, 381, 382),
-        [this] { prcAlimentaGrid(); },
+        this, configuracaoPaginador(), [this] { prcAlimentaGrid(); },
         [this] { obj_SortGrid_Tabua_Codigo->definirLarguraColuna(0, larguraColuna); });
     paginador->ligarGrade(obj_SortGrid_Tabua_Codigo);
 
@@ -151,12 +150,11 @@ std::optional<Apresentacao> Tobj_Form_FormRespostaTabua::apresentacao(const QStr
 }
 
 QString Tobj_Form_FormRespostaTabua::textoLinha(EstiloLinha estilo, const Consulta &registro) {
-    if (estilo == EstiloLinha::FamiliaSeExcluida && ocupacaoExcluida(registro))
-        return (registro.campo(u"codigo_Familia"_s) + u" - "_s +
-                registro.campo(u"titulo_Familia"_s))
-            .toUpper();
-    const QString texto = registro.campo(u"codigo"_s) + u" - "_s + registro.campo(u"nome"_s);
-    if (estilo == EstiloLinha::Maiusculas)
+    const bool familiaSeExcluida = estilo == EstiloLinha::FamiliaSeExcluida;
+    const tabua::Item item = tabua::itemListado(registro, familiaSeExcluida);
+    const QString texto = item.codigo + u" - "_s + item.titulo;
+    if (estilo == EstiloLinha::Maiusculas ||
+        (familiaSeExcluida && tabua::ocupacaoExcluida(registro)))
         return texto.toUpper();
     return u"<b>"_s + texto + u"</b>"_s;
 }
@@ -190,9 +188,10 @@ void Tobj_Form_FormRespostaTabua::prcRestaurarJanela() {
     obj_Lb_Titulo_Base->adjustSize();
     // All rows of a conversion from the previous edition share the
     // situation of the occupation converted.
-    obj_Lb_Ocup_Excluida->setVisible(
-        m_apresentacao && m_apresentacao->linha == EstiloLinha::FamiliaSeExcluida &&
-        !origem->resultadoConversao().fimDados() && ocupacaoExcluida(origem->resultadoConversao()));
+    obj_Lb_Ocup_Excluida->setVisible(m_apresentacao &&
+                                     m_apresentacao->linha == EstiloLinha::FamiliaSeExcluida &&
+                                     !origem->resultadoConversao().fimDados() &&
+                                     tabua::ocupacaoExcluida(origem->resultadoConversao()));
 }
 
 void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {
@@ -200,7 +199,7 @@ void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {
     OrigemConversao *origem = origemConversao();
     if (!origem || !m_apresentacao)
         return;
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     Consulta &resultado = origem->resultadoConversao();
     conversao::escreverCabecalho(obj_Lb_Total_Encontrados, obj_Lb_Total,
                                  m_apresentacao->cabecalho.toString(), resultado.totalLinhas());
@@ -216,7 +215,6 @@ void Tobj_Form_FormRespostaTabua::prcAlimentaGrid() {
     if (strOrigem == conversao::tagTabua)
         obj_Form_FormTabua->prcReiniciarEntradas();
     obj_SortGrid_Tabua_Codigo->definirLarguraColuna(0, larguraColuna);
-    cursor::normal();
 }
 
 // The heading names the item converted: its code and title, or the code

@@ -15,6 +15,9 @@ class Tobj_Form_FormRespostaTabua : public TelaPrincipal {
 public:
     Tobj_Form_FormRespostaTabua();
 
+    // Where the screen puts its pager, and how many rows a page holds.
+    static ConfiguracaoPaginador configuracaoPaginador();
+
     void telaAtivada() override;
     void prcRestaurarJanela() override;
     void prcAlimentaGrid();

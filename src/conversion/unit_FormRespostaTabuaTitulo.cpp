@@ -50,6 +50,10 @@ QString tituloCortado(const QString &titulo) {
 
 } // namespace
 
+ConfiguracaoPaginador Tobj_Form_FormRespostaTabuaTitulo::configuracaoPaginador() {
+    return conversao::configuracaoPaginador(linhas, 329, 329);
+}
+
 Tobj_Form_FormRespostaTabuaTitulo::Tobj_Form_FormRespostaTabuaTitulo()
     : TelaPrincipal(IdTela::FormRespostaTabuaTitulo,
                     {.regra = Moldura::Regra::C,
@@ -57,18 +61,17 @@ Tobj_Form_FormRespostaTabuaTitulo::Tobj_Form_FormRespostaTabuaTitulo()
                      .tagBuscaRapida = u"rapidaRespostaTabuaTitulo"_s}) {
     setObjectName(u"obj_Form_FormRespostaTabuaTitulo"_s);
     const QFont titulo = fontes::verdana(fontes::pt10, true);
-    obj_Lb_BemVindo = novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Conversão de Família"_s,
-                                 QPoint(12, 74), titulo);
+    obj_Lb_BemVindo = rotulos::novo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Conversão de Família"_s,
+                                    QPoint(12, 74), titulo);
     obj_Lb_Total_Encontrados =
-        novoRotulo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 108), titulo);
-    obj_Lb_Total = novoRotulo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 108), titulo);
+        rotulos::novo(this, u"obj_Lb_Total_Encontrados"_s, QString(), QPoint(34, 108), titulo);
+    obj_Lb_Total = rotulos::novo(this, u"obj_Lb_Total"_s, QString(), QPoint(34, 108), titulo);
     for (QLabel *rotulo : {obj_Lb_BemVindo, obj_Lb_Total_Encontrados, obj_Lb_Total})
-        tornarSelecionavel(rotulo);
+        rotulos::tornarSelecionavel(rotulo);
     criarLinhas();
     criarLegendas();
     // No grid: a page is the eight rows of controls.
-    paginador = new Paginador(this, conversao::configuracaoPaginador(linhas, 329, 329),
-                              [this] { prcAlimentaGrid(); });
+    paginador = new Paginador(this, configuracaoPaginador(), [this] { prcAlimentaGrid(); });
     obj_bt_voltar = conversao::botaoVoltar(this, QPoint(664, 349));
     fronteira::conectar(obj_bt_voltar, &BotaoFigura::clicado, this,
                         [this] { prcVoltarParaTabua(); });
@@ -86,8 +89,8 @@ void Tobj_Form_FormRespostaTabuaTitulo::criarLinhas() {
     for (int i = 0; i < linhas; ++i) {
         const QString n = QString::number(i + 1);
         Linha &linha = linhasTitulos[i];
-        linha.obj_Lb_Titulo = novoRotulo(this, u"obj_Lb_Titulo"_s + n, QString(),
-                                         QPoint(56, topoTitulo[i]), fontes::verdana(11));
+        linha.obj_Lb_Titulo = rotulos::novo(this, u"obj_Lb_Titulo"_s + n, QString(),
+                                            QPoint(56, topoTitulo[i]), fontes::verdana(11));
         linha.obj_Combo_De = conversao::lista(
             this, u"obj_Combo_De"_s + n, QPoint(512, topoLista[i]), 105, {}, linha.obj_Lb_Titulo);
         linha.obj_Bt_Ok = conversao::botaoOk(this, u"obj_Bt_Ok"_s + n, QPoint(630, topoOk[i]));
@@ -101,22 +104,22 @@ void Tobj_Form_FormRespostaTabuaTitulo::criarLinhas() {
 
 void Tobj_Form_FormRespostaTabuaTitulo::criarLegendas() {
     const QFont legenda = fontes::verdana(9);
-    novoRotulo(this, u"obj_Lb_Legenda_Familia"_s, u"CAIXA ALTA = Família"_s, QPoint(33, 348),
-               legenda, corLegenda);
-    novoRotulo(this, u"obj_Lb_Legenda_Negrito"_s, u"Negrito"_s, QPoint(213, 348),
-               fontes::verdana(9, true), corLegenda);
-    novoRotulo(this, u"obj_Lb_Legenda_Ocupacao"_s, u"= Ocupação"_s, QPoint(254, 348), legenda,
-               corLegenda);
-    novoRotulo(this, u"obj_Lb_Legenda_Italico"_s, u"Itálico"_s, QPoint(380, 348),
-               fontes::fonte(u"Verdana"_s, 9, false, true), corLegenda);
-    novoRotulo(this, u"obj_Lb_Legenda_Sinonimo"_s, u"= Sinônimo"_s, QPoint(414, 348), legenda,
-               corLegenda);
-    novoRotulo(this, u"obj_Lb_Ajuda"_s,
-               u". Selecione uma das famílias, ocupações ou sinônimos listados acima;"_s,
-               QPoint(34, 376), fontes::verdana(11), conversao::corAjuda);
-    novoRotulo(this, u"obj_Lb_Ajuda2"_s,
-               u". Escolha uma das bases disponíveis para conversão e clique no botão \"OK\"."_s,
-               QPoint(34, 392), fontes::verdana(11), conversao::corAjuda);
+    rotulos::novo(this, u"obj_Lb_Legenda_Familia"_s, u"CAIXA ALTA = Família"_s, QPoint(33, 348),
+                  legenda, corLegenda);
+    rotulos::novo(this, u"obj_Lb_Legenda_Negrito"_s, u"Negrito"_s, QPoint(213, 348),
+                  fontes::verdana(9, true), corLegenda);
+    rotulos::novo(this, u"obj_Lb_Legenda_Ocupacao"_s, u"= Ocupação"_s, QPoint(254, 348), legenda,
+                  corLegenda);
+    rotulos::novo(this, u"obj_Lb_Legenda_Italico"_s, u"Itálico"_s, QPoint(380, 348),
+                  fontes::fonte(u"Verdana"_s, 9, false, true), corLegenda);
+    rotulos::novo(this, u"obj_Lb_Legenda_Sinonimo"_s, u"= Sinônimo"_s, QPoint(414, 348), legenda,
+                  corLegenda);
+    rotulos::novo(this, u"obj_Lb_Ajuda"_s,
+                  u". Selecione uma das famílias, ocupações ou sinônimos listados acima;"_s,
+                  QPoint(34, 376), fontes::verdana(11), conversao::corAjuda);
+    rotulos::novo(this, u"obj_Lb_Ajuda2"_s,
+                  u". Escolha uma das bases disponíveis para conversão e clique no botão \"OK\"."_s,
+                  QPoint(34, 392), fontes::verdana(11), conversao::corAjuda);
 }
 
 void Tobj_Form_FormRespostaTabuaTitulo::telaAtivada() {
@@ -133,7 +136,7 @@ void Tobj_Form_FormRespostaTabuaTitulo::prcRestaurarJanela() {
 // be converted from here.
 void Tobj_Form_FormRespostaTabuaTitulo::prcAlimentaGrid() {
     limparLDescricao();
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     const QString base = conversao::escolha(obj_Form_FormTabuaTitulo->obj_Combo_De);
     if (!base.isEmpty())
         strBaseDe = base;
@@ -164,7 +167,6 @@ void Tobj_Form_FormRespostaTabuaTitulo::prcAlimentaGrid() {
         if (Figura *faixa = linhasTitulos[i].obj_Bg_Titulos)
             faixa->setVisible(i < mostradas);
     titulos.primeiro();
-    cursor::normal();
 }
 
 // Title in bold for an occupation ("O"), in italics for a synonym ("S").
@@ -178,7 +180,7 @@ void Tobj_Form_FormRespostaTabuaTitulo::mostrarTitulo(Linha &linha, const Consul
     linha.obj_Lb_Titulo->show();
     const bool convertivel = tipo != u"S"_s;
     if (convertivel)
-        conversao::substituirEntradas(linha.obj_Combo_De, conversao::destinos(strBaseDe));
+        conversao::substituirEntradas(linha.obj_Combo_De, tabua::destinos(strBaseDe));
     linha.obj_Combo_De->setVisible(convertivel);
     linha.obj_Bt_Ok->setVisible(convertivel);
     // Eight "Ok" buttons: each tells which title it converts.

@@ -20,6 +20,9 @@ public:
 
     Tobj_Form_FormRespostaTabuaTitulo();
 
+    // Where the screen puts its pager, and how many rows a page holds.
+    static ConfiguracaoPaginador configuracaoPaginador();
+
     void telaAtivada() override;
     void prcRestaurarJanela() override;
     void prcAlimentaGrid();

@@ -28,7 +28,7 @@ void acoplar(const QComboBox *mudada, QComboBox *outra) {
     const QString base = conversao::escolha(mudada);
     if (base.isEmpty())
         return;
-    const QStringList destinos = conversao::destinos(base);
+    const QStringList destinos = tabua::destinos(base);
     if (!destinos.contains(conversao::escolha(outra)))
         conversao::substituirEntradas(outra, destinos);
 }
@@ -51,22 +51,22 @@ Tobj_Form_FormTabua::Tobj_Form_FormTabua()
     QWidget *grupo = obj_Grupo_Pesquisa;
     const QFont fonte = fontes::verdana(fontes::pt9);
 
-    QLabel *de = novoRotulo(grupo, u"obj_Lb_Tabua_De"_s, u"De:"_s, QPoint(49, 55), fonte);
+    QLabel *de = rotulos::novo(grupo, u"obj_Lb_Tabua_De"_s, u"De:"_s, QPoint(49, 55), fonte);
     obj_Combo_De =
-        conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(80, 52), 105, conversao::bases(), de);
+        conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(80, 52), 105, tabua::bases(), de);
     QLabel *codigo =
-        novoRotulo(grupo, u"obj_Lb_Tabua_Codigo"_s, u"Código:"_s, QPoint(219, 55), fonte);
-    obj_Edit_ConverteCodigo = conversao::caixaComSombra(
+        rotulos::novo(grupo, u"obj_Lb_Tabua_Codigo"_s, u"Código:"_s, QPoint(219, 55), fonte);
+    obj_Edit_ConverteCodigo = conversao::caixaDeEntrada(
         grupo, u"obj_Edit_ConverteCodigo"_s, QRect(276, 52, 121, 17),
         u"obj_Painel_BuscaCodigoBorda"_s, u"obj_Painel_BuscaCodigoSombra"_s, codigo);
-    QLabel *para = novoRotulo(grupo, u"obj_Lb_Tabua_Para"_s, u"Para:"_s, QPoint(434, 55), fonte);
-    obj_Combo_Para = conversao::lista(grupo, u"obj_Combo_Para"_s, QPoint(474, 52), 105,
-                                      conversao::bases(), para);
+    QLabel *para = rotulos::novo(grupo, u"obj_Lb_Tabua_Para"_s, u"Para:"_s, QPoint(434, 55), fonte);
+    obj_Combo_Para =
+        conversao::lista(grupo, u"obj_Combo_Para"_s, QPoint(474, 52), 105, tabua::bases(), para);
     obj_Bt_Converter_Ok = conversao::botaoOk(grupo, u"obj_Bt_Converter_Ok"_s, QPoint(607, 53));
 
-    novoRotulo(grupo, u"obj_Lb_Tabua_Texto"_s, u"Código:"_s, QPoint(26, 168),
-               fontes::verdana(fontes::pt8, true));
-    novoRotulo(
+    rotulos::novo(grupo, u"obj_Lb_Tabua_Texto"_s, u"Código:"_s, QPoint(26, 168),
+                  fontes::verdana(fontes::pt8, true));
+    rotulos::novo(
         grupo, u"obj_Lb_Tabua_Texto2"_s,
         u"Código das famílias ou ocupações nas bases ZEL2002, ZEL94 e CIUO88 (4 a 6 dígitos). "_s,
         QPoint(82, 168), fontes::verdana(fontes::pt8));
@@ -110,12 +110,13 @@ void Tobj_Form_FormTabua::prcTabuaTestaConverterEnvia() {
         return;
     const QString codigo = obj_Edit_ConverteCodigo->text();
     if (codigos::verificarCodigoConversao(codigo) == codigos::Falha::Vazio) {
-        prcMostrarAviso(u"Você deve informar um\rcódigo para conversão"_s);
+        aviso::prcMostrarAviso(u"Você deve informar um\rcódigo para conversão"_s);
         obj_Edit_ConverteCodigo->setFocus();
         return;
     }
     if (codigos::verificarCodigoConversao(codigo) != codigos::Falha::Nenhuma) {
-        prcMostrarAviso(u"O código digitado\rnão parece ser válido\rex: 1234, 12345 ou 123466"_s);
+        aviso::prcMostrarAviso(
+            u"O código digitado\rnão parece ser válido\rex: 1234, 12345 ou 123466"_s);
         return;
     }
     conversao::converter(this, obj_DB_QUERY_Tabua, conversaoFeita(), conversao::tagTabua,
@@ -128,7 +129,7 @@ Conversao Tobj_Form_FormTabua::conversaoFeita() const {
 }
 
 void Tobj_Form_FormTabua::prcReiniciarEntradas() {
-    conversao::substituirEntradas(obj_Combo_De, conversao::bases());
-    conversao::substituirEntradas(obj_Combo_Para, conversao::bases());
+    conversao::substituirEntradas(obj_Combo_De, tabua::bases());
+    conversao::substituirEntradas(obj_Combo_Para, tabua::bases());
     obj_Edit_ConverteCodigo->clear();
 }

@@ -1,6 +1,7 @@
 #include "unit_FormTabuaTitulo.h"
 
 #include "botao_figura.h"
+#include "controles.h"
 #include "conversao.h"
 #include "cursor.h"
 #include "fontes.h"
@@ -47,26 +48,26 @@ Tobj_Form_FormTabuaTitulo::Tobj_Form_FormTabuaTitulo()
     QWidget *grupo = obj_Grupo_Pesquisa;
     const QFont fonte = fontes::verdana(fontes::pt9);
 
-    QLabel *base = novoRotulo(grupo, u"obj_Lb_Tabua_De"_s, u"Base:"_s, QPoint(49, 55), fonte);
+    QLabel *base = rotulos::novo(grupo, u"obj_Lb_Tabua_De"_s, u"Base:"_s, QPoint(49, 55), fonte);
     obj_Combo_De =
-        conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(90, 52), 105, conversao::bases(), base);
+        conversao::lista(grupo, u"obj_Combo_De"_s, QPoint(90, 52), 105, tabua::bases(), base);
     QLabel *titulo =
-        novoRotulo(grupo, u"obj_Lb_Tabua_Titulo"_s, u"Título:"_s, QPoint(215, 55), fonte);
-    obj_Edit_ConverteTitulo = conversao::caixaComSombra(
+        rotulos::novo(grupo, u"obj_Lb_Tabua_Titulo"_s, u"Título:"_s, QPoint(215, 55), fonte);
+    obj_Edit_ConverteTitulo = conversao::caixaDeEntrada(
         grupo, u"obj_Edit_ConverteTitulo"_s, QRect(260, 52, 260, 17),
         u"obj_Painel_BuscaTituloBorda"_s, u"obj_Painel_BuscaTituloSombra"_s, titulo);
-    obj_Bt_Converter_Procurar = new BotaoFigura(grupo, u"bt_procurar"_s, QRect(553, 53, 61, 19));
-    obj_Bt_Converter_Procurar->setObjectName(u"obj_Bt_Converter_Procurar"_s);
-    obj_Bt_Converter_Procurar->setAccessibleName(u"Procurar"_s);
+    obj_Bt_Converter_Procurar =
+        controles::botao(grupo, u"obj_Bt_Converter_Procurar"_s, u"bt_procurar"_s, u"Procurar"_s,
+                         QRect(553, 53, 61, 19));
 
     const QFont negrito = fontes::verdana(fontes::pt8, true);
     const QFont normal = fontes::verdana(fontes::pt8);
-    novoRotulo(grupo, u"obj_Lb_Tabua_Texto7"_s, u"Base:"_s, QPoint(26, 150), negrito);
-    novoRotulo(grupo, u"obj_Lb_Tabua_Texto6"_s, u"Base de dados ZEL2002, ZEL94 e CIUO88."_s,
-               QPoint(82, 150), normal);
-    novoRotulo(grupo, u"obj_Lb_Tabua_Texto"_s, u"Título:"_s, QPoint(26, 168), negrito);
-    novoRotulo(grupo, u"obj_Lb_Tabua_Texto2"_s, u"Ocupação ou Família a converter."_s,
-               QPoint(82, 168), normal);
+    rotulos::novo(grupo, u"obj_Lb_Tabua_Texto7"_s, u"Base:"_s, QPoint(26, 150), negrito);
+    rotulos::novo(grupo, u"obj_Lb_Tabua_Texto6"_s, u"Base de dados ZEL2002, ZEL94 e CIUO88."_s,
+                  QPoint(82, 150), normal);
+    rotulos::novo(grupo, u"obj_Lb_Tabua_Texto"_s, u"Título:"_s, QPoint(26, 168), negrito);
+    rotulos::novo(grupo, u"obj_Lb_Tabua_Texto2"_s, u"Ocupação ou Família a converter."_s,
+                  QPoint(82, 168), normal);
 
     fronteira::conectar(obj_Bt_Converter_Procurar, &BotaoFigura::clicado, this,
                         [this] { prcTabuaTestaConverterEnvia(); });
@@ -81,9 +82,8 @@ void Tobj_Form_FormTabuaTitulo::prcVerificaExecutaTabua() {
 // The hourglass stays for the whole action, notices included, and goes
 // after every outcome (the error boundary restores it after an error).
 void Tobj_Form_FormTabuaTitulo::prcTabuaTestaConverterEnvia() {
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     procurar();
-    cursor::normal();
 }
 
 void Tobj_Form_FormTabuaTitulo::procurar() {
@@ -91,14 +91,14 @@ void Tobj_Form_FormTabuaTitulo::procurar() {
         return;
     const QString palavra = obj_Edit_ConverteTitulo->text();
     if (palavra.isEmpty()) {
-        prcMostrarAviso(u"Você deve informar uma\rpalavra para busca"_s);
+        aviso::prcMostrarAviso(u"Você deve informar uma\rpalavra para busca"_s);
         obj_Edit_ConverteTitulo->setFocus();
         return;
     }
     abrirConsulta(obj_DB_QUERY_TabuaTitulo, sqlTitulos(conversao::escolha(obj_Combo_De)),
                   u"%"_s + palavra + u"%"_s);
     if (obj_DB_QUERY_TabuaTitulo.fimDados()) {
-        prcMostrarAviso(u"Não foi encontrado\rnenhum registro para\rconversão"_s);
+        aviso::prcMostrarAviso(u"Não foi encontrado\rnenhum registro para\rconversão"_s);
         return;
     }
     ir(IdTela::FormRespostaTabuaTitulo);

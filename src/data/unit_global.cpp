@@ -284,10 +284,10 @@ namespace {
 QString diretorioDefinido;
 }
 
-void abrirConsulta(Consulta &consulta, const QStringList &sql,
-                   const std::optional<QString> &busca) {
+void abrirConsulta(Consulta &consulta, const QStringList &sql, const std::optional<QString> &busca,
+                   const QString &diretorio) {
     consulta.definirSql(sql);
-    consulta.definirBanco(fncCaminhoDados());
+    consulta.definirBanco(diretorio);
     consulta.fechar();
     if (busca)
         consulta.definirBusca(*busca);

@@ -35,15 +35,16 @@ QStringList fncSqlTabuaTituloBase2002();
 QStringList fncSqlTabuaTituloBase94();
 QStringList fncSqlTabuaTituloCiuo88();
 
-// Runs a statement of the catalogue on `consulta` the one way every query of
-// the program is run: its lines, the database directory, close, `busca`
-// bound when given, open.
-void abrirConsulta(Consulta &consulta, const QStringList &sql,
-                   const std::optional<QString> &busca = std::nullopt);
-
 // The database directory: the program file's directory followed by "/dados".
 // The directory keeps its case, since Linux file systems distinguish it.
 QString fncCaminhoDados();
+
+// Runs a statement of the catalogue on `consulta` the one way every query of
+// the program is run: its lines, the database directory, close, `busca`
+// bound when given, open. The data tool gives the directory it was told.
+void abrirConsulta(Consulta &consulta, const QStringList &sql,
+                   const std::optional<QString> &busca = std::nullopt,
+                   const QString &diretorio = fncCaminhoDados());
 
 // The page `arquivo` of the `html` directory beside the program.
 QString caminhoPagina(const QString &arquivo);

@@ -77,6 +77,8 @@ void Tobj_Form_Aviso_MODAL::keyPressEvent(QKeyEvent *evento) {
     DialogoModal::keyPressEvent(evento);
 }
 
+namespace aviso {
+
 void prcMostrarAviso(const QString &texto) {
     if (avisosGravados) {
         avisosGravados->append(texto);
@@ -94,3 +96,5 @@ void prcMostrarAviso(const QString &texto) {
 void gravarAvisos(QStringList *destino) {
     avisosGravados = destino;
 }
+
+} // namespace aviso

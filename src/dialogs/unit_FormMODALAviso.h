@@ -28,9 +28,13 @@ protected:
 
 extern Tobj_Form_Aviso_MODAL *obj_Form_Aviso_MODAL;
 
+namespace aviso {
+
 // Shows `texto` in the notice, modally; returns when it is closed.
 void prcMostrarAviso(const QString &texto);
 
 // For tests: while a list is given, notices are appended to it instead of
 // being shown, and prcMostrarAviso returns at once. nullptr shows them again.
 void gravarAvisos(QStringList *destino);
+
+} // namespace aviso

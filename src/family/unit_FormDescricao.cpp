@@ -40,8 +40,8 @@ Tobj_Form_FormDescricao::Tobj_Form_FormDescricao()
 
 QLabel *Tobj_Form_FormDescricao::titulo(const QString &nome, const QString &texto, QPoint lugar,
                                         int pixels) {
-    QLabel *rotulo = novoRotulo(this, nome, texto, lugar, fontes::verdana(pixels, true));
-    tornarSelecionavel(rotulo);
+    QLabel *rotulo = rotulos::novo(this, nome, texto, lugar, fontes::verdana(pixels, true));
+    rotulos::tornarSelecionavel(rotulo);
     return rotulo;
 }
 

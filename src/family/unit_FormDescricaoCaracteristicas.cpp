@@ -21,15 +21,15 @@ Tobj_Form_FormDescricaoCaracteristicas::Tobj_Form_FormDescricaoCaracteristicas()
                    .linkAtual = 1,
                    .tagBuscaRapida = u"rapidaDescricaoCaracteristicas"_s}) {
     setObjectName(u"obj_Form_FormDescricaoCaracteristicas"_s);
-    obj_Lb_Descr_Familia = novoRotulo(this, u"obj_Lb_Descr_Familia"_s, u"Descrição da Família"_s,
-                                      QPoint(216, 88), fontes::verdana(fontes::pt10, true));
+    obj_Lb_Descr_Familia = rotulos::novo(this, u"obj_Lb_Descr_Familia"_s, u"Descrição da Família"_s,
+                                         QPoint(216, 88), fontes::verdana(fontes::pt10, true));
     const QFont titulo = fontes::verdana(fontes::pt9, true);
-    obj_Lb_Titulo = novoRotulo(this, u"obj_Lb_Titulo"_s, u"Condições gerais de exercício"_s,
-                               QPoint(220, 124), titulo);
-    obj_Lb_Excecao = novoRotulo(this, u"obj_Lb_Excecao"_s, u"Formação e Experiência"_s,
-                                QPoint(224, 283), titulo);
+    obj_Lb_Titulo = rotulos::novo(this, u"obj_Lb_Titulo"_s, u"Condições gerais de exercício"_s,
+                                  QPoint(220, 124), titulo);
+    obj_Lb_Excecao = rotulos::novo(this, u"obj_Lb_Excecao"_s, u"Formação e Experiência"_s,
+                                   QPoint(224, 283), titulo);
     for (QLabel *rotulo : {obj_Lb_Descr_Familia, obj_Lb_Titulo, obj_Lb_Excecao})
-        tornarSelecionavel(rotulo);
+        rotulos::tornarSelecionavel(rotulo);
 
     // Each memo lies on a black panel one pixel larger on every side.
     obj_Painel_Memo_Descricao_Sombra = new PainelCor(this, Qt::black, QRect(223, 142, 483, 118));

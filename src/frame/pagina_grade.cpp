@@ -16,12 +16,11 @@ int PaginaGrade::preencher(Consulta &consulta) const {
     }
     consulta.primeiro();
     consulta.moverPor(paginador.dispor(total));
-    const int registros = paginador.estado().registrosNaPagina(total);
-    for (int r = 0; r < registros && !consulta.fimDados(); ++r, consulta.proximo()) {
-        if (r > 0)
-            grade.adicionarLinha();
+    const EstadoPaginacao &estado = paginador.estado();
+    grade.definirTotalLinhas(primeiraLinha + estado.linhasNaGrade(total));
+    const int registros = estado.registrosNaPagina(total);
+    for (int r = 0; r < registros && !consulta.fimDados(); ++r, consulta.proximo())
         grade.acrescentarNaLinha(primeiraLinha + r, celulas(consulta));
-    }
     consulta.primeiro();
     return total;
 }

@@ -34,17 +34,38 @@ const QString legendaTabua = QStringLiteral("Tábua de Conversão da ZEL");
 
 TelaPrincipal::ReceptorBuscaRapida receptorBuscaRapida = nullptr;
 
+// The hover style of a screen's links: coloured in the family menu and the
+// legislation bar, underlined elsewhere.
+RotuloLink::Destaque destaqueDosLinks(Moldura::Links links) {
+    return links == Moldura::Links::Familia || links == Moldura::Links::Legislacao
+               ? RotuloLink::Destaque::Cor
+               : RotuloLink::Destaque::Sublinhado;
+}
+
+QColor corDosLinks(Moldura::Links links) {
+    return links == Moldura::Links::Legislacao ? corLinkLegislacao : corMenuFamilia;
+}
+
 } // namespace
 
 TelaPrincipal::TelaPrincipal(IdTela id, const Moldura &moldura)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_id(id), m_moldura(moldura) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), buscaRapida(moldura.tagBuscaRapida),
+      m_id(id), m_moldura(moldura),
+      m_barra(this, destaqueDosLinks(moldura.links), corDosLinks(moldura.links), moldura.linkAtual,
+              moldura.links == Moldura::Links::Familia ? BarraLinks::Propria::Atual
+                                                       : BarraLinks::Propria::Desabilitada,
+              [this] { apagarHomeLegislacao(); }) {
     setFixedSize(713, 460);
     setWindowTitle(u"Bem-vindo a ZEL2002"_s);
     setFont(fontes::sansSerif(fontes::pt8));
-    if (moldura.links == Moldura::Links::Legislacao)
-        criarMolduraLegislacao();
-    else
+    switch (moldura.estilo) {
+    case Moldura::Estilo::Padrao:
         criarMolduraPadrao();
+        break;
+    case Moldura::Estilo::Legislacao:
+        criarMolduraLegislacao();
+        break;
+    }
     criarLinks();
     navegacao::registrar(id, this);
 }
@@ -112,8 +133,8 @@ void TelaPrincipal::criarMolduraLegislacao() {
     obj_Img_Top->setObjectName(u"obj_Img_Top"_s);
     conectarBanda(obj_Img_Top);
     new Figura(this, u"leg_logo"_s, QRect(16, 12, 129, 40));
-    auto *versao = novoRotulo(this, u"obj_Lb_Versao"_s, u"Versão Beta 1"_s, QPoint(152, 38),
-                              fontes::verdana(fontes::pt7, true));
+    auto *versao = rotulos::novo(this, u"obj_Lb_Versao"_s, u"Versão Beta 1"_s, QPoint(152, 38),
+                                 fontes::verdana(fontes::pt7, true));
     QPalette paleta = versao->palette();
     paleta.setColor(QPalette::WindowText, QColor(0xF0, 0xCA, 0xA6));
     versao->setPalette(paleta);
@@ -128,8 +149,8 @@ void TelaPrincipal::criarMolduraLegislacao() {
 }
 
 void TelaPrincipal::criarBuscaRapida(QPoint deslocamento) {
-    obj_Lb_BuscaRapida = novoRotulo(this, u"obj_Lb_BuscaRapida"_s, u"Busca::"_s,
-                                    QPoint(342, 21) + deslocamento, fontes::verdana(11, true));
+    obj_Lb_BuscaRapida = rotulos::novo(this, u"obj_Lb_BuscaRapida"_s, u"Busca::"_s,
+                                       QPoint(342, 21) + deslocamento, fontes::verdana(11, true));
     QPalette branco = obj_Lb_BuscaRapida->palette();
     branco.setColor(QPalette::WindowText, Qt::white);
     obj_Lb_BuscaRapida->setPalette(branco);
@@ -182,34 +203,6 @@ void TelaPrincipal::conectarBanda(Figura *banda) {
     connect(banda, &Figura::solta, this, &TelaPrincipal::prcFinalizaArrastarJanela);
 }
 
-RotuloLink *TelaPrincipal::adicionarLink(const QString &nome, const QString &texto, QPoint posicao,
-                                         const QFont &fonte, void (TelaPrincipal::*sobre)(),
-                                         void (TelaPrincipal::*clique)()) {
-    const bool legislacao = m_moldura.links == Moldura::Links::Legislacao;
-    const bool familia = m_moldura.links == Moldura::Links::Familia;
-    auto *link = new RotuloLink(this, texto, posicao, fonte,
-                                familia || legislacao ? RotuloLink::Destaque::Cor
-                                                      : RotuloLink::Destaque::Sublinhado,
-                                legislacao ? corLinkLegislacao : corMenuFamilia);
-    link->setObjectName(nome);
-    const int indice = int(m_links.size());
-    m_links << link;
-    if (indice == m_moldura.linkAtual) {
-        // The screen's own link: the current view in the family menu,
-        // disabled elsewhere.
-        if (familia) {
-            link->marcarAtual();
-            connect(link, &RotuloLink::sobre, this, &TelaPrincipal::prcDesmarcaLinks);
-        } else {
-            link->setEnabled(false);
-        }
-        return link;
-    }
-    connect(link, &RotuloLink::sobre, this, [this, sobre] { (this->*sobre)(); });
-    fronteira::conectar(link, &RotuloLink::clicado, this, [this, clique] { (this->*clique)(); });
-    return link;
-}
-
 void TelaPrincipal::criarLinks() {
     switch (m_moldura.links) {
     case Moldura::Links::Busca:
@@ -218,75 +211,42 @@ void TelaPrincipal::criarLinks() {
     case Moldura::Links::Conversao:
         criarLinksConversao();
         break;
-    case Moldura::Links::Familia:
-        criarMenuFamilia();
-        break;
     case Moldura::Links::Legislacao:
         criarBarraLegislacao();
         break;
+    case Moldura::Links::Familia: // TelaFamilia's
     case Moldura::Links::Nenhum:
         break;
     }
 }
 
 void TelaPrincipal::criarLinksBusca() {
-    obj_Lb_BemVindo = novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(8, 72),
-                                 fontes::verdana(fontes::pt10, true));
+    obj_Lb_BemVindo = rotulos::novo(this, u"obj_Lb_BemVindo"_s, u"Tipos de Busca"_s, QPoint(8, 72),
+                                    fontes::verdana(fontes::pt10, true));
     const QFont fonte = fontes::verdana(11);
-    adicionarLink(u"obj_Bt_Busca_por_Titulo"_s, u"por título"_s, QPoint(376, 95), fonte,
-                  &TelaPrincipal::prcMostrarLink_Busca_Titulo,
-                  &TelaPrincipal::prcIniciarFormBuscaTitulo);
-    adicionarLink(u"obj_Bt_Busca_por_Codigo"_s, u"por código"_s, QPoint(445, 95), fonte,
-                  &TelaPrincipal::prcMostrarLink_Busca_Codigo,
-                  &TelaPrincipal::prcIniciarFormBuscaCodigo);
-    adicionarLink(u"obj_Bt_Busca_por_Estrutura"_s, u"por estrutura"_s, QPoint(522, 95), fonte,
-                  &TelaPrincipal::prcMostrarLink_Busca_Estrutura,
-                  &TelaPrincipal::prcIniciarFormBuscaEstrutura);
-    adicionarLink(u"obj_Bt_Busca_por_TituloAZ"_s, u"por títulos de AZ"_s, QPoint(612, 95), fonte,
-                  &TelaPrincipal::prcMostrarLink_Busca_TitulosAZ,
-                  &TelaPrincipal::prcIniciarFormBuscaTituloAz);
-    novoRotulo(this, u"obj_Lb_divisoria"_s, u"|"_s, QPoint(435, 96), fonte);
-    novoRotulo(this, u"obj_Lb_divisoria2"_s, u"|"_s, QPoint(512, 96), fonte);
-    novoRotulo(this, u"obj_Lb_divisoria3"_s, u"|"_s, QPoint(603, 96), fonte);
+    m_barra.adicionar(u"obj_Bt_Busca_por_Titulo"_s, u"por título"_s, QPoint(376, 95), fonte,
+                      [this] { prcIniciarFormBuscaTitulo(); });
+    m_barra.adicionar(u"obj_Bt_Busca_por_Codigo"_s, u"por código"_s, QPoint(445, 95), fonte,
+                      [this] { prcIniciarFormBuscaCodigo(); });
+    m_barra.adicionar(u"obj_Bt_Busca_por_Estrutura"_s, u"por estrutura"_s, QPoint(522, 95), fonte,
+                      [this] { prcIniciarFormBuscaEstrutura(); });
+    m_barra.adicionar(u"obj_Bt_Busca_por_TituloAZ"_s, u"por títulos de AZ"_s, QPoint(612, 95),
+                      fonte, [this] { prcIniciarFormBuscaTituloAz(); });
+    rotulos::novo(this, u"obj_Lb_divisoria"_s, u"|"_s, QPoint(435, 96), fonte);
+    rotulos::novo(this, u"obj_Lb_divisoria2"_s, u"|"_s, QPoint(512, 96), fonte);
+    rotulos::novo(this, u"obj_Lb_divisoria3"_s, u"|"_s, QPoint(603, 96), fonte);
 }
 
 void TelaPrincipal::criarLinksConversao() {
     const int topo = m_moldura.topoLinks;
-    obj_Lb_Tabua = novoRotulo(this, u"obj_Lb_Tabua"_s, u"Tipos de Conversão de Família"_s,
-                              QPoint(8, topo - 24), fontes::verdana(fontes::pt10, true));
+    obj_Lb_Tabua = rotulos::novo(this, u"obj_Lb_Tabua"_s, u"Tipos de Conversão de Família"_s,
+                                 QPoint(8, topo - 24), fontes::verdana(fontes::pt10, true));
     const QFont fonte = fontes::verdana(11);
-    adicionarLink(u"obj_Bt_Conversao_Codigo"_s, u"por código-base"_s, QPoint(493, topo), fonte,
-                  &TelaPrincipal::prcMostrarLink_Tabua_Codigo,
-                  &TelaPrincipal::prcIniciarFormTabuaCodigo);
-    novoRotulo(this, u"obj_Lb_Separador"_s, u"|"_s, QPoint(598, topo), fonte);
-    adicionarLink(u"obj_Bt_Conversao_Titulo"_s, u"por base-título"_s, QPoint(613, topo), fonte,
-                  &TelaPrincipal::prcMostrarLink_Tabua_Titulo,
-                  &TelaPrincipal::prcIniciarFormTabuaTitulo);
-}
-
-void TelaPrincipal::criarMenuFamilia() {
-    obj_Img_Menu = new Figura(this, u"menu_familia"_s, QRect(9, 91, 190, 147));
-    obj_Img_Menu->setObjectName(u"obj_Img_Menu"_s);
-    connect(obj_Img_Menu, &Figura::movida, this, &TelaPrincipal::prcDesmarcaLinks);
-    auto *linha = new Figura(this, u"linha_menu"_s, QRect(18, 121, 172, 2));
-    linha->setObjectName(u"obj_Img_Linha"_s);
-    linha = new Figura(this, u"linha_menu"_s, QRect(18, 206, 172, 2));
-    linha->setObjectName(u"obj_Img_Linha_2"_s);
-    obj_Lb_BemVindo = novoRotulo(this, u"obj_Lb_BemVindo"_s, u"Menu da Família"_s, QPoint(24, 100),
-                                 fontes::verdana(fontes::pt9, true));
-    QPalette paleta = obj_Lb_BemVindo->palette();
-    paleta.setColor(QPalette::WindowText, corMenuFamilia);
-    obj_Lb_BemVindo->setPalette(paleta);
-    const QFont fonte = fontes::verdana(11);
-    adicionarLink(u"obj_Bt_Descricao"_s, u":: Descrição"_s, QPoint(22, 134), fonte,
-                  &TelaPrincipal::prcMostrarLink_Descricao,
-                  &TelaPrincipal::prcIniciarFormDescricao);
-    adicionarLink(u"obj_Bt_Caracteristicas"_s, u":: Características do Trabalho"_s, QPoint(22, 157),
-                  fonte, &TelaPrincipal::prcMostrarLink_Caracteristicas,
-                  &TelaPrincipal::prcIniciarFormDescricaoCaracteristicas);
-    adicionarLink(u"obj_Bt_Conversao"_s, u":: Conversão"_s, QPoint(22, 180), fonte,
-                  &TelaPrincipal::prcMostrarLink_Conversao,
-                  &TelaPrincipal::prcIniciarFormDescricaoConversao);
+    m_barra.adicionar(u"obj_Bt_Conversao_Codigo"_s, u"por código-base"_s, QPoint(493, topo), fonte,
+                      [this] { prcIniciarFormTabuaCodigo(); });
+    rotulos::novo(this, u"obj_Lb_Separador"_s, u"|"_s, QPoint(598, topo), fonte);
+    m_barra.adicionar(u"obj_Bt_Conversao_Titulo"_s, u"por base-título"_s, QPoint(613, topo), fonte,
+                      [this] { prcIniciarFormTabuaTitulo(); });
 }
 
 void TelaPrincipal::criarBarraLegislacao() {
@@ -294,18 +254,16 @@ void TelaPrincipal::criarBarraLegislacao() {
     obj_Img_bgMenuBusca->setObjectName(u"obj_Img_bgMenuBusca"_s);
     connect(obj_Img_bgMenuBusca, &Figura::movida, this, &TelaPrincipal::prcDesmarcaLinks);
     const QFont fonte = fontes::verdana(fontes::pt10);
-    adicionarLink(u"obj_Bt_BarraBusca_Busca"_s, u"Busca"_s, QPoint(16, 64), fonte,
-                  &TelaPrincipal::prcMostrarLink_Busca, &TelaPrincipal::prcIniciarFormBusca);
-    adicionarLink(u"obj_Bt_BarraBusca_Informacoes"_s, u"Informações da ZEL"_s, QPoint(73, 64),
-                  fonte, &TelaPrincipal::prcMostrarLink_Informacoes,
-                  &TelaPrincipal::prcIniciarFormInformacoes);
-    adicionarLink(u"obj_Bt_BarraBusca_Legislacao"_s, u"Legislação"_s, QPoint(227, 64), fonte,
-                  &TelaPrincipal::prcMostrarLink_Legislacao, &TelaPrincipal::prcIniciarFormBusca);
-    adicionarLink(u"obj_Bt_BarraBusca_Regulamentacao"_s, u"Regulamentação"_s, QPoint(315, 64),
-                  fonte, &TelaPrincipal::prcMostrarLink_Regulamentacao,
-                  &TelaPrincipal::prcIniciarFormRegulamentacao);
-    adicionarLink(u"obj_Bt_BarraBusca_Tabua"_s, u"Tábua de Conversão"_s, QPoint(443, 64), fonte,
-                  &TelaPrincipal::prcMostrarLink_Tabua, &TelaPrincipal::prcIniciarFormTabua);
+    m_barra.adicionar(u"obj_Bt_BarraBusca_Busca"_s, u"Busca"_s, QPoint(16, 64), fonte,
+                      [this] { prcIniciarFormBusca(); });
+    m_barra.adicionar(u"obj_Bt_BarraBusca_Informacoes"_s, u"Informações da ZEL"_s, QPoint(73, 64),
+                      fonte, [this] { prcIniciarFormInformacoes(); });
+    m_barra.adicionar(u"obj_Bt_BarraBusca_Legislacao"_s, u"Legislação"_s, QPoint(227, 64), fonte,
+                      [this] { prcIniciarFormBusca(); });
+    m_barra.adicionar(u"obj_Bt_BarraBusca_Regulamentacao"_s, u"Regulamentação"_s, QPoint(315, 64),
+                      fonte, [this] { prcIniciarFormRegulamentacao(); });
+    m_barra.adicionar(u"obj_Bt_BarraBusca_Tabua"_s, u"Tábua de Conversão"_s, QPoint(443, 64), fonte,
+                      [this] { prcIniciarFormTabua(); });
     obj_Bt_Home_TempOn = new Figura(this, u"leg_home_on"_s, QRect(649, 67, 16, 10));
     obj_Bt_Home_TempOn->setObjectName(u"obj_Bt_Home_TempOn"_s);
     obj_Bt_Home_TempOn->hide();
@@ -418,19 +376,11 @@ void TelaPrincipal::ir(IdTela destino, const navegacao::Preparo &preparar) {
     navegacao::irPara(this, destino, preparar);
 }
 
-void TelaPrincipal::irFamilia(IdTela destino) {
-    auto *alvo = static_cast<TelaFamilia *>(navegacao::tela(destino));
-    ir(destino, [this, alvo] {
-        alvo->strCodigoFamilia = static_cast<TelaFamilia *>(this)->strCodigoFamilia;
-    });
-}
-
 void TelaPrincipal::mostrarDetalheFamilia(const Grade &grade, int linha) {
     const QString codigo = grade.celula(grade.colunaCodigo(), linha).left(4);
     if ((linha == 0 && grade.temCabecalho()) || codigo.isEmpty())
         return;
-    auto *descricao = static_cast<TelaFamilia *>(navegacao::tela(IdTela::FormDescricao));
-    ir(IdTela::FormDescricao, [descricao, codigo] { descricao->strCodigoFamilia = codigo; });
+    TelaFamilia::abrir(this, IdTela::FormDescricao, codigo);
 }
 
 void TelaPrincipal::obj_Bt_HomeClick() {
@@ -486,15 +436,14 @@ void TelaPrincipal::obj_Bt_TabuaMouseMove(QPoint local) {
 // ---------------------------------------------------------------- links
 
 void TelaPrincipal::prcDesmarcaLinks() {
-    for (RotuloLink *link : std::as_const(m_links))
-        link->destacar(false);
-    if (obj_Bt_HomeLegislacao)
-        obj_Bt_HomeLegislacao->definirImagem(obj_Bt_Home_TempOff->nomeImagem());
+    m_barra.desmarcar();
 }
 
-void TelaPrincipal::destacarLink(int indice) {
-    prcDesmarcaLinks();
-    m_links[indice]->destacar(true);
+// The legislation bar's home picture goes back to its resting look when the
+// links lose their hover style.
+void TelaPrincipal::apagarHomeLegislacao() {
+    if (obj_Bt_HomeLegislacao)
+        obj_Bt_HomeLegislacao->definirImagem(obj_Bt_Home_TempOff->nomeImagem());
 }
 
 void TelaPrincipal::prcMostrarOverHome() {
@@ -514,21 +463,49 @@ void TelaPrincipal::prcVerificaExecutaConsultaBuscaRapida() {
 void TelaPrincipal::prcTestaBuscaRapidaEnvia() {
     const QString texto = obj_Edit_BuscaRapida->text();
     if (texto.isEmpty()) {
-        prcMostrarAviso(u"Digite a palavra para Busca"_s);
+        aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s);
         obj_Edit_BuscaRapida->setFocus();
         return;
     }
-    // The search runs on a query of its own and replaces this screen's query
-    // only when it finds something: the search results screen may be listing
-    // the rows of that query right now.
-    Consulta consulta;
-    abrirConsulta(consulta, fncSqlBuscaRapida(), u"%"_s + texto + u"%"_s);
-    if (consulta.fimDados()) {
-        prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
+    if (!buscaRapida.buscar(texto))
         return;
-    }
-    obj_DB_QUERY_BuscaRapida = std::move(consulta);
     obj_Edit_BuscaRapida->clear();
     if (receptorBuscaRapida)
-        receptorBuscaRapida(this);
+        receptorBuscaRapida(this, buscaRapida);
+}
+
+// ---------------------------------------------------------------- family views
+
+TelaFamilia::TelaFamilia(IdTela id, const Moldura &moldura) : TelaPrincipal(id, moldura) {
+    Q_ASSERT(moldura.links == Moldura::Links::Familia);
+    criarMenuFamilia();
+}
+
+void TelaFamilia::criarMenuFamilia() {
+    obj_Img_Menu = new Figura(this, u"menu_familia"_s, QRect(9, 91, 190, 147));
+    obj_Img_Menu->setObjectName(u"obj_Img_Menu"_s);
+    connect(obj_Img_Menu, &Figura::movida, this, &TelaFamilia::prcDesmarcaLinks);
+    auto *linha = new Figura(this, u"linha_menu"_s, QRect(18, 121, 172, 2));
+    linha->setObjectName(u"obj_Img_Linha"_s);
+    linha = new Figura(this, u"linha_menu"_s, QRect(18, 206, 172, 2));
+    linha->setObjectName(u"obj_Img_Linha_2"_s);
+    obj_Lb_BemVindo = rotulos::novo(this, u"obj_Lb_BemVindo"_s, u"Menu da Família"_s,
+                                    QPoint(24, 100), fontes::verdana(fontes::pt9, true));
+    QPalette paleta = obj_Lb_BemVindo->palette();
+    paleta.setColor(QPalette::WindowText, corMenuFamilia);
+    obj_Lb_BemVindo->setPalette(paleta);
+    const QFont fonte = fontes::verdana(11);
+    BarraLinks &menu = barraLinks();
+    menu.adicionar(u"obj_Bt_Descricao"_s, u":: Descrição"_s, QPoint(22, 134), fonte,
+                   [this] { prcIniciarFormDescricao(); });
+    menu.adicionar(u"obj_Bt_Caracteristicas"_s, u":: Características do Trabalho"_s,
+                   QPoint(22, 157), fonte, [this] { prcIniciarFormDescricaoCaracteristicas(); });
+    menu.adicionar(u"obj_Bt_Conversao"_s, u":: Conversão"_s, QPoint(22, 180), fonte,
+                   [this] { prcIniciarFormDescricaoConversao(); });
+}
+
+void TelaFamilia::abrir(TelaPrincipal *origem, IdTela destino, const QString &codigo) {
+    auto *alvo = qobject_cast<TelaFamilia *>(navegacao::tela(destino));
+    Q_ASSERT(alvo);
+    navegacao::irPara(origem, alvo, [alvo, codigo] { alvo->strCodigoFamilia = codigo; });
 }

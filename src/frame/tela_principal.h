@@ -1,8 +1,9 @@
 #pragma once
 
 #include "arraste.h"
-#include "consulta.h"
+#include "barra_links.h"
 #include "navegacao.h"
+#include "origem_busca.h"
 
 #include <QList>
 #include <QWidget>
@@ -17,10 +18,16 @@ class RotuloLink;
 
 // What distinguishes the frame of one main screen from another's.
 struct Moldura {
+    // The frame's pictures and window buttons: the common ones, or the
+    // legislation screen's own (its top band, logo and larger buttons, and
+    // the quick search moved to the right).
+    enum class Estilo { Padrao, Legislacao };
     enum class Regra { A, B, C };
     enum class Botao { Nenhum, Home, Busca, Info, Regula, Tabua };
+    // The family menu is TelaFamilia's.
     enum class Links { Nenhum, Busca, Conversao, Familia, Legislacao };
 
+    Estilo estilo = Estilo::Padrao;
     Regra regra = Regra::C;
     bool posicaoAoMostrar = false;  // the rule runs when the screen is shown, not when activated
     bool registraAoEsconder = true; // hiding records the window's position
@@ -76,32 +83,13 @@ public:
     void obj_Bt_TabuaMouseMove(QPoint local);
 
     // Link labels.
-    void prcMostrarLink_Busca_Titulo() { destacarLink(0); }
-    void prcMostrarLink_Busca_Codigo() { destacarLink(1); }
-    void prcMostrarLink_Busca_Estrutura() { destacarLink(2); }
-    void prcMostrarLink_Busca_TitulosAZ() { destacarLink(3); }
     void prcIniciarFormBuscaTitulo() { ir(IdTela::FormBusca); }
     void prcIniciarFormBuscaCodigo() { ir(IdTela::FormBuscaCodigo); }
     void prcIniciarFormBuscaEstrutura() { ir(IdTela::FormBuscaEstrutura); }
     void prcIniciarFormBuscaTituloAz() { ir(IdTela::FormBuscaTituloAZ); }
-    void prcMostrarLink_Tabua_Codigo() { destacarLink(0); }
-    void prcMostrarLink_Tabua_Titulo() { destacarLink(1); }
     void prcIniciarFormTabuaCodigo() { ir(IdTela::FormTabua); }
     void prcIniciarFormTabuaTitulo() { ir(IdTela::FormTabuaTitulo); }
-    void prcMostrarLink_Descricao() { destacarLink(0); }
-    void prcMostrarLink_Caracteristicas() { destacarLink(1); }
-    void prcMostrarLink_Conversao() { destacarLink(2); }
-    void prcIniciarFormDescricao() { irFamilia(IdTela::FormDescricao); }
-    void prcIniciarFormDescricaoCaracteristicas() {
-        irFamilia(IdTela::FormDescricaoCaracteristicas);
-    }
-    void prcIniciarFormDescricaoConversao() { irFamilia(IdTela::FormDescricaoConversao); }
     // The legislation screen's link bar and home picture.
-    void prcMostrarLink_Busca() { destacarLink(0); }
-    void prcMostrarLink_Informacoes() { destacarLink(1); }
-    void prcMostrarLink_Legislacao() { destacarLink(2); }
-    void prcMostrarLink_Regulamentacao() { destacarLink(3); }
-    void prcMostrarLink_Tabua() { destacarLink(4); }
     void prcMostrarOverHome();
     void prcIniciarFormBusca() { ir(IdTela::FormBusca); }
     void prcIniciarFormInformacoes() { ir(IdTela::FormInformacoes); }
@@ -114,12 +102,12 @@ public:
     void prcVerificaExecutaConsultaBuscaRapida();
 
     // The screen that lists what a quick search found. It is told which screen
-    // searched; the query it reads is that screen's obj_DB_QUERY_BuscaRapida.
-    using ReceptorBuscaRapida = void (*)(TelaPrincipal *origem);
+    // searched and is handed that screen's quick search, whose query it reads.
+    using ReceptorBuscaRapida = void (*)(TelaPrincipal *tela, OrigemBusca &origem);
     static void definirReceptorBuscaRapida(ReceptorBuscaRapida receptor);
 
-    // Link labels, by family; entries are null where a family is absent.
-    const QList<RotuloLink *> &links() const { return m_links; }
+    // The screen's link labels, in the order of their bar.
+    const QList<RotuloLink *> &links() const { return m_barra.links(); }
 
     // Frame elements that the screens and tests reach by name.
     Figura *obj_ImgBgBorda = nullptr;
@@ -139,7 +127,7 @@ public:
     PainelCor *obj_Panel_BuscaRapida_Borda = nullptr;
     QLineEdit *obj_Edit_BuscaRapida = nullptr;
     BotaoFigura *obj_Bt_BuscaRapida_Ok = nullptr;
-    Consulta obj_DB_QUERY_BuscaRapida;
+    BuscaRapida buscaRapida;
 
     Arraste arraste;
 
@@ -156,17 +144,13 @@ protected:
     // Shows `destino` and hides this screen, `preparar` writing first what
     // `destino` needs (navegacao::irPara).
     void ir(IdTela destino, const navegacao::Preparo &preparar = {});
-    // The same for a family view, which first receives this view's family.
-    void irFamilia(IdTela destino);
-    RotuloLink *link(int indice) const { return m_links.value(indice); }
     // Opens the family description for the row of a result grid that was
     // double-clicked (or chosen with Enter): the family code is the first
     // four characters of the row's cell in the grid's code column. A double click on the header row
     // or below the last row (reported as row 0) is ignored, and so is a row without a code (the one
     // empty row of an empty result).
     void mostrarDetalheFamilia(const Grade &grade, int linha);
-    // Gives the link `indice` its hover style after resetting all links.
-    void destacarLink(int indice);
+    BarraLinks &barraLinks() { return m_barra; }
 
     // Heading of the link row ("Tipos de Busca", "Tipos de Conversão de
     // Família", "Menu da Família"), when the screen has one.
@@ -183,7 +167,6 @@ private:
     void criarLinks();
     void criarLinksBusca();
     void criarLinksConversao();
-    void criarMenuFamilia();
     void criarBarraLegislacao();
     BotaoFigura *botaoJanela(const QString &nome, const QString &imagem, const QString &rotulo,
                              const QRect &geometria, void (TelaPrincipal::*acao)());
@@ -191,15 +174,13 @@ private:
                                  void (TelaPrincipal::*clique)(),
                                  void (TelaPrincipal::*movimento)(QPoint));
     void legendaBarra(QPoint local, const QString &legenda);
+    void apagarHomeLegislacao();
     void definirLDescricao(const QString &texto);
     void conectarBanda(Figura *banda);
-    RotuloLink *adicionarLink(const QString &nome, const QString &texto, QPoint posicao,
-                              const QFont &fonte, void (TelaPrincipal::*sobre)(),
-                              void (TelaPrincipal::*clique)());
 
     IdTela m_id;
     Moldura m_moldura;
-    QList<RotuloLink *> m_links;
+    BarraLinks m_barra;
     Figura *obj_Bt_Home_TempOn = nullptr;
     Figura *obj_Bt_Home_TempOff = nullptr;
     QList<QWidget *> m_sequenciaTabulacao;
@@ -207,10 +188,27 @@ private:
 };
 
 // The three views of one occupational family share the family code, which
-// the family menu hands from one to the other.
+// the family menu (the screen's links, `Moldura::Links::Familia`) hands from
+// one to the other.
 class TelaFamilia : public TelaPrincipal {
     Q_OBJECT
 public:
-    using TelaPrincipal::TelaPrincipal;
+    TelaFamilia(IdTela id, const Moldura &moldura);
+
     QString strCodigoFamilia;
+
+    // Shows the family view `destino` for the family `codigo` and hides
+    // `origem` (navegacao::irPara).
+    static void abrir(TelaPrincipal *origem, IdTela destino, const QString &codigo);
+
+    // The family menu: the other views of this view's family.
+    void prcIniciarFormDescricao() { irFamilia(IdTela::FormDescricao); }
+    void prcIniciarFormDescricaoCaracteristicas() {
+        irFamilia(IdTela::FormDescricaoCaracteristicas);
+    }
+    void prcIniciarFormDescricaoConversao() { irFamilia(IdTela::FormDescricaoConversao); }
+
+private:
+    void criarMenuFamilia();
+    void irFamilia(IdTela destino) { abrir(this, destino, strCodigoFamilia); }
 };

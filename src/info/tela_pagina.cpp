@@ -29,8 +29,8 @@ Moldura semAntecipar(Moldura moldura) {
 TelaPagina::TelaPagina(IdTela id, const Moldura &moldura, const Pagina &pagina)
     : TelaPrincipal(id, semAntecipar(moldura)), m_arquivo(pagina.arquivo) {
     obj_Lb_Informacoes =
-        novoRotulo(this, u"obj_Lb_Informacoes"_s, u"Informações Gerais da ZEL"_s,
-                   QPoint(8, pagina.topoTitulo), fontes::verdana(fontes::pt10, true));
+        rotulos::novo(this, u"obj_Lb_Informacoes"_s, u"Informações Gerais da ZEL"_s,
+                      QPoint(8, pagina.topoTitulo), fontes::verdana(fontes::pt10, true));
 
     const QRect borda(esquerda, pagina.topoMoldura, larguraMoldura, pagina.alturaVisualizador + 2);
     obj_Img_Divisoria = new Figura(

@@ -6,7 +6,8 @@ Tobj_Form_FormLegislacao *obj_Form_FormLegislacao = nullptr;
 
 Tobj_Form_FormLegislacao::Tobj_Form_FormLegislacao()
     : TelaPagina(IdTela::FormLegislacao,
-                 {.regra = Moldura::Regra::B,
+                 {.estilo = Moldura::Estilo::Legislacao,
+                  .regra = Moldura::Regra::B,
                   .links = Moldura::Links::Legislacao,
                   .linkAtual = 2,
                   .tagBuscaRapida = u"rapidaLegislacao"_s},

@@ -5,6 +5,7 @@
 #include "acessivel.h"
 #include "botao_figura.h"
 #include "consulta.h"
+#include "controles.h"
 #include "fontes.h"
 #include "fronteira.h"
 #include "rotulos.h"
@@ -18,7 +19,18 @@
 
 using namespace Qt::StringLiterals;
 
-namespace controles {
+namespace busca {
+namespace {
+
+// Whether the search opened on `consulta` found rows; when none, the notice.
+bool achou(const Consulta &consulta) {
+    if (!consulta.fimDados())
+        return true;
+    aviso::prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
+    return false;
+}
+
+} // namespace
 
 QString dicaFamilia() {
     return u"Clicando-se em cada título é possível acessar as informações da família "
@@ -30,49 +42,20 @@ QString ajudaCodigos() {
            u"Gerais da ZEL\"."_s;
 }
 
-QGroupBox *grupoPesquisa(QWidget *tela, const QString &titulo, const QRect &geometria,
-                         int pixelsFonte) {
-    auto *grupo = new QGroupBox(titulo, tela);
-    grupo->setObjectName(u"obj_Grupo_Pesquisa"_s);
-    grupo->setFont(fontes::verdana(pixelsFonte, true));
-    grupo->setGeometry(geometria);
-    return grupo;
-}
-
 QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito, bool italico) {
-    return novoRotulo(pai, QString(), texto, posicao,
-                      fontes::fonte(u"Verdana"_s, fontes::pt7, negrito, italico), cinza);
-}
-
-QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria, QLabel *rotulo) {
-    new PainelCor(pai, Qt::black, geometria.adjusted(-1, -1, 1, 1));
-    auto *caixa = new QLineEdit(pai);
-    caixa->setObjectName(nome);
-    caixa->setFrame(false);
-    caixa->setFont(fontes::sansSerif(fontes::pt8));
-    caixa->setGeometry(geometria);
-    if (rotulo)
-        acessivel::nomearPeloRotulo(rotulo, caixa);
-    return caixa;
-}
-
-BotaoFigura *botaoComSombra(QWidget *pai, const QString &nome, const QString &imagem,
-                            const QString &acao, const QRect &geometria) {
-    new PainelCor(pai, pai->palette().color(QPalette::Dark), geometria.translated(3, 2));
-    auto *botao = new BotaoFigura(pai, imagem, geometria);
-    botao->setObjectName(nome);
-    botao->setAccessibleName(acao);
-    return botao;
+    return rotulos::novo(pai, QString(), texto, posicao,
+                         fontes::fonte(u"Verdana"_s, fontes::pt7, negrito, italico), cinza);
 }
 
 CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const QRect &geometria,
                       const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
                       const std::function<void()> &aoEnter, const std::function<void()> &aoClicar) {
-    QLineEdit *caixa = caixaTexto(pai, nome, geometria, rotulo);
+    QLineEdit *caixa =
+        controles::caixaComBorda(pai, nome, geometria, fontes::sansSerif(fontes::pt8), rotulo);
     caixa->setToolTip(dica);
     fronteira::conectar(caixa, &QLineEdit::returnPressed, pai, aoEnter);
-    BotaoFigura *botao = botaoComSombra(pai, nomeBotao, u"bt_procurar"_s, u"Procurar"_s,
-                                        QRect(lugarBotao, QSize(61, 19)));
+    BotaoFigura *botao = controles::botaoComSombra(pai, nomeBotao, u"bt_procurar"_s, u"Procurar"_s,
+                                                   QRect(lugarBotao, QSize(61, 19)));
     fronteira::conectar(botao, &BotaoFigura::clicado, pai, aoClicar);
     return {caixa, botao};
 }
@@ -80,7 +63,7 @@ CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const Q
 bool palavraDigitada(QLineEdit *caixa) {
     if (!caixa->text().isEmpty())
         return true;
-    prcMostrarAviso(u"Digite a palavra para Busca"_s);
+    aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s);
     caixa->setFocus();
     return false;
 }
@@ -90,14 +73,14 @@ bool buscarCodigo(QLineEdit &caixa, Consulta &consulta) {
     const QString codigo = caixa.text();
     switch (codigos::verificarCodigoBusca(codigo)) {
     case codigos::Falha::Vazio:
-        prcMostrarAviso(u"Digite um código para Busca\rexemplo: 5151 ou 515105"_s);
+        aviso::prcMostrarAviso(u"Digite um código para Busca\rexemplo: 5151 ou 515105"_s);
         caixa.setFocus();
         return false;
     case codigos::Falha::Tamanho:
-        prcMostrarAviso(invalido);
+        aviso::prcMostrarAviso(invalido);
         return false;
     case codigos::Falha::Caractere:
-        prcMostrarAviso(invalido);
+        aviso::prcMostrarAviso(invalido);
         caixa.setFocus();
         return false;
     case codigos::Falha::Nenhuma:
@@ -109,11 +92,12 @@ bool buscarCodigo(QLineEdit &caixa, Consulta &consulta) {
         abrirConsulta(consulta, fncSqlBuscaCodigoFamilia(), codigo);
     else
         abrirConsulta(consulta, fncSqlBuscaCodigoOcupacao(codigo));
-    if (consulta.fimDados()) {
-        prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
-        return false;
-    }
-    return true;
+    return achou(consulta);
+}
+
+bool buscarTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra) {
+    abrirConsulta(consulta, sql, u"%"_s + palavra + u"%"_s);
+    return achou(consulta);
 }
 
 QString negrito(const QString &texto) {
@@ -124,4 +108,4 @@ QString italico(const QString &texto) {
     return u"<i>"_s + texto + u"</i>"_s;
 }
 
-} // namespace controles
+} // namespace busca

@@ -15,8 +15,9 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-// Controls, texts and searches that the search screens build and run alike.
-namespace controles {
+// Controls, texts and searches that the search screens build and run alike
+// (the controls they share with the conversion screens are controles.h's).
+namespace busca {
 
 // Grey line under a result list: a double click on a row opens its family.
 QString dicaFamilia();
@@ -26,24 +27,9 @@ QString ajudaCodigos();
 const QColor cinza(0x80, 0x80, 0x80);
 const QColor azul(0x00, 0x00, 0xFF);
 
-// The group box `obj_Grupo_Pesquisa` of a search screen, Verdana bold (8 pt
-// unless told).
-QGroupBox *grupoPesquisa(QWidget *tela, const QString &titulo, const QRect &geometria,
-                         int pixelsFonte = 11);
-
 // A grey Verdana 7 pt line (hints and legends), bold or italic when asked.
 QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito = false,
                 bool italico = false);
-
-// A one-line box without a border of its own, drawn over a dark 1-pixel
-// frame, in MS Sans Serif 8 pt, named for assistive technology by the label
-// `rotulo` beside it (when there is one).
-QLineEdit *caixaTexto(QWidget *pai, const QString &nome, const QRect &geometria, QLabel *rotulo);
-
-// A picture button over its grey shadow, which sticks out to the right and
-// below; `acao` names it for assistive technology.
-BotaoFigura *botaoComSombra(QWidget *pai, const QString &nome, const QString &imagem,
-                            const QString &acao, const QRect &geometria);
 
 // A search box named by its label `rotulo` and its "Procurar" button over its
 // shadow: Enter in the box and a click on the button run `buscar`, inside the
@@ -67,8 +53,13 @@ bool palavraDigitada(QLineEdit *caixa);
 // found; when none, the notice is given.
 bool buscarCodigo(QLineEdit &caixa, Consulta &consulta);
 
+// The search by title of the home and title search screens: the statement
+// `sql` with `busca` bound to "%" + palavra + "%", the word exactly as typed.
+// Returns whether rows were found; when none, the notice is given.
+bool buscarTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra);
+
 // Cell texts of the result grids: bold for occupations, italic for synonyms.
 QString negrito(const QString &texto);
 QString italico(const QString &texto);
 
-} // namespace controles
+} // namespace busca

@@ -1,5 +1,6 @@
 #include "unit_FormBusca.h"
 
+#include "controles.h"
 #include "controles_busca.h"
 #include "rotulos.h"
 
@@ -30,15 +31,15 @@ Tobj_Form_FormBusca::Tobj_Form_FormBusca()
     obj_Grupo_Pesquisa = controles::grupoPesquisa(this, u".:: Por Título ::."_s,
                                                   QRect(16, 110, 681, 281), fontes::pt8);
 
-    QLabel *palavra = novoRotulo(obj_Grupo_Pesquisa, QString(), u"Palavra Chave:"_s, QPoint(32, 41),
-                                 fontes::verdana(fontes::pt9));
-    const controles::CaixaBusca busca = controles::caixaBusca(
+    QLabel *palavra = rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Palavra Chave:"_s,
+                                    QPoint(32, 41), fontes::verdana(fontes::pt9));
+    const busca::CaixaBusca procura = busca::caixaBusca(
         obj_Grupo_Pesquisa, palavra, u"obj_Edit_BuscaTitulo"_s, QRect(138, 37, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarTitulo"_s, QPoint(381, 37), [this] { prcVerificaExecutaConsulta(); },
         [this] { prcTestaBuscaTituloEnvia(); });
-    obj_Edit_BuscaTitulo = busca.caixa;
-    obj_Bt_ProcurarTitulo = busca.botao;
+    obj_Edit_BuscaTitulo = procura.caixa;
+    obj_Bt_ProcurarTitulo = procura.botao;
 
     criarFiltros();
     criarAjuda();
@@ -85,19 +86,19 @@ QCheckBox *Tobj_Form_FormBusca::criarFiltro(const QString &nome, const QString &
 
 void Tobj_Form_FormBusca::criarAjuda() {
     const QFont fonte = fontes::verdana(fontes::pt8);
-    novoRotulo(obj_Grupo_Pesquisa, QString(), u"Palavra Chave:"_s, QPoint(20, 197),
-               fontes::verdana(fontes::pt8, true));
-    novoRotulo(obj_Grupo_Pesquisa, QString(),
-               u"Corresponde a qualquer título ou descrição na ZEL2002. Utilize os"_s,
-               QPoint(124, 197), fonte);
-    novoRotulo(obj_Grupo_Pesquisa, QString(),
-               u"filtros para reduzir ainda mais a sua busca e, depois, clique em \"Procurar\" "
-               u"para ver o resultado. "_s,
-               QPoint(22, 213), fonte);
-    novoRotulo(obj_Grupo_Pesquisa, QString(),
-               u"Para conhecer os códigos das famílias ocupacionais, clique no link "
-               u"\"Informações Gerais da ZEL\". "_s,
-               QPoint(24, 256), fonte, QColor(0x00, 0x00, 0xFF));
+    rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Palavra Chave:"_s, QPoint(20, 197),
+                  fontes::verdana(fontes::pt8, true));
+    rotulos::novo(obj_Grupo_Pesquisa, QString(),
+                  u"Corresponde a qualquer título ou descrição na ZEL2002. Utilize os"_s,
+                  QPoint(124, 197), fonte);
+    rotulos::novo(obj_Grupo_Pesquisa, QString(),
+                  u"filtros para reduzir ainda mais a sua busca e, depois, clique em \"Procurar\" "
+                  u"para ver o resultado. "_s,
+                  QPoint(22, 213), fonte);
+    rotulos::novo(obj_Grupo_Pesquisa, QString(),
+                  u"Para conhecer os códigos das famílias ocupacionais, clique no link "
+                  u"\"Informações Gerais da ZEL\". "_s,
+                  QPoint(24, 256), fonte, QColor(0x00, 0x00, 0xFF));
 }
 
 QList<QCheckBox *> Tobj_Form_FormBusca::filtros() const {
@@ -111,18 +112,18 @@ void Tobj_Form_FormBusca::prcVerificaExecutaConsulta() {
 
 // The keyword box is emptied whatever the outcome.
 void Tobj_Form_FormBusca::prcTestaBuscaTituloEnvia() {
-    if (controles::palavraDigitada(obj_Edit_BuscaTitulo)) {
+    if (busca::palavraDigitada(obj_Edit_BuscaTitulo)) {
         const QList<QCheckBox *> caixas = filtros();
         if (std::none_of(caixas.begin(), caixas.end(),
                          [](const QCheckBox *caixa) { return caixa->isChecked(); })) {
-            prcMostrarAviso(u"Você deve escolher uma\rdas opções de pesquisa"_s);
+            aviso::prcMostrarAviso(u"Você deve escolher uma\rdas opções de pesquisa"_s);
         } else {
             const QStringList sql = fncSqlBuscaTitulo(
                 obj_Chk_Filtro_Familias->isChecked(), obj_Chk_Filtro_Ocupacoes->isChecked(),
                 obj_Chk_Filtro_Sinonimos->isChecked(), obj_Chk_Filtro_Condicoes->isChecked(),
                 obj_Chk_Filtro_Formacao->isChecked(), obj_Chk_Filtro_Descricao->isChecked());
-            if (abrirBuscaPorTitulo(obj_DB_QUERY_BuscaTitulo, sql, obj_Edit_BuscaTitulo->text()))
-                obj_Form_FormRespostaBusca->listar(this, u"busca"_s);
+            if (busca::buscarTitulo(obj_DB_QUERY_BuscaTitulo, sql, obj_Edit_BuscaTitulo->text()))
+                obj_Form_FormRespostaBusca->listar(this, *this);
         }
     }
     obj_Edit_BuscaTitulo->clear();

@@ -10,7 +10,7 @@ class QCheckBox;
 class QGroupBox;
 
 // The title search screen: a keyword looked for in up to six kinds of text.
-class Tobj_Form_FormBusca : public TelaPrincipal {
+class Tobj_Form_FormBusca : public TelaPrincipal, public OrigemBusca {
     Q_OBJECT
 public:
     Tobj_Form_FormBusca();
@@ -21,6 +21,9 @@ public:
 
     // The title search; the search results screen reads it.
     Consulta obj_DB_QUERY_BuscaTitulo;
+    // The title search as the search results screen reads it, tagged "busca".
+    Consulta &resultadoBusca() override { return obj_DB_QUERY_BuscaTitulo; }
+    QString tagBusca() const override { return QStringLiteral("busca"); }
 
     QGroupBox *obj_Grupo_Pesquisa;
     QLineEdit *obj_Edit_BuscaTitulo;

@@ -1,6 +1,7 @@
 #include "unit_FormBuscaCodigo.h"
 
 #include "botao_figura.h"
+#include "controles.h"
 #include "controles_busca.h"
 #include "fontes.h"
 #include "fronteira.h"
@@ -26,10 +27,11 @@ Tobj_Form_FormBuscaCodigo::Tobj_Form_FormBuscaCodigo()
     setObjectName(u"obj_Form_FormBuscaCodigo"_s);
     obj_Grupo_Pesquisa =
         controles::grupoPesquisa(this, u".:: Por Código ::."_s, QRect(16, 110, 681, 281));
-    obj_Lb_Codigo = novoRotulo(obj_Grupo_Pesquisa, QString(), u"Código:"_s, QPoint(34, 57),
-                               fontes::verdana(fontes::pt9));
-    obj_Edit_BuscaCodigo = controles::caixaTexto(obj_Grupo_Pesquisa, u"obj_Edit_BuscaCodigo"_s,
-                                                 QRect(107, 56, 86, 17), obj_Lb_Codigo);
+    obj_Lb_Codigo = rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Código:"_s, QPoint(34, 57),
+                                  fontes::verdana(fontes::pt9));
+    obj_Edit_BuscaCodigo = controles::caixaComBorda(obj_Grupo_Pesquisa, u"obj_Edit_BuscaCodigo"_s,
+                                                    QRect(107, 56, 86, 17),
+                                                    fontes::sansSerif(fontes::pt8), obj_Lb_Codigo);
     obj_Edit_BuscaCodigo->setMaxLength(6);
     obj_Edit_BuscaCodigo->setToolTip(
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s);
@@ -41,14 +43,14 @@ Tobj_Form_FormBuscaCodigo::Tobj_Form_FormBuscaCodigo()
     fronteira::conectar(obj_Bt_ProcurarCodigo, &BotaoFigura::clicado, this,
                         [this] { prcTestaBuscaCodigoEnvia(); });
 
-    novoRotulo(obj_Grupo_Pesquisa, QString(), u"Código:"_s, QPoint(23, 166),
-               fontes::verdana(fontes::pt8, true));
-    novoRotulo(
+    rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Código:"_s, QPoint(23, 166),
+                  fontes::verdana(fontes::pt8, true));
+    rotulos::novo(
         obj_Grupo_Pesquisa, QString(),
         u"Código de 4 a 6 dígitos referentes a família ocupacional ou a ocupação na ZEL2002."_s,
         QPoint(81, 166), fontes::verdana(fontes::pt8));
-    novoRotulo(obj_Grupo_Pesquisa, QString(), controles::ajudaCodigos(), QPoint(23, 188),
-               fontes::verdana(fontes::pt8), controles::azul);
+    rotulos::novo(obj_Grupo_Pesquisa, QString(), busca::ajudaCodigos(), QPoint(23, 188),
+                  fontes::verdana(fontes::pt8), busca::azul);
 }
 
 // Enter in the code box: the box never receives the key.
@@ -57,7 +59,7 @@ void Tobj_Form_FormBuscaCodigo::prcVerificaExecutaConsultaBuscaCodigo() {
 }
 
 void Tobj_Form_FormBuscaCodigo::prcTestaBuscaCodigoEnvia() {
-    if (!controles::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
+    if (!busca::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
         return;
     obj_Edit_BuscaCodigo->clear();
     ir(IdTela::FormRespostaBuscaCodigo,

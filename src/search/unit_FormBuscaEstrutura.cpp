@@ -2,6 +2,7 @@
 
 #include "acessivel.h"
 #include "botao_figura.h"
+#include "controles.h"
 #include "controles_busca.h"
 #include "cursor.h"
 #include "fontes.h"
@@ -26,22 +27,6 @@ Tobj_Form_FormBuscaEstrutura *obj_Form_FormBuscaEstrutura = nullptr;
 namespace {
 
 constexpr int larguraFamilias = 645;
-
-// The reduced pager in the result panel: labels "1" and "2" with no
-// separator on view, and the arrows.
-ConfiguracaoPaginador configuracaoPaginador() {
-    return {
-        .linhasPorPagina = 5,
-        .paginasPorBloco = EstadoPaginacao::semBlocos,
-        .paginas = QPoint(42, 110),
-        .topo = 110,
-        .esquerdaMenos = 0,
-        .esquerdaPrimeiro = 111,
-        .lugaresFixos =
-            ConfiguracaoPaginador::LugaresFixos{.rotulos = {132}, .separadores = {124}, .mais = 0},
-        .setaAnterior = QPoint(191, 110),
-        .setaProxima = QPoint(223, 110)};
-}
 
 QComboBox *lista(QWidget *pai, const QString &nome, int topo, QLabel *rotulo) {
     auto *combo = new ListaSuspensa(pai);
@@ -77,6 +62,22 @@ template <class Acao> void aoEscolher(QComboBox *combo, QObject *contexto, Acao 
 
 } // namespace
 
+// The reduced pager in the result panel: labels "1" and "2" with no
+// separator on view, and the arrows.
+ConfiguracaoPaginador Tobj_Form_FormBuscaEstrutura::configuracaoPaginador() {
+    return {
+        .linhasPorPagina = 5,
+        .paginasPorBloco = EstadoPaginacao::semBlocos,
+        .paginas = QPoint(42, 110),
+        .topo = 110,
+        .esquerdaMenos = 0,
+        .esquerdaPrimeiro = 111,
+        .lugaresFixos =
+            ConfiguracaoPaginador::LugaresFixos{.rotulos = {132}, .separadores = {124}, .mais = 0},
+        .setaAnterior = QPoint(191, 110),
+        .setaProxima = QPoint(223, 110)};
+}
+
 Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
     : TelaPrincipal(IdTela::FormBuscaEstrutura, {.regra = Moldura::Regra::C,
                                                  .botaoProprio = Moldura::Botao::Busca,
@@ -88,8 +89,8 @@ Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
         controles::grupoPesquisa(this, u".:: Por Estrutura ::."_s, QRect(16, 110, 681, 315));
     criarListas();
     criarResultado();
-    obj_Lb_Ajuda = novoRotulo(obj_Grupo_Pesquisa, QString(), controles::ajudaCodigos(),
-                              QPoint(71, 294), fontes::verdana(fontes::pt8), controles::azul);
+    obj_Lb_Ajuda = rotulos::novo(obj_Grupo_Pesquisa, QString(), busca::ajudaCodigos(),
+                                 QPoint(71, 294), fontes::verdana(fontes::pt8), busca::azul);
     obj_Lb_Ajuda->setObjectName(u"obj_Lb_Ajuda"_s);
 
     fronteira::executar([this] { prcInicializa(); });
@@ -98,11 +99,11 @@ Tobj_Form_FormBuscaEstrutura::Tobj_Form_FormBuscaEstrutura()
 void Tobj_Form_FormBuscaEstrutura::criarListas() {
     const QFont fonte = fontes::verdana(fontes::pt9);
     obj_Lb_GrandeGrupo =
-        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Grande Grupo:"_s, QPoint(33, 34), fonte);
-    obj_Lb_SGP =
-        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Subgrupo Principal:"_s, QPoint(33, 65), fonte);
+        rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Grande Grupo:"_s, QPoint(33, 34), fonte);
+    obj_Lb_SGP = rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Subgrupo Principal:"_s,
+                               QPoint(33, 65), fonte);
     obj_Lb_SubGrupo =
-        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Sub Grupo:"_s, QPoint(33, 95), fonte);
+        rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Sub Grupo:"_s, QPoint(33, 95), fonte);
 
     obj_ComboBoxGrandeGrupo =
         lista(obj_Grupo_Pesquisa, u"obj_ComboBoxGrandeGrupo"_s, 31, obj_Lb_GrandeGrupo);
@@ -137,11 +138,10 @@ void Tobj_Form_FormBuscaEstrutura::criarResultado() {
                                   u"Nova Busca"_s, QRect(555, 110, 73, 17));
     fronteira::conectar(obj_Bt_NovaBusca, &BotaoFigura::clicado, this, [this] { prcNovaBusca(); });
 
-    obj_Lb_avisoClick =
-        controles::legenda(obj_Grupo_Pesquisa, controles::dicaFamilia(), QPoint(133, 262));
+    obj_Lb_avisoClick = busca::legenda(obj_Grupo_Pesquisa, busca::dicaFamilia(), QPoint(133, 262));
     obj_Lb_avisoClick->setObjectName(u"obj_Lb_avisoClick"_s);
     obj_Lb_Legenda =
-        controles::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA - Famílias"_s, QPoint(277, 278));
+        busca::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA - Famílias"_s, QPoint(277, 278));
     obj_Lb_Legenda->setObjectName(u"obj_Lb_Legenda"_s);
     mostrarResultado(false);
 }
@@ -152,16 +152,15 @@ void Tobj_Form_FormBuscaEstrutura::prcInicializa() {
 
 // Once, at creation: the major groups in code order.
 void Tobj_Form_FormBuscaEstrutura::prcAlimentaGrandeGrupo() {
-    cursor::definir(Qt::WaitCursor);
+    cursor::Ocupado ocupado;
     Consulta &consulta = obj_DB_QUERY_BuscaEstrutura_GrandeGrupo;
     abrirConsulta(consulta, fncSqlGrandesGrupos());
     if (consulta.fimDados()) {
-        cursor::normal();
-        prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s);
+        ocupado.terminar();
+        aviso::prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s);
         return;
     }
     carregar(obj_ComboBoxGrandeGrupo, consulta, obj_ComboBoxGrandeGrupo->placeholderText());
-    cursor::normal();
 }
 
 void Tobj_Form_FormBuscaEstrutura::prcRestaurarJanela() {
@@ -206,7 +205,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaSGP() {
     abrirConsulta(consulta, fncSqlSubgruposPrincipais(
                                 QString::number(obj_ComboBoxGrandeGrupo->currentIndex())));
     if (consulta.fimDados()) {
-        prcMostrarAviso(u"Nenhum SubGrupo Principal encontrado"_s);
+        aviso::prcMostrarAviso(u"Nenhum SubGrupo Principal encontrado"_s);
         return;
     }
     carregar(obj_ComboBoxSGP, consulta, u"Selecione um SubGrupo Principal"_s);
@@ -220,7 +219,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaSG() {
     Consulta &consulta = obj_DB_QUERY_BuscaEstrutura_SubGrupo;
     abrirConsulta(consulta, fncSqlSubgrupos(obj_ComboBoxSGP->currentText().left(2)));
     if (consulta.fimDados()) {
-        prcMostrarAviso(u"Nenhum SubGrupo \rencontrado"_s);
+        aviso::prcMostrarAviso(u"Nenhum SubGrupo \rencontrado"_s);
         return;
     }
     carregar(obj_ComboBoxSubGrupo, consulta, u"Selecione um SubGrupo"_s);
@@ -235,7 +234,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaFamilia() {
     abrirConsulta(consulta, fncSqlFamiliasDoSubgrupo(subgrupo));
     if (consulta.fimDados()) {
         mostrarResultado(false);
-        prcMostrarAviso(u"Nenhum Família \rencontrada"_s);
+        aviso::prcMostrarAviso(u"Nenhum Família \rencontrada"_s);
         return;
     }
     prcAlimentaGridFamilia();
@@ -243,7 +242,7 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaFamilia() {
 
 // The current page of the subgroup's families, each in capitals.
 void Tobj_Form_FormBuscaEstrutura::prcAlimentaGridFamilia() {
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     const PaginaGrade pagina{*obj_SortGrid_BuscaEstrutura, *paginador,
                              [](int total) {
                                  return QStringList{u"Resultado das Famílias encontradas ("_s +
@@ -254,7 +253,6 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaGridFamilia() {
                              }};
     pagina.preencher(obj_DB_QUERY_BuscaEstrutura_Familia);
     obj_SortGrid_BuscaEstrutura->definirLarguraColuna(0, larguraFamilias);
-    cursor::normal();
 }
 
 // Starts over: the major groups stay, with none chosen and no text shown.

@@ -2,6 +2,8 @@
 
 #include "tela_principal.h"
 
+struct ConfiguracaoPaginador;
+
 class BotaoFigura;
 class Grade;
 class Paginador;
@@ -17,6 +19,9 @@ class Tobj_Form_FormBuscaEstrutura : public TelaPrincipal {
     Q_OBJECT
 public:
     Tobj_Form_FormBuscaEstrutura();
+
+    // Where the screen puts its pager, and how many rows a page holds.
+    static ConfiguracaoPaginador configuracaoPaginador();
 
     void prcInicializa();
     // Activation: the shared position and page 1; a family list on view is

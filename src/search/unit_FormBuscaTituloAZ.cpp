@@ -1,6 +1,7 @@
 #include "unit_FormBuscaTituloAZ.h"
 
 #include "botao_figura.h"
+#include "controles.h"
 #include "controles_busca.h"
 #include "cursor.h"
 #include "fontes.h"
@@ -28,20 +29,6 @@ constexpr int esquerdaA = 310;
 constexpr int esquerdaZ = 648;
 constexpr int topoLegendas = 301;
 
-// The pager in the group box; the page labels after the first are placed
-// when the page is filled.
-ConfiguracaoPaginador configuracaoPaginador() {
-    return {.linhasPorPagina = 11,
-            .paginasPorBloco = 10,
-            .paginas = QPoint(54, 263),
-            .topo = 263,
-            .esquerdaMenos = 112,
-            .esquerdaPrimeiro = 123,
-            .lugaresFixos = std::nullopt,
-            .setaAnterior = QPoint(579, 265),
-            .setaProxima = QPoint(611, 265)};
-}
-
 QStringList cabecalho(int total) {
     return {u"Resultado de títulos encontrados ("_s + QString::number(total) + u")"_s, u"ZEL2002"_s,
             u"ZEL94"_s};
@@ -52,8 +39,8 @@ QString tituloFormatado(const QString &tipo, const QString &titulo) {
     if (tipo == u"F"_s)
         return titulo.toUpper();
     if (tipo == u"O"_s)
-        return controles::negrito(titulo);
-    return controles::italico(titulo);
+        return busca::negrito(titulo);
+    return busca::italico(titulo);
 }
 
 // The program lower-cases the letters A to Z only: the query lower-cases
@@ -74,6 +61,20 @@ QStringList celulas(const Consulta &registro) {
 
 } // namespace
 
+// The pager in the group box; the page labels after the first are placed
+// when the page is filled.
+ConfiguracaoPaginador Tobj_Form_FormBuscaTituloAZ::configuracaoPaginador() {
+    return {.linhasPorPagina = 11,
+            .paginasPorBloco = 10,
+            .paginas = QPoint(54, 263),
+            .topo = 263,
+            .esquerdaMenos = 112,
+            .esquerdaPrimeiro = 123,
+            .lugaresFixos = std::nullopt,
+            .setaAnterior = QPoint(579, 265),
+            .setaProxima = QPoint(611, 265)};
+}
+
 Tobj_Form_FormBuscaTituloAZ::Tobj_Form_FormBuscaTituloAZ()
     : TelaPrincipal(IdTela::FormBuscaTituloAZ, {.regra = Moldura::Regra::C,
                                                 .posicaoAoMostrar = true,
@@ -86,8 +87,9 @@ Tobj_Form_FormBuscaTituloAZ::Tobj_Form_FormBuscaTituloAZ()
     obj_Grupo_Pesquisa =
         controles::grupoPesquisa(this, u".:: Por Títulos de AZ ::."_s, QRect(16, 110, 681, 320));
 
-    obj_Edit_BuscaTitulosAZ = controles::caixaTexto(
-        obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulosAZ"_s, QRect(81, 28, 121, 16), nullptr);
+    obj_Edit_BuscaTitulosAZ =
+        controles::caixaComBorda(obj_Grupo_Pesquisa, u"obj_Edit_BuscaTitulosAZ"_s,
+                                 QRect(81, 28, 121, 16), fontes::sansSerif(fontes::pt8), nullptr);
     obj_Edit_BuscaTitulosAZ->setAccessibleName(u"Busca por palavra"_s);
     fronteira::conectar(obj_Edit_BuscaTitulosAZ, &QLineEdit::returnPressed, this,
                         [this] { prcVerificaExecutaConsultaTitulosAZ(); });
@@ -140,22 +142,21 @@ void Tobj_Form_FormBuscaTituloAZ::criarLetras() {
 // the text of the style it explains. The bottom band covers the lower part
 // of the group box: the row is raised just enough to lie whole above it.
 void Tobj_Form_FormBuscaTituloAZ::criarLegendas() {
-    obj_Lb_avisoClick =
-        controles::legenda(obj_Grupo_Pesquisa, controles::dicaFamilia(), QPoint(133, 284));
+    obj_Lb_avisoClick = busca::legenda(obj_Grupo_Pesquisa, busca::dicaFamilia(), QPoint(133, 284));
     obj_Lb_avisoClick->setObjectName(u"obj_Lb_avisoClick"_s);
     QLabel *familia =
-        controles::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA = Família"_s, QPoint(20, topoLegendas));
+        busca::legenda(obj_Grupo_Pesquisa, u"CAIXA ALTA = Família"_s, QPoint(20, topoLegendas));
     familia->adjustSize();
     const int fimVisivel = Image2->y() - obj_Grupo_Pesquisa->y();
     const int subida = std::max(0, topoLegendas + familia->height() - fimVisivel);
     familia->move(familia->x(), familia->y() - subida);
     const auto par = [&](const QString &estilo, const QString &explicacao, QPoint lugar,
                          bool negrito, bool italico) {
-        QLabel *primeiro = controles::legenda(obj_Grupo_Pesquisa, estilo, lugar - QPoint(0, subida),
-                                              negrito, italico);
+        QLabel *primeiro =
+            busca::legenda(obj_Grupo_Pesquisa, estilo, lugar - QPoint(0, subida), negrito, italico);
         primeiro->adjustSize();
-        controles::legenda(obj_Grupo_Pesquisa, explicacao,
-                           QPoint(primeiro->x() + primeiro->width(), primeiro->y()));
+        busca::legenda(obj_Grupo_Pesquisa, explicacao,
+                       QPoint(primeiro->x() + primeiro->width(), primeiro->y()));
     };
     par(u"Negrito"_s, u" = Ocupação"_s, QPoint(296, topoLegendas), true, false);
     par(u"Itálico"_s, u" = Sinônimo"_s, QPoint(575, topoLegendas - 1), false, true);
@@ -198,7 +199,7 @@ void Tobj_Form_FormBuscaTituloAZ::prcVerificaExecutaConsultaTitulosAZ() {
 void Tobj_Form_FormBuscaTituloAZ::prcTestaBuscaTitulosAZEnvia() {
     const QString palavra = obj_Edit_BuscaTitulosAZ->text();
     if (palavra.isEmpty()) {
-        prcMostrarAviso(u"Digite a palavra para Busca"_s);
+        aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s);
         return;
     }
     prcHabilitaLetras();
@@ -215,12 +216,13 @@ void Tobj_Form_FormBuscaTituloAZ::prcDefineBusca(const QString &padrao) {
 // leaves the grid at its header and one empty row, with no page label of an
 // earlier listing left on view.
 void Tobj_Form_FormBuscaTituloAZ::prcAlimentaGrid() {
-    cursor::definir(Qt::WaitCursor);
+    cursor::Ocupado ocupado;
     abrirConsulta(obj_DB_QUERY_BuscaTituloAZ, fncSqlTitulosAZ(), strLetraAtual + u"%"_s);
     const int total = preencherPagina();
+    ocupado.terminar();
     if (total == 0) {
         paginador->obj_Bt_Pagina_Primeiro->hide();
-        prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
+        aviso::prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
     }
 }
 
@@ -228,12 +230,11 @@ void Tobj_Form_FormBuscaTituloAZ::prcAlimentaGrid() {
 // without running the pattern once more.
 int Tobj_Form_FormBuscaTituloAZ::preencherPagina() {
     limparLDescricao();
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     const int total =
         PaginaGrade{*obj_SortGrid_BuscaTitulosAZ, *paginador, cabecalho, celulas}.preencher(
             obj_DB_QUERY_BuscaTituloAZ);
     definirLarguras();
-    cursor::normal();
     return total;
 }
 

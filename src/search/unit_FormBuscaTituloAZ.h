@@ -2,6 +2,8 @@
 
 #include "tela_principal.h"
 
+struct ConfiguracaoPaginador;
+
 #include <array>
 
 class BotaoFigura;
@@ -19,6 +21,9 @@ class Tobj_Form_FormBuscaTituloAZ : public TelaPrincipal {
     Q_OBJECT
 public:
     Tobj_Form_FormBuscaTituloAZ();
+
+    // Where the screen puts its pager, and how many rows a page holds.
+    static ConfiguracaoPaginador configuracaoPaginador();
 
     // One lower-case letter (titles that begin with it) or "%" and a
     // lower-cased word (titles that contain it).

@@ -2,6 +2,7 @@
 
 #include "acessivel.h"
 #include "botao_figura.h"
+#include "controles.h"
 #include "controles_busca.h"
 #include "fontes.h"
 #include "rotulos.h"
@@ -33,8 +34,8 @@ Tobj_Form_FormInicial::Tobj_Form_FormInicial()
                                           .botaoProprio = Moldura::Botao::Home,
                                           .tagBuscaRapida = u"rapida"_s}) {
     setObjectName(u"obj_Form_FormInicial"_s);
-    obj_Lb_BemVindo = novoRotulo(this, QString(), u"Bem-vindo a ZEL"_s, QPoint(8, 78),
-                                 fontes::verdana(fontes::pt10, true));
+    obj_Lb_BemVindo = rotulos::novo(this, QString(), u"Bem-vindo a ZEL"_s, QPoint(8, 78),
+                                    fontes::verdana(fontes::pt10, true));
     obj_Lb_BemVindo->setObjectName(u"obj_Lb_BemVindo"_s);
     criarPagina();
     criarPesquisa();
@@ -51,11 +52,11 @@ void Tobj_Form_FormInicial::criarPagina() {
 
     obj_Img_Capa = new Figura(this, u"capa"_s, QRect(520, 110, 180, 210));
     obj_Img_Capa->setObjectName(u"obj_Img_Capa"_s);
-    Label3 = novoRotulo(this, QString(), u"Versão 1.5"_s, QPoint(576, 248),
-                        fontes::sansSerif(fontes::pt10, true), corVersao);
+    Label3 = rotulos::novo(this, QString(), u"Versão 1.5"_s, QPoint(576, 248),
+                           fontes::sansSerif(fontes::pt10, true), corVersao);
     Label3->setObjectName(u"Label3"_s);
-    Label4 = novoRotulo(this, QString(), u"(Janeiro / 2009)"_s, QPoint(568, 272),
-                        fontes::sansSerif(fontes::pt10, true), corVersao);
+    Label4 = rotulos::novo(this, QString(), u"(Janeiro / 2009)"_s, QPoint(568, 272),
+                           fontes::sansSerif(fontes::pt10, true), corVersao);
     Label4->setObjectName(u"Label4"_s);
 }
 
@@ -65,10 +66,10 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     const QFont fonte = fontes::verdana(fontes::pt8);
 
     obj_Lb_Busca_Titulo =
-        novoRotulo(obj_Grupo_Pesquisa, QString(), u"Título: (família, ocupação ou sinônimo)"_s,
-                   QPoint(32, 36), fonte);
+        rotulos::novo(obj_Grupo_Pesquisa, QString(), u"Título: (família, ocupação ou sinônimo)"_s,
+                      QPoint(32, 36), fonte);
     obj_Lb_Busca_Titulo->setObjectName(u"obj_Lb_Busca_Titulo"_s);
-    const controles::CaixaBusca titulo = controles::caixaBusca(
+    const busca::CaixaBusca titulo = busca::caixaBusca(
         obj_Grupo_Pesquisa, obj_Lb_Busca_Titulo, u"obj_Edit_BuscaTitulo"_s, QRect(280, 32, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarTitulo"_s, QPoint(520, 32), [this] { prcVerificaExecutaConsulta(); },
@@ -76,10 +77,10 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     obj_Edit_BuscaTitulo = titulo.caixa;
     obj_Bt_ProcurarTitulo = titulo.botao;
 
-    obj_Lb_Busca_Codigo = novoRotulo(obj_Grupo_Pesquisa, QString(),
-                                     u"Código: (família ou ocupação)"_s, QPoint(32, 71), fonte);
+    obj_Lb_Busca_Codigo = rotulos::novo(obj_Grupo_Pesquisa, QString(),
+                                        u"Código: (família ou ocupação)"_s, QPoint(32, 71), fonte);
     obj_Lb_Busca_Codigo->setObjectName(u"obj_Lb_Busca_Codigo"_s);
-    const controles::CaixaBusca codigo = controles::caixaBusca(
+    const busca::CaixaBusca codigo = busca::caixaBusca(
         obj_Grupo_Pesquisa, obj_Lb_Busca_Codigo, u"obj_Edit_BuscaCodigo"_s, QRect(280, 68, 121, 17),
         u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s,
         u"obj_Bt_ProcurarCodigo"_s, QPoint(414, 67),
@@ -107,10 +108,10 @@ void Tobj_Form_FormInicial::prcVerificaExecutaConsulta() {
 
 // The title box is emptied whatever the outcome.
 void Tobj_Form_FormInicial::prcTestaBuscaTitulo_Procurar() {
-    if (controles::palavraDigitada(obj_Edit_BuscaTitulo) &&
-        abrirBuscaPorTitulo(obj_DB_QUERY_BuscaTitulo, fncSqlBuscaRapida(),
+    if (busca::palavraDigitada(obj_Edit_BuscaTitulo) &&
+        busca::buscarTitulo(obj_DB_QUERY_BuscaTitulo, fncSqlBuscaRapida(),
                             obj_Edit_BuscaTitulo->text()))
-        obj_Form_FormRespostaBusca->listar(this, u"capa"_s);
+        obj_Form_FormRespostaBusca->listar(this, *this);
     obj_Edit_BuscaTitulo->clear();
 }
 
@@ -121,7 +122,7 @@ void Tobj_Form_FormInicial::prcVerificaExecutaConsultaBuscaCodigo() {
 // Four digits: the family and its occupations; six: one occupation. The
 // code box keeps the code unless something is found.
 void Tobj_Form_FormInicial::prcTestaBuscaCodigo_Procurar() {
-    if (!controles::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
+    if (!busca::buscarCodigo(*obj_Edit_BuscaCodigo, obj_DB_QUERY_BuscaCodigo))
         return;
     obj_Edit_BuscaCodigo->clear();
     ir(IdTela::FormRespostaBuscaCodigo,

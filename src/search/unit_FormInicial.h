@@ -8,7 +8,7 @@ class VisualizadorHtml;
 
 // The home screen: the main window and the first screen shown. It shows the
 // welcome page and searches by title or by code.
-class Tobj_Form_FormInicial : public TelaPrincipal {
+class Tobj_Form_FormInicial : public TelaPrincipal, public OrigemBusca {
     Q_OBJECT
 public:
     Tobj_Form_FormInicial();
@@ -22,6 +22,9 @@ public:
     // The title and code boxes' searches; the result screens read them.
     Consulta obj_DB_QUERY_BuscaTitulo;
     Consulta obj_DB_QUERY_BuscaCodigo;
+    // The title search as the search results screen reads it, tagged "capa".
+    Consulta &resultadoBusca() override { return obj_DB_QUERY_BuscaTitulo; }
+    QString tagBusca() const override { return QStringLiteral("capa"); }
 
     PainelCor *obj_Panel_Sombra;
     VisualizadorHtml *obj_WebBrowser;

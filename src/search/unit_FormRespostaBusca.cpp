@@ -1,5 +1,6 @@
 #include "unit_FormRespostaBusca.h"
 
+#include "controles.h"
 #include "controles_busca.h"
 #include "rotulos.h"
 
@@ -9,10 +10,6 @@
 #include "grade.h"
 #include "pagina_grade.h"
 #include "paginador.h"
-#include "unit_FormBusca.h"
-#include "unit_FormInicial.h"
-#include "unit_FormMODALAviso.h"
-#include "unit_global.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,11 +18,7 @@ using namespace Qt::StringLiterals;
 
 Tobj_Form_FormRespostaBusca *obj_Form_FormRespostaBusca = nullptr;
 
-namespace {
-
-const QString tagPropria = u"rapidaRespostaBusca"_s;
-
-ConfiguracaoPaginador configuracaoPaginador() {
+ConfiguracaoPaginador Tobj_Form_FormRespostaBusca::configuracaoPaginador() {
     ConfiguracaoPaginador c;
     c.linhasPorPagina = 13;
     c.paginasPorBloco = 10;
@@ -38,26 +31,16 @@ ConfiguracaoPaginador configuracaoPaginador() {
     return c;
 }
 
-} // namespace
-
-bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra) {
-    abrirConsulta(consulta, sql, u"%"_s + palavra + u"%"_s);
-    if (!consulta.fimDados())
-        return true;
-    prcMostrarAviso(u"Não foi encontrado\rnenhum registro para busca"_s);
-    return false;
-}
-
 Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
     : TelaPrincipal(IdTela::FormRespostaBusca, {.regra = Moldura::Regra::C,
                                                 .posicaoAoMostrar = true,
                                                 .links = Moldura::Links::Busca,
-                                                .tagBuscaRapida = tagPropria}) {
+                                                .tagBuscaRapida = u"rapidaRespostaBusca"_s}) {
     setObjectName(u"obj_Form_FormRespostaBusca"_s);
 
     obj_Grupo_Pesquisa =
-        controles::grupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 112, 681, 314), 11);
-    obj_Lb_avisoClick = novoRotulo(
+        controles::grupoPesquisa(this, u".:: Por Título ::."_s, QRect(16, 112, 681, 314));
+    obj_Lb_avisoClick = rotulos::novo(
         obj_Grupo_Pesquisa, QString(),
         u"Clicando-se em cada título é possível acessar as informações da família correspondente"_s,
         QPoint(122, 288), fontes::verdana(9), QColor(0x80, 0x80, 0x80));
@@ -79,20 +62,25 @@ Tobj_Form_FormRespostaBusca::Tobj_Form_FormRespostaBusca()
     definirReceptorBuscaRapida(&Tobj_Form_FormRespostaBusca::receberBuscaRapida);
 }
 
-void Tobj_Form_FormRespostaBusca::listar(TelaPrincipal *origem, const QString &tag) {
-    navegacao::irPara(origem, this, [this, tag] { strOrigem = tag; });
+void Tobj_Form_FormRespostaBusca::listar(TelaPrincipal *tela, OrigemBusca &origem) {
+    navegacao::irPara(tela, this, [this, &origem] { definirOrigem(origem); });
+}
+
+void Tobj_Form_FormRespostaBusca::definirOrigem(OrigemBusca &origem) {
+    m_origem = &origem;
+    strOrigem = origem.tagBusca();
 }
 
 // A quick search typed here replaces the list on view at once: nothing is
 // shown or hidden.
-void Tobj_Form_FormRespostaBusca::receberBuscaRapida(TelaPrincipal *origem) {
+void Tobj_Form_FormRespostaBusca::receberBuscaRapida(TelaPrincipal *tela, OrigemBusca &origem) {
     auto *resposta = obj_Form_FormRespostaBusca;
-    if (origem != resposta) {
-        resposta->listar(origem, origem->moldura().tagBuscaRapida);
+    if (tela != resposta) {
+        resposta->listar(tela, origem);
         return;
     }
     resposta->paginador->reiniciar();
-    resposta->strOrigem = tagPropria;
+    resposta->definirOrigem(origem);
     resposta->prcAlimentaGrid();
 }
 
@@ -106,26 +94,13 @@ void Tobj_Form_FormRespostaBusca::telaAtivada() {
     prcAlimentaGrid();
 }
 
-// "capa" and "busca" name the title searches of the home screen and of the
-// title search screen; every other tag is the quick search tag of the
-// screen whose quick search found the rows (the seventeen main screens are
-// the ids up to the last one, FormRespostaTabuaTitulo).
 Consulta &Tobj_Form_FormRespostaBusca::consultaDeOrigem() {
-    if (strOrigem == u"capa"_s)
-        return obj_Form_FormInicial->obj_DB_QUERY_BuscaTitulo;
-    if (strOrigem == u"busca"_s)
-        return obj_Form_FormBusca->obj_DB_QUERY_BuscaTitulo;
-    for (int id = 0; id <= int(IdTela::FormRespostaTabuaTitulo); ++id) {
-        TelaPrincipal *tela = navegacao::tela(IdTela(id));
-        if (tela->moldura().tagBuscaRapida == strOrigem)
-            return tela->obj_DB_QUERY_BuscaRapida;
-    }
-    return m_semOrigem;
+    return m_origem ? m_origem->resultadoBusca() : m_semOrigem;
 }
 
 void Tobj_Form_FormRespostaBusca::prcAlimentaGrid() {
     limparLDescricao();
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     const PaginaGrade pagina{*obj_SortGrid_BuscaTitulosAZ, *paginador,
                              [](int total) {
                                  return QStringList{u"Resultado de títulos encontrados ("_s +
@@ -139,7 +114,6 @@ void Tobj_Form_FormRespostaBusca::prcAlimentaGrid() {
                              }};
     pagina.preencher(consultaDeOrigem());
     definirLarguras();
-    cursor::normal();
 }
 
 void Tobj_Form_FormRespostaBusca::definirLarguras() {

@@ -2,26 +2,26 @@
 
 #include "tela_principal.h"
 
+struct ConfiguracaoPaginador;
+
 class Paginador;
 class QGroupBox;
-
-// Runs a search by title on `consulta`: the statement `sql` with `busca`
-// bound to "%" + palavra + "%", the word exactly as typed. When nothing is
-// found the notice "Não foi encontrado\rnenhum registro para busca" is shown
-// and false returned.
-bool abrirBuscaPorTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra);
 
 // The search results screen: the titles found by a search of the home
 // screen, of the title search screen or of a quick search, page by page. It
 // runs no search but its own quick search: it reads the open query of the
-// screen that searched, named by the origin tag.
+// search it was handed (its origin), whose tag it records in `strOrigem`.
 class Tobj_Form_FormRespostaBusca : public TelaPrincipal {
     Q_OBJECT
 public:
     Tobj_Form_FormRespostaBusca();
 
-    // Writes the tag, shows this screen and hides `origem`.
-    void listar(TelaPrincipal *origem, const QString &tag);
+    // Where the screen puts its pager, and how many rows a page holds.
+    static ConfiguracaoPaginador configuracaoPaginador();
+
+    // Takes `origem` as the search to list, shows this screen and hides
+    // `tela`, the screen that searched.
+    void listar(TelaPrincipal *tela, OrigemBusca &origem);
 
     void prcRestaurarJanela() override;
     void telaAtivada() override;
@@ -29,7 +29,8 @@ public:
     Qt::Alignment prcAlinhaGrid(int linha, int coluna) const;
     void prcMostraDetalheFamilia(int linha);
 
-    // The query whose rows the screen lists, chosen by `strOrigem`.
+    // The query whose rows the screen lists: its origin's, or a query never
+    // opened, with no rows, while the screen has listed no search.
     Consulta &consultaDeOrigem();
 
     QString strOrigem;
@@ -41,11 +42,11 @@ public:
 
 private:
     void definirLarguras();
+    void definirOrigem(OrigemBusca &origem);
     // The frame's quick search hands its result here.
-    static void receberBuscaRapida(TelaPrincipal *origem);
+    static void receberBuscaRapida(TelaPrincipal *tela, OrigemBusca &origem);
 
-    // Listed when the tag names no screen (the screen shown without a
-    // search): a query never opened, with no rows.
+    OrigemBusca *m_origem = nullptr;
     Consulta m_semOrigem;
 };
 

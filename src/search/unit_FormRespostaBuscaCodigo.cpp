@@ -1,5 +1,6 @@
 #include "unit_FormRespostaBuscaCodigo.h"
 
+#include "controles.h"
 #include "controles_busca.h"
 #include "cursor.h"
 #include "fronteira.h"
@@ -18,8 +19,21 @@ Tobj_Form_FormRespostaBuscaCodigo *obj_Form_FormRespostaBuscaCodigo = nullptr;
 
 namespace {
 
+QStringList cabecalho(int total) {
+    return {u"Código"_s, u"Família / Ocupação ("_s + QString::number(total) + u")"_s};
+}
+
+// The family row shows its title in capitals, an occupation in bold.
+QStringList celulas(const Consulta &registro) {
+    const QString titulo = registro.campo(u"titulo"_s);
+    return {registro.campo(u"codigo"_s),
+            registro.campo(u"tipo"_s) == u"O"_s ? busca::negrito(titulo) : titulo.toUpper()};
+}
+
+} // namespace
+
 // The pager in the group box; every label keeps its design place.
-ConfiguracaoPaginador configuracaoPaginador() {
+ConfiguracaoPaginador Tobj_Form_FormRespostaBuscaCodigo::configuracaoPaginador() {
     return {.linhasPorPagina = 13,
             .paginasPorBloco = 10,
             .paginas = QPoint(54, 267),
@@ -34,19 +48,6 @@ ConfiguracaoPaginador configuracaoPaginador() {
             .setaAnterior = QPoint(579, 269),
             .setaProxima = QPoint(611, 269)};
 }
-
-QStringList cabecalho(int total) {
-    return {u"Código"_s, u"Família / Ocupação ("_s + QString::number(total) + u")"_s};
-}
-
-// The family row shows its title in capitals, an occupation in bold.
-QStringList celulas(const Consulta &registro) {
-    const QString titulo = registro.campo(u"titulo"_s);
-    return {registro.campo(u"codigo"_s),
-            registro.campo(u"tipo"_s) == u"O"_s ? controles::negrito(titulo) : titulo.toUpper()};
-}
-
-} // namespace
 
 Tobj_Form_FormRespostaBuscaCodigo::Tobj_Form_FormRespostaBuscaCodigo()
     : TelaPrincipal(IdTela::FormRespostaBuscaCodigo, {.regra = Moldura::Regra::C,
@@ -71,8 +72,7 @@ Tobj_Form_FormRespostaBuscaCodigo::Tobj_Form_FormRespostaBuscaCodigo()
         [this] { definirLarguras(160, 483); });
     paginador->ligarGrade(obj_SortGrid_BuscaTitulosAZ);
 
-    obj_Lb_avisoClick =
-        controles::legenda(obj_Grupo_Pesquisa, controles::dicaFamilia(), QPoint(133, 289));
+    obj_Lb_avisoClick = busca::legenda(obj_Grupo_Pesquisa, busca::dicaFamilia(), QPoint(133, 289));
     obj_Lb_avisoClick->setObjectName(u"obj_Lb_avisoClick"_s);
 }
 
@@ -91,11 +91,10 @@ void Tobj_Form_FormRespostaBuscaCodigo::telaAtivada() {
 // The current page of the opener's query; the family row comes first.
 void Tobj_Form_FormRespostaBuscaCodigo::prcAlimentaGrid() {
     limparLDescricao();
-    cursor::definir(Qt::WaitCursor);
+    const cursor::Ocupado ocupado;
     PaginaGrade{*obj_SortGrid_BuscaTitulosAZ, *paginador, cabecalho, celulas}.preencher(
         consultaDaOrigem());
     definirLarguras(80, 565);
-    cursor::normal();
 }
 
 // Before any code search there is no list to read: the screen shows an

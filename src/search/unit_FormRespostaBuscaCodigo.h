@@ -2,6 +2,8 @@
 
 #include "tela_principal.h"
 
+struct ConfiguracaoPaginador;
+
 class Grade;
 class Paginador;
 class QGroupBox;
@@ -14,6 +16,9 @@ class Tobj_Form_FormRespostaBuscaCodigo : public TelaPrincipal {
     Q_OBJECT
 public:
     Tobj_Form_FormRespostaBuscaCodigo();
+
+    // Where the screen puts its pager, and how many rows a page holds.
+    static ConfiguracaoPaginador configuracaoPaginador();
 
     // "BuscaCodigo": the code search screen's query; "capa": the home
     // screen's. Written by the screen that opens this one.

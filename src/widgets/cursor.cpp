@@ -21,4 +21,20 @@ bool ocupado() {
     return QGuiApplication::overrideCursor() != nullptr;
 }
 
+Ocupado::Ocupado() {
+    if (const QCursor *atual = QGuiApplication::overrideCursor())
+        m_anterior = atual->shape();
+    definir(Qt::WaitCursor);
+}
+
+void Ocupado::terminar() {
+    if (!m_ativo)
+        return;
+    m_ativo = false;
+    if (m_anterior)
+        definir(*m_anterior);
+    else
+        normal();
+}
+
 } // namespace cursor

@@ -29,4 +29,13 @@ void relatar(const Erro &erro) {
     relatorAtual()(erro.texto());
 }
 
+bool Aplicacao::notify(QObject *receptor, QEvent *evento) {
+    try {
+        return QApplication::notify(receptor, evento);
+    } catch (const Erro &erro) {
+        relatar(erro);
+        return false;
+    }
+}
+
 } // namespace fronteira

@@ -2,6 +2,7 @@
 
 #include "erro.h"
 
+#include <QApplication>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -29,6 +30,17 @@ template <class Funcao> void executar(Funcao &&funcao) {
         relatar(erro);
     }
 }
+
+// The program's application object: Qt's, with the boundary as a last
+// resort. An error that leaves a handler Qt calls through the event loop
+// (an event handler, or a slot connected without `conectar`) is reported
+// as the boundary reports it, the event counts as not handled, and the
+// event loop goes on.
+class Aplicacao : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receptor, QEvent *evento) override;
+};
 
 // QObject::connect with the slot run inside the boundary.
 template <class Emissor, class Sinal, class Funcao>

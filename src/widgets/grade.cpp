@@ -1,8 +1,6 @@
 #include "grade.h"
 
 #include "acessivel.h"
-#include "elisao.h"
-#include "fontes.h"
 #include "textos.h"
 
 #include <QKeyEvent>
@@ -10,11 +8,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTextLayout>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -33,9 +29,7 @@ const QColor corSelecao(0xFF, 0xE0, 0xC0);
 const QColor corLinhas(0xFF, 0xFF, 0xFF);
 const QColor corIndicador(0x80, 0x80, 0x80);
 
-constexpr int larguraPadrao = 64; // a column whose width was never set
-constexpr int margemEsquerda = 2; // text padding inside a cell
-constexpr int margemTopo = 2;
+constexpr int larguraPadrao = 64;   // a column whose width was never set
 constexpr int larguraIndicador = 7; // the sort triangle
 constexpr int alturaIndicador = 4;
 constexpr int reservaIndicador = larguraIndicador + 6;
@@ -96,18 +90,10 @@ void Grade::adicionarLinha() {
     avisar(AvisoConteudo);
 }
 
-void Grade::definirTexto(Celula &celula, const QString &texto) {
-    celula.texto = texto;
-    celula.trechos = grade_html::analisar(texto);
-    celula.glifos.clear();
-    celula.largura = -1;
-    celula.espacoCorte = -1;
-}
-
 void Grade::definirCelula(int coluna, int linha, const QString &texto) {
     if (linha < 0 || linha >= m_linhas.size() || coluna < 0 || coluna >= m_larguras.size())
         return;
-    definirTexto(m_linhas[linha].celulas[coluna], texto);
+    m_linhas[linha].celulas[coluna].definir(texto);
     viewport()->update();
     avisar(AvisoConteudo);
 }
@@ -134,7 +120,7 @@ void Grade::acrescentarNaLinha(int linha, const QStringList &textos) {
             ++coluna;
         if (coluna >= celulas.size())
             break; // no empty cell left: this text and the rest are dropped
-        definirTexto(celulas[coluna], texto.isEmpty() ? u" "_s : texto);
+        celulas[coluna].definir(texto.isEmpty() ? u" "_s : texto);
     }
     viewport()->update();
     avisar(AvisoConteudo);
@@ -359,155 +345,14 @@ QRect Grade::retanguloCelula(int coluna, int linha) const {
 
 // ---------------------------------------------------------------- painting
 
-void Grade::garantirFontes() const {
-    if (m_fontesProntas)
-        return;
-    for (int estilo = 0; estilo < 4; ++estilo) {
-        m_fontes[estilo] =
-            fontes::fonte(u"Tahoma"_s, fontes::pt8, estilo & Negrito, estilo & Italico);
-        m_fontesBrutas[estilo] = QRawFont::fromFont(m_fontes[estilo]);
-    }
-    const QFontMetrics metricas(m_fontes[Regular]);
-    m_ascendente = metricas.ascent();
-    m_descida = metricas.descent();
-    m_fontesProntas = true;
-}
-
-namespace {
-
-// Text that needs no shaping: Latin letters (precomposed accents),
-// punctuation, symbols. Anything else (combining marks, other scripts) goes
-// through the text layout.
-bool textoSimples(const QString &texto) {
-    for (QChar c : texto) {
-        const char16_t u = c.unicode();
-        if (u >= 0x0300 && !(u >= 0x2000 && u < 0x20D0))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
-int Grade::preparar(const Celula &celula) const {
-    if (celula.largura < 0)
-        celula.largura = montarGlifos(celula.trechos, celula.glifos);
-    return celula.largura;
-}
-
-int Grade::montarGlifos(const QList<grade_html::Trecho> &trechos, QList<QGlyphRun> &glifos) const {
-    glifos.clear();
-    qreal x = 0;
-    for (const grade_html::Trecho &t : trechos) {
-        const int estilo = (t.negrito ? Negrito : 0) | (t.italico ? Italico : 0);
-        const QRawFont &bruta = m_fontesBrutas[estilo];
-        if (bruta.isValid() && textoSimples(t.texto)) {
-            const QList<quint32> indices = bruta.glyphIndexesForString(t.texto);
-            if (indices.isEmpty())
-                continue;
-            if (!indices.contains(0u)) { // every glyph in the font: no fallback font needed
-                const QList<QPointF> avancos =
-                    bruta.advancesForGlyphIndexes(indices, QRawFont::KernedAdvances);
-                QList<QPointF> posicoes;
-                posicoes.reserve(indices.size());
-                for (const QPointF &avanco : avancos) {
-                    posicoes.append(QPointF(x, 0));
-                    x += avanco.x();
-                }
-                QGlyphRun sequencia;
-                sequencia.setRawFont(bruta);
-                sequencia.setGlyphIndexes(indices);
-                sequencia.setPositions(posicoes);
-                glifos.append(sequencia);
-                continue;
-            }
-        }
-        // Shaping and font fallback by the text layout, once.
-        QTextLayout leiaute(t.texto, m_fontes[estilo]);
-        leiaute.beginLayout();
-        QTextLine linha = leiaute.createLine();
-        leiaute.endLayout();
-        if (!linha.isValid())
-            continue;
-        for (QGlyphRun sequencia : linha.glyphRuns()) {
-            if (sequencia.positions().isEmpty())
-                continue;
-            QList<QPointF> posicoes = sequencia.positions();
-            for (QPointF &p : posicoes)
-                p += QPointF(x, -linha.ascent());
-            sequencia.setPositions(posicoes);
-            glifos.append(sequencia);
-        }
-        x += linha.horizontalAdvance();
-    }
-    return int(std::ceil(x));
-}
-
-// The text starts at the cell's left margin, or is centred or right-aligned
-// as the alignment handler says; it ends before the sort indicator of the
-// header and before the right edge of the cell or of the grid's visible
-// area, whichever comes first. A text wider than that room is cut to it and
-// starts at the left margin.
-Grade::Desenho Grade::desenho(const Celula &celula, const QRect &retangulo, int linha,
-                              int coluna) const {
-    garantirFontes();
-    Desenho d;
-    const int largura = preparar(celula);
+grade_celulas::Desenho Grade::desenho(const Celula &celula, const QRect &retangulo, int linha,
+                                      int coluna) const {
     const int reserva = linha < linhasFixas() && coluna == m_colunaOrdenacao ? reservaIndicador : 0;
-    const int esquerda = retangulo.x() + margemEsquerda;
     // Exclusive: the cell's right grid line, or the end of the visible area.
     const int direita = std::min(retangulo.right() - reserva, larguraVisivel());
-    const int espaco = std::max(0, direita - esquerda);
-    if (largura > espaco) {
-        if (celula.espacoCorte != espaco) {
-            const elisao::Medidor medir = [this](const QString &texto, bool negrito, bool italico) {
-                QList<QGlyphRun> glifos;
-                return qreal(montarGlifos({grade_html::Trecho{texto, negrito, italico}}, glifos));
-            };
-            const QList<grade_html::Trecho> cortados =
-                elisao::cortar(celula.trechos, espaco, medir);
-            celula.larguraCortada = montarGlifos(cortados, celula.glifosCortados);
-            celula.textoCortado = grade_html::textoVisivel(cortados);
-            celula.espacoCorte = espaco;
-        }
-        d.glifos = &celula.glifosCortados;
-        d.x = esquerda;
-        d.largura = celula.larguraCortada;
-        d.cortado = true;
-        return d;
-    }
-    d.glifos = &celula.glifos;
-    d.largura = largura;
     const Qt::Alignment alinhamento =
         m_alinhamento ? (m_alinhamento(linha, coluna) & Qt::AlignHorizontal_Mask) : Qt::AlignLeft;
-    if (alinhamento & Qt::AlignHCenter)
-        d.x = retangulo.x() + (retangulo.width() - 1 - largura) / 2;
-    else if (alinhamento & Qt::AlignRight)
-        d.x = direita - margemEsquerda - largura;
-    else
-        d.x = esquerda;
-    return d;
-}
-
-void Grade::pintarCelula(QPainter &pintor, const Celula &celula, const QRect &retangulo, int linha,
-                         int coluna) const {
-    if (celula.trechos.isEmpty())
-        return;
-    const Desenho d = desenho(celula, retangulo, linha, coluna);
-    // The cell's own area, without its right and bottom grid lines.
-    const QRect interior(retangulo.x(), retangulo.y(), retangulo.width() - 1,
-                         retangulo.height() - 1);
-    const int baseLinha = interior.y() + margemTopo + m_ascendente;
-    const bool recortar = d.x < interior.x() || baseLinha + m_descida > interior.bottom() + 1;
-    if (recortar) {
-        pintor.save();
-        pintor.setClipRect(interior, Qt::IntersectClip);
-    }
-    const QPointF origem(d.x, baseLinha);
-    for (const QGlyphRun &glifos : *d.glifos)
-        pintor.drawGlyphRun(origem, glifos);
-    if (recortar)
-        pintor.restore();
+    return m_pintor.desenho(celula, retangulo, direita, alinhamento);
 }
 
 QString Grade::textoMostrado(int coluna, int linha) const {
@@ -522,10 +367,10 @@ QString Grade::textoMostrado(int coluna, int linha) const {
 
 QRect Grade::retanguloTexto(int coluna, int linha) const {
     const QRect retangulo = retanguloCelula(coluna, linha);
-    if (retangulo.isNull() || m_linhas[linha].celulas[coluna].trechos.isEmpty())
+    if (retangulo.isNull() || m_linhas[linha].celulas[coluna].vazia())
         return QRect();
-    const Desenho d = desenho(m_linhas[linha].celulas[coluna], retangulo, linha, coluna);
-    return QRect(d.x, retangulo.y() + margemTopo, d.largura, m_ascendente + m_descida);
+    const Celula &celula = m_linhas[linha].celulas[coluna];
+    return m_pintor.areaTexto(retangulo, desenho(celula, retangulo, linha, coluna));
 }
 
 // The tooltip of a cell whose text is cut is its whole text; other cells
@@ -536,7 +381,7 @@ void Grade::mostrarDicaCelula(QHelpEvent *evento) {
     const QRect retangulo = retanguloCelula(coluna, linha);
     if (!retangulo.isNull()) {
         const Celula &celula = m_linhas[linha].celulas[coluna];
-        if (!celula.trechos.isEmpty() && desenho(celula, retangulo, linha, coluna).cortado) {
+        if (!celula.vazia() && desenho(celula, retangulo, linha, coluna).cortado) {
             QToolTip::showText(evento->globalPos(), grade_html::textoVisivel(celula.trechos),
                                viewport(), retangulo);
             return;
@@ -574,7 +419,6 @@ void Grade::pintarIndicador(QPainter &pintor, const QRect &retangulo) const {
 }
 
 void Grade::pintar(QPainter &pintor, const QRect &area) const {
-    garantirFontes();
     pintor.fillRect(area, corFundo);
     if (m_linhas.isEmpty())
         return;
@@ -618,9 +462,10 @@ void Grade::pintar(QPainter &pintor, const QRect &area) const {
                 break;
             if (fundo)
                 pintor.fillRect(retangulo, *fundo);
-            const bool indicador = cabecalho && c == m_colunaOrdenacao;
-            pintarCelula(pintor, linha.celulas[c], retangulo, r, c);
-            if (indicador) {
+            const Celula &celula = linha.celulas[c];
+            if (!celula.vazia())
+                m_pintor.pintar(pintor, retangulo, desenho(celula, retangulo, r, c));
+            if (cabecalho && c == m_colunaOrdenacao) {
                 pintarIndicador(pintor, retangulo);
                 pintor.setPen(corTextoCabecalho);
             }

@@ -1,17 +1,13 @@
 #pragma once
 
-#include "grade_html.h"
+#include "grade_celulas.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
-#include <QFont>
-#include <QGlyphRun>
 #include <QHelpEvent>
 #include <QList>
-#include <QRawFont>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <functional>
 
 // The result grid of the screens: a read-only table of text cells, ColCount
@@ -19,10 +15,8 @@
 // whole-row selection, cells in mini-HTML (bold, italic; see grade_html.h)
 // and sorting by a click on the header.
 //
-// It paints itself: every cell's text is cut into styled runs once, when it
-// is set; at its first paint each run is turned into positioned glyphs (a
-// QGlyphRun, with its width), which every later paint only draws. No text
-// document is built per cell or per paint, and no text is shaped again.
+// It paints itself: its cells keep their texts as styled runs and glyphs,
+// made once, and are drawn by the cell painter of grade_celulas.h.
 //
 // Rows are scrolled a whole row at a time; the header row never scrolls. The
 // grid has no horizontal scroll bar: columns are laid out left to right with
@@ -161,46 +155,21 @@ protected:
     bool viewportEvent(QEvent *evento) override;
 
 private:
-    struct Celula {
-        QString texto;
-        QList<grade_html::Trecho> trechos;
-        // Made at the first paint: the glyphs of the runs, positioned from
-        // the start of the text on its baseline, and the text's width.
-        mutable QList<QGlyphRun> glifos;
-        mutable int largura = -1;
-        // Made when the text does not fit: the glyphs of the cut runs, for
-        // the room they were cut to.
-        mutable QList<QGlyphRun> glifosCortados;
-        mutable int espacoCorte = -1;
-        mutable int larguraCortada = 0;
-        mutable QString textoCortado;
-    };
-    // Where and how a cell's text is drawn.
-    struct Desenho {
-        const QList<QGlyphRun> *glifos = nullptr;
-        int x = 0;
-        int largura = 0;
-        bool cortado = false;
-    };
+    using Celula = grade_celulas::Celula;
     struct Linha {
         QList<Celula> celulas;
         bool selecionada = false;
     };
 
-    enum Estilo { Regular = 0, Negrito = 1, Italico = 2 };
-
     int linhasFixas() const { return m_cabecalho && !m_linhas.isEmpty() ? 1 : 0; }
     int primeiraLinhaDados() const { return m_cabecalho ? 1 : 0; }
     Linha linhaVazia() const;
-    void definirTexto(Celula &celula, const QString &texto);
-    int preparar(const Celula &celula) const; // makes the glyphs; returns the width
-    // Glyphs of `trechos` positioned from the start of the text; returns the width.
-    int montarGlifos(const QList<grade_html::Trecho> &trechos, QList<QGlyphRun> &glifos) const;
-    Desenho desenho(const Celula &celula, const QRect &retangulo, int linha, int coluna) const;
+    // Where the cell at `linha`, `coluna`, placed at `retangulo`, draws its
+    // text: its room ends before the header's sort indicator and before the
+    // right edge of the cell or of the visible area, whichever comes first.
+    grade_celulas::Desenho desenho(const Celula &celula, const QRect &retangulo, int linha,
+                                   int coluna) const;
     void mostrarDicaCelula(QHelpEvent *evento);
-    void garantirFontes() const;
-    void pintarCelula(QPainter &pintor, const Celula &celula, const QRect &retangulo, int linha,
-                      int coluna) const;
     void pintarIndicador(QPainter &pintor, const QRect &retangulo) const;
     int yLinha(int linha) const; // top of a row in viewport coordinates, or -1 when not shown
     void atualizarRolagem();
@@ -236,9 +205,5 @@ private:
     bool m_marcaFoco = false; // the focus came, or stays, by the keyboard: its mark shows
     int m_avisosPendentes = 0;
 
-    mutable bool m_fontesProntas = false;
-    mutable std::array<QFont, 4> m_fontes;
-    mutable std::array<QRawFont, 4> m_fontesBrutas;
-    mutable int m_ascendente = 0; // of the regular font
-    mutable int m_descida = 0;
+    grade_celulas::Pintor m_pintor;
 };

@@ -40,7 +40,7 @@ QPixmap carregar(const QString &nome) {
         qWarning("imagens: não há a figura \"%s\"", qUtf8Printable(nome));
         return {};
     }
-    const QImage imagem = decodificarJpeg(arquivo.readAll());
+    const QImage imagem = jpeg::decodificar(arquivo.readAll());
     ++contagem;
     if (imagem.isNull()) {
         qWarning("imagens: a figura \"%s\" não pôde ser decodificada", qUtf8Printable(nome));

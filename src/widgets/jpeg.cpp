@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <jpeglib.h>
 
+namespace jpeg {
 namespace {
 
 // libjpeg reports errors through this manager; instead of ending the process
@@ -52,7 +53,7 @@ bool descomprimir(jpeg_decompress_struct &info, GerenteErro &erro, const QByteAr
 
 } // namespace
 
-QImage decodificarJpeg(const QByteArray &dados) {
+QImage decodificar(const QByteArray &dados) {
     jpeg_decompress_struct info{};
     GerenteErro erro{};
     info.err = jpeg_std_error(&erro.padrao);
@@ -65,3 +66,5 @@ QImage decodificarJpeg(const QByteArray &dados) {
     jpeg_destroy_decompress(&info);
     return decodificou ? imagem : QImage();
 }
+
+} // namespace jpeg

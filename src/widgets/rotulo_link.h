@@ -29,7 +29,6 @@ public:
     // A page label of a pager: the disabled one stands for the page on view.
     void marcarComoPagina() { m_pagina = true; }
     bool pagina() const { return m_pagina; }
-    bool destacado() const { return m_destacado; }
 
 signals:
     void sobre();

@@ -7,8 +7,10 @@
 
 using namespace Qt::StringLiterals;
 
-QLabel *novoRotulo(QWidget *pai, const QString &nome, const QString &texto, QPoint posicao,
-                   const QFont &fonte, const QColor &cor) {
+namespace rotulos {
+
+QLabel *novo(QWidget *pai, const QString &nome, const QString &texto, QPoint posicao,
+             const QFont &fonte, const QColor &cor) {
     auto *rotulo = new QLabel(texto, pai);
     if (!nome.isEmpty())
         rotulo->setObjectName(nome);
@@ -36,3 +38,5 @@ void tornarSelecionavel(QLabel *rotulo) {
     });
     rotulo->addAction(copiar);
 }
+
+} // namespace rotulos

@@ -7,6 +7,7 @@
 #include "acessivel.h"
 #include "botao_figura.h"
 #include "consulta.h"
+#include "exigir.h"
 #include "fixtures.h"
 #include "grade.h"
 #include "navegacao.h"
@@ -101,7 +102,7 @@ void buscarPeloTeclado() {
     navegacao::irPara(navegacao::telaAtual(), obj_Form_FormInicial);
     QTRY_COMPARE(focado(), obj_Form_FormInicial->obj_Edit_BuscaTitulo);
     programa::digitar(focado(), palavra);
-    tecla(Qt::Key_Return);
+    EXIGIR(tecla(Qt::Key_Return));
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaBusca);
     QTRY_VERIFY(focado() && focado()->window() == obj_Form_FormRespostaBusca);
 }
@@ -200,6 +201,7 @@ class TesteAcessibilidadeTelas : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void gradeDeUmaBusca();
     void tecladoDaPalavraAConversao();
     void copiarTresLinhas();
@@ -249,11 +251,15 @@ void TesteAcessibilidadeTelas::init() {
     eventos.clear();
 }
 
+void TesteAcessibilidadeTelas::cleanup() {
+    programa::encerrarTeste();
+}
+
 // The word typed in the home screen's title box and Enter: the results'
 // grid is read as a table with the count, the headers and each row's title,
 // code and kind, and its fill is announced.
 void TesteAcessibilidadeTelas::gradeDeUmaBusca() {
-    buscarPeloTeclado();
+    EXIGIR(buscarPeloTeclado());
 
     const QList<QStringList> linhas = linhasDaBusca();
     QCOMPARE(linhas.size(), 20);
@@ -274,33 +280,33 @@ void TesteAcessibilidadeTelas::gradeDeUmaBusca() {
 // A title search, a page change, the family, its three views and its
 // conversion, with keys alone.
 void TesteAcessibilidadeTelas::tecladoDaPalavraAConversao() {
-    buscarPeloTeclado();
+    EXIGIR(buscarPeloTeclado());
     Grade *grade = obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ;
     QVERIFY(tabAte(grade));
 
-    tecla(Qt::Key_Down);
+    EXIGIR(tecla(Qt::Key_Down));
     QCOMPARE(grade->linhasSelecionadas(), QList<int>{1});
-    tecla(Qt::Key_PageDown);
+    EXIGIR(tecla(Qt::Key_PageDown));
     QCOMPARE(obj_Form_FormRespostaBusca->paginador->estado().intPaginaAtual(), 2);
     const QList<QStringList> linhas = linhasDaBusca();
     QCOMPARE(grade->totalLinhas(), 1 + 7);
     QCOMPARE(grade->linhasSelecionadas(), QList<int>{1}); // the new page's first row
-    tecla(Qt::Key_Down);
+    EXIGIR(tecla(Qt::Key_Down));
     QCOMPARE(grade->celula(0, 2), linhas[14][0]);
     QCOMPARE(focado(), grade);
 
-    tecla(Qt::Key_Return);
+    EXIGIR(tecla(Qt::Key_Return));
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricao);
     QCOMPARE(obj_Form_FormDescricao->strCodigoFamilia, linhas[14][1].left(4));
 
     // The family menu: the work characteristics, then the conversion view.
     QTRY_VERIFY(focado() && focado()->window() == obj_Form_FormDescricao);
     QVERIFY(tabAte(obj_Form_FormDescricao->links().at(1)));
-    tecla(Qt::Key_Return);
+    EXIGIR(tecla(Qt::Key_Return));
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricaoCaracteristicas);
     QTRY_VERIFY(focado() && focado()->window() == obj_Form_FormDescricaoCaracteristicas);
     QVERIFY(tabAte(obj_Form_FormDescricaoCaracteristicas->links().at(2)));
-    tecla(Qt::Key_Space);
+    EXIGIR(tecla(Qt::Key_Space));
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormDescricaoConversao);
     QCOMPARE(obj_Form_FormDescricaoConversao->strCodigoFamilia, linhas[14][1].left(4));
 
@@ -309,10 +315,10 @@ void TesteAcessibilidadeTelas::tecladoDaPalavraAConversao() {
     QComboBox *para = obj_Form_FormDescricaoConversao->obj_Combo_Para;
     QVERIFY(tabAte(para));
     while (para->currentText() != baseCiuo88 && para->currentIndex() < para->count() - 1)
-        tecla(Qt::Key_Down);
+        EXIGIR(tecla(Qt::Key_Down));
     QCOMPARE(para->currentText(), baseCiuo88);
     QVERIFY(tabAte(obj_Form_FormDescricaoConversao->obj_Bt_Ok));
-    tecla(Qt::Key_Return);
+    EXIGIR(tecla(Qt::Key_Return));
     QCOMPARE(programa::avisos(), QStringList());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
     QAccessibleInterface *conversao = QAccessible::queryAccessibleInterface(
@@ -328,14 +334,14 @@ void TesteAcessibilidadeTelas::tecladoDaPalavraAConversao() {
 // Three rows selected with the keyboard and Ctrl+C: three tab-separated
 // lines of their visible texts.
 void TesteAcessibilidadeTelas::copiarTresLinhas() {
-    buscarPeloTeclado();
+    EXIGIR(buscarPeloTeclado());
     Grade *grade = obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ;
     QVERIFY(tabAte(grade));
-    tecla(Qt::Key_Down);
-    tecla(Qt::Key_Down, Qt::ShiftModifier);
-    tecla(Qt::Key_Down, Qt::ShiftModifier);
+    EXIGIR(tecla(Qt::Key_Down));
+    EXIGIR(tecla(Qt::Key_Down, Qt::ShiftModifier));
+    EXIGIR(tecla(Qt::Key_Down, Qt::ShiftModifier));
     QGuiApplication::clipboard()->clear();
-    tecla(Qt::Key_C, Qt::ControlModifier);
+    EXIGIR(tecla(Qt::Key_C, Qt::ControlModifier));
     const QList<QStringList> linhas = linhasDaBusca();
     QStringList esperado;
     for (int i = 0; i < 3; ++i)
@@ -347,24 +353,33 @@ void TesteAcessibilidadeTelas::copiarTresLinhas() {
 // carries its question and opens on "Não", which Enter chooses.
 void TesteAcessibilidadeTelas::avisoAnunciadoESaidaDescrita() {
     programa::avisosReais(true);
-    QTimer::singleShot(0, [] {
-        QVERIFY(obj_Form_Aviso_MODAL->isVisible());
-        QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Space); // nothing
-        QVERIFY(obj_Form_Aviso_MODAL->isVisible());
-        QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return);
-    });
-    prcMostrarAviso(u"Digite a palavra para Busca"_s);
+    bool abertoDepoisDoEspaco = false;
+    QVERIFY(programa::responderDialogo(
+        obj_Form_Aviso_MODAL, [] { aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s); },
+        [&] {
+            QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Space); // nothing
+            abertoDepoisDoEspaco = obj_Form_Aviso_MODAL->isVisible();
+            QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return);
+        }));
     programa::avisosReais(false);
+    QVERIFY(abertoDepoisDoEspaco);
     QVERIFY(eventosDe(obj_Form_Aviso_MODAL).contains(QAccessible::Alert));
     QAccessibleInterface *aviso = QAccessible::queryAccessibleInterface(obj_Form_Aviso_MODAL);
     QCOMPARE(aviso->role(), QAccessible::AlertMessage);
     QCOMPARE(aviso->text(QAccessible::Description), u"Digite a palavra para Busca"_s);
 
-    QTimer::singleShot(0, [] {
-        QTRY_COMPARE(focado(), obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
-        QTest::keyClick(focado(), Qt::Key_Return);
-    });
-    obj_Form_MODAL_Sair->perguntar();
+    // Enter only once the focus is on "Não": elsewhere it might end the
+    // program. Left open, the question is closed for the test.
+    bool focoNoNao = false;
+    QVERIFY(programa::responderDialogo(
+        obj_Form_MODAL_Sair, [] { obj_Form_MODAL_Sair->perguntar(); },
+        [&] {
+            focoNoNao =
+                QTest::qWaitFor([] { return focado() == obj_Form_MODAL_Sair->obj_Img_Bt_Nao; });
+            if (focoNoNao)
+                QTest::keyClick(focado(), Qt::Key_Return);
+        }));
+    QVERIFY(focoNoNao);
     QVERIFY(!obj_Form_MODAL_Sair->isVisible());
     QAccessibleInterface *sair = QAccessible::queryAccessibleInterface(obj_Form_MODAL_Sair);
     QCOMPARE(sair->role(), QAccessible::Dialog);
@@ -503,7 +518,7 @@ void TesteAcessibilidadeTelas::tabAlcancaTudo() {
     QList<QWidget *> ida;
     const QWidget *inicio = focado();
     for (int i = 0; i < 400; ++i) {
-        tecla(Qt::Key_Tab);
+        EXIGIR(tecla(Qt::Key_Tab));
         if (!ida.contains(focado()))
             ida << focado();
         if (focado() == inicio && ida.size() > 1)
@@ -518,7 +533,7 @@ void TesteAcessibilidadeTelas::tabAlcancaTudo() {
     // Back from where the turn began: the same controls, the other way round.
     QList<QWidget *> volta;
     for (int i = 0; i < 400 && volta.size() < ida.size(); ++i) {
-        tecla(Qt::Key_Backtab);
+        EXIGIR(tecla(Qt::Key_Backtab));
         if (!volta.contains(focado()))
             volta << focado();
     }

@@ -1,12 +1,12 @@
 #include "fixtures.h"
 
+#include "csv.h"
 #include "esquema.h"
 #include "importador.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <memory>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -22,42 +22,20 @@ QString novoDiretorio() {
     return diretorios.back()->path();
 }
 
-namespace {
-
-QString campoCsv(QString valor) {
-    if (!valor.contains(u',') && !valor.contains(u'"') && !valor.contains(u'\n') &&
-        !valor.contains(u'\r'))
-        return valor;
-    return u"\""_s + valor.replace(u"\""_s, u"\"\""_s) + u"\""_s;
-}
 
 QList<QStringList> lerCsv(const QString &arquivo) {
     QFile entrada(arquivo);
     if (!entrada.open(QIODevice::ReadOnly))
-        throw std::runtime_error("fixture ausente: " + arquivo.toStdString());
-    // Fixtures written by hand keep one record per line and quote only commas.
+        throw std::runtime_error("CSV ausente: " + arquivo.toStdString());
+    LeitorCsv leitor(entrada.readAll());
     QList<QStringList> linhas;
-    for (const QString &texto :
-         QString::fromUtf8(entrada.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        QStringList campos;
-        QString campo;
-        bool aspas = false;
-        for (const QChar c : texto) {
-            if (c == u'"')
-                aspas = !aspas;
-            else if (c == u',' && !aspas) {
-                campos << campo;
-                campo.clear();
-            } else
-                campo += c;
-        }
-        campos << campo;
-        linhas << campos;
-    }
+    while (const std::optional<QStringList> linha = leitor.proximo())
+        if (linha->size() > 1 || !linha->first().isEmpty())
+            linhas << *linha;
+    if (!leitor.erro().isEmpty())
+        throw std::runtime_error("CSV malformado: " + arquivo.toStdString());
     return linhas;
 }
-
-} // namespace
 
 QString fonte(const QString &nome) {
     return QStringLiteral(ZEL_DIR_FIXTURES) + u"/"_s + nome;
@@ -153,13 +131,10 @@ QString Classificacao::criar() const {
         QFile saida(csv + u"/"_s + it.key() + u".csv"_s);
         if (!saida.open(QIODevice::WriteOnly))
             throw std::runtime_error("não foi possível escrever a fixture");
-        QTextStream texto(&saida);
-        for (const QStringList &linha : it.value()) {
-            QStringList campos;
-            for (const QString &valor : linha)
-                campos << campoCsv(valor);
-            texto << campos.join(u',') << "\n";
-        }
+        QByteArray conteudo;
+        for (const QStringList &linha : it.value())
+            csv::acrescentarLinha(conteudo, linha);
+        saida.write(conteudo);
     }
     const QString dados = novoDiretorio() + u"/dados"_s;
     QString erro;

@@ -11,6 +11,10 @@ namespace fixtures {
 // A new empty temporary directory, removed when the test program ends.
 QString novoDiretorio();
 
+// Every record of a CSV file, the header first, read by the importer's
+// reader (blank lines left out).
+QList<QStringList> lerCsv(const QString &arquivo);
+
 // The directory of the CSV fixture `nome` in the source tree.
 QString fonte(const QString &nome);
 

@@ -4,16 +4,22 @@
 #include "fronteira.h"
 #include "navegacao.h"
 #include "tela_principal.h"
+#include "unit_About.h"
+#include "unit_FormInicial.h"
 #include "unit_FormMODALAviso.h"
 #include "unit_global.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <vector>
 
@@ -30,6 +36,13 @@ void observar(navegacao::Evento evento, TelaPrincipal *tela) {
     eventosGravados << tela->objectName().mid(9) + u" "_s + QString::fromLatin1(nomes[int(evento)]);
 }
 QStringList errosGravados;
+
+QtMessageHandler registroAnterior = nullptr;
+
+void filtrarElevacao(QtMsgType tipo, const QMessageLogContext &contexto, const QString &texto) {
+    if (texto != u"This plugin does not support raise()"_s)
+        registroAnterior(tipo, contexto, texto);
+}
 
 Qt::MouseButton botaoQt(int botao) {
     return botao == 2 ? Qt::RightButton : Qt::LeftButton;
@@ -56,12 +69,17 @@ QString instalar(const QString &banco, bool comHtml) {
     return raiz;
 }
 
+void calarElevacao() {
+    if (!registroAnterior)
+        registroAnterior = qInstallMessageHandler(filtrarElevacao);
+}
+
 void iniciar() {
     static bool iniciado = false;
     if (iniciado)
         return;
     iniciado = true;
-    gravarAvisos(&avisosGravados);
+    aviso::gravarAvisos(&avisosGravados);
     fronteira::definirRelator([](const QString &texto) { errosGravados << texto; });
     navegacao::definirObservador(observar);
     aplicacao::configurar(*qApp);
@@ -69,7 +87,7 @@ void iniciar() {
 }
 
 void avisosReais(bool reais) {
-    gravarAvisos(reais ? nullptr : &avisosGravados);
+    aviso::gravarAvisos(reais ? nullptr : &avisosGravados);
 }
 
 QStringList &eventos() {
@@ -84,6 +102,71 @@ QStringList avisos() {
 }
 QStringList erros() {
     return std::exchange(errosGravados, {});
+}
+
+void encerrarTeste() {
+    const QStringList avisosNaoLidos = avisos();
+    const QStringList errosNaoLidos = erros();
+    avisosReais(false);
+    if (obj_Form_FormAbout && obj_Form_FormAbout->isVisible())
+        navegacao::sobreFechado();
+    if (TelaPrincipal *atual = navegacao::telaAtual(); atual && atual != obj_Form_FormInicial)
+        navegacao::irPara(atual, obj_Form_FormInicial);
+    // The home screen also holds the keyboard, even when it was already the
+    // current screen and a dialog has just gone.
+    obj_Form_FormInicial->activateWindow();
+    const bool inicialAtiva =
+        QTest::qWaitFor([] { return QApplication::activeWindow() == obj_Form_FormInicial; });
+    avisos();
+    erros();
+    limparEventos();
+    QVERIFY2(avisosNaoLidos.isEmpty(),
+             qPrintable(u"avisos não lidos: "_s + avisosNaoLidos.join(u" | "_s)));
+    QVERIFY2(errosNaoLidos.isEmpty(),
+             qPrintable(u"erros não lidos: "_s + errosNaoLidos.join(u" | "_s)));
+    QVERIFY2(inicialAtiva, "a tela inicial não ficou ativa");
+}
+
+bool responderDialogo(QDialog *dialogo, const std::function<void()> &acao,
+                      const std::function<void()> &resposta) {
+    bool apareceu = false;
+    bool preso = false;
+    QElapsedTimer desdeAResposta;
+    QTimer vigia;
+    vigia.setInterval(5);
+    QObject::connect(&vigia, &QTimer::timeout, [&] {
+        if (!dialogo->isVisible())
+            return;
+        if (!apareceu) {
+            apareceu = true;
+            desdeAResposta.start();
+            resposta();
+        } else if (desdeAResposta.elapsed() > 5000) {
+            preso = true;
+            dialogo->done(QDialog::Rejected);
+        }
+    });
+    vigia.start();
+    acao();
+    vigia.stop();
+    if (!apareceu)
+        qWarning("o diálogo %s não apareceu", qPrintable(dialogo->objectName()));
+    if (preso)
+        qWarning("o diálogo %s não fechou com a resposta", qPrintable(dialogo->objectName()));
+    return apareceu && !preso && !dialogo->isVisible();
+}
+
+std::optional<QString> fecharAvisoReal(const std::function<void()> &acao) {
+    QString texto;
+    avisosReais(true);
+    const bool fechado = responderDialogo(obj_Form_Aviso_MODAL, acao, [&texto] {
+        texto = obj_Form_Aviso_MODAL->obj_Lb_Texto->text();
+        QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return);
+    });
+    avisosReais(false);
+    if (!fechado)
+        return std::nullopt;
+    return texto;
 }
 
 void pressionar(QWidget *alvo, QPoint local, int botao) {

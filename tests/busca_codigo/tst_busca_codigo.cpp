@@ -89,6 +89,7 @@ class TesteBuscaCodigo : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void semBuscaNadaALer(); // first: no search has run yet
     void validacao_data();
     void validacao();
@@ -113,6 +114,10 @@ void TesteBuscaCodigo::initTestCase() {
 void TesteBuscaCodigo::init() {
     programa::avisos();
     programa::erros();
+}
+
+void TesteBuscaCodigo::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteBuscaCodigo::semBuscaNadaALer() {

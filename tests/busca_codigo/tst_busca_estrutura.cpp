@@ -4,6 +4,7 @@
 
 #include "apoio_busca.h"
 #include "botao_figura.h"
+#include "exigir.h"
 #include "fixtures.h"
 #include "grade.h"
 #include "paginador.h"
@@ -63,9 +64,9 @@ void escolher(QComboBox *lista, const QString &codigo) {
 // Major group 4, principal subgroup 41, then the subgroup given.
 void mostrarFamilias(const QString &subgrupo) {
     irPara(tela());
-    escolher(tela()->obj_ComboBoxGrandeGrupo, u"4 "_s);
-    escolher(tela()->obj_ComboBoxSGP, u"41"_s);
-    escolher(tela()->obj_ComboBoxSubGrupo, subgrupo);
+    EXIGIR(escolher(tela()->obj_ComboBoxGrandeGrupo, u"4 "_s));
+    EXIGIR(escolher(tela()->obj_ComboBoxSGP, u"41"_s));
+    EXIGIR(escolher(tela()->obj_ComboBoxSubGrupo, subgrupo));
 }
 
 QStringList entradas(const QComboBox *lista) {
@@ -105,6 +106,7 @@ class TesteBuscaEstrutura : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void criacao(); // first: nothing chosen yet
     void cascata();
     void grandeGrupoPelaPosicao();
@@ -128,6 +130,10 @@ void TesteBuscaEstrutura::init() {
     programa::erros();
 }
 
+void TesteBuscaEstrutura::cleanup() {
+    programa::encerrarTeste();
+}
+
 void TesteBuscaEstrutura::criacao() {
     irPara(tela());
     QCOMPARE(entradas(tela()->obj_ComboBoxGrandeGrupo),
@@ -146,7 +152,7 @@ void TesteBuscaEstrutura::criacao() {
 // as the mouse does.
 void TesteBuscaEstrutura::cascata() {
     irPara(tela());
-    escolher(tela()->obj_ComboBoxGrandeGrupo, u"2 "_s);
+    EXIGIR(escolher(tela()->obj_ComboBoxGrandeGrupo, u"2 "_s));
     QCOMPARE(entradas(tela()->obj_ComboBoxSGP),
              (QStringList{u"21 - Profissionais da saúde"_s,
                           u"22 - Profissionais do cuidado infantil"_s}));
@@ -161,7 +167,7 @@ void TesteBuscaEstrutura::cascata() {
     QCOMPARE(textoMostrado(tela()->obj_ComboBoxSubGrupo), u"Selecione um SubGrupo"_s);
     QVERIFY(!resultadoVisivel());
 
-    escolher(tela()->obj_ComboBoxSubGrupo, u"211"_s);
+    EXIGIR(escolher(tela()->obj_ComboBoxSubGrupo, u"211"_s));
     QVERIFY(resultadoVisivel());
     QCOMPARE(cabecalho(grade()), QStringList{u"Resultado das Famílias encontradas (2)"_s});
     // Families in capitals, accented letters included.
@@ -221,7 +227,7 @@ void TesteBuscaEstrutura::paginas() {
 void TesteBuscaEstrutura::novoGrandeGrupoEscondeFamilias() {
     mostrarFamilias(u"412"_s);
     QVERIFY(resultadoVisivel());
-    escolher(tela()->obj_ComboBoxGrandeGrupo, u"3 "_s);
+    EXIGIR(escolher(tela()->obj_ComboBoxGrandeGrupo, u"3 "_s));
     QVERIFY(!resultadoVisivel());
     QCOMPARE(tela()->obj_ComboBoxSubGrupo->count(), 0);
     QCOMPARE(textoMostrado(tela()->obj_ComboBoxSubGrupo), QString());
@@ -245,7 +251,7 @@ void TesteBuscaEstrutura::novaBusca() {
     QVERIFY(!resultadoVisivel());
     QCOMPARE(tela()->focusWidget(), tela()->obj_ComboBoxGrandeGrupo);
     // The list still works.
-    escolher(tela()->obj_ComboBoxGrandeGrupo, u"4 "_s);
+    EXIGIR(escolher(tela()->obj_ComboBoxGrandeGrupo, u"4 "_s));
     QCOMPARE(tela()->obj_ComboBoxSGP->count(), 2);
 }
 
@@ -268,7 +274,7 @@ void TesteBuscaEstrutura::avisos() {
     QComboBox *listas[] = {tela()->obj_ComboBoxGrandeGrupo, tela()->obj_ComboBoxSGP,
                            tela()->obj_ComboBoxSubGrupo};
     for (int nivel = 0; nivel < escolhas.size(); ++nivel)
-        escolher(listas[nivel], escolhas[nivel]);
+        EXIGIR(escolher(listas[nivel], escolhas[nivel]));
     QCOMPARE(programa::avisos(), QStringList{aviso});
     QVERIFY(!resultadoVisivel());
     for (int nivel = int(escolhas.size()); nivel < 3; ++nivel) {

@@ -87,6 +87,7 @@ class TesteBuscaTitulosAZ : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void primeiraVezListaA();
     void letraEPalavraHabilitamLetras();
     void listagem_data();
@@ -112,6 +113,10 @@ void TesteBuscaTitulosAZ::init() {
     programa::erros();
     irPara(obj_Form_FormInicial);
     irPara(tela());
+}
+
+void TesteBuscaTitulosAZ::cleanup() {
+    programa::encerrarTeste();
 }
 
 // Titles that begin with "a" or "á": the family in capitals with its padded

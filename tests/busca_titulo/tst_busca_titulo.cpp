@@ -60,6 +60,7 @@ class TesteBuscaTitulo : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void selecionarTodas();
     void fontes_data();
     void fontes();
@@ -77,6 +78,10 @@ void TesteBuscaTitulo::init() {
     obj_Form_FormBusca->obj_Edit_BuscaTitulo->clear();
     programa::avisos();
     programa::erros();
+}
+
+void TesteBuscaTitulo::cleanup() {
+    programa::encerrarTeste();
 }
 
 // Clicked, "Selecionar Todas" gives its state to the six boxes; a single box

@@ -35,6 +35,7 @@ class TesteDescricao : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanup();
     void familia_data();
     void familia();
     void primeiraOcupacaoSemSinonimoAposOutraComSinonimo();
@@ -45,6 +46,10 @@ private slots:
 void TesteDescricao::initTestCase() {
     programa::instalar(fixtures::banco(u"basica"_s));
     programa::iniciar();
+}
+
+void TesteDescricao::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteDescricao::familia_data() {

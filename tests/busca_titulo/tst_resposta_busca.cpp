@@ -130,6 +130,7 @@ class TesteRespostaBusca : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void paginas_data();
     void paginas();
     void blocosESetas();
@@ -156,6 +157,10 @@ void TesteRespostaBusca::init() {
     programa::limparEventos();
     programa::avisos();
     programa::erros();
+}
+
+void TesteRespostaBusca::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteRespostaBusca::paginas_data() {
@@ -382,10 +387,7 @@ void TesteRespostaBusca::reativacaoMostraAMesmaPagina() {
 
     programa::limparEventos();
     grade().definirCelula(0, 1, u"marca"_s);
-    programa::avisosReais(true);
-    QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
-    prcMostrarAviso(nada);
-    programa::avisosReais(false);
+    QVERIFY(programa::fecharAvisoReal([] { aviso::prcMostrarAviso(nada); }));
     QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(grade().celula(0, 1), u"marca"_s);
 }
@@ -441,7 +443,7 @@ void TesteRespostaBusca::buscaRapidaNaPropriaTela() {
     buscaRapida(resposta(), u"treze"_s);
     QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(resposta()->strOrigem, u"rapidaRespostaBusca"_s);
-    QCOMPARE(&resposta()->consultaDeOrigem(), &resposta()->obj_DB_QUERY_BuscaRapida);
+    QCOMPARE(&resposta()->consultaDeOrigem(), &resposta()->buscaRapida.obj_DB_QUERY_BuscaRapida);
     QCOMPARE(grade().celula(0, 0), u"Resultado de títulos encontrados (13)"_s);
     QCOMPARE(titulos(), oficios(1, 13));
     QCOMPARE(pager(), u"1*"_s);
@@ -505,7 +507,7 @@ void TesteRespostaBusca::buscaRapidaDeCadaTela() {
     QVERIFY(programa::erros().isEmpty());
     QCOMPARE(navegacao::telaAtual(), resposta());
     QCOMPARE(resposta()->strOrigem, tag);
-    QCOMPARE(&resposta()->consultaDeOrigem(), &origem->obj_DB_QUERY_BuscaRapida);
+    QCOMPARE(&resposta()->consultaDeOrigem(), &origem->buscaRapida.obj_DB_QUERY_BuscaRapida);
     QCOMPARE(grade().celula(0, 0), u"Resultado de títulos encontrados (1)"_s);
     QCOMPARE(cenario::linhas(grade(), 1),
              (QList<QStringList>{{palavra, QString::number(5100 + tela), u"Família "_s}}));

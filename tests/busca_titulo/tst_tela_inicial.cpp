@@ -48,6 +48,7 @@ class TesteTelaInicial : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void paginaDeBoasVindas();
     void paginaRelidaAoReativarNaoAoFecharAviso();
     void paginaAusente();
@@ -70,6 +71,10 @@ void TesteTelaInicial::init() {
     programa::limparEventos();
     programa::avisos();
     programa::erros();
+}
+
+void TesteTelaInicial::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteTelaInicial::paginaDeBoasVindas() {
@@ -99,11 +104,9 @@ void TesteTelaInicial::paginaRelidaAoReativarNaoAoFecharAviso() {
 
     pagina->setHtml(u"<p>outra</p>"_s);
     programa::limparEventos();
-    programa::avisosReais(true);
-    QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
-    programa::clicar(obj_Form_FormInicial->obj_Bt_ProcurarTitulo);
-    programa::avisosReais(false);
-    QVERIFY(!obj_Form_Aviso_MODAL->isVisible());
+    QCOMPARE(programa::fecharAvisoReal(
+                 [] { programa::clicar(obj_Form_FormInicial->obj_Bt_ProcurarTitulo); }),
+             u"Digite a palavra para Busca"_s);
     QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(pagina->toPlainText(), u"outra"_s);
 }

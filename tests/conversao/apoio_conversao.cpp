@@ -1,4 +1,5 @@
 #include "apoio_conversao.h"
+#include "exigir.h"
 
 #include "botao_figura.h"
 #include "grade.h"
@@ -70,20 +71,20 @@ void converter(const QString &origem, const QString &de, const QString &para, co
     if (origem == u"tabua"_s) {
         Tobj_Form_FormTabua *tela = obj_Form_FormTabua;
         irPara(tela);
-        escolher(tela->obj_Combo_De, de);
-        escolher(tela->obj_Combo_Para, para);
+        EXIGIR(escolher(tela->obj_Combo_De, de));
+        EXIGIR(escolher(tela->obj_Combo_Para, para));
         programa::digitar(tela->obj_Edit_ConverteCodigo, codigo);
         programa::clicar(tela->obj_Bt_Converter_Ok);
     } else if (origem == u"conversao"_s) {
         Tobj_Form_FormDescricaoConversao *tela = obj_Form_FormDescricaoConversao;
         tela->strCodigoFamilia = codigo;
         irPara(tela);
-        escolher(tela->obj_Combo_Para, para);
+        EXIGIR(escolher(tela->obj_Combo_Para, para));
         programa::clicar(tela->obj_Bt_Ok);
     } else {
         Tobj_Form_FormTabuaTitulo *busca = obj_Form_FormTabuaTitulo;
         irPara(busca);
-        escolher(busca->obj_Combo_De, de);
+        EXIGIR(escolher(busca->obj_Combo_De, de));
         busca->obj_Edit_ConverteTitulo->clear();
         programa::digitar(busca->obj_Edit_ConverteTitulo, palavra);
         programa::clicar(busca->obj_Bt_Converter_Procurar);
@@ -93,7 +94,7 @@ void converter(const QString &origem, const QString &de, const QString &para, co
             const auto &linha = titulos->linhasTitulos[i];
             if (titulos->strCodigoLinha[i] != codigo || !linha.obj_Bt_Ok->isVisible())
                 continue;
-            escolher(linha.obj_Combo_De, para);
+            EXIGIR(escolher(linha.obj_Combo_De, para));
             programa::clicar(linha.obj_Bt_Ok);
             return;
         }

@@ -4,6 +4,7 @@
 
 #include "apoio_conversao.h"
 #include "botao_figura.h"
+#include "exigir.h"
 #include "fixtures.h"
 #include "navegacao.h"
 #include "programa.h"
@@ -39,6 +40,7 @@ class TesteConversaoFamilia : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void okSemDestino();
     void nadaEncontrado();
     void entregaAoResultadoEVoltaComODestino();
@@ -55,8 +57,12 @@ void TesteConversaoFamilia::init() {
     programa::erros();
 }
 
+void TesteConversaoFamilia::cleanup() {
+    programa::encerrarTeste();
+}
+
 void TesteConversaoFamilia::okSemDestino() {
-    abrirFamilia(u"2111"_s);
+    EXIGIR(abrirFamilia(u"2111"_s));
     QCOMPARE(apoio_conversao::entradas(tela()->obj_Combo_Para),
              (QStringList{u"ZEL94"_s, u"CIUO88"_s}));
     tela()->obj_Edit_BuscaRapida->setFocus();
@@ -69,8 +75,8 @@ void TesteConversaoFamilia::okSemDestino() {
 // None of the family's occupations is linked to a previous-edition
 // occupation in force.
 void TesteConversaoFamilia::nadaEncontrado() {
-    abrirFamilia(u"3211"_s);
-    apoio_conversao::escolher(tela()->obj_Combo_Para, u"ZEL94"_s);
+    EXIGIR(abrirFamilia(u"3211"_s));
+    EXIGIR(apoio_conversao::escolher(tela()->obj_Combo_Para, u"ZEL94"_s));
     programa::clicar(tela()->obj_Bt_Ok);
     QCOMPARE(programa::avisos(),
              QStringList{u"Não foi encontrado\rnenhum registro para conversão"_s});
@@ -78,8 +84,8 @@ void TesteConversaoFamilia::nadaEncontrado() {
 }
 
 void TesteConversaoFamilia::entregaAoResultadoEVoltaComODestino() {
-    abrirFamilia(u"0111"_s);
-    apoio_conversao::escolher(tela()->obj_Combo_Para, u"CIUO88"_s);
+    EXIGIR(abrirFamilia(u"0111"_s));
+    EXIGIR(apoio_conversao::escolher(tela()->obj_Combo_Para, u"CIUO88"_s));
     programa::clicar(tela()->obj_Bt_Ok);
     QVERIFY(programa::avisos().isEmpty());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
@@ -94,7 +100,7 @@ void TesteConversaoFamilia::entregaAoResultadoEVoltaComODestino() {
     QCOMPARE(tela()->obj_Combo_Para->currentText(), u"CIUO88"_s);
     QCOMPARE(tela()->strCodigoFamilia, u"0111"_s);
     // The next visit, from another family, still has the target chosen.
-    abrirFamilia(u"2111"_s);
+    EXIGIR(abrirFamilia(u"2111"_s));
     QCOMPARE(tela()->obj_Combo_Para->currentText(), u"CIUO88"_s);
     programa::clicar(tela()->obj_Bt_Ok);
     QCOMPARE(apoio_conversao::linhasDaGrade(), QStringList{u"2101 - MÉDICOS"_s});

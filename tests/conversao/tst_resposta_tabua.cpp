@@ -5,6 +5,7 @@
 #include "apoio_conversao.h"
 #include "botao_figura.h"
 #include "cursor.h"
+#include "exigir.h"
 #include "fixtures.h"
 #include "grade.h"
 #include "navegacao.h"
@@ -61,6 +62,7 @@ class TesteRespostaTabua : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void apresentacao_data();
     void apresentacao();
     void notaDeOcupacaoExcluidaSomeNaConversaoSeguinte();
@@ -81,6 +83,10 @@ void TesteRespostaTabua::init() {
     apoio_conversao::irPara(obj_Form_FormInicial);
     programa::avisos();
     programa::erros();
+}
+
+void TesteRespostaTabua::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteRespostaTabua::apresentacao_data() {
@@ -190,7 +196,7 @@ void TesteRespostaTabua::apresentacao() {
     QFETCH(QString, cabecalho);
     QFETCH(QString, titulo);
     QFETCH(QStringList, linhas);
-    converter(origem, de, para, codigo, palavra);
+    EXIGIR(converter(origem, de, para, codigo, palavra));
     QVERIFY(programa::avisos().isEmpty());
     QCOMPARE(navegacao::telaAtual(), tela());
     QCOMPARE(tela()->strOrigem, origem);
@@ -214,7 +220,7 @@ void TesteRespostaTabua::apresentacao() {
 // family of each linked occupation (one row each) under the red note; the
 // next conversion has no note.
 void TesteRespostaTabua::notaDeOcupacaoExcluidaSomeNaConversaoSeguinte() {
-    converter(u"tabua"_s, u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s);
+    EXIGIR(converter(u"tabua"_s, u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s));
     QCOMPARE(navegacao::telaAtual(), tela());
     QVERIFY(tela()->obj_Lb_Ocup_Excluida->isVisible());
     QCOMPARE(tela()->obj_Lb_Ocup_Excluida->text(), u"(*) Esta ocupação foi excluída na nova ZEL"_s);
@@ -222,21 +228,21 @@ void TesteRespostaTabua::notaDeOcupacaoExcluidaSomeNaConversaoSeguinte() {
     QCOMPARE(linhasDaGrade(),
              (QStringList{u"3211 - TÉCNICOS QUÍMICOS"_s, u"3211 - TÉCNICOS QUÍMICOS"_s}));
 
-    converter(u"tabua"_s, u"ZEL2002"_s, u"ZEL94"_s, u"2111"_s);
+    EXIGIR(converter(u"tabua"_s, u"ZEL2002"_s, u"ZEL94"_s, u"2111"_s));
     QCOMPARE(navegacao::telaAtual(), tela());
     QVERIFY(!tela()->obj_Lb_Ocup_Excluida->isVisible());
 
     // From a title the same occupation lists its occupations, without the note.
-    converter(u"tabua"_s, u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s);
+    EXIGIR(converter(u"tabua"_s, u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s));
     QVERIFY(tela()->obj_Lb_Ocup_Excluida->isVisible());
-    converter(u"conversaoTitulo"_s, u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s, u"quimico"_s);
+    EXIGIR(converter(u"conversaoTitulo"_s, u"ZEL94"_s, u"ZEL2002"_s, u"30201"_s, u"quimico"_s));
     QVERIFY(!tela()->obj_Lb_Ocup_Excluida->isVisible());
     QCOMPARE(linhasDaGrade(), (QStringList{u"3211-01 - TÉCNICO QUÍMICO"_s,
                                            u"3211-02 - TÉCNICO EM ANÁLISES QUÍMICAS"_s}));
 }
 
 void TesteRespostaTabua::paginasDe13() {
-    converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"9999"_s);
+    EXIGIR(converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"9999"_s));
     Paginador *paginador = tela()->paginador;
     QCOMPARE(linhasDaGrade().size(), 13);
     QCOMPARE(linhasDaGrade().first(), u"<b>3111-20 - Ocupação de teste 20</b>"_s);
@@ -264,7 +270,7 @@ void TesteRespostaTabua::paginasDe13() {
 }
 
 void TesteRespostaTabua::reativacaoRelistaAMesmaPagina() {
-    converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"9999"_s);
+    EXIGIR(converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"9999"_s));
     programa::clicar(tela()->paginador->obj_Bt_Pagina_Segundo);
     const QStringList pagina2 = linhasDaGrade();
     QCOMPARE(pagina2.size(), 7);
@@ -275,16 +281,16 @@ void TesteRespostaTabua::reativacaoRelistaAMesmaPagina() {
     QCOMPARE(texto(u"obj_Lb_Total_Encontrados"_s), cabecalhoOcupacoes);
     QCOMPARE(texto(u"obj_Lb_BemVindo"_s), u"9999 - Grupo de teste"_s);
     // A new conversion starts at page 1.
-    converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"9999"_s);
+    EXIGIR(converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"9999"_s));
     QCOMPARE(linhasDaGrade().size(), 13);
 }
 
 // An occupation that its family's table does not list: its family converts
 // to CIUO88, and the heading shows the code, not the previous heading.
 void TesteRespostaTabua::tituloSemItemMostraOCodigo() {
-    converter(u"tabua"_s, u"ZEL2002"_s, u"ZEL94"_s, u"2111"_s);
+    EXIGIR(converter(u"tabua"_s, u"ZEL2002"_s, u"ZEL94"_s, u"2111"_s));
     QCOMPARE(texto(u"obj_Lb_BemVindo"_s), u"2111 - Médicos"_s);
-    converter(u"tabua"_s, u"ZEL2002"_s, u"CIUO88"_s, u"211199"_s);
+    EXIGIR(converter(u"tabua"_s, u"ZEL2002"_s, u"CIUO88"_s, u"211199"_s));
     QCOMPARE(navegacao::telaAtual(), tela());
     QCOMPARE(texto(u"obj_Lb_BemVindo"_s), u"211199"_s);
     QVERIFY(programa::erros().isEmpty());
@@ -319,7 +325,7 @@ void TesteRespostaTabua::voltar() {
     QFETCH(QString, para);
     QFETCH(QString, codigo);
     QFETCH(QString, palavra);
-    converter(origem, de, para, codigo, palavra);
+    EXIGIR(converter(origem, de, para, codigo, palavra));
     QCOMPARE(navegacao::telaAtual(), tela());
     QCOMPARE(tela()->obj_bt_voltar->toolTip(), u"Voltar"_s);
     programa::clicar(tela()->obj_bt_voltar);
@@ -349,14 +355,14 @@ void TesteRespostaTabua::voltar() {
 void TesteRespostaTabua::errosDoBancoChegamAoUsuario() {
     programa::instalar(fixtures::semTabela(u"basica"_s, u"TGrupo_Base_CIUO88"_s));
     apoio_conversao::irPara(obj_Form_FormTabuaTitulo);
-    apoio_conversao::escolher(obj_Form_FormTabuaTitulo->obj_Combo_De, u"CIUO88"_s);
+    EXIGIR(apoio_conversao::escolher(obj_Form_FormTabuaTitulo->obj_Combo_De, u"CIUO88"_s));
     obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo->setText(u"medic"_s);
     programa::clicar(obj_Form_FormTabuaTitulo->obj_Bt_Converter_Procurar);
     QCOMPARE(programa::erros().size(), 1);
     QVERIFY(!cursor::ocupado());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormTabuaTitulo);
 
-    converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"2101"_s);
+    EXIGIR(converter(u"tabua"_s, u"CIUO88"_s, u"ZEL2002"_s, u"2101"_s));
     QCOMPARE(navegacao::telaAtual(), tela());
     const QStringList erros = programa::erros();
     QCOMPARE(erros.size(), 1);

@@ -4,6 +4,7 @@
 
 #include "apoio_conversao.h"
 #include "botao_figura.h"
+#include "exigir.h"
 #include "fixtures.h"
 #include "navegacao.h"
 #include "programa.h"
@@ -40,13 +41,13 @@ Tobj_Form_FormTabua *tela() {
 void escolherPassos(const QStringList &passos) {
     for (const QString &passo : passos) {
         const QString lista = passo.section(u':', 0, 0);
-        escolher(lista == u"De"_s ? tela()->obj_Combo_De : tela()->obj_Combo_Para,
-                 passo.section(u':', 1));
+        EXIGIR(escolher(lista == u"De"_s ? tela()->obj_Combo_De : tela()->obj_Combo_Para,
+                        passo.section(u':', 1)));
     }
 }
 
 void converter(const QString &de, const QString &codigo, const QString &para) {
-    apoio_conversao::converter(u"tabua"_s, de, para, codigo);
+    EXIGIR(apoio_conversao::converter(u"tabua"_s, de, para, codigo));
 }
 
 } // namespace
@@ -56,6 +57,7 @@ class TesteTabua : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void acoplamento_data();
     void acoplamento();
     void verificacoesNaOrdem_data();
@@ -81,6 +83,10 @@ void TesteTabua::init() {
     apoio_conversao::irPara(tela());
     programa::avisos();
     programa::erros();
+}
+
+void TesteTabua::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteTabua::acoplamento_data() {
@@ -197,7 +203,7 @@ void TesteTabua::codigosDaZel2002ParaZel94() {
     QFETCH(QString, codigo);
     QFETCH(QString, titulo);
     QFETCH(QStringList, linhas);
-    converter(u"ZEL2002"_s, codigo, u"ZEL94"_s);
+    EXIGIR(converter(u"ZEL2002"_s, codigo, u"ZEL94"_s));
     if (titulo.isEmpty()) {
         QCOMPARE(programa::avisos(), QStringList{avisoNada});
         QCOMPARE(navegacao::telaAtual(), tela());
@@ -243,7 +249,7 @@ void TesteTabua::ativacaoLimpaEscolhasECodigo() {
 // three bases in each list, nothing chosen and no code, though the results
 // screen goes on showing the conversion that was made.
 void TesteTabua::resultadoListadoReiniciaATela() {
-    converter(u"ZEL94"_s, u"20101"_s, u"ZEL2002"_s);
+    EXIGIR(converter(u"ZEL94"_s, u"20101"_s, u"ZEL2002"_s));
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
     QCOMPARE(entradas(tela()->obj_Combo_De), todas);
     QCOMPARE(entradas(tela()->obj_Combo_Para), todas);
@@ -269,7 +275,7 @@ void TesteTabua::resultadoListadoReiniciaATela() {
 // occupation is converted through its family. The heading still names the
 // occupation.
 void TesteTabua::ocupacaoParaCiuo88PelaFamilia() {
-    converter(u"ZEL2002"_s, u"211103"_s, u"CIUO88"_s);
+    EXIGIR(converter(u"ZEL2002"_s, u"211103"_s, u"CIUO88"_s));
     QVERIFY(programa::avisos().isEmpty());
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
     QCOMPARE(linhasDaGrade(), QStringList{u"2101 - MÉDICOS"_s});

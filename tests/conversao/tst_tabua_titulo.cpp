@@ -5,6 +5,7 @@
 #include "apoio_conversao.h"
 #include "botao_figura.h"
 #include "cursor.h"
+#include "exigir.h"
 #include "fixtures.h"
 #include "navegacao.h"
 #include "paginador.h"
@@ -55,7 +56,7 @@ void procurar(const QString &base, const QString &palavra) {
     if (base.isEmpty())
         busca()->obj_Combo_De->setCurrentIndex(-1); // as at start: nothing ever chosen
     else
-        escolher(busca()->obj_Combo_De, base);
+        EXIGIR(escolher(busca()->obj_Combo_De, base));
     busca()->obj_Edit_ConverteTitulo->clear();
     programa::digitar(busca()->obj_Edit_ConverteTitulo, palavra);
     programa::clicar(busca()->obj_Bt_Converter_Procurar);
@@ -105,6 +106,7 @@ class TesteTabuaTitulo : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void avisosDaBusca_data();
     void avisosDaBusca();
     void cursorOcupadoDuranteABusca();
@@ -131,6 +133,10 @@ void TesteTabuaTitulo::init() {
     programa::avisos();
     programa::erros();
     cursorAoMostrar.clear();
+}
+
+void TesteTabuaTitulo::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteTabuaTitulo::avisosDaBusca_data() {
@@ -186,7 +192,7 @@ void TesteTabuaTitulo::buscaIgnoraMaiusculasEAcentos() {
 
 void TesteTabuaTitulo::enterProcura() {
     apoio_conversao::irPara(busca());
-    escolher(busca()->obj_Combo_De, u"CIUO88"_s);
+    EXIGIR(escolher(busca()->obj_Combo_De, u"CIUO88"_s));
     busca()->obj_Edit_ConverteTitulo->clear();
     programa::digitar(busca()->obj_Edit_ConverteTitulo, u"medic"_s);
     programa::enter(busca()->obj_Edit_ConverteTitulo);
@@ -197,7 +203,7 @@ void TesteTabuaTitulo::enterProcura() {
 
 void TesteTabuaTitulo::baseEPalavraFicamEntreVisitas() {
     apoio_conversao::irPara(busca());
-    escolher(busca()->obj_Combo_De, u"ZEL94"_s);
+    EXIGIR(escolher(busca()->obj_Combo_De, u"ZEL94"_s));
     busca()->obj_Edit_ConverteTitulo->clear();
     programa::digitar(busca()->obj_Edit_ConverteTitulo, u"tecn"_s);
     programa::clicar(busca()->obj_Bt_Home);
@@ -308,7 +314,7 @@ void TesteTabuaTitulo::okSemDestino() {
 
 void TesteTabuaTitulo::conversaoSemResultado() {
     procurar(u"ZEL94"_s, u"soldador"_s);
-    escolher(lista()->linhasTitulos[0].obj_Combo_De, u"ZEL2002"_s);
+    EXIGIR(escolher(lista()->linhasTitulos[0].obj_Combo_De, u"ZEL2002"_s));
     programa::clicar(lista()->linhasTitulos[0].obj_Bt_Ok);
     QCOMPARE(programa::avisos(),
              QStringList{u"Não foi encontrado\rnenhum registro para conversão"_s});
@@ -321,7 +327,7 @@ void TesteTabuaTitulo::conversaoSemResultado() {
 void TesteTabuaTitulo::conversaoDaLinhaEVolta() {
     procurar(u"ZEL94"_s, u"soldador"_s);
     programa::clicar(lista()->paginador->obj_Bt_Pagina_Segundo);
-    escolher(lista()->linhasTitulos[1].obj_Combo_De, u"ZEL2002"_s);
+    EXIGIR(escolher(lista()->linhasTitulos[1].obj_Combo_De, u"ZEL2002"_s));
     programa::clicar(lista()->linhasTitulos[1].obj_Bt_Ok);
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
     QCOMPARE(obj_Form_FormRespostaTabua->strOrigem, u"conversaoTitulo"_s);

@@ -3,6 +3,8 @@
 # x11.sh: every main screen is a window of its own titled "Bem-vindo a
 # ZEL2002", exactly one of them visible at a time, all at one shared place.
 
+precisa import
+
 titulo="Bem-vindo a ZEL2002"
 
 falha() {

@@ -9,12 +9,13 @@ iniciar_x
 iniciar_programa
 
 # Each list (group box at 16,110; lists at 192 and tops 31, 62, 92) opens
-# with a click; the keys choose an entry.
+# with a click; the keys choose an entry once it is open, and the next step
+# waits until it has closed.
 escolher() {
     clicar "$estrutura" 400 "$1"
-    sleep 0.8
+    esperar lista_aberta || falha "a lista em $1 não abriu"
     xdotool key Down Return
-    sleep 0.8
+    esperar lista_fechada || falha "a lista em $1 não fechou"
 }
 escolher_ate_familias() {
     escolher 151

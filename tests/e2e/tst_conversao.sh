@@ -11,15 +11,15 @@ iniciar_x
 iniciar_programa
 
 # Opens the drop-down list at window point ($2, $3) and takes its entry
-# number $4 (from 1). The open list may put any entry under the pointer:
-# Home goes to the first.
+# number $4 (from 1) once it is open. The open list may put any entry under
+# the pointer: Home goes to the first.
 escolher() {
     clicar "$1" "$2" "$3"
-    sleep 0.8
+    esperar lista_aberta || falha "a lista em $2,$3 não abriu"
     xdotool key Home
     for _ in $(seq 2 "$4"); do xdotool key Down; done
     xdotool key Return
-    sleep 0.5
+    esperar lista_fechada || falha "a lista em $2,$3 não fechou"
 }
 
 esperar_inicial

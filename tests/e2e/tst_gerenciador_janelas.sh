@@ -6,17 +6,15 @@
 # only the About screen; the program never runs on without a window.
 # Skipped (status 77) when openbox or the X tools are not installed.
 set -euo pipefail
-for ferramenta in Xvfb xdotool xwininfo xprop openbox; do
-    command -v "$ferramenta" >/dev/null || { echo "sem $ferramenta: teste ignorado"; exit 77; }
-done
 source "$(dirname "$0")/x11.sh"
+precisa openbox
 source "$(dirname "$0")/telas_busca.sh"
 iniciar_x
 
 # The window manager, with a configuration of its own (its defaults bind
 # Alt+F4 to closing the active window) and no session manager.
 config=$(mktemp -d)
-trap 'kill "$xvfb_pid" "${wm_pid:-}" 2>/dev/null || true; [ -n "${programa_pid:-}" ] && kill "$programa_pid" 2>/dev/null || true; rm -rf "$config"' EXIT
+trap 'encerrar_programa; encerrar_processo "${wm_pid:-}"; encerrar_x; rm -rf "$config"' EXIT
 XDG_CONFIG_HOME="$config" openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
 esperar xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||

@@ -9,9 +9,7 @@ set -euo pipefail
 source "$(dirname "$0")/x11.sh"
 dados_ferramenta="$2"
 
-for ferramenta in Xvfb xdotool dbus-launch; do
-    command -v "$ferramenta" >/dev/null || { echo "sem $ferramenta: ignorado"; exit 77; }
-done
+precisa dbus-launch
 lancador=/usr/libexec/at-spi-bus-launcher
 [ -x "$lancador" ] || { echo "sem at-spi2-core: ignorado"; exit 77; }
 /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "sem python3-pyatspi: ignorado"; exit 77; }
@@ -34,7 +32,7 @@ anterior=$(trap -p EXIT | sed "s/^trap -- '//; s/' EXIT\$//")
 eval "$(dbus-launch --sh-syntax)"
 "$lancador" --launch-immediately >/dev/null 2>&1 &
 lancador_pid=$!
-trap "$anterior; kill $lancador_pid $DBUS_SESSION_BUS_PID 2>/dev/null || true" EXIT
+trap "encerrar_processo $lancador_pid; encerrar_processo $DBUS_SESSION_BUS_PID; $anterior" EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 
 iniciar_programa

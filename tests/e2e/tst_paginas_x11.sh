@@ -30,12 +30,11 @@ mostra_pagina "$regulamentacao" 110 || falha "a página de regulamentação não
 [ "$(imagem "$regulamentacao" 13 110 683 294)" != "$(imagem "$informacoes" 13 102 683 294)" ] ||
     falha "as duas telas mostram a mesma página"
 [ "$(ir_por "$regulamentacao" 655 51)" = "$informacoes" ] || falha "outra tela de informações"
-kill "$programa_pid"
-wait "$programa_pid" 2>/dev/null || true
+encerrar_programa
 
 # Installed in a directory with capitals, its regulation page missing.
 temporario=$(mktemp -d)
-trap 'rm -rf "$temporario"; kill "$xvfb_pid" 2>/dev/null || true; [ -n "${programa_pid:-}" ] && kill "$programa_pid" 2>/dev/null || true' EXIT
+trap 'encerrar_programa; encerrar_x; rm -rf "$temporario"' EXIT
 instalacao="$temporario/Programa ZEL"
 mkdir -p "$instalacao/html"
 cp "$programa" "$instalacao/"

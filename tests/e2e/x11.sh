@@ -1,37 +1,82 @@
 #!/usr/bin/env bash
 # Helpers for end-to-end tests under a real X server (Xvfb, no window
 # manager): the program runs as a user would start it, and xdotool moves
-# and clicks the pointer.
+# and clicks the pointer. Each test starts a server of its own, so the tests
+# can run side by side. A test without the tools it needs is skipped
+# (status 77), not failed.
 set -euo pipefail
 
 programa="$1"
 largura=1280
 altura=1024
 
-# Starts a server of its own on a free display. Servers that other tests start
-# at the same moment may race for one display number and one of them may
-# then end at once: the display is used only once it answers, and a server
-# that ended is started again.
+# Ends the test as skipped when one of the given programs is not installed.
+precisa() {
+    local ferramenta
+    for ferramenta in "$@"; do
+        command -v "$ferramenta" >/dev/null || { echo "sem $ferramenta: teste ignorado"; exit 77; }
+    done
+}
+precisa Xvfb xdotool xdpyinfo xwininfo xprop
+
+# Starts a server of its own on a display number drawn from a wide range, so
+# that tests side by side do not meet on one number; the display is used
+# once its lock holds our server's process number and the server answers,
+# and the server is started again on another number otherwise. -noreset: a
+# server resets itself when its last client leaves (here, the check's own
+# connection), and a program that connects during the reset finds no server.
 iniciar_x() {
-    local numero
-    for _ in 1 2 3 4 5; do
-        exec {fd}<> <(:)
-        Xvfb -displayfd "$fd" -screen 0 "${largura}x${altura}x24" -nolisten tcp >/dev/null 2>&1 &
+    local numero=
+    for _ in $(seq 10); do
+        numero=$(( 100 + (RANDOM * 32768 + RANDOM + $$) % 9000 ))
+        [ -e "/tmp/.X$numero-lock" ] && continue
+        Xvfb ":$numero" -screen 0 "${largura}x${altura}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb_pid=$!
-        numero=
-        read -r -t 20 numero <&"$fd" || true
-        exec {fd}<&-
-        if [ -n "$numero" ] && kill -0 "$xvfb_pid" 2>/dev/null &&
-            xdpyinfo -display ":$numero" >/dev/null 2>&1; then
-            break
-        fi
-        kill "$xvfb_pid" 2>/dev/null || true
+        servidor_pronto "$numero" && break
+        encerrar_x
         numero=
     done
     [ -n "$numero" ] || { echo "Xvfb não iniciou" >&2; exit 1; }
     export DISPLAY=":$numero"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-    trap 'kill "$xvfb_pid" 2>/dev/null || true; [ -n "${programa_pid:-}" ] && kill "$programa_pid" 2>/dev/null || true' EXIT
+    trap 'encerrar_programa; encerrar_x' EXIT
+}
+
+# Whether the server $xvfb_pid owns display $1 and answers on it (up to 10 s).
+servidor_pronto() {
+    local dono
+    for _ in $(seq 100); do
+        kill -0 "$xvfb_pid" 2>/dev/null || return 1
+        dono=$({ tr -d ' \n' <"/tmp/.X$1-lock"; } 2>/dev/null || true)
+        if [ "$dono" = "$xvfb_pid" ] && xdpyinfo -display ":$1" >/dev/null 2>&1; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Ends process $1 and waits until it has ended (killed after 5 s).
+encerrar_processo() {
+    [ -n "${1:-}" ] || return 0
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || { wait "$1" 2>/dev/null || true; return 0; }
+        sleep 0.1
+    done
+    kill -9 "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+# The server is gone, lock and socket included, before the next test starts.
+encerrar_x() {
+    encerrar_processo "${xvfb_pid:-}"
+    xvfb_pid=
+}
+
+encerrar_programa() {
+    encerrar_processo "${programa_pid:-}"
+    programa_pid=
 }
 
 iniciar_programa() {
@@ -77,6 +122,20 @@ esperar_fim() {
     echo "o programa não terminou" >&2
     return 1
 }
+
+# Whether a drop-down list of the program is open: a window of its own that
+# the window manager never sees (override-redirect) and that is not a
+# tooltip.
+lista_aberta() {
+    local id
+    for id in $(xdotool search --onlyvisible --class zel2002 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q "Override Redirect State: yes" || continue
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && continue
+        return 0
+    done
+    return 1
+}
+lista_fechada() { ! lista_aberta; }
 
 # Runs "$@" until it succeeds, for up to 10 seconds.
 esperar() {

@@ -74,6 +74,7 @@ class TesteMoldura : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void criacaoNaOrdemEUnica();
     void inicioCentradoEGravado();
     void ordemDeMostrarAtivarEsconder();
@@ -119,6 +120,10 @@ void TesteMoldura::init() {
     programa::limparEventos();
     programa::avisos();
     programa::erros();
+}
+
+void TesteMoldura::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteMoldura::criacaoNaOrdemEUnica() {
@@ -381,10 +386,8 @@ void TesteMoldura::sobreReativaAvisoNao() {
 
     // A notice closing above the screen activates nothing.
     programa::limparEventos();
-    programa::avisosReais(true);
-    QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
-    prcMostrarAviso(u"Digite a palavra para Busca"_s);
-    programa::avisosReais(false);
+    QVERIFY(programa::fecharAvisoReal(
+        [] { aviso::prcMostrarAviso(u"Digite a palavra para Busca"_s); }));
     QVERIFY(programa::eventos().isEmpty());
 }
 
@@ -410,14 +413,19 @@ void TesteMoldura::avisoTextoELinhas() {
     QString texto;
     QPoint posicao;
     bool modal = false;
-    QTimer::singleShot(0, [&] {
-        QLabel *rotulo = obj_Form_Aviso_MODAL->obj_Lb_Texto;
-        texto = rotulo->text();
-        posicao = rotulo->pos();
-        modal = obj_Form_Aviso_MODAL->isModal() && obj_Form_Aviso_MODAL->isVisible();
-        programa::clicar(obj_Form_Aviso_MODAL->obj_Img_Bt_Ok);
-    });
-    prcMostrarAviso(u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou 123466"_s);
+    QVERIFY(programa::responderDialogo(
+        obj_Form_Aviso_MODAL,
+        [] {
+            aviso::prcMostrarAviso(
+                u"O código digitado\rnão parece ser válido\rexemplo: 1234 ou 123466"_s);
+        },
+        [&] {
+            QLabel *rotulo = obj_Form_Aviso_MODAL->obj_Lb_Texto;
+            texto = rotulo->text();
+            posicao = rotulo->pos();
+            modal = obj_Form_Aviso_MODAL->isModal() && obj_Form_Aviso_MODAL->isVisible();
+            programa::clicar(obj_Form_Aviso_MODAL->obj_Img_Bt_Ok);
+        }));
     programa::avisosReais(false);
     QVERIFY(modal);
     QCOMPARE(texto, u"O código digitado\nnão parece ser válido\nexemplo: 1234 ou 123466"_s);
@@ -429,13 +437,14 @@ void TesteMoldura::avisoTextoELinhas() {
 void TesteMoldura::avisoEnterFechaEscapeNao() {
     programa::avisosReais(true);
     bool abertoDepoisDoEscape = false;
-    QTimer::singleShot(0, [&] {
-        QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Escape);
-        QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_A);
-        abertoDepoisDoEscape = obj_Form_Aviso_MODAL->isVisible();
-        QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Enter);
-    });
-    prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s);
+    QVERIFY(programa::responderDialogo(
+        obj_Form_Aviso_MODAL, [] { aviso::prcMostrarAviso(u"Nenhum Grande Grupo encontrado"_s); },
+        [&] {
+            QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Escape);
+            QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_A);
+            abertoDepoisDoEscape = obj_Form_Aviso_MODAL->isVisible();
+            QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Enter);
+        }));
     QVERIFY(abertoDepoisDoEscape);
     QVERIFY(!obj_Form_Aviso_MODAL->isVisible());
     programa::avisosReais(false);
@@ -444,13 +453,15 @@ void TesteMoldura::avisoEnterFechaEscapeNao() {
 void TesteMoldura::avisoOkAgeNaSolturaFora() {
     programa::avisosReais(true);
     QPoint afundado;
-    QTimer::singleShot(0, [&] {
-        BotaoFigura *ok = obj_Form_Aviso_MODAL->obj_Img_Bt_Ok;
-        programa::pressionar(ok, QPoint(10, 10));
-        afundado = ok->pos();
-        programa::soltar(ok, QPoint(-400, 300));
-    });
-    prcMostrarAviso(u"Você deve informar a\rbase final para conversão"_s);
+    QVERIFY(programa::responderDialogo(
+        obj_Form_Aviso_MODAL,
+        [] { aviso::prcMostrarAviso(u"Você deve informar a\rbase final para conversão"_s); },
+        [&] {
+            BotaoFigura *ok = obj_Form_Aviso_MODAL->obj_Img_Bt_Ok;
+            programa::pressionar(ok, QPoint(10, 10));
+            afundado = ok->pos();
+            programa::soltar(ok, QPoint(-400, 300));
+        }));
     QCOMPARE(afundado, QPoint(75, 72));
     QCOMPARE(obj_Form_Aviso_MODAL->obj_Img_Bt_Ok->pos(), QPoint(74, 71));
     QVERIFY(!obj_Form_Aviso_MODAL->isVisible());
@@ -461,8 +472,9 @@ void TesteMoldura::sairNaoMudaNada() {
     irPara(obj_Form_FormBusca);
     obj_Form_FormBusca->obj_Edit_BuscaRapida->setText(u"médico"_s);
     programa::limparEventos();
-    QTimer::singleShot(0, [] { programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao); });
-    programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar);
+    QVERIFY(programa::responderDialogo(
+        obj_Form_MODAL_Sair, [] { programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar); },
+        [] { programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao); }));
     QVERIFY(!obj_Form_MODAL_Sair->isVisible());
     QVERIFY(programa::eventos().isEmpty());
     QCOMPARE(obj_Form_FormBusca->obj_Edit_BuscaRapida->text(), u"médico"_s);
@@ -473,13 +485,14 @@ void TesteMoldura::sairNaoMudaNada() {
 void TesteMoldura::sairEscapeNaoFecha() {
     irPara(obj_Form_FormBusca);
     bool abertoDepoisDoEscape = false;
-    QTimer::singleShot(0, [&] {
-        QTest::keyClick(obj_Form_MODAL_Sair, Qt::Key_Escape);
-        QTest::keyClick(obj_Form_MODAL_Sair, Qt::Key_Return);
-        abertoDepoisDoEscape = obj_Form_MODAL_Sair->isVisible();
-        programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
-    });
-    programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar);
+    QVERIFY(programa::responderDialogo(
+        obj_Form_MODAL_Sair, [] { programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar); },
+        [&] {
+            QTest::keyClick(obj_Form_MODAL_Sair, Qt::Key_Escape);
+            QTest::keyClick(obj_Form_MODAL_Sair, Qt::Key_Return);
+            abertoDepoisDoEscape = obj_Form_MODAL_Sair->isVisible();
+            programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
+        }));
     QVERIFY(abertoDepoisDoEscape);
     QVERIFY(!obj_Form_MODAL_Sair->isVisible());
     QVERIFY(obj_Form_FormBusca->isVisible());
@@ -500,13 +513,11 @@ void TesteMoldura::pedidoDeFecharDoSistemaPergunta() {
     QVERIFY(alvo);
     irPara(alvo);
     programa::limparEventos();
-    bool perguntou = false;
-    QTimer::singleShot(0, [&] {
-        perguntou = obj_Form_MODAL_Sair->isVisible();
-        programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
-    });
-    QVERIFY(!alvo->close());
-    QVERIFY(perguntou);
+    bool fechou = true;
+    QVERIFY(programa::responderDialogo(
+        obj_Form_MODAL_Sair, [&] { fechou = alvo->close(); },
+        [] { programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao); }));
+    QVERIFY(!fechou);
     QVERIFY(alvo->isVisible());
     QCOMPARE(telasVisiveis(), QList<TelaPrincipal *>{alvo});
     QVERIFY(programa::eventos().isEmpty());
@@ -662,7 +673,8 @@ void TesteMoldura::dialogoCentradoSoNaPrimeiraVezEArrastavel() {
     irPara(obj_Form_FormBusca);
     const QPoint guardada(intJanelaX, intJanelaY);
     QPoint primeira;
-    QTimer::singleShot(0, [&] {
+    const auto fechar = [] { programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar); };
+    QVERIFY(programa::responderDialogo(obj_Form_MODAL_Sair, fechar, [&] {
         primeira = obj_Form_MODAL_Sair->pos();
         Figura *fundo = obj_Form_MODAL_Sair->findChild<Figura *>(u"obj_Img_sair"_s);
         programa::pressionar(fundo, QPoint(20, 20));
@@ -670,17 +682,15 @@ void TesteMoldura::dialogoCentradoSoNaPrimeiraVezEArrastavel() {
             fundo, fundo->mapFromGlobal(fundo->mapToGlobal(QPoint(20, 20)) + QPoint(-50, 30)), 1);
         programa::soltar(fundo, QPoint(300, 300));
         programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
-    });
-    programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar);
+    }));
     const QPoint centro = obj_Form_MODAL_Sair->screen()->availableGeometry().center() -
                           obj_Form_MODAL_Sair->rect().center();
     QCOMPARE(primeira, centro);
     QPoint segunda;
-    QTimer::singleShot(0, [&] {
+    QVERIFY(programa::responderDialogo(obj_Form_MODAL_Sair, fechar, [&] {
         segunda = obj_Form_MODAL_Sair->pos();
         programa::clicar(obj_Form_MODAL_Sair->obj_Img_Bt_Nao);
-    });
-    programa::clicar(obj_Form_FormBusca->obj_Bt_Fechar);
+    }));
     QCOMPARE(segunda, centro + QPoint(-50, 30));
     QCOMPARE(QPoint(intJanelaX, intJanelaY), guardada);
 }

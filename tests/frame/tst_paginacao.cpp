@@ -1,6 +1,7 @@
 // The pager's state and arithmetic: page and block counts, the labels a fill
 // shows, the actions of the labels and arrows, the rows of a page.
 
+#include "exigir.h"
 #include "paginacao.h"
 
 #include <QTest>
@@ -200,7 +201,7 @@ void TestePaginacao::percursos() {
 
     EstadoPaginacao estado(linhas, porBloco);
     Disposicao disposicao;
-    percorrer(estado, total, acoes, disposicao);
+    EXIGIR(percorrer(estado, total, acoes, disposicao));
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(estado.intPaginaAtual(), pagina);
@@ -262,7 +263,7 @@ void TestePaginacao::contagensFicamQuandoCabeNumaPagina() {
 void TestePaginacao::rotuloDeixadoDeOutroResultado() {
     EstadoPaginacao estado(13, 10);
     Disposicao disposicao;
-    percorrer(estado, 131, QStringLiteral("+"), disposicao);
+    EXIGIR(percorrer(estado, 131, QStringLiteral("+"), disposicao));
     QCOMPARE(estado.intPaginaAtual(), 11);
     estado.reiniciar();
 

@@ -4,10 +4,17 @@
 
 #include "botao_figura.h"
 #include "erro.h"
+#include "exigir.h"
 #include "fontes.h"
 #include "fronteira.h"
 #include "paginador.h"
 #include "rotulo_link.h"
+#include "unit_FormBuscaEstrutura.h"
+#include "unit_FormBuscaTituloAZ.h"
+#include "unit_FormRespostaBusca.h"
+#include "unit_FormRespostaBuscaCodigo.h"
+#include "unit_FormRespostaTabua.h"
+#include "unit_FormRespostaTabuaTitulo.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,56 +26,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The screens' own pager settings: the search results screen places its
+// labels at run time, the code search results screen keeps every label at its
+// design place, the structure browser has two labels and no blocks.
 enum class Forma { Dinamica, Fixa, Reduzida };
-
-// The search results screen places its labels at run time.
-ConfiguracaoPaginador configuracaoDinamica() {
-    ConfiguracaoPaginador c;
-    c.linhasPorPagina = 13;
-    c.paginasPorBloco = 10;
-    c.paginas = {54, 267};
-    c.topo = 267;
-    c.esquerdaMenos = 112;
-    c.esquerdaPrimeiro = 123;
-    c.setaAnterior = {579, 269};
-    c.setaProxima = {611, 269};
-    return c;
-}
-
-// The code search results screen keeps every label at its design place.
-ConfiguracaoPaginador configuracaoFixa() {
-    ConfiguracaoPaginador c = configuracaoDinamica();
-    c.esquerdaMenos = 111;
-    c.esquerdaPrimeiro = 122;
-    c.lugaresFixos =
-        ConfiguracaoPaginador::LugaresFixos{{156, 193, 229, 265, 301, 337, 374, 410, 446},
-                                            {140, 176, 213, 249, 285, 321, 357, 394, 430},
-                                            466};
-    return c;
-}
-
-// The structure browser: two labels, no blocks.
-ConfiguracaoPaginador configuracaoReduzida() {
-    ConfiguracaoPaginador c;
-    c.linhasPorPagina = 5;
-    c.paginasPorBloco = EstadoPaginacao::semBlocos;
-    c.paginas = {42, 110};
-    c.topo = 110;
-    c.esquerdaPrimeiro = 111;
-    c.lugaresFixos = ConfiguracaoPaginador::LugaresFixos{{132}, {125}, 0};
-    c.setaAnterior = {191, 110};
-    c.setaProxima = {223, 110};
-    return c;
-}
 
 ConfiguracaoPaginador configuracao(Forma forma) {
     switch (forma) {
     case Forma::Dinamica:
-        return configuracaoDinamica();
+        return Tobj_Form_FormRespostaBusca::configuracaoPaginador();
     case Forma::Fixa:
-        return configuracaoFixa();
+        return Tobj_Form_FormRespostaBuscaCodigo::configuracaoPaginador();
     case Forma::Reduzida:
-        return configuracaoReduzida();
+        return Tobj_Form_FormBuscaEstrutura::configuracaoPaginador();
     }
     return {};
 }
@@ -82,10 +52,11 @@ const QStringList nomesRotulos = {u"obj_Bt_Pagina_Primeiro"_s, u"obj_Bt_Pagina_S
 // A screen with a pager whose fill lays the pager out for a result of
 // `total` rows, as the screens' fill routines do.
 struct Tela {
-    explicit Tela(Forma forma, int total_) : total(total_) {
+    Tela(Forma forma, int total_) : Tela(configuracao(forma), total_) {}
+    Tela(const ConfiguracaoPaginador &configuracao, int total_) : total(total_) {
         janela.resize(713, 460);
         paginador = new Paginador(
-            &janela, configuracao(forma),
+            &janela, configuracao,
             [this] {
                 ++alimentacoes;
                 if (falhar)
@@ -160,6 +131,24 @@ void passarSobre(QWidget *controle) {
 } // namespace
 
 Q_DECLARE_METATYPE(Forma)
+Q_DECLARE_METATYPE(ConfiguracaoPaginador)
+
+namespace {
+
+// Every screen's pager, for the tests of what each one builds and places.
+void linhasDasTelas(bool comBlocos) {
+    QTest::addColumn<ConfiguracaoPaginador>("configuracao");
+    QTest::newRow("resposta da busca") << Tobj_Form_FormRespostaBusca::configuracaoPaginador();
+    QTest::newRow("resposta da busca por código")
+        << Tobj_Form_FormRespostaBuscaCodigo::configuracaoPaginador();
+    QTest::newRow("títulos de AZ") << Tobj_Form_FormBuscaTituloAZ::configuracaoPaginador();
+    QTest::newRow("resposta da tábua") << Tobj_Form_FormRespostaTabua::configuracaoPaginador();
+    QTest::newRow("títulos da tábua") << Tobj_Form_FormRespostaTabuaTitulo::configuracaoPaginador();
+    if (!comBlocos)
+        QTest::newRow("estrutura") << Tobj_Form_FormBuscaEstrutura::configuracaoPaginador();
+}
+
+} // namespace
 
 class TestePaginador : public QObject {
     Q_OBJECT
@@ -167,7 +156,9 @@ private slots:
     void initTestCase();
     void controlesCriados_data();
     void controlesCriados();
+    void colocacaoEmTempoDeExecucao_data();
     void colocacaoEmTempoDeExecucao();
+    void lugaresFixosNaoMudam_data();
     void lugaresFixosNaoMudam();
     void tresAlgarismosNaoTocamOsSeparadores_data();
     void tresAlgarismosNaoTocamOsSeparadores();
@@ -184,22 +175,16 @@ void TestePaginador::initTestCase() {
 }
 
 void TestePaginador::controlesCriados_data() {
-    QTest::addColumn<Forma>("forma");
-    QTest::addColumn<int>("rotulos");
-    QTest::addColumn<bool>("blocos");
-
-    QTest::newRow("em tempo de execução") << Forma::Dinamica << 10 << true;
-    QTest::newRow("lugares fixos") << Forma::Fixa << 10 << true;
-    QTest::newRow("sem blocos") << Forma::Reduzida << 2 << false;
+    linhasDasTelas(false);
 }
 
 void TestePaginador::controlesCriados() {
-    QFETCH(Forma, forma);
-    QFETCH(int, rotulos);
-    QFETCH(bool, blocos);
+    QFETCH(ConfiguracaoPaginador, configuracao);
+    const ConfiguracaoPaginador &c = configuracao;
+    const bool blocos = c.paginasPorBloco != EstadoPaginacao::semBlocos;
+    const int rotulos = blocos ? c.paginasPorBloco : 2;
 
     QWidget janela;
-    const ConfiguracaoPaginador c = configuracao(forma);
     auto *paginador = new Paginador(&janela, c, [] {});
     janela.show();
 
@@ -251,35 +236,53 @@ void TestePaginador::controlesCriados() {
 
 // A two-digit caption is wider than a one-digit one: every label to its
 // right moves, with 5 pixels on each side of each separator.
+void TestePaginador::colocacaoEmTempoDeExecucao_data() {
+    QTest::addColumn<ConfiguracaoPaginador>("configuracao");
+    QTest::newRow("resposta da busca") << Tobj_Form_FormRespostaBusca::configuracaoPaginador();
+    QTest::newRow("títulos de AZ") << Tobj_Form_FormBuscaTituloAZ::configuracaoPaginador();
+}
+
 void TestePaginador::colocacaoEmTempoDeExecucao() {
-    Tela tela(Forma::Dinamica, 25 * 13); // 25 pages, 3 blocks
-    verificarCadeia(tela);
+    QFETCH(ConfiguracaoPaginador, configuracao);
+    QVERIFY(!configuracao.lugaresFixos);
+    Tela tela(configuracao, 25 * configuracao.linhasPorPagina); // 25 pages, 3 blocks
+    EXIGIR(verificarCadeia(tela));
     QList<int> bloco1;
     for (const QLabel *rotulo : tela.rotulosVisiveis())
         bloco1 << rotulo->x();
     QCOMPARE(bloco1.size(), 10);
 
-    clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_Pagina_Mais));
     QCOMPARE(legendas(tela.rotulosVisiveis()),
              QStringList({"11", "12", "13", "14", "15", "16", "17", "18", "19", "20"}));
-    verificarCadeia(tela);
+    EXIGIR(verificarCadeia(tela));
     const QList<QLabel *> bloco2 = tela.rotulosVisiveis();
-    QCOMPARE(bloco2[0]->x(), 123);
-    QCOMPARE(tela.paginador->obj_Bt_Pagina_Menos->x(), 112);
+    QCOMPARE(bloco2[0]->x(), configuracao.esquerdaPrimeiro);
+    QCOMPARE(tela.paginador->obj_Bt_Pagina_Menos->x(), configuracao.esquerdaMenos);
     for (int k = 2; k <= 10; ++k)
         QVERIFY2(bloco2[k - 1]->x() > bloco1[k - 1], qPrintable(bloco2[k - 1]->text()));
 
     // The last block is shorter; a later fill of a shorter block places the
     // labels again from the first one.
-    clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_Pagina_Mais));
     QCOMPARE(legendas(tela.rotulosVisiveis()), QStringList({"21", "22", "23", "24", "25"}));
-    verificarCadeia(tela);
+    EXIGIR(verificarCadeia(tela));
     QVERIFY(!tela.paginador->obj_Bt_Pagina_Mais->isVisible());
 }
 
+void TestePaginador::lugaresFixosNaoMudam_data() {
+    QTest::addColumn<ConfiguracaoPaginador>("configuracao");
+    QTest::newRow("resposta da busca por código")
+        << Tobj_Form_FormRespostaBuscaCodigo::configuracaoPaginador();
+    QTest::newRow("resposta da tábua") << Tobj_Form_FormRespostaTabua::configuracaoPaginador();
+    QTest::newRow("títulos da tábua") << Tobj_Form_FormRespostaTabuaTitulo::configuracaoPaginador();
+}
+
 void TestePaginador::lugaresFixosNaoMudam() {
-    Tela tela(Forma::Fixa, 25 * 13);
-    const ConfiguracaoPaginador c = configuracaoFixa();
+    QFETCH(ConfiguracaoPaginador, configuracao);
+    const ConfiguracaoPaginador &c = configuracao;
+    QVERIFY(c.lugaresFixos);
+    Tela tela(c, 25 * c.linhasPorPagina);
     const auto verificarLugares = [&] {
         QCOMPARE(tela.rotulo(1)->pos(), QPoint(c.esquerdaPrimeiro, c.topo));
         for (int k = 2; k <= 10; ++k) {
@@ -290,25 +293,23 @@ void TestePaginador::lugaresFixosNaoMudam() {
         QCOMPARE(tela.paginador->obj_Bt_Pagina_Mais->pos(), QPoint(c.lugaresFixos->mais, c.topo));
     };
     verificarLugares();
-    clicar(tela.paginador->obj_Bt_Pagina_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_Pagina_Mais));
     QCOMPARE(tela.rotulosVisiveis().size(), 10);
     QCOMPARE(tela.rotulo(1)->text(), u"11"_s);
     verificarLugares();
 }
 
 void TestePaginador::tresAlgarismosNaoTocamOsSeparadores_data() {
-    QTest::addColumn<Forma>("forma");
-    QTest::newRow("em tempo de execução") << Forma::Dinamica;
-    QTest::newRow("lugares fixos") << Forma::Fixa;
+    linhasDasTelas(true);
 }
 
 // Pages 101 to 110: each label, separator and "+" stands clear of the one
 // before it, and no control moves left of its design place.
 void TestePaginador::tresAlgarismosNaoTocamOsSeparadores() {
-    QFETCH(Forma, forma);
-    Tela tela(forma, 1500 * 13);
+    QFETCH(ConfiguracaoPaginador, configuracao);
+    Tela tela(configuracao, 1500 * configuracao.linhasPorPagina);
     for (int bloco = 1; bloco <= 10; ++bloco)
-        clicar(tela.paginador->obj_Bt_Pagina_Mais);
+        EXIGIR(clicar(tela.paginador->obj_Bt_Pagina_Mais));
     const QList<QLabel *> rotulos = tela.rotulosVisiveis();
     QCOMPARE(legendas(rotulos).first(), u"101"_s);
     QCOMPARE(rotulos.size(), 10);
@@ -321,7 +322,7 @@ void TestePaginador::tresAlgarismosNaoTocamOsSeparadores() {
         QVERIFY2(cadeia[i]->x() > direita(cadeia[i - 1]),
                  qPrintable(cadeia[i - 1]->objectName() + u" / "_s + cadeia[i]->objectName()));
     }
-    const ConfiguracaoPaginador c = configuracao(forma);
+    const ConfiguracaoPaginador &c = configuracao;
     if (c.lugaresFixos)
         for (int k = 2; k <= 10; ++k)
             QVERIFY(rotulos[k - 1]->x() >= c.lugaresFixos->rotulos[k - 2]);
@@ -350,19 +351,20 @@ void TestePaginador::rotulosDeResultadoMenorSomem() {
 // Two labels at their places, never a separator between them; the arrows
 // reach the pages after the second.
 void TestePaginador::formaReduzida() {
-    Tela tela(Forma::Reduzida, 12);
+    const ConfiguracaoPaginador c = configuracao(Forma::Reduzida);
+    Tela tela(c, 12);
     QCOMPARE(legendas(tela.rotulosVisiveis()), QStringList({"1", "2"}));
     QVERIFY(!tela.separador(1)->isVisible());
-    QCOMPARE(tela.rotulo(2)->pos(), QPoint(132, 110));
+    QCOMPARE(tela.rotulo(2)->pos(), QPoint(c.lugaresFixos->rotulos[0], c.topo));
 
-    clicar(tela.paginador->obj_Bt_RespostaBusca_Mais);
-    clicar(tela.paginador->obj_Bt_RespostaBusca_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_RespostaBusca_Mais));
+    EXIGIR(clicar(tela.paginador->obj_Bt_RespostaBusca_Mais));
     QCOMPARE(tela.paginador->estado().intPaginaAtual(), 3);
     QCOMPARE(legendas(tela.rotulosVisiveis()), QStringList({"1", "2"}));
     QVERIFY(tela.rotulo(1)->isEnabled() && tela.rotulo(2)->isEnabled());
     QVERIFY(!tela.separador(1)->isVisible());
 
-    clicar(tela.rotulo(2));
+    EXIGIR(clicar(tela.rotulo(2)));
     QCOMPARE(tela.paginador->estado().intPaginaAtual(), 2);
     QVERIFY(!tela.rotulo(2)->isEnabled());
 }
@@ -413,7 +415,7 @@ void TestePaginador::cliques() {
     tela.paginador->estado().irParaPagina(inicial);
     tela.paginador->dispor(total);
 
-    clicar(tela.janela.findChild<QWidget *>(controle));
+    EXIGIR(clicar(tela.janela.findChild<QWidget *>(controle)));
     QCOMPARE(tela.paginador->estado().intPaginaAtual(), pagina);
     QCOMPARE(tela.alimentacoes, alimentacoes);
     QCOMPARE(tela.larguras, larguras);
@@ -429,7 +431,7 @@ void TestePaginador::cursorDasSetas() {
     QCOMPARE(anterior->cursor().shape(), Qt::ForbiddenCursor);
     QCOMPARE(proxima->cursor().shape(), Qt::PointingHandCursor);
 
-    clicar(proxima);
+    EXIGIR(clicar(proxima));
     passarSobre(anterior);
     passarSobre(proxima);
     QCOMPARE(anterior->cursor().shape(), Qt::PointingHandCursor);
@@ -444,7 +446,7 @@ void TestePaginador::erroNaAlimentacaoTerminaOClique() {
         fronteira::definirRelator([&](const QString &texto) { erros << texto; });
     Tela tela(Forma::Dinamica, 14);
     tela.falhar = true;
-    clicar(tela.paginador->obj_Bt_RespostaBusca_Mais);
+    EXIGIR(clicar(tela.paginador->obj_Bt_RespostaBusca_Mais));
     fronteira::definirRelator(anterior);
 
     QCOMPARE(erros, QStringList{u"no such table: TFamilia"_s});

@@ -23,12 +23,10 @@ inline void abrirEFecharSobre(TelaPrincipal *tela) {
 }
 
 // A real notice over `tela` (the quick search with its box empty), closed
-// with Enter.
-inline void fecharAvisoReal(TelaPrincipal *tela) {
-    programa::avisosReais(true);
-    QTimer::singleShot(0, [] { QTest::keyClick(obj_Form_Aviso_MODAL, Qt::Key_Return); });
-    programa::clicar(tela->obj_Bt_BuscaRapida_Ok);
-    programa::avisosReais(false);
+// with Enter; false when it did not come or did not close.
+[[nodiscard]] inline bool fecharAvisoReal(TelaPrincipal *tela) {
+    return programa::fecharAvisoReal([tela] { programa::clicar(tela->obj_Bt_BuscaRapida_Ok); })
+        .has_value();
 }
 
 // The three page screens as rows of a test table: the screen's name, its

@@ -66,6 +66,7 @@ class TesteCaracteristicas : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void umParagrafoPorLinha_data();
     void umParagrafoPorLinha();
     void familiaMantidaEntreAsVistas();
@@ -85,6 +86,10 @@ void TesteCaracteristicas::init() {
     programa::limparEventos();
     programa::avisos();
     programa::erros();
+}
+
+void TesteCaracteristicas::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteCaracteristicas::umParagrafoPorLinha_data() {
@@ -210,7 +215,7 @@ void TesteCaracteristicas::releAoVoltarDoSobreNaoDoAviso() {
                                                    u"Terceira formação."_s, QString()})
                            .criar());
 
-    fecharAvisoReal(tela);
+    QVERIFY(fecharAvisoReal(tela));
     QCOMPARE(paragrafos(tela->obj_Memo_Descricao).size(), 2);
 
     abrirEFecharSobre(tela);

@@ -3,6 +3,7 @@
 // page is reported and leaves the screen where it was.
 
 #include "apoio_paginas.h"
+#include "exigir.h"
 #include "fixtures.h"
 #include "posicao.h"
 #include "visualizador_html.h"
@@ -74,7 +75,7 @@ private slots:
 
 void TestePaginas::initTestCase() {
     raiz = programa::instalar(fixtures::banco(u"basica"_s), false);
-    copiarPaginas();
+    EXIGIR(copiarPaginas());
     programa::iniciar();
 }
 
@@ -92,6 +93,7 @@ void TestePaginas::cleanup() {
         QFile::remove(caminho(arquivo));
         QVERIFY(QFile::copy(origem.filePath(arquivo), caminho(arquivo)));
     }
+    programa::encerrarTeste();
 }
 
 // The page is looked for in the program's directory as it is written, with
@@ -165,14 +167,16 @@ void TestePaginas::recarregaAoVoltarDoSobreNaoDoAviso() {
     TelaPagina *tela = telaDePagina(nome);
     abrirPagina(tela, botao);
     const QString original = ler(caminho(arquivo));
-    escrever(caminho(arquivo),
-             QString(original).replace(u"<body>"_s, u"<body><p>Versão nova</p>"_s));
+    EXIGIR(escrever(caminho(arquivo),
+                    QString(original).replace(u"<body>"_s, u"<body><p>Versão nova</p>"_s)));
     QScrollBar *barra = tela->obj_WebBrowser->verticalScrollBar();
     barra->setValue(barra->maximum());
+    const int rolagem = barra->value();
+    QVERIFY(rolagem > 0);
 
-    fecharAvisoReal(tela);
+    QVERIFY(fecharAvisoReal(tela));
     QVERIFY(!tela->obj_WebBrowser->toPlainText().contains(u"Versão nova"_s));
-    QCOMPARE(barra->value(), barra->maximum());
+    QCOMPARE(barra->value(), rolagem);
 
     abrirEFecharSobre(tela);
     QVERIFY(tela->obj_WebBrowser->toPlainText().startsWith(u"Versão nova"_s));

@@ -14,6 +14,7 @@ class TestePaginasSemHtml : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanup();
     void primeiraAtivacaoSemPagina_data() { linhasDasPaginas(); }
     void primeiraAtivacaoSemPagina();
     void comAsPaginasDeVolta_data() { linhasDasPaginas(); }
@@ -26,6 +27,10 @@ private:
 void TestePaginasSemHtml::initTestCase() {
     m_raiz = programa::instalar(fixtures::banco(u"basica"_s), false);
     programa::iniciar();
+}
+
+void TestePaginasSemHtml::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TestePaginasSemHtml::primeiraAtivacaoSemPagina() {

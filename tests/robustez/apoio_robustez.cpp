@@ -39,20 +39,9 @@
 using namespace Qt::StringLiterals;
 
 namespace robustez {
-namespace {
-
-QtMessageHandler registroAnterior = nullptr;
-
-void filtrarElevacao(QtMsgType tipo, const QMessageLogContext &contexto, const QString &texto) {
-    if (texto != u"This plugin does not support raise()"_s)
-        registroAnterior(tipo, contexto, texto);
-}
-
-} // namespace
 
 void iniciar(const QString &banco) {
-    if (!registroAnterior)
-        registroAnterior = qInstallMessageHandler(filtrarElevacao);
+    programa::calarElevacao();
     programa::instalar(banco);
     programa::iniciar();
 }

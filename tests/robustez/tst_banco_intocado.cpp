@@ -76,6 +76,7 @@ class TesteBancoIntocado : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanup();
     void percursoNaoEscreve();
 };
 
@@ -89,6 +90,10 @@ void TesteBancoIntocado::initTestCase() {
     antes = marcar(dados);
     QVERIFY(!antes.resumo.isEmpty());
     robustez::iniciar(dados);
+}
+
+void TesteBancoIntocado::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteBancoIntocado::percursoNaoEscreve() {

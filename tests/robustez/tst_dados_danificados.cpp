@@ -10,6 +10,7 @@
 #include "apoio_paginas.h"
 #include "apoio_robustez.h"
 #include "botao_figura.h"
+#include "exigir.h"
 #include "fixtures.h"
 #include "grade.h"
 #include "grade_html.h"
@@ -102,12 +103,12 @@ void reparar() {
     QDir(dados).removeRecursively();
     QFile::setPermissions(dados, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir().mkpath(dados);
-    copiar(banco, arquivoDados());
+    EXIGIR(copiar(banco, arquivoDados()));
 }
 
 void substituirBanco(const QString &outro) {
     QVERIFY(QFile::remove(arquivoDados()));
-    copiar(outro + u"/zel2002.db"_s, arquivoDados());
+    EXIGIR(copiar(outro + u"/zel2002.db"_s, arquivoDados()));
 }
 
 void truncar(qint64 bytes) {
@@ -157,22 +158,22 @@ void danificar(Dano dano, const QString &tabela, const QString &coluna) {
         QVERIFY(QFile::remove(arquivoDados()));
         break;
     case Dano::TruncadoNaMetade:
-        truncar(QFileInfo(arquivoDados()).size() / 2);
+        EXIGIR(truncar(QFileInfo(arquivoDados()).size() / 2));
         break;
     case Dano::TruncadoNoCabecalho:
-        truncar(1000);
+        EXIGIR(truncar(1000));
         break;
     case Dano::ArquivoVazio:
-        truncar(0);
+        EXIGIR(truncar(0));
         break;
     case Dano::PaginasSobrescritas:
-        sobrescreverPaginas();
+        EXIGIR(sobrescreverPaginas());
         break;
     case Dano::SemTabela:
-        substituirBanco(fixtures::semTabela(u"basica"_s, tabela));
+        EXIGIR(substituirBanco(fixtures::semTabela(u"basica"_s, tabela)));
         break;
     case Dano::SemColuna:
-        substituirBanco(fixtures::semColuna(u"basica"_s, tabela, coluna));
+        EXIGIR(substituirBanco(fixtures::semColuna(u"basica"_s, tabela, coluna)));
         break;
     case Dano::DiretorioNoLugar:
         QVERIFY(QFile::remove(arquivoDados()));
@@ -180,7 +181,7 @@ void danificar(Dano dano, const QString &tabela, const QString &coluna) {
         break;
     case Dano::SemPermissao:
         // A new file: the one the program holds open stays readable to it.
-        substituirBanco(QFileInfo(banco).path());
+        EXIGIR(substituirBanco(QFileInfo(banco).path()));
         QVERIFY(QFile::setPermissions(arquivoDados(), {}));
         break;
     }
@@ -266,7 +267,7 @@ void novaBusca() {
 }
 
 void escolherItem(QComboBox *lista, int indice) {
-    robustez::escolher(lista, lista->itemText(indice));
+    EXIGIR(robustez::escolher(lista, lista->itemText(indice)));
 }
 
 // The family 2111 on the description screen, from a code search.
@@ -278,14 +279,14 @@ void abrirFamilia() {
 
 void prepararConversao() {
     apoio_busca::irPara(obj_Form_FormTabua);
-    robustez::escolher(obj_Form_FormTabua->obj_Combo_De, u"ZEL2002"_s);
+    EXIGIR(robustez::escolher(obj_Form_FormTabua->obj_Combo_De, u"ZEL2002"_s));
     robustez::substituir(obj_Form_FormTabua->obj_Edit_ConverteCodigo, u"2111"_s);
-    robustez::escolher(obj_Form_FormTabua->obj_Combo_Para, u"ZEL94"_s);
+    EXIGIR(robustez::escolher(obj_Form_FormTabua->obj_Combo_Para, u"ZEL94"_s));
 }
 
 void prepararConversaoPorTitulo() {
     apoio_busca::irPara(obj_Form_FormTabuaTitulo);
-    robustez::escolher(obj_Form_FormTabuaTitulo->obj_Combo_De, u"ZEL2002"_s);
+    EXIGIR(robustez::escolher(obj_Form_FormTabuaTitulo->obj_Combo_De, u"ZEL2002"_s));
     robustez::substituir(obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo, u"médico"_s);
 }
 
@@ -448,7 +449,8 @@ const QList<Acao> &acoes() {
          [] {
              abrirFamilia();
              programa::clicar(obj_Form_FormDescricao->links()[2]);
-             robustez::escolher(obj_Form_FormDescricaoConversao->obj_Combo_Para, u"ZEL94"_s);
+             EXIGIR(
+                 robustez::escolher(obj_Form_FormDescricaoConversao->obj_Combo_Para, u"ZEL94"_s));
          },
          [] { programa::clicar(obj_Form_FormDescricaoConversao->obj_Bt_Ok); },
          [] { return naTela(obj_Form_FormRespostaTabua); }},
@@ -474,7 +476,7 @@ const QList<Acao> &acoes() {
          [] {
              prepararConversaoPorTitulo();
              programa::clicar(obj_Form_FormTabuaTitulo->obj_Bt_Converter_Procurar);
-             robustez::escolher(linhaConvertivel().obj_Combo_De, u"ZEL94"_s);
+             EXIGIR(robustez::escolher(linhaConvertivel().obj_Combo_De, u"ZEL94"_s));
          },
          [] { programa::clicar(linhaConvertivel().obj_Bt_Ok); },
          [] { return naTela(obj_Form_FormRespostaTabua); }},
@@ -572,6 +574,7 @@ class TesteDadosDanificados : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void novaBuscaNaoLeOBanco();
     void acaoComDadosDanificados_data();
     void acaoComDadosDanificados();
@@ -604,15 +607,19 @@ void TesteDadosDanificados::copiarPaginas() {
     const QDir origem(QStringLiteral(ZEL_DIR_HTML));
     QDir().mkpath(m_html + u"/imagens"_s);
     for (const QString &arquivo : origem.entryList({u"*.htm"_s, u"*.css"_s}, QDir::Files))
-        copiar(origem.filePath(arquivo), m_html + u"/"_s + arquivo);
+        EXIGIR(copiar(origem.filePath(arquivo), m_html + u"/"_s + arquivo));
     for (const QString &figura : QDir(origem.filePath(u"imagens"_s)).entryList(QDir::Files))
-        copiar(origem.filePath(u"imagens/"_s + figura), m_html + u"/imagens/"_s + figura);
+        EXIGIR(copiar(origem.filePath(u"imagens/"_s + figura), m_html + u"/imagens/"_s + figura));
 }
 
 void TesteDadosDanificados::init() {
     reparar();
     programa::avisos();
     programa::erros();
+}
+
+void TesteDadosDanificados::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteDadosDanificados::acaoComDadosDanificados_data() {
@@ -633,14 +640,14 @@ void TesteDadosDanificados::acaoComDadosDanificados() {
     a.preparar();
     QCOMPARE(programa::erros(), QStringList());
     programa::avisos();
-    danificar(dano, a.tabela, a.coluna);
+    EXIGIR(danificar(dano, a.tabela, a.coluna));
     if (dano == Dano::SemPermissao && legivelApesarDaPermissao(arquivoDados()))
         QSKIP("quem roda os testes lê o arquivo mesmo sem permissão (superusuário)");
     TelaPrincipal *tela = navegacao::tela(a.tela);
     const QStringList antes = robustez::entradas(tela, a.proprios);
 
     a.executar();
-    verificarMensagem(programa::erros(), mensagemEsperada(dano, a.tabela, a.coluna));
+    EXIGIR(verificarMensagem(programa::erros(), mensagemEsperada(dano, a.tabela, a.coluna)));
     QCOMPARE(programa::avisos(), QStringList());
     QCOMPARE(navegacao::telaAtual(), tela);
     QVERIFY(tela->isVisible());
@@ -664,7 +671,7 @@ void TesteDadosDanificados::novaBuscaNaoLeOBanco() {
     QCOMPARE(estrutura->obj_ComboBoxGrandeGrupo->currentIndex(), -1);
     QVERIFY(!estrutura->obj_ComboBoxGrandeGrupo->placeholderText().isEmpty());
     const auto comecarDeNovo = [estrutura] {
-        danificar(Dano::SemDiretorio, QString(), QString());
+        EXIGIR(danificar(Dano::SemDiretorio, QString(), QString()));
         novaBusca();
         QCOMPARE(programa::erros(), QStringList());
         QCOMPARE(estrutura->obj_ComboBoxGrandeGrupo->currentIndex(), -1);
@@ -698,7 +705,7 @@ void TesteDadosDanificados::listasAbertasNaoDependemDoBanco() {
     QCOMPARE(navegacao::telaAtual(), navegacao::tela(l.tela));
     const QString primeira = l.primeira();
     QVERIFY(!primeira.isEmpty());
-    danificar(dano, u"TSinonimo"_s, u"nom_sin"_s);
+    EXIGIR(danificar(dano, u"TSinonimo"_s, u"nom_sin"_s));
 
     if (Paginador *paginador = l.paginador()) {
         programa::clicar(paginador->obj_Bt_RespostaBusca_Mais);

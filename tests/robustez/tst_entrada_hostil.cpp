@@ -10,6 +10,7 @@
 #include "apoio_paginas.h"
 #include "apoio_robustez.h"
 #include "botao_figura.h"
+#include "exigir.h"
 #include "fixtures.h"
 #include "grade.h"
 #include "grade_html.h"
@@ -137,16 +138,16 @@ QList<CaixaTitulo> caixasDeTitulo() {
                           IdTela::FormBuscaTituloAZ,
                           false,
                           nada};
-    caixas << CaixaTitulo{u"título da conversão por título"_s,
-                          [] { return obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo; },
-                          [] {
-                              apoio_busca::irPara(obj_Form_FormTabuaTitulo);
-                              robustez::escolher(obj_Form_FormTabuaTitulo->obj_Combo_De,
-                                                 u"ZEL2002"_s);
-                          },
-                          IdTela::FormRespostaTabuaTitulo,
-                          false,
-                          nadaParaConverter};
+    caixas << CaixaTitulo{
+        u"título da conversão por título"_s,
+        [] { return obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo; },
+        [] {
+            apoio_busca::irPara(obj_Form_FormTabuaTitulo);
+            EXIGIR(robustez::escolher(obj_Form_FormTabuaTitulo->obj_Combo_De, u"ZEL2002"_s));
+        },
+        IdTela::FormRespostaTabuaTitulo,
+        false,
+        nadaParaConverter};
     return caixas;
 }
 
@@ -188,8 +189,8 @@ QList<CaixaCodigo> caixasDeCodigo() {
         {u"código da conversão"_s, [] { return obj_Form_FormTabua->obj_Edit_ConverteCodigo; },
          [] {
              apoio_busca::irPara(obj_Form_FormTabua);
-             robustez::escolher(obj_Form_FormTabua->obj_Combo_De, u"ZEL2002"_s);
-             robustez::escolher(obj_Form_FormTabua->obj_Combo_Para, u"ZEL94"_s);
+             EXIGIR(robustez::escolher(obj_Form_FormTabua->obj_Combo_De, u"ZEL2002"_s));
+             EXIGIR(robustez::escolher(obj_Form_FormTabua->obj_Combo_Para, u"ZEL94"_s));
          },
          codigoInvalidoTabua},
     };
@@ -206,6 +207,7 @@ class TesteEntradaHostil : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void caixaDeTitulo_data();
     void caixaDeTitulo();
     void caixaDeCodigo_data();
@@ -219,6 +221,10 @@ void TesteEntradaHostil::initTestCase() {
 void TesteEntradaHostil::init() {
     programa::avisos();
     programa::erros();
+}
+
+void TesteEntradaHostil::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteEntradaHostil::caixaDeTitulo_data() {

@@ -83,11 +83,16 @@ class TesteNavegacaoRepetida : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanup();
     void milharesDePassosSemCrescimento();
 };
 
 void TesteNavegacaoRepetida::initTestCase() {
     robustez::iniciar(fixtures::banco(u"basica"_s));
+}
+
+void TesteNavegacaoRepetida::cleanup() {
+    programa::encerrarTeste();
 }
 
 void TesteNavegacaoRepetida::milharesDePassosSemCrescimento() {

@@ -51,6 +51,15 @@ inline Saida executar(const QStringList &argumentos, Preparo preparo = {}) {
     return terminar(processo);
 }
 
+// The tool with `entrada` on its standard input.
+inline Saida executarComEntrada(const QStringList &argumentos, const QByteArray &entrada) {
+    QProcess processo;
+    iniciar(processo, argumentos);
+    processo.write(entrada);
+    processo.closeWriteChannel();
+    return terminar(processo);
+}
+
 // A user without privileges: run as root, the child takes the identity of
 // user and group 65534, to which the directories of a test, made inaccessible,
 // are closed as they are to any other user.

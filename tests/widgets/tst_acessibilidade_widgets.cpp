@@ -286,9 +286,12 @@ void TesteAcessibilidadeWidgets::menuDeContexto() {
     grade->selecionarLinhas(2, 3);
     QGuiApplication::clipboard()->clear();
     QStringList itens;
+    // A check that failed in here would leave the menu open and the test
+    // waiting: what is found is compared once the menu is closed.
     QTimer::singleShot(0, [&itens] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
+        if (!menu)
+            return;
         for (QAction *acao : menu->actions())
             itens << acao->text();
         menu->actions().at(1)->trigger();

@@ -62,7 +62,7 @@ void TstImagens::nadaDecodificadoAntesDoPrimeiroPedido() {
 
 // A program that links only the widget library reads the artwork directly.
 void TstImagens::recursoLigadoAoPrograma() {
-    const QImage fundo = decodificarJpeg(lerRecurso(u":/arte/fundo.jpg"_s));
+    const QImage fundo = jpeg::decodificar(lerRecurso(u":/arte/fundo.jpg"_s));
     QCOMPARE(fundo.size(), QSize(1426, 920));
 }
 
@@ -149,7 +149,7 @@ void TstImagens::decodificaCoresLinhaALinha() {
         for (int x = 0; x < 6; ++x)
             original.setPixel(x, y, qRgb(255, 0, 0));
 
-    const QImage lida = decodificarJpeg(codificarJpeg(original));
+    const QImage lida = jpeg::decodificar(codificarJpeg(original));
     QCOMPARE(lida.size(), original.size());
     for (int y : {0, 3, 6}) {
         QVERIFY2(parecida(lida.pixel(1, y), qRgb(255, 0, 0)), qPrintable(QString::number(y)));
@@ -160,7 +160,7 @@ void TstImagens::decodificaCoresLinhaALinha() {
 void TstImagens::dadosCorrompidosDaoImagemNula_data() {
     QTest::addColumn<QByteArray>("dados");
     const QByteArray valida = lerRecurso(u":/arte/about.jpg"_s);
-    QVERIFY(decodificarJpeg(valida).width() > 0);
+    QVERIFY(jpeg::decodificar(valida).width() > 0);
     QTest::newRow("vazio") << QByteArray();
     QTest::newRow("texto") << QByteArray("isto não é uma figura");
     QTest::newRow("só o cabeçalho") << valida.left(400);
@@ -170,7 +170,7 @@ void TstImagens::dadosCorrompidosDaoImagemNula_data() {
 
 void TstImagens::dadosCorrompidosDaoImagemNula() {
     QFETCH(QByteArray, dados);
-    QVERIFY(decodificarJpeg(dados).isNull());
+    QVERIFY(jpeg::decodificar(dados).isNull());
 }
 
 void TstImagens::nomeDesconhecidoDaPixmapNula() {

@@ -1,4 +1,5 @@
 #include "erro.h"
+#include "exigir.h"
 #include "fontes.h"
 #include "fronteira.h"
 #include "visualizador_html.h"
@@ -139,13 +140,14 @@ void TstVisualizadorHtml::initTestCase() {
 // Every test starts with fresh pages A and B and a fresh viewer; the errors
 // that the viewer reports through the boundary are recorded.
 void TstVisualizadorHtml::init() {
-    escrever(caminho(u"a.htm"_s),
-             paginaLonga(u"A"_s, u"<a href=\"#fim\">ao fim</a> <a href=\"b.htm\">página B</a> "
-                                 "<a href=\"b.htm#fim\">fim de B</a> "
-                                 "<a href=\"http://exemplo.invalid/zel\">sítio</a> "
-                                 "<a href=\"mailto:zel@exemplo.invalid\">correio</a> "
-                                 "<a href=\"ausente.htm\">ausente</a>"_s));
-    escrever(caminho(u"b.htm"_s), paginaLonga(u"B"_s, u"<a href=\"a.htm\">página A</a>"_s));
+    EXIGIR(
+        escrever(caminho(u"a.htm"_s),
+                 paginaLonga(u"A"_s, u"<a href=\"#fim\">ao fim</a> <a href=\"b.htm\">página B</a> "
+                                     "<a href=\"b.htm#fim\">fim de B</a> "
+                                     "<a href=\"http://exemplo.invalid/zel\">sítio</a> "
+                                     "<a href=\"mailto:zel@exemplo.invalid\">correio</a> "
+                                     "<a href=\"ausente.htm\">ausente</a>"_s)));
+    EXIGIR(escrever(caminho(u"b.htm"_s), paginaLonga(u"B"_s, u"<a href=\"a.htm\">página A</a>"_s)));
     m_erros.clear();
     m_relatorAnterior =
         fronteira::definirRelator([this](const QString &texto) { m_erros << texto; });
@@ -279,9 +281,9 @@ void TstVisualizadorHtml::recarregaOArquivoDoDisco() {
     mostrar(visualizador);
     visualizador.carregar(caminho(u"a.htm"_s));
     for (const QString &link : cliques)
-        clicarNoTexto(visualizador, link);
+        EXIGIR(clicarNoTexto(visualizador, link));
 
-    escrever(caminho(u"a.htm"_s), paginaLonga(u"A nova"_s, QString()));
+    EXIGIR(escrever(caminho(u"a.htm"_s), paginaLonga(u"A nova"_s, QString())));
     visualizador.carregar(caminho(u"a.htm"_s));
     QVERIFY(visualizador.toPlainText().startsWith(u"Página A nova"_s));
     QCOMPARE(visualizador.verticalScrollBar()->value(), 0);
@@ -295,8 +297,8 @@ void TstVisualizadorHtml::naoGuardaHistorico() {
     mostrar(visualizador);
     visualizador.carregar(caminho(u"a.htm"_s));
     visualizador.carregar(caminho(u"b.htm"_s));
-    clicarNoTexto(visualizador, u"página A"_s);
-    clicarNoTexto(visualizador, u"ao fim"_s);
+    EXIGIR(clicarNoTexto(visualizador, u"página A"_s));
+    EXIGIR(clicarNoTexto(visualizador, u"ao fim"_s));
     const QUrl atual = visualizador.source();
     QCOMPARE(atual, QUrl::fromLocalFile(caminho(u"a.htm"_s)).resolved(QUrl(u"#fim"_s)));
     QVERIFY(!visualizador.isBackwardAvailable());
@@ -327,7 +329,7 @@ void TstVisualizadorHtml::linkInternoAbreNoVisualizador() {
     VisualizadorHtml &visualizador = *m_visualizador;
     mostrar(visualizador);
     visualizador.carregar(caminho(u"a.htm"_s));
-    clicarNoTexto(visualizador, link);
+    EXIGIR(clicarNoTexto(visualizador, link));
     QCOMPARE(visualizador.source(),
              QUrl::fromLocalFile(m_dir.path() + u'/').resolved(QUrl(destino)));
     QVERIFY(visualizador.toPlainText().startsWith(inicio));
@@ -342,7 +344,7 @@ void TstVisualizadorHtml::linkParaPaginaAusente() {
     mostrar(visualizador);
     visualizador.carregar(caminho(u"a.htm"_s));
     const QString texto = visualizador.toPlainText();
-    clicarNoTexto(visualizador, u"ausente"_s);
+    EXIGIR(clicarNoTexto(visualizador, u"ausente"_s));
     QCOMPARE(m_erros, QStringList{u"Can't locate file: "_s + caminho(u"ausente.htm"_s)});
     QCOMPARE(visualizador.source(), QUrl::fromLocalFile(caminho(u"a.htm"_s)));
     QCOMPARE(visualizador.toPlainText(), texto);
@@ -363,7 +365,7 @@ void TstVisualizadorHtml::linkExternoVaiAoNavegador() {
     VisualizadorHtml &visualizador = *m_visualizador;
     mostrar(visualizador);
     visualizador.carregar(caminho(u"a.htm"_s));
-    clicarNoTexto(visualizador, link);
+    EXIGIR(clicarNoTexto(visualizador, link));
     QDesktopServices::unsetUrlHandler(endereco.scheme());
     QCOMPARE(navegador.abertos, QList<QUrl>{endereco});
     QCOMPARE(visualizador.source(), QUrl::fromLocalFile(caminho(u"a.htm"_s)));
@@ -383,7 +385,7 @@ void TstVisualizadorHtml::fontesPadrao_data() {
 void TstVisualizadorHtml::fontesPadrao() {
     QFETCH(QString, html);
     QFETCH(QString, familia);
-    escrever(caminho(u"fontes.htm"_s), pagina(html));
+    EXIGIR(escrever(caminho(u"fontes.htm"_s), pagina(html)));
     VisualizadorHtml &visualizador = *m_visualizador;
     visualizador.carregar(caminho(u"fontes.htm"_s));
     const QTextCursor achado = visualizador.document()->find(u"texto"_s);
@@ -403,7 +405,7 @@ void TstVisualizadorHtml::semCursorNemMolduraDeFoco_data() {
 // no caret and no focus frame. Keyboard selection still works (below).
 void TstVisualizadorHtml::semCursorNemMolduraDeFoco() {
     QFETCH(bool, comFoco);
-    escrever(caminho(u"vazia.htm"_s), pagina(u"<p>&nbsp;</p>"_s));
+    EXIGIR(escrever(caminho(u"vazia.htm"_s), pagina(u"<p>&nbsp;</p>"_s)));
     QWidget janela;
     QLineEdit campo(&janela);
     campo.setGeometry(0, 0, 100, 20);
@@ -432,7 +434,7 @@ void TstVisualizadorHtml::selecaoDeTexto_data() {
 
 void TstVisualizadorHtml::selecaoDeTexto() {
     QFETCH(QString, meio);
-    escrever(caminho(u"texto.htm"_s), pagina(u"<p>uma frase para selecionar</p>"_s));
+    EXIGIR(escrever(caminho(u"texto.htm"_s), pagina(u"<p>uma frase para selecionar</p>"_s)));
     VisualizadorHtml &visualizador = *m_visualizador;
     mostrar(visualizador);
     visualizador.carregar(caminho(u"texto.htm"_s));

@@ -1,12 +1,16 @@
 #include "cenas.h"
 
-QList<Cena> todasAsCenas() {
-    QList<Cena> cenas;
-    cenasMoldura(cenas);
-    cenasBuscaTitulo(cenas);
-    cenasBuscaCodigo(cenas);
-    cenasConversao(cenas);
-    cenasPaginas(cenas);
-    cenasLongos(cenas);
-    return cenas;
+namespace cenas {
+
+QList<Cena> todas() {
+    QList<Cena> lista;
+    daMoldura(lista);
+    daBuscaTitulo(lista);
+    daBuscaCodigo(lista);
+    daConversao(lista);
+    dasPaginas(lista);
+    dosTextosLongos(lista);
+    return lista;
 }
+
+} // namespace cenas

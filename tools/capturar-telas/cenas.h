@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace cenas {
+
 // One picture of the capture tool: a name for the PNG file and a step that
 // puts the program in the state to show and returns the window to render.
 struct Cena {
@@ -16,7 +18,7 @@ struct Cena {
 
 // Every scene, in the order they are rendered. The program must have been
 // started (aplicacao::iniciar) with notices recorded.
-QList<Cena> todasAsCenas();
+QList<Cena> todas();
 
 // The text of every notice the program gives, "\r" starting a new line.
 QStringList textosDosAvisos();
@@ -28,11 +30,13 @@ QWidget *converterCodigo(const QString &de, const QString &codigo, const QString
 QWidget *listarTitulos(const QString &base, const QString &palavra);
 
 // Each area of the program adds its scenes.
-void cenasMoldura(QList<Cena> &cenas);
-void cenasBuscaTitulo(QList<Cena> &cenas);
-void cenasBuscaCodigo(QList<Cena> &cenas);
-void cenasConversao(QList<Cena> &cenas);
-void cenasPaginas(QList<Cena> &cenas);
+void daMoldura(QList<Cena> &lista);
+void daBuscaTitulo(QList<Cena> &lista);
+void daBuscaCodigo(QList<Cena> &lista);
+void daConversao(QList<Cena> &lista);
+void dasPaginas(QList<Cena> &lista);
 // The longest texts of the classification in use (found by querying it) on
 // every screen that shows them, each notice, page numbers of three digits.
-void cenasLongos(QList<Cena> &cenas);
+void dosTextosLongos(QList<Cena> &lista);
+
+} // namespace cenas

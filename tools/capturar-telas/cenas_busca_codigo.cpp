@@ -13,6 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace cenas {
+
 namespace {
 
 QWidget *mostrar(TelaPrincipal *tela) {
@@ -29,21 +31,21 @@ void escolher(QComboBox *lista, const QString &codigo) {
 
 } // namespace
 
-void cenasBuscaCodigo(QList<Cena> &cenas) {
-    cenas << Cena{u"FormBuscaCodigo_codigo"_s, [] {
+void daBuscaCodigo(QList<Cena> &lista) {
+    lista << Cena{u"FormBuscaCodigo_codigo"_s, [] {
                       mostrar(obj_Form_FormBuscaCodigo);
                       obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo->setText(u"0121"_s);
                       return obj_Form_FormBuscaCodigo;
                   }};
     // A family of 30 occupations: 31 rows, page 1 of 3.
-    cenas << Cena{u"FormRespostaBuscaCodigo_0121"_s, [] {
+    lista << Cena{u"FormRespostaBuscaCodigo_0121"_s, [] {
                       mostrar(obj_Form_FormBuscaCodigo);
                       obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo->setText(u"0121"_s);
                       obj_Form_FormBuscaCodigo->prcTestaBuscaCodigoEnvia();
                       return static_cast<QWidget *>(obj_Form_FormRespostaBuscaCodigo);
                   }};
     // The twelve families of subgroup 354, page 1.
-    cenas << Cena{u"FormBuscaEstrutura_354"_s, [] {
+    lista << Cena{u"FormBuscaEstrutura_354"_s, [] {
                       auto *tela = obj_Form_FormBuscaEstrutura;
                       mostrar(tela);
                       tela->obj_ComboBoxGrandeGrupo->setCurrentIndex(3);
@@ -51,10 +53,12 @@ void cenasBuscaCodigo(QList<Cena> &cenas) {
                       escolher(tela->obj_ComboBoxSubGrupo, u"354"_s);
                       return tela;
                   }};
-    cenas << Cena{u"FormBuscaTituloAZ_m"_s, [] {
+    lista << Cena{u"FormBuscaTituloAZ_m"_s, [] {
                       auto *tela = obj_Form_FormBuscaTituloAZ;
                       mostrar(tela);
                       tela->prcDefineLetraAtual(u'M');
                       return tela;
                   }};
 }
+
+} // namespace cenas

@@ -15,6 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace cenas {
+
 namespace {
 
 void ir(TelaPrincipal *tela) {
@@ -56,38 +58,40 @@ QWidget *listarTitulos(const QString &base, const QString &palavra) {
     return obj_Form_FormRespostaTabuaTitulo;
 }
 
-void cenasConversao(QList<Cena> &cenas) {
-    cenas << Cena{u"conversao_Tabua"_s, [] {
+void daConversao(QList<Cena> &lista) {
+    lista << Cena{u"conversao_Tabua"_s, [] {
                       preencherTabua(baseZel2002, u"0232"_s, baseZel94);
                       return static_cast<QWidget *>(obj_Form_FormTabua);
                   }};
-    cenas << Cena{u"conversao_RespostaTabua_Zel94"_s,
+    lista << Cena{u"conversao_RespostaTabua_Zel94"_s,
                   [] { return converterCodigo(baseZel2002, u"0111"_s, baseZel94); }};
-    cenas << Cena{u"conversao_RespostaTabua_Excluida"_s,
+    lista << Cena{u"conversao_RespostaTabua_Excluida"_s,
                   [] { return converterCodigo(baseZel94, u"32034"_s, baseZel2002); }};
-    cenas << Cena{u"conversao_TabuaTitulo"_s, [] {
+    lista << Cena{u"conversao_TabuaTitulo"_s, [] {
                       procurarTitulos(baseZel2002, u"médic"_s);
                       return static_cast<QWidget *>(obj_Form_FormTabuaTitulo);
                   }};
-    cenas << Cena{u"conversao_RespostaTabuaTitulo"_s,
+    lista << Cena{u"conversao_RespostaTabuaTitulo"_s,
                   [] { return listarTitulos(baseZel2002, u"médic"_s); }};
-    cenas << Cena{u"conversao_RespostaTabua_Titulo"_s, [] {
+    lista << Cena{u"conversao_RespostaTabua_Titulo"_s, [] {
                       auto &linha = obj_Form_FormRespostaTabuaTitulo->linhasTitulos[2];
                       escolher(linha.obj_Combo_De, baseCiuo88);
                       obj_Form_FormRespostaTabuaTitulo->obj_Bt_OkClick(3);
                       return static_cast<QWidget *>(obj_Form_FormRespostaTabua);
                   }};
     // Long titles in bold: 62 characters and "...", clear of the target lists.
-    cenas << Cena{u"conversao_RespostaTabuaTitulo_Longos"_s,
+    lista << Cena{u"conversao_RespostaTabuaTitulo_Longos"_s,
                   [] { return listarTitulos(baseZel94, u"outros professores"_s); }};
-    cenas << Cena{u"conversao_DescricaoConversao"_s, [] {
+    lista << Cena{u"conversao_DescricaoConversao"_s, [] {
                       obj_Form_FormDescricaoConversao->strCodigoFamilia = u"0232"_s;
                       ir(obj_Form_FormDescricaoConversao);
                       escolher(obj_Form_FormDescricaoConversao->obj_Combo_Para, baseCiuo88);
                       return static_cast<QWidget *>(obj_Form_FormDescricaoConversao);
                   }};
-    cenas << Cena{u"conversao_RespostaTabua_Familia"_s, [] {
+    lista << Cena{u"conversao_RespostaTabua_Familia"_s, [] {
                       obj_Form_FormDescricaoConversao->prcTabuaTestaConverterEnvia();
                       return static_cast<QWidget *>(obj_Form_FormRespostaTabua);
                   }};
 }
+
+} // namespace cenas

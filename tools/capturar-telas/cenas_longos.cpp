@@ -25,6 +25,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace cenas {
+
 namespace {
 
 // The first value of a query on the classification, or an empty text.
@@ -81,9 +83,13 @@ void escolherTexto(QComboBox *lista, const QString &texto) {
     lista->setCurrentIndex(lista->findText(texto));
 }
 
+// The description of `familia`, filled as when a row opens it: from another
+// screen, since the navigation does not show the screen on view again.
 QWidget *descricao(const QString &familia) {
-    obj_Form_FormDescricao->strCodigoFamilia = familia;
-    return mostrar(obj_Form_FormDescricao);
+    if (navegacao::telaAtual() == obj_Form_FormDescricao)
+        mostrar(obj_Form_FormInicial);
+    TelaFamilia::abrir(navegacao::telaAtual(), IdTela::FormDescricao, familia);
+    return obj_Form_FormDescricao;
 }
 
 // The structure browser down to the subgroup `subgrupo` (three characters).
@@ -104,35 +110,35 @@ void blocoDasCentenas(Paginador *paginador) {
         paginador->prcMudaPagina_Mais();
 }
 
-void cenasTitulosLongos(QList<Cena> &cenas) {
-    cenas << Cena{u"longos_Descricao_ocupacao"_s,
+void dosTitulosLongos(QList<Cena> &lista) {
+    lista << Cena{u"longos_Descricao_ocupacao"_s,
                   [] { return descricao(familiaDaOcupacaoMaisLonga()); }};
-    cenas << Cena{u"longos_Descricao_sinonimo"_s, [] {
+    lista << Cena{u"longos_Descricao_sinonimo"_s, [] {
                       return descricao(doMaisLongo(
                           u"o.cod_familia"_s,
                           u"TSinonimo s join TOcupacao o on o.cod_int_ocup = s.cod_int_ocup"_s,
                           u"s.nom_sin"_s));
                   }};
-    cenas << Cena{u"longos_Descricao_afins"_s, [] {
+    lista << Cena{u"longos_Descricao_afins"_s, [] {
                       return descricao(doMaisLongo(
                           u"a.cod_familia"_s,
                           u"TAfinidade a join TFamilia f on f.cod_familia = a.cod_familia_afim"_s,
                           u"f.tit_familia"_s));
                   }};
-    cenas << Cena{u"longos_RespostaBusca"_s, [] {
+    lista << Cena{u"longos_RespostaBusca"_s, [] {
                       mostrar(obj_Form_FormInicial);
                       obj_Form_FormInicial->obj_Edit_BuscaTitulo->setText(tituloMaisLongo());
                       obj_Form_FormInicial->prcTestaBuscaTitulo_Procurar();
                       return navegacao::telaAtual();
                   }};
-    cenas << Cena{u"longos_RespostaBuscaCodigo"_s, [] {
+    lista << Cena{u"longos_RespostaBuscaCodigo"_s, [] {
                       mostrar(obj_Form_FormBuscaCodigo);
                       obj_Form_FormBuscaCodigo->obj_Edit_BuscaCodigo->setText(
                           familiaDaOcupacaoMaisLonga());
                       obj_Form_FormBuscaCodigo->prcTestaBuscaCodigoEnvia();
                       return navegacao::telaAtual();
                   }};
-    cenas << Cena{u"longos_BuscaTituloAZ"_s, [] {
+    lista << Cena{u"longos_BuscaTituloAZ"_s, [] {
                       auto *tela = obj_Form_FormBuscaTituloAZ;
                       mostrar(tela);
                       tela->obj_Edit_BuscaTitulosAZ->setText(tituloMaisLongo());
@@ -141,9 +147,9 @@ void cenasTitulosLongos(QList<Cena> &cenas) {
                   }};
 }
 
-void cenasEstrutura(QList<Cena> &cenas) {
+void daEstrutura(QList<Cena> &lista) {
     // The longest title of each level, each chosen under the longest above.
-    cenas << Cena{u"longos_BuscaEstrutura_listas"_s, [] {
+    lista << Cena{u"longos_BuscaEstrutura_listas"_s, [] {
                       const QString grande =
                           doMaisLongo(u"Cod_Gde_Gp"_s, u"TGrande_Grupo"_s, u"Tit_Gde_Gp"_s);
                       const QString principal =
@@ -154,19 +160,19 @@ void cenasEstrutura(QList<Cena> &cenas) {
                                       u"Cod_Sgp_Pcp = '"_s + principal + u"'"_s);
                       return estrutura(subgrupo);
                   }};
-    cenas << Cena{u"longos_BuscaEstrutura_lista_aberta"_s, [] {
+    lista << Cena{u"longos_BuscaEstrutura_lista_aberta"_s, [] {
                       auto *tela = obj_Form_FormBuscaEstrutura;
                       tela->obj_ComboBoxGrandeGrupo->showPopup();
                       return static_cast<QWidget *>(tela);
                   }};
-    cenas << Cena{u"longos_BuscaEstrutura_familias"_s, [] {
+    lista << Cena{u"longos_BuscaEstrutura_familias"_s, [] {
                       obj_Form_FormBuscaEstrutura->obj_ComboBoxGrandeGrupo->hidePopup();
                       return estrutura(doMaisLongo(u"Cod_Sgp"_s, u"TFamilia"_s, u"tit_familia"_s));
                   }};
 }
 
-void cenasConversaoLonga(QList<Cena> &cenas) {
-    cenas << Cena{u"longos_RespostaTabua_ocupacao"_s, [] {
+void daConversaoLonga(QList<Cena> &lista) {
+    lista << Cena{u"longos_RespostaTabua_ocupacao"_s, [] {
                       return converterCodigo(
                           baseZel2002,
                           doMaisLongo(u"o.cod_familia || o.cod_ocup"_s,
@@ -175,7 +181,7 @@ void cenasConversaoLonga(QList<Cena> &cenas) {
                                       u"o.nom_ocup"_s),
                           baseZel94);
                   }};
-    cenas << Cena{u"longos_RespostaTabua_excluida"_s, [] {
+    lista << Cena{u"longos_RespostaTabua_excluida"_s, [] {
                       return converterCodigo(
                           baseZel94,
                           doMaisLongo(u"Cod_Ocup_Zel94"_s, u"TOcupacao94"_s, u"Nom_Ocup94"_s,
@@ -183,7 +189,7 @@ void cenasConversaoLonga(QList<Cena> &cenas) {
                                       u"Cod_Ocup_Zel94 from TOcup_2000_94)"_s),
                           baseZel2002);
                   }};
-    cenas << Cena{u"longos_RespostaTabua_familia"_s, [] {
+    lista << Cena{u"longos_RespostaTabua_familia"_s, [] {
                       obj_Form_FormDescricaoConversao->strCodigoFamilia =
                           doMaisLongo(u"cod_familia"_s, u"TFamilia"_s, u"tit_familia"_s);
                       mostrar(obj_Form_FormDescricaoConversao);
@@ -191,19 +197,19 @@ void cenasConversaoLonga(QList<Cena> &cenas) {
                       obj_Form_FormDescricaoConversao->prcTabuaTestaConverterEnvia();
                       return navegacao::telaAtual();
                   }};
-    cenas << Cena{u"longos_RespostaTabuaTitulo_zel94"_s, [] {
+    lista << Cena{u"longos_RespostaTabuaTitulo_zel94"_s, [] {
                       return listarTitulos(baseZel94, doMaisLongo(u"Nom_Ocup94"_s, u"TOcupacao94"_s,
                                                                   u"Nom_Ocup94"_s));
                   }};
-    cenas << Cena{u"longos_RespostaTabuaTitulo_ciuo88"_s, [] {
+    lista << Cena{u"longos_RespostaTabuaTitulo_ciuo88"_s, [] {
                       return listarTitulos(baseCiuo88, doMaisLongo(u"Tit_Grp_Base_CIUO88"_s,
                                                                    u"TGrupo_Base_CIUO88"_s,
                                                                    u"Tit_Grp_Base_CIUO88"_s));
                   }};
 }
 
-void cenasCentenas(QList<Cena> &cenas) {
-    cenas << Cena{u"longos_BuscaTituloAZ_centenas"_s, [] {
+void dasCentenas(QList<Cena> &lista) {
+    lista << Cena{u"longos_BuscaTituloAZ_centenas"_s, [] {
                       auto *tela = obj_Form_FormBuscaTituloAZ;
                       mostrar(tela);
                       tela->obj_Edit_BuscaTitulosAZ->setText(u"a"_s);
@@ -211,7 +217,7 @@ void cenasCentenas(QList<Cena> &cenas) {
                       blocoDasCentenas(tela->paginador);
                       return tela;
                   }};
-    cenas << Cena{u"longos_RespostaTabuaTitulo_centenas"_s, [] {
+    lista << Cena{u"longos_RespostaTabuaTitulo_centenas"_s, [] {
                       listarTitulos(baseZel2002, u"a"_s);
                       blocoDasCentenas(obj_Form_FormRespostaTabuaTitulo->paginador);
                       return static_cast<QWidget *>(obj_Form_FormRespostaTabuaTitulo);
@@ -240,15 +246,17 @@ QStringList textosDosAvisos() {
             u"Não foi encontrado\rnenhum registro para conversão"_s};
 }
 
-void cenasLongos(QList<Cena> &cenas) {
-    cenasTitulosLongos(cenas);
-    cenasEstrutura(cenas);
-    cenasConversaoLonga(cenas);
-    cenasCentenas(cenas);
+void dosTextosLongos(QList<Cena> &lista) {
+    dosTitulosLongos(lista);
+    daEstrutura(lista);
+    daConversaoLonga(lista);
+    dasCentenas(lista);
     const QStringList avisos = textosDosAvisos();
     for (int i = 0; i < avisos.size(); ++i)
-        cenas << Cena{u"longos_Aviso_"_s + QString::number(i + 1), [texto = avisos[i]] {
+        lista << Cena{u"longos_Aviso_"_s + QString::number(i + 1), [texto = avisos[i]] {
                           obj_Form_Aviso_MODAL->definirTexto(texto);
                           return static_cast<QWidget *>(obj_Form_Aviso_MODAL);
                       }};
 }
+
+} // namespace cenas

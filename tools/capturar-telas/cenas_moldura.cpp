@@ -14,23 +14,27 @@
 
 using namespace Qt::StringLiterals;
 
-void cenasMoldura(QList<Cena> &cenas) {
+namespace cenas {
+
+void daMoldura(QList<Cena> &lista) {
     for (QWidget *janela : registro::telas()) {
         auto *tela = qobject_cast<TelaPrincipal *>(janela);
         if (!tela)
             continue;
-        cenas << Cena{tela->objectName().mid(9), [tela] {
+        lista << Cena{tela->objectName().mid(9), [tela] {
                           navegacao::irPara(navegacao::telaAtual(), tela);
                           return tela;
                       }};
     }
-    cenas << Cena{u"Aviso_MODAL"_s, [] {
+    lista << Cena{u"Aviso_MODAL"_s, [] {
                       QLabel *texto = obj_Form_Aviso_MODAL->obj_Lb_Texto;
                       texto->setText(
                           u"O código digitado\nnão parece ser válido\nexemplo: 1234 ou 123466"_s);
                       texto->adjustSize();
                       return static_cast<QWidget *>(obj_Form_Aviso_MODAL);
                   }};
-    cenas << Cena{u"MODAL_Sair"_s, [] { return static_cast<QWidget *>(obj_Form_MODAL_Sair); }};
-    cenas << Cena{u"FormAbout"_s, [] { return static_cast<QWidget *>(obj_Form_FormAbout); }};
+    lista << Cena{u"MODAL_Sair"_s, [] { return static_cast<QWidget *>(obj_Form_MODAL_Sair); }};
+    lista << Cena{u"FormAbout"_s, [] { return static_cast<QWidget *>(obj_Form_FormAbout); }};
 }
+
+} // namespace cenas

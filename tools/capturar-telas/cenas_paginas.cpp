@@ -13,6 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace cenas {
+
 namespace {
 
 QWidget *mostrar(TelaPrincipal *tela) {
@@ -30,17 +32,19 @@ Cena pagina(const QString &nome, TelaPagina *tela, const QString &ancora) {
 
 } // namespace
 
-void cenasPaginas(QList<Cena> &cenas) {
-    cenas << Cena{u"FormDescricaoCaracteristicas_0131"_s, [] {
+void dasPaginas(QList<Cena> &lista) {
+    lista << Cena{u"FormDescricaoCaracteristicas_0131"_s, [] {
                       // The sample's family with two TTemplate rows.
                       obj_Form_FormDescricaoCaracteristicas->strCodigoFamilia = u"0131"_s;
                       return mostrar(obj_Form_FormDescricaoCaracteristicas);
                   }};
-    cenas << pagina(u"FormInformacoes_niveis"_s, obj_Form_FormInformacoes, u"niveis"_s);
-    cenas << pagina(u"FormInformacoes_conversao"_s, obj_Form_FormInformacoes, u"conversao"_s);
-    cenas << pagina(u"FormRegulamentacao_atualizacao"_s, obj_Form_FormRegulamentacao,
+    lista << pagina(u"FormInformacoes_niveis"_s, obj_Form_FormInformacoes, u"niveis"_s);
+    lista << pagina(u"FormInformacoes_conversao"_s, obj_Form_FormInformacoes, u"conversao"_s);
+    lista << pagina(u"FormRegulamentacao_atualizacao"_s, obj_Form_FormRegulamentacao,
                     u"atualizacao"_s);
-    cenas << pagina(u"FormRegulamentacao_classificar"_s, obj_Form_FormRegulamentacao,
+    lista << pagina(u"FormRegulamentacao_classificar"_s, obj_Form_FormRegulamentacao,
                     u"classificar"_s);
-    cenas << pagina(u"FormLegislacao_atualizacoes"_s, obj_Form_FormLegislacao, u"atualizacoes"_s);
+    lista << pagina(u"FormLegislacao_atualizacoes"_s, obj_Form_FormLegislacao, u"atualizacoes"_s);
 }
+
+} // namespace cenas

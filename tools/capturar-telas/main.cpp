@@ -3,6 +3,7 @@
 
 #include "aplicacao.h"
 #include "cenas.h"
+#include "fronteira.h"
 #include "unit_FormMODALAviso.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ QPixmap retrato(QWidget *janela) {
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    fronteira::Aplicacao app(argc, argv);
     QTextStream erros(stderr);
     if (argc != 2) {
         erros << "uso: capturar-telas OUT_DIR\n";
@@ -37,11 +38,11 @@ int main(int argc, char **argv) {
     const QString saida = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(saida);
     QStringList avisos; // notices are recorded, never waited for
-    gravarAvisos(&avisos);
+    aviso::gravarAvisos(&avisos);
     aplicacao::configurar(app);
     aplicacao::iniciar();
 
-    for (const Cena &cena : todasAsCenas()) {
+    for (const cenas::Cena &cena : cenas::todas()) {
         QWidget *janela = cena.preparar();
         janela->show();
         QApplication::processEvents();

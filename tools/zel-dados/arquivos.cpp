@@ -204,6 +204,29 @@ bool gravar(const QString &caminho, const QByteArray &dados, const QString &nome
     return sincronizado;
 }
 
+EscritaEmBlocos::EscritaEmBlocos(int descritor, QString nome)
+    : m_descritor(descritor), m_nome(std::move(nome)) {}
+
+void EscritaEmBlocos::gravarBloco() {
+    const char *dados = m_bloco.constData();
+    qsizetype resto = m_bloco.size();
+    while (resto > 0 && m_erro == 0) {
+        const ssize_t escritos = ::write(m_descritor, dados, size_t(resto));
+        if (escritos >= 0) {
+            dados += escritos;
+            resto -= escritos;
+        } else if (errno != EINTR) {
+            m_erro = errno;
+        }
+    }
+    m_bloco.clear();
+}
+
+QString EscritaEmBlocos::terminar() {
+    gravarBloco();
+    return m_erro == 0 ? QString() : falha(m_nome, m_erro);
+}
+
 TravaDiretorio::~TravaDiretorio() {
     if (m_descritor >= 0)
         ::close(m_descritor);

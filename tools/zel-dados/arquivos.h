@@ -26,6 +26,32 @@ bool criarDiretorio(const QString &diretorio, QString *erro);
 // the name `nome`.
 bool gravar(const QString &caminho, const QByteArray &dados, const QString &nome, QString *erro);
 
+// Writes to the descriptor `descritor` in blocks: what is appended to
+// `bloco()` is written once a block is full and at `terminar()`. The first
+// failure ends the writing and is kept, so that a full disk or a closed file
+// is an error, not a success.
+class EscritaEmBlocos {
+public:
+    EscritaEmBlocos(int descritor, QString nome);
+    QByteArray &bloco() { return m_bloco; }
+    // Writes the block when it is full.
+    void seCheio() {
+        if (m_bloco.size() >= tamanhoBloco)
+            gravarBloco();
+    }
+    // Empty when everything was written; otherwise what went wrong.
+    QString terminar();
+
+private:
+    static constexpr qsizetype tamanhoBloco = 1 << 16;
+    void gravarBloco();
+
+    int m_descritor;
+    QString m_nome;
+    QByteArray m_bloco;
+    int m_erro = 0;
+};
+
 // An exclusive lock on a directory, held until the object goes away. It is
 // taken on the directory itself, so that nothing is left behind, and without
 // waiting: a second holder is refused at once. Readers never take it.
@@ -61,6 +87,7 @@ public:
     // random part.
     bool criar(QString *erro);
     const QString &caminho() const { return m_caminho; }
+    int descritor() const { return m_descritor; }
 
     // Writes the file and the directory `diretorio` (a descriptor of the
     // destination's directory) to disk, renames the file over the

@@ -1,5 +1,6 @@
 #include "catalogo.h"
 
+#include "tabua.h"
 #include "unit_global.h"
 
 #include <functional>
@@ -89,7 +90,7 @@ QString problemaDoArgumento(const Parametro &p, const QString &valor) {
     case Tipo::Flag:
         return valor == u"0"_s || valor == u"1"_s ? QString() : u"deve ser 0 ou 1"_s;
     case Tipo::Base: {
-        const QStringList bases = {baseZel2002, baseZel94, baseCiuo88};
+        const QStringList bases = tabua::bases();
         return bases.contains(valor) ? QString()
                                      : u"deve ser %1, %2 ou %3"_s.arg(bases[0], bases[1], bases[2]);
     }

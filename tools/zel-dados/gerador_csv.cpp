@@ -1,6 +1,7 @@
 #include "gerador_montagem.h"
 
 #include "arquivos.h"
+#include "csv.h"
 #include "esquema.h"
 
 #include <QFileInfo>
@@ -13,27 +14,6 @@ using namespace Qt::StringLiterals;
 namespace gerador {
 namespace {
 
-void acrescentarCampo(QByteArray *saida, const QString &valor) {
-    const bool aspas = valor.contains(u',') || valor.contains(u'"') || valor.contains(u'\r') ||
-                       valor.contains(u'\n');
-    if (!aspas) {
-        saida->append(valor.toUtf8());
-        return;
-    }
-    QString dobrado = valor;
-    dobrado.replace(u"\""_s, u"\"\""_s);
-    saida->append('"').append(dobrado.toUtf8()).append('"');
-}
-
-void acrescentarLinha(QByteArray *saida, const QStringList &campos) {
-    for (qsizetype i = 0; i < campos.size(); ++i) {
-        if (i > 0)
-            saida->append(',');
-        acrescentarCampo(saida, campos[i]);
-    }
-    saida->append('\n');
-}
-
 // The table's file in `diretorio`; a failure is told by its name in `destino`.
 bool gravarTabela(const QString &diretorio, const QString &destino, const QString &nome,
                   const Linhas &linhas, QString *erro) {
@@ -42,13 +22,13 @@ bool gravarTabela(const QString &diretorio, const QString &destino, const QStrin
     for (const esquema::Coluna &c : tabela->colunas)
         cabecalho << c.nome;
     QByteArray conteudo;
-    acrescentarLinha(&conteudo, cabecalho);
+    csv::acrescentarLinha(conteudo, cabecalho);
     for (const QStringList &linha : linhas) {
         if (linha.size() != cabecalho.size()) {
             *erro = nome + u": linha com "_s + QString::number(linha.size()) + u" campos"_s;
             return false;
         }
-        acrescentarLinha(&conteudo, linha);
+        csv::acrescentarLinha(conteudo, linha);
     }
     const QString arquivo = nome + u".csv"_s;
     return arquivos::gravar(diretorio + u'/' + arquivo, conteudo, destino + u'/' + arquivo, erro);

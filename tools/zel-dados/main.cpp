@@ -1,10 +1,11 @@
-// zel-dados: builds, queries and generates the classification's database.
-//   zel-dados importar CSV_DIR DADOS_DIR
-//   zel-dados consultar DADOS_DIR BUILDER [ARG...] [--busca TEXT]
-//   zel-dados gerar CSV_DIR [--escala N]
+// zel-dados: builds, queries and generates the classification's database,
+// and converts or codes whole files with it. `zel-dados --help` lists the
+// commands (ajuda.cpp).
 
+#include "ajuda.h"
 #include "arquivos.h"
 #include "catalogo.h"
+#include "comandos_lote.h"
 #include "consulta.h"
 #include "erro.h"
 #include "gerador.h"
@@ -26,10 +27,7 @@ QTextStream &erros() {
 }
 
 int uso() {
-    erros() << "uso:\n"
-               "  zel-dados importar CSV_DIR DADOS_DIR\n"
-               "  zel-dados consultar DADOS_DIR BUILDER [ARG...] [--busca TEXTO]\n"
-               "  zel-dados gerar CSV_DIR [--escala N]\n";
+    erros() << ajuda::geral();
     return 1;
 }
 
@@ -41,46 +39,6 @@ QString celula(QString valor) {
         .replace(u"\n"_s, u"\\n"_s)
         .replace(u"\r"_s, u"\\r"_s);
 }
-
-// Standard output in blocks; the first failure to write ends the writing and
-// is kept, so that a full disk or a closed file is an error, not a success.
-class Saida {
-public:
-    void linha(const QStringList &valores) {
-        if (m_erro != 0)
-            return;
-        m_bloco += valores.join(u'\t').toUtf8();
-        m_bloco += '\n';
-        if (m_bloco.size() >= tamanhoBloco)
-            escreverBloco();
-    }
-    // Empty when everything was written; otherwise what went wrong.
-    QString terminar() {
-        escreverBloco();
-        return m_erro == 0 ? QString() : arquivos::falha(u"saída padrão"_s, m_erro);
-    }
-
-private:
-    static constexpr qsizetype tamanhoBloco = 1 << 16;
-
-    void escreverBloco() {
-        const char *dados = m_bloco.constData();
-        qsizetype resto = m_bloco.size();
-        while (resto > 0 && m_erro == 0) {
-            const ssize_t escritos = ::write(STDOUT_FILENO, dados, size_t(resto));
-            if (escritos >= 0) {
-                dados += escritos;
-                resto -= escritos;
-            } else if (errno != EINTR) {
-                m_erro = errno;
-            }
-        }
-        m_bloco.clear();
-    }
-
-    QByteArray m_bloco;
-    int m_erro = 0;
-};
 
 int falhou(const QString &mensagem) {
     erros() << mensagem << "\n";
@@ -120,14 +78,18 @@ int consultar(QStringList argumentos) {
     } catch (const Erro &falha) {
         return falhou(falha.texto());
     }
-    Saida saida;
+    arquivos::EscritaEmBlocos saida(STDOUT_FILENO, u"saída padrão"_s);
+    const auto linha = [&saida](const QStringList &valores) {
+        saida.bloco() += valores.join(u'\t').toUtf8() + '\n';
+        saida.seCheio();
+    };
     const QStringList cabecalho(consulta.colunas().begin(), consulta.colunas().end());
-    saida.linha(cabecalho);
+    linha(cabecalho);
     for (; !consulta.fimDados(); consulta.proximo()) {
         QStringList valores;
         for (const QString &coluna : cabecalho)
             valores << celula(consulta.campo(coluna));
-        saida.linha(valores);
+        linha(valores);
     }
     if (const QString falha = saida.terminar(); !falha.isEmpty())
         return falhou(falha);
@@ -176,6 +138,19 @@ int main(int argc, char **argv) {
     if (argumentos.isEmpty())
         return uso();
     const QString comando = argumentos.takeFirst();
+    if (comando == u"--help"_s || comando == u"-h"_s) {
+        QTextStream(stdout) << ajuda::geral();
+        return 0;
+    }
+    if (!ajuda::doComando(comando).isEmpty() &&
+        (argumentos.contains(u"--help"_s) || argumentos.contains(u"-h"_s))) {
+        QTextStream(stdout) << ajuda::doComando(comando);
+        return 0;
+    }
+    if (comando == u"converter"_s)
+        return converterComando(argumentos);
+    if (comando == u"codificar"_s)
+        return codificarComando(argumentos);
     if (comando == u"importar"_s)
         return importarComando(argumentos);
     if (comando == u"consultar"_s)

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The options of a command line: "--nome valor" or "--nome=valor" for those
+// that take a value, "--nome" for flags, everything else (and "-", standard
+// input) a positional argument. "--" ends the options.
+struct Argumentos {
+    QStringList posicionais;
+    QHash<QString, QString> valores;
+    QSet<QString> flags;
+
+    QString valor(const QString &nome) const { return valores.value(nome); }
+    bool tem(const QString &nome) const { return valores.contains(nome) || flags.contains(nome); }
+};
+
+// Nothing, and `erro` says why, for an unknown option, an option given twice
+// or one whose value is missing.
+std::optional<Argumentos> lerArgumentos(const QStringList &argumentos, const QStringList &comValor,
+                                        const QStringList &flags, QString *erro);
