@@ -124,13 +124,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho) {
         gravar(csv + u"/TFamilia.csv"_s,
                "cod_familia,tit_familia,descr_familia,Cod_Sgp\n0111,Fam,Descr,011\n");
         QString erro;
-        if (!importar(csv, destino, &erro))
+        if (!importador::importar(csv, destino, &erro))
             std::abort();
         return resumo(destino + u"/zel2002.db"_s);
     }();
     gravar(csv + u"/TFamilia.csv"_s, bytes);
     QString erro;
-    if (!importar(csv, destino, &erro)) {
+    if (!importador::importar(csv, destino, &erro)) {
         if (erro.isEmpty() || resumo(destino + u"/zel2002.db"_s) != anterior)
             std::abort();
         return 0;
@@ -138,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho) {
     // Accepted: put the previous database back for the next input.
     gravar(csv + u"/TFamilia.csv"_s,
            "cod_familia,tit_familia,descr_familia,Cod_Sgp\n0111,Fam,Descr,011\n");
-    if (!importar(csv, destino, &erro))
+    if (!importador::importar(csv, destino, &erro))
         std::abort();
     return 0;
 }

@@ -22,7 +22,6 @@ QString novoDiretorio() {
     return diretorios.back()->path();
 }
 
-
 QList<QStringList> lerCsv(const QString &arquivo) {
     QFile entrada(arquivo);
     if (!entrada.open(QIODevice::ReadOnly))
@@ -138,7 +137,7 @@ QString Classificacao::criar() const {
     }
     const QString dados = novoDiretorio() + u"/dados"_s;
     QString erro;
-    if (!importar(csv, dados, &erro))
+    if (!importador::importar(csv, dados, &erro))
         throw std::runtime_error("fixture inválida: " + erro.toStdString());
     return dados;
 }

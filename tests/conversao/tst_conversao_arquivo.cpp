@@ -143,8 +143,8 @@ void TesteConversaoArquivo::initTestCase() {
     const QString csv = m_dir.filePath(u"csv"_s);
     m_dados = m_dir.filePath(u"dados"_s);
     QString erro;
-    QVERIFY2(gerarAmostra(csv, 1, &erro), qPrintable(erro));
-    QVERIFY2(importar(csv, m_dados, &erro), qPrintable(erro));
+    QVERIFY2(gerador::gerarAmostra(csv, 1, &erro), qPrintable(erro));
+    QVERIFY2(importador::importar(csv, m_dados, &erro), qPrintable(erro));
     const auto coluna = [&](const QString &tabela, int indice) {
         QStringList valores;
         const QList<QStringList> linhas = fixtures::lerCsv(csv + u'/' + tabela + u".csv"_s);

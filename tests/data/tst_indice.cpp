@@ -65,8 +65,8 @@ QStringList lerTitulos(const QString &dados) {
 Banco importarAmostra(int escala) {
     const QString raiz = fixtures::novoDiretorio();
     QString erro;
-    if (!gerarAmostra(raiz + u"/csv"_s, escala, &erro) ||
-        !importar(raiz + u"/csv"_s, raiz + u"/dados"_s, &erro))
+    if (!gerador::gerarAmostra(raiz + u"/csv"_s, escala, &erro) ||
+        !importador::importar(raiz + u"/csv"_s, raiz + u"/dados"_s, &erro))
         qFatal("%s", qPrintable(erro));
     const QString dados = raiz + u"/dados"_s;
     return {dados, fixtures::anteriorAoIndice(dados), lerTitulos(dados)};

@@ -233,8 +233,8 @@ void TesteCodificador::precisaoNaAmostra() {
     const QString csv = dir.filePath(u"csv"_s);
     const QString dados = dir.filePath(u"dados"_s);
     QString erro;
-    QVERIFY2(gerarAmostra(csv, 1, &erro), qPrintable(erro));
-    QVERIFY2(importar(csv, dados, &erro), qPrintable(erro));
+    QVERIFY2(gerador::gerarAmostra(csv, 1, &erro), qPrintable(erro));
+    QVERIFY2(importador::importar(csv, dados, &erro), qPrintable(erro));
     Codificador codificador = Codificador::doBanco(dados);
     const std::map<QString, conjunto::Medida> medidas =
         conjunto::avaliar(codificador, conjunto::gerar(csv, 0)).porAlteracao;

@@ -154,9 +154,9 @@ void TesteGerador::initTestCase() {
     m_csv3 = m_raiz.filePath(u"escala3"_s);
     m_dados = m_raiz.filePath(u"dados"_s);
     QString erro;
-    QVERIFY2(gerarAmostra(m_csv1, 1, &erro), qPrintable(erro));
-    QVERIFY2(gerarAmostra(m_csv3, 3, &erro), qPrintable(erro));
-    QVERIFY2(importar(m_csv1, m_dados, &erro), qPrintable(erro));
+    QVERIFY2(gerador::gerarAmostra(m_csv1, 1, &erro), qPrintable(erro));
+    QVERIFY2(gerador::gerarAmostra(m_csv3, 3, &erro), qPrintable(erro));
+    QVERIFY2(importador::importar(m_csv1, m_dados, &erro), qPrintable(erro));
     m_amostra = lerAmostra(m_csv1);
     m_amostra3 = lerAmostra(m_csv3);
     QCOMPARE(m_amostra.size(), qsizetype(esquema::tabelas().size()));
@@ -658,7 +658,7 @@ void TesteGerador::buscasPorTitulo() {
 void TesteGerador::mesmaEscalaMesmosBytes() {
     const QString outra = m_raiz.filePath(u"outra"_s);
     QString erro;
-    QVERIFY2(gerarAmostra(outra, 1, &erro), qPrintable(erro));
+    QVERIFY2(gerador::gerarAmostra(outra, 1, &erro), qPrintable(erro));
     for (const esquema::Tabela &t : esquema::tabelas()) {
         QFile a(m_csv1 + u"/"_s + t.nome + u".csv"_s);
         QFile b(outra + u"/"_s + t.nome + u".csv"_s);
@@ -709,7 +709,7 @@ void TesteGerador::escala() {
 void TesteGerador::escalaTresImporta() {
     QString erro;
     const QString dados = m_raiz.filePath(u"dados3"_s);
-    QVERIFY2(importar(m_csv3, dados, &erro), qPrintable(erro));
+    QVERIFY2(importador::importar(m_csv3, dados, &erro), qPrintable(erro));
     Consulta consulta;
     consulta.definirSql(fncSqlBuscaRapida());
     consulta.definirBanco(dados);
@@ -763,8 +763,8 @@ void TesteGerador::escalasMaiores() {
     const QString dados = csv + u"-dados"_s;
     QString erro;
     QStringList avisos;
-    QVERIFY2(gerarAmostra(csv, escala, &erro), qPrintable(erro));
-    QVERIFY2(importar(csv, dados, &erro, &avisos), qPrintable(erro));
+    QVERIFY2(gerador::gerarAmostra(csv, escala, &erro), qPrintable(erro));
+    QVERIFY2(importador::importar(csv, dados, &erro, &avisos), qPrintable(erro));
     QCOMPARE(avisos, QStringList());
     const Amostra amostra = lerAmostra(csv);
     for (const char *tabela : {"TOcupacao", "TSinonimo"})
@@ -790,7 +790,7 @@ void TesteGerador::limiteDaEscala() {
     const int limite = int(10000 * 100 / ocupacoes);
     const QString destino = m_raiz.filePath(u"alem-do-limite"_s);
     QString erro;
-    QVERIFY(!gerarAmostra(destino, limite + 1, &erro));
+    QVERIFY(!gerador::gerarAmostra(destino, limite + 1, &erro));
     QCOMPARE(erro, u"a escala %1 passa do limite de %2: as %3 ocupações da amostra, %1 vezes, "_s
                    u"não caberiam nos códigos de ocupação (10000 famílias de 4 algarismos, 100 "_s
                    u"números de 2 algarismos em cada)"_s.arg(limite + 1)
@@ -815,7 +815,7 @@ void TesteGerador::falhas() {
     QVERIFY(arquivo.open(QIODevice::WriteOnly));
     arquivo.close();
     QString erro;
-    QVERIFY(!gerarAmostra(m_raiz.filePath(destino), escala, &erro));
+    QVERIFY(!gerador::gerarAmostra(m_raiz.filePath(destino), escala, &erro));
     QVERIFY(!erro.isEmpty());
 }
 

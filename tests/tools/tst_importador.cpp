@@ -434,7 +434,7 @@ void TesteImportador::formatosAceitos() {
                    outras);
     const QString dados = novoDiretorio();
     QString erro;
-    QVERIFY2(importar(csv, dados, &erro), qPrintable(erro));
+    QVERIFY2(importador::importar(csv, dados, &erro), qPrintable(erro));
     Consulta consulta;
     consulta.definirSql(fncSqlDescricaoSumaria(u"2111"_s));
     consulta.definirBanco(dados);
@@ -473,10 +473,10 @@ void TesteImportador::codigosAceitos() {
 void TesteImportador::diretorioInexistente() {
     const QString dados = novoDiretorio();
     QString erro;
-    QVERIFY(!importar(u"/nao/existe"_s, dados, &erro));
+    QVERIFY(!importador::importar(u"/nao/existe"_s, dados, &erro));
     QCOMPARE(erro, u"/nao/existe: não foi encontrado"_s);
     const QString arquivo = fixtures::fonte(u"basica"_s) + u"/TFamilia.csv"_s;
-    QVERIFY(!importar(fixtures::fonte(u"basica"_s), arquivo + u"/dados"_s, &erro));
+    QVERIFY(!importador::importar(fixtures::fonte(u"basica"_s), arquivo + u"/dados"_s, &erro));
     QCOMPARE(erro, arquivo + u"/dados: uma parte do caminho não é um diretório"_s);
 }
 
@@ -635,7 +635,8 @@ void TesteImportador::discoCheio() {
             QSKIP("este processo não pode montar um sistema de arquivos");
         dados = raiz.path() + u"/disco/dados"_s;
         QString erro;
-        QVERIFY2(importar(fixtures::fonte(u"basica"_s), dados, &erro), qPrintable(erro));
+        QVERIFY2(importador::importar(fixtures::fonte(u"basica"_s), dados, &erro),
+                 qPrintable(erro));
     } else {
         dados = dadosBasicos();
     }

@@ -13,6 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
+namespace comandos {
 namespace {
 
 QTextStream &erros() {
@@ -33,7 +34,7 @@ int falhar(int status, const QString &mensagem) {
 
 // The options both commands share; DADOS_DIR and ENTRADA are the positional
 // arguments.
-std::optional<lote::Opcoes> opcoesDoLote(const Argumentos &lidos, QString *erro) {
+std::optional<lote::Opcoes> opcoesDoLote(const linha_comando::Argumentos &lidos, QString *erro) {
     if (lidos.posicionais.isEmpty() || lidos.posicionais.size() > 2) {
         *erro = lidos.posicionais.isEmpty()
                     ? u"falta DADOS_DIR"_s
@@ -179,12 +180,12 @@ int executarLote(const lote::Opcoes &opcoes, lote::Processador &processador) {
 
 } // namespace
 
-int converterComando(const QStringList &argumentos) {
+int converter(const QStringList &argumentos) {
     const QString comando = u"converter"_s;
     QString erro;
-    const std::optional<Argumentos> lidos =
-        lerArgumentos(argumentos, opcoesComuns + QStringList{u"--de"_s, u"--para"_s},
-                      {u"--expandir"_s, u"--completar-zeros"_s}, &erro);
+    const std::optional<linha_comando::Argumentos> lidos =
+        linha_comando::lerArgumentos(argumentos, opcoesComuns + QStringList{u"--de"_s, u"--para"_s},
+                                     {u"--expandir"_s, u"--completar-zeros"_s}, &erro);
     if (!lidos)
         return usoErrado(comando, erro);
     const std::optional<lote::Opcoes> opcoes = opcoesDoLote(*lidos, &erro);
@@ -208,11 +209,11 @@ int converterComando(const QStringList &argumentos) {
     return executarLote(*opcoes, conversao);
 }
 
-int codificarComando(const QStringList &argumentos) {
+int codificar(const QStringList &argumentos) {
     const QString comando = u"codificar"_s;
     QString erro;
-    const std::optional<Argumentos> lidos =
-        lerArgumentos(argumentos, opcoesComuns + QStringList{u"--candidatos"_s}, {}, &erro);
+    const std::optional<linha_comando::Argumentos> lidos = linha_comando::lerArgumentos(
+        argumentos, opcoesComuns + QStringList{u"--candidatos"_s}, {}, &erro);
     if (!lidos)
         return usoErrado(comando, erro);
     const std::optional<lote::Opcoes> opcoes = opcoesDoLote(*lidos, &erro);
@@ -236,3 +237,5 @@ int codificarComando(const QStringList &argumentos) {
     ProcessadorCodificacao codificacao(*codificador);
     return executarLote(*opcoes, codificacao);
 }
+
+} // namespace comandos

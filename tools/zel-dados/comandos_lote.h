@@ -2,6 +2,10 @@
 
 #include <QStringList>
 
+namespace comandos {
+
 // The commands that work on a whole CSV file; each returns the exit status.
-int converterComando(const QStringList &argumentos);
-int codificarComando(const QStringList &argumentos);
+int converter(const QStringList &argumentos);
+int codificar(const QStringList &argumentos);
+
+} // namespace comandos

@@ -35,6 +35,8 @@ using namespace Qt::StringLiterals;
 //   synonyms, ZEL94 occupations and CIUO88 groups;
 // - more than 131 hits in a title search: "de", "operador", "técnico";
 //   accents ignored by the search: "medico" finds "Médico clínico".
+namespace gerador {
+
 bool gerarAmostra(const QString &diretorio, int escala, QString *erro) {
     using namespace gerador;
     if (escala < 1) {
@@ -52,3 +54,5 @@ bool gerarAmostra(const QString &diretorio, int escala, QString *erro) {
     return montarZel94(fonte, familias, &tabelas, erro) && ampliar(escala, &tabelas, erro) &&
            gravarCsv(tabelas, diretorio, erro);
 }
+
+} // namespace gerador

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace gerador {
+
 // Writes the sample classification as one UTF-8 CSV file per table into `diretorio`
 // (created if missing): TGrande_Grupo.csv, TSubgrupo_Principal.csv, TSubgrupo.csv, TFamilia.csv,
 // TOcupacao.csv, TSinonimo.csv, TTemplate.csv, TAfinidade.csv, TOcupacao94.csv, TOcup_2000_94.csv,
@@ -10,3 +12,5 @@
 // Deterministic: the same escala always writes the same bytes. Returns false and fills `erro` on
 // failure.
 bool gerarAmostra(const QString &diretorio, int escala, QString *erro);
+
+} // namespace gerador

@@ -16,6 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
+namespace importador {
 namespace {
 
 struct Falha {
@@ -399,3 +400,5 @@ bool importar(const QString &diretorioCsv, const QString &diretorioDados, QStrin
     }
     return true;
 }
+
+} // namespace importador

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace importador {
+
 // Builds the database of a `dados` directory from one UTF-8 CSV file per
 // table (TFamilia.csv, TOcupacao.csv, ...), each with a header row naming its
 // columns. Only data the screens can use lands: text that is valid UTF-8
@@ -24,3 +26,5 @@
 // shown) do not stop the import; `avisos` then gets one line per such row.
 bool importar(const QString &diretorioCsv, const QString &diretorioDados, QString *erro,
               QStringList *avisos = nullptr);
+
+} // namespace importador

@@ -2,6 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace linha_comando {
+
 std::optional<Argumentos> lerArgumentos(const QStringList &argumentos, const QStringList &comValor,
                                         const QStringList &flags, QString *erro) {
     Argumentos lidos;
@@ -37,3 +39,5 @@ std::optional<Argumentos> lerArgumentos(const QStringList &argumentos, const QSt
     }
     return lidos;
 }
+
+} // namespace linha_comando

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+namespace linha_comando {
+
 // The options of a command line: "--nome valor" or "--nome=valor" for those
 // that take a value, "--nome" for flags, everything else (and "-", standard
 // input) a positional argument. "--" ends the options.
@@ -22,3 +24,5 @@ struct Argumentos {
 // or one whose value is missing.
 std::optional<Argumentos> lerArgumentos(const QStringList &argumentos, const QStringList &comValor,
                                         const QStringList &flags, QString *erro);
+
+} // namespace linha_comando

@@ -101,7 +101,7 @@ int importarComando(const QStringList &argumentos) {
         return uso();
     QString erro;
     QStringList avisos;
-    const bool importado = importar(argumentos[0], argumentos[1], &erro, &avisos);
+    const bool importado = importador::importar(argumentos[0], argumentos[1], &erro, &avisos);
     for (const QString &aviso : avisos)
         erros() << "aviso: " << aviso << "\n";
     if (!importado) {
@@ -123,7 +123,7 @@ int gerarComando(QStringList argumentos) {
     if (argumentos.size() != 1)
         return uso();
     QString erro;
-    if (!gerarAmostra(argumentos[0], escala, &erro)) {
+    if (!gerador::gerarAmostra(argumentos[0], escala, &erro)) {
         erros() << erro << "\n";
         return 1;
     }
@@ -148,9 +148,9 @@ int main(int argc, char **argv) {
         return 0;
     }
     if (comando == u"converter"_s)
-        return converterComando(argumentos);
+        return comandos::converter(argumentos);
     if (comando == u"codificar"_s)
-        return codificarComando(argumentos);
+        return comandos::codificar(argumentos);
     if (comando == u"importar"_s)
         return importarComando(argumentos);
     if (comando == u"consultar"_s)
