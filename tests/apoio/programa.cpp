@@ -1,6 +1,7 @@
 #include "programa.h"
 
 #include "aplicacao.h"
+#include "fixtures.h"
 #include "fronteira.h"
 #include "navegacao.h"
 #include "tela_principal.h"
@@ -17,11 +18,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <memory>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -58,9 +56,7 @@ void enviar(QWidget *alvo, QEvent::Type tipo, QPoint local, Qt::MouseButton bota
 } // namespace
 
 QString instalar(const QString &banco, bool comHtml) {
-    static std::vector<std::unique_ptr<QTemporaryDir>> instalacoes;
-    instalacoes.push_back(std::make_unique<QTemporaryDir>());
-    const QString raiz = instalacoes.back()->path() + u"/Programa ZEL"_s;
+    const QString raiz = fixtures::novoDiretorio() + u"/Programa ZEL"_s;
     QDir().mkpath(raiz);
     QFile::link(banco, raiz + u"/dados"_s);
     if (comHtml)

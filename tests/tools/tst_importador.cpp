@@ -42,11 +42,7 @@ private slots:
 
 namespace {
 
-QString novoDiretorio() {
-    static std::vector<std::unique_ptr<QTemporaryDir>> diretorios;
-    diretorios.push_back(std::make_unique<QTemporaryDir>());
-    return diretorios.back()->path();
-}
+using fixtures::novoDiretorio;
 
 // A copy of the basic fixture's CSV files where `arquivo` has `conteudo`, or
 // has `conteudo` appended.
