@@ -54,7 +54,10 @@ const std::vector<Tabela> &tabelas() {
          {chaveInterna(u"cod_int_ocup"_s), codigo(u"cod_familia"_s, 4), codigo(u"cod_ocup"_s, 2),
           texto(u"nom_ocup"_s), codigoCiuo88(u"Cod_Gp_Base_CIUO88"_s)},
          {u"cod_int_ocup"_s},
-         {u"Cod_Gp_Base_CIUO88"_s},
+         // Statements that join a synonym or a correspondence to its
+         // occupation read the occupation's visible code from this index
+         // alone, without a second lookup into the table.
+         {u"Cod_Gp_Base_CIUO88"_s, u"cod_int_ocup,cod_familia,cod_ocup"_s},
          {u"cod_familia,cod_ocup"_s}},
         {u"TSinonimo"_s,
          {chaveInterna(u"cod_int_ocup"_s), texto(u"nom_sin"_s), sequencia(u"cod_sin"_s)},
@@ -72,11 +75,15 @@ const std::vector<Tabela> &tabelas() {
         {u"TOcupacao94"_s,
          {codigoZel94(u"Cod_Ocup_Zel94"_s), texto(u"Nom_Ocup94"_s), texto(u"Tp_Situacao"_s)},
          {u"Cod_Ocup_Zel94"_s},
-         {}},
+         // The A-Z index keeps only correspondences to occupations in
+         // force: their state is read from this index alone.
+         {u"Cod_Ocup_Zel94,Tp_Situacao"_s}},
         {u"TOcup_2000_94"_s,
          {chaveInterna(u"cod_int_ocup"_s), codigoZel94(u"Cod_Ocup_Zel94"_s)},
          {},
-         {u"cod_int_ocup"_s, u"Cod_Ocup_Zel94"_s}},
+         // An occupation's codes in the previous edition are read from the
+         // first index alone.
+         {u"cod_int_ocup,Cod_Ocup_Zel94"_s, u"Cod_Ocup_Zel94"_s}},
         {u"TGrupo_Base_CIUO88"_s,
          {codigoCiuo88(u"Cod_Gp_Base_CIUO88"_s), texto(u"Tit_Grp_Base_CIUO88"_s)},
          {u"Cod_Gp_Base_CIUO88"_s},

@@ -87,7 +87,15 @@ QString anteriorAoIndice(const QString &dados) {
         throw std::runtime_error("não foi possível copiar o banco");
     sqlite3 *db = nullptr;
     sqlite3_open((copia + u"/zel2002.db"_s).toUtf8().constData(), &db);
-    QString remocao = u"DROP TABLE zel_trigramas; DROP TABLE zel_titulos; "_s;
+    // The importer then built neither the title index nor the indexes that
+    // let joins read an occupation's codes and an edition's state without
+    // their tables; correspondences had an index on the occupation alone.
+    QString remocao =
+        u"DROP TABLE zel_trigramas; DROP TABLE zel_titulos; "
+        "DROP INDEX ix_TOcupacao_cod_int_ocup_cod_familia_cod_ocup; "
+        "DROP INDEX ix_TOcupacao94_Cod_Ocup_Zel94_Tp_Situacao; "
+        "DROP INDEX ix_TOcup_2000_94_cod_int_ocup_Cod_Ocup_Zel94; "
+        "CREATE INDEX ix_TOcup_2000_94_cod_int_ocup ON TOcup_2000_94 (cod_int_ocup); "_s;
     sqlite3_stmt *colunas = nullptr;
     sqlite3_prepare_v2(db,
                        "SELECT m.name, c.name FROM sqlite_schema m, pragma_table_info(m.name) c "
@@ -98,7 +106,7 @@ QString anteriorAoIndice(const QString &dados) {
             QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(colunas, 0))),
             QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(colunas, 1))));
     sqlite3_finalize(colunas);
-    remocao += u"PRAGMA user_version = 0; VACUUM;"_s;
+    remocao += u"PRAGMA user_version = 0; ANALYZE; VACUUM;"_s;
     const int rc = sqlite3_exec(db, remocao.toUtf8().constData(), nullptr, nullptr, nullptr);
     sqlite3_close(db);
     if (rc != SQLITE_OK)

@@ -29,7 +29,8 @@ QString semTabela(const QString &nome, const QString &tabela);
 QString semColuna(const QString &nome, const QString &tabela, const QString &coluna);
 
 // A copy of the `dados` directory `dados` whose database is as the importer
-// made it before the title index: without the index's tables and columns.
+// made it before the title index: without the index's tables and columns, and
+// with the indexes it built then.
 QString anteriorAoIndice(const QString &dados);
 
 // A classification assembled in code: starts from a CSV fixture (or empty
