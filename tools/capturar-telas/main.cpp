@@ -31,7 +31,8 @@ int main(int argc, char **argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     fronteira::Aplicacao app(argc, argv);
     QTextStream erros(stderr);
-    if (argc != 2) {
+    // An option such as --help is not taken for a directory to create.
+    if (argc != 2 || argv[1][0] == '-') {
         erros << "uso: capturar-telas OUT_DIR\n";
         return 1;
     }
