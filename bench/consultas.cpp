@@ -63,6 +63,7 @@ QList<Caso> casos() {
 // A connection of its own, opened as the program opens its own, with the
 // engine functions the statements need.
 sqlite3 *abrirConexao() {
+    conexao::iniciarMotor();
     sqlite3 *db = nullptr;
     const QByteArray uri =
         "file:" + (diretorio + u"/zel2002.db"_s).toUtf8().toPercentEncoding("/") +

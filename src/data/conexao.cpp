@@ -130,6 +130,7 @@ class Banco {
 public:
     Banco(const QString &arquivo, const Assinatura &assinatura)
         : m_arquivo(arquivo), m_assinatura(assinatura) {
+        iniciarMotor();
         const QByteArray uri = "file:" + QUrlEncode(arquivo) + "?mode=ro&immutable=1";
         // A connection is only ever used by the thread of the screens: without
         // its mutex, every step and every column read skip a lock and an unlock.
@@ -278,6 +279,13 @@ Banco &abrir(const QString &diretorio) {
 
 QString arquivoDoBanco(const QString &diretorio) {
     return diretorio + QLatin1Char('/') + QLatin1String(nomeArquivo);
+}
+
+void iniciarMotor() {
+    // The engine refuses a change of its set-up once it has started; the
+    // statics make this run once, and a refusal changes nothing.
+    static const int configurado = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    (void)configurado;
 }
 
 void registrarFuncoes(sqlite3 *db) {
