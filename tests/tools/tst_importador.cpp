@@ -165,6 +165,24 @@ void TesteImportador::recusas_data() {
         << false
         << "/TGrande_Grupo.csv, linha 2, coluna Tit_Gde_Gp: aspas fora do lugar (deslocamento "
            "27 do arquivo)";
+    QTest::newRow("aspas abertas fechadas linhas adiante")
+        << "TGrande_Grupo.csv" << grandes + "0,\"Militares\n1,Saúde\n2,\"Educação\"\n"
+        << false
+        << "/TGrande_Grupo.csv, linha 2, coluna Tit_Gde_Gp: aspas abertas e não fechadas nesta "
+           "linha; o campo só termina na linha 4, com aspas fora do lugar (deslocamento 24 do "
+           "arquivo)";
+    QTest::newRow("coluna repetida no cabeçalho")
+        << "TFamilia.csv"
+        << QByteArray("cod_familia,tit_familia,descr_familia,Cod_Sgp,Tit_Familia\n"
+                      "2111,Médicos,x,211,\n")
+        << false
+        << "/TFamilia.csv, linha 1, coluna tit_familia: coluna repetida no cabeçalho (campos 2 e "
+           "5)";
+    QTest::newRow("CR sozinho entre aspas")
+        << "TGrande_Grupo.csv" << grandes + "0,\"A\rB\"\n"
+        << false
+        << "/TGrande_Grupo.csv, linha 2, coluna Tit_Gde_Gp: linha terminada só por CR; as linhas "
+           "devem terminar com LF ou CRLF (deslocamento 26 do arquivo)";
     QTest::newRow("linhas terminadas só por CR")
         << "TGrande_Grupo.csv" << QByteArray("Cod_Gde_Gp,Tit_Gde_Gp\r0,A\r") << false
         << "/TGrande_Grupo.csv, linha 1, coluna 2: linha terminada só por CR; as linhas devem "

@@ -181,8 +181,25 @@ std::optional<QStringList> LeitorCsv::proximo() {
         campoComAspas = false;
     };
     const auto aspasForaDoLugar = [&] {
-        falhar(u"aspas fora do lugar"_s, m_base + m_pos - 1, int(campos.size()));
+        if (campoComAspas && linhaAspas != m_linha) {
+            // A quote left open took the lines after it into the field until
+            // some later quote closed it: the fault is where it was opened.
+            falhar(u"aspas abertas e não fechadas nesta linha; o campo só termina na linha %1, "
+                   u"com aspas fora do lugar"_s.arg(m_linha),
+                   byteAspas, int(campos.size()));
+            m_linhaErro = linhaAspas;
+        } else {
+            falhar(u"aspas fora do lugar"_s, m_base + m_pos - 1, int(campos.size()));
+        }
         return std::nullopt;
+    };
+    // A CR must be followed by LF, in a quoted field as at the end of a line.
+    const auto soCr = [&] {
+        if (m_pos < m_dados.size() && m_dados[m_pos] == '\n')
+            return false;
+        falhar(u"linha terminada só por CR; as linhas devem terminar com LF ou CRLF"_s,
+               m_base + m_pos - 1, int(campos.size()));
+        return true;
     };
     // Up to three bytes after the one taken are held: the longest look
     // ahead (the rest of a UTF-8 sequence) needs them.
@@ -202,6 +219,8 @@ std::optional<QStringList> LeitorCsv::proximo() {
                     entreAspas = false;
                 }
             } else if (c == '\n' || c == '\r' || c == '\t') {
+                if (c == '\r' && soCr())
+                    return std::nullopt;
                 if (c == '\n')
                     ++m_linha;
                 campo += char(c);
@@ -214,11 +233,8 @@ std::optional<QStringList> LeitorCsv::proximo() {
             fecharCampo();
         } else if (c == '\n' || c == '\r') {
             if (c == '\r') {
-                if (m_pos >= m_dados.size() || m_dados[m_pos] != '\n') {
-                    falhar(u"linha terminada só por CR; as linhas devem terminar com LF ou CRLF"_s,
-                           m_base + m_pos - 1, int(campos.size()));
+                if (soCr())
                     return std::nullopt;
-                }
                 ++m_pos;
             }
             m_crlf = c == '\r';

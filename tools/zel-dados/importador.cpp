@@ -250,9 +250,16 @@ TabelaLida importarTabela(Banco &banco, const esquema::Tabela &tabela, const QSt
     QStringList nomes;
     for (const esquema::Coluna &coluna : tabela.colunas) {
         qsizetype posicao = -1;
-        for (qsizetype i = 0; i < cabecalho->size(); ++i)
-            if (cabecalho->at(i).trimmed().compare(coluna.nome, Qt::CaseInsensitive) == 0)
-                posicao = i;
+        for (qsizetype i = 0; i < cabecalho->size(); ++i) {
+            if (cabecalho->at(i).trimmed().compare(coluna.nome, Qt::CaseInsensitive) != 0)
+                continue;
+            // Two columns of one name: which of them holds the data is unknown.
+            if (posicao >= 0)
+                falhar(
+                    arquivo, 1, coluna.nome,
+                    u"coluna repetida no cabeçalho (campos %1 e %2)"_s.arg(posicao + 1).arg(i + 1));
+            posicao = i;
+        }
         if (posicao < 0)
             falhar(arquivo, 1, coluna.nome, u"coluna ausente no cabeçalho"_s);
         posicoes << posicao;
