@@ -292,7 +292,8 @@ void TesteConverter::saidaSubstituidaPorInteiro() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"codigos.csv"_s});
 }
 
-// A disk that fills up is a failure, not a success, and leaves nothing.
+// A disk that fills up, or a directory where no file may be created, is a
+// failure of the output (status 1), not a success, and leaves nothing.
 void TesteConverter::saidaQueNaoSeGrava() {
     QProcess processo;
     processo.setStandardOutputFile(u"/dev/full"_s);
@@ -302,6 +303,15 @@ void TesteConverter::saidaQueNaoSeGrava() {
     const Saida resultado = processo::terminar(processo);
     QCOMPARE(resultado.status, 1);
     QCOMPARE(resultado.erros, u"saída padrão: disco cheio\n"_s);
+
+    // The kernel's own directory of devices takes no new file, even from root.
+    if (QFileInfo(u"/sys"_s).isDir()) {
+        const Saida semPermissao = processo::executarComEntrada(
+            argumentos(u"CIUO88"_s, u"ZEL2002"_s, {u"--saida"_s, u"/sys/saida.csv"_s}),
+            "codigo\n3101\n");
+        QCOMPARE(semPermissao.status, 1);
+        QCOMPARE(semPermissao.erros, u"/sys: sem permissão\n"_s);
+    }
 
     QTemporaryDir raiz;
     const QString disco = raiz.filePath(u"disco"_s);

@@ -73,21 +73,24 @@ class Destino {
 public:
     explicit Destino(const QString &saida) : m_saida(saida), m_novo(saida) {}
 
-    bool abrir(QString *erro) {
+    // 0 when open; otherwise the exit status: SAIDA names a place that is
+    // not there (a directory, a directory missing) or one where the file
+    // could not be written (no permission, a read-only or full disk).
+    int abrir(QString *erro) {
         if (m_saida.isEmpty())
-            return true;
+            return 0;
         if (QFileInfo(m_saida).isDir()) {
             *erro = arquivos::falha(m_saida, EISDIR);
-            return false;
+            return statusUso;
         }
         const QString diretorio = QFileInfo(m_saida).absolutePath();
         m_diretorio.numero =
             ::open(QFile::encodeName(diretorio).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (m_diretorio.numero < 0) {
             *erro = arquivos::falha(diretorio, errno);
-            return false;
+            return statusUso;
         }
-        return m_novo.criar(erro);
+        return m_novo.criar(erro) ? 0 : statusFalha;
     }
     int descritor() const { return m_saida.isEmpty() ? STDOUT_FILENO : m_novo.descritor(); }
     QString nome() const { return m_saida.isEmpty() ? u"saída padrão"_s : m_saida; }
@@ -169,8 +172,8 @@ int executar(const Opcoes &opcoes, Processador &processador) {
 
     Destino destino(opcoes.saida);
     QString erro;
-    if (!destino.abrir(&erro))
-        return falhar(statusUso, erro);
+    if (const int status = destino.abrir(&erro); status != 0)
+        return falhar(status, erro);
     arquivos::EscritaEmBlocos escrita(destino.descritor(), destino.nome());
     const std::string_view fimDeLinha = leitor.terminouComCrlf() ? "\r\n" : "\n";
     if (leitor.comMarcaDeOrdem())
