@@ -178,11 +178,6 @@ void TesteImportador::recusas_data() {
         << false
         << "/TFamilia.csv, linha 1, coluna tit_familia: coluna repetida no cabeçalho (campos 2 e "
            "5)";
-    QTest::newRow("CR sozinho entre aspas")
-        << "TGrande_Grupo.csv" << grandes + "0,\"A\rB\"\n"
-        << false
-        << "/TGrande_Grupo.csv, linha 2, coluna Tit_Gde_Gp: linha terminada só por CR; as linhas "
-           "devem terminar com LF ou CRLF (deslocamento 26 do arquivo)";
     QTest::newRow("linhas terminadas só por CR")
         << "TGrande_Grupo.csv" << QByteArray("Cod_Gde_Gp,Tit_Gde_Gp\r0,A\r") << false
         << "/TGrande_Grupo.csv, linha 1, coluna 2: linha terminada só por CR; as linhas devem "

@@ -193,14 +193,6 @@ std::optional<QStringList> LeitorCsv::proximo() {
         }
         return std::nullopt;
     };
-    // A CR must be followed by LF, in a quoted field as at the end of a line.
-    const auto soCr = [&] {
-        if (m_pos < m_dados.size() && m_dados[m_pos] == '\n')
-            return false;
-        falhar(u"linha terminada só por CR; as linhas devem terminar com LF ou CRLF"_s,
-               m_base + m_pos - 1, int(campos.size()));
-        return true;
-    };
     // Up to three bytes after the one taken are held: the longest look
     // ahead (the rest of a UTF-8 sequence) needs them.
     while (garantir(4) || m_pos < m_dados.size()) {
@@ -219,8 +211,6 @@ std::optional<QStringList> LeitorCsv::proximo() {
                     entreAspas = false;
                 }
             } else if (c == '\n' || c == '\r' || c == '\t') {
-                if (c == '\r' && soCr())
-                    return std::nullopt;
                 if (c == '\n')
                     ++m_linha;
                 campo += char(c);
@@ -233,8 +223,11 @@ std::optional<QStringList> LeitorCsv::proximo() {
             fecharCampo();
         } else if (c == '\n' || c == '\r') {
             if (c == '\r') {
-                if (soCr())
+                if (m_pos >= m_dados.size() || m_dados[m_pos] != '\n') {
+                    falhar(u"linha terminada só por CR; as linhas devem terminar com LF ou CRLF"_s,
+                           m_base + m_pos - 1, int(campos.size()));
                     return std::nullopt;
+                }
                 ++m_pos;
             }
             m_crlf = c == '\r';

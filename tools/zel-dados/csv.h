@@ -15,8 +15,8 @@
 // Only text the program can show is read: the reader stops at the first byte
 // that is not valid UTF-8 (an overlong form, a surrogate, a sequence cut
 // short, a Latin-1 letter ...), at a NUL or any other control character but a
-// tab (line breaks only inside quoted fields), and at a CR not followed by LF,
-// inside a quoted field or not.
+// tab (line breaks only inside quoted fields), and at a line that ends with a
+// CR alone.
 //
 // The text is given whole, or read block by block from a source (a file or a
 // pipe of any size), of which only the record being read is held.
