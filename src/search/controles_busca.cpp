@@ -48,13 +48,14 @@ QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito
 }
 
 CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const QRect &geometria,
-                      const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
-                      const std::function<void()> &aoEnter, const std::function<void()> &aoClicar) {
+                      const QString &dica, const QString &nomeBotao, const QString &acao,
+                      QPoint lugarBotao, const std::function<void()> &aoEnter,
+                      const std::function<void()> &aoClicar) {
     QLineEdit *caixa =
         controles::caixaComBorda(pai, nome, geometria, fontes::sansSerif(fontes::pt8), rotulo);
     caixa->setToolTip(dica);
     fronteira::conectar(caixa, &QLineEdit::returnPressed, pai, aoEnter);
-    BotaoFigura *botao = controles::botaoComSombra(pai, nomeBotao, u"bt_procurar"_s, u"Procurar"_s,
+    BotaoFigura *botao = controles::botaoComSombra(pai, nomeBotao, u"bt_procurar"_s, acao,
                                                    QRect(lugarBotao, QSize(61, 19)));
     fronteira::conectar(botao, &BotaoFigura::clicado, pai, aoClicar);
     return {caixa, botao};

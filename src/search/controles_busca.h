@@ -32,15 +32,17 @@ QLabel *legenda(QWidget *pai, const QString &texto, QPoint posicao, bool negrito
                 bool italico = false);
 
 // A search box named by its label `rotulo` and its "Procurar" button over its
-// shadow: Enter in the box and a click on the button run `buscar`, inside the
-// error boundary.
+// shadow, named `acao` for assistive technology ("Procurar título" where a
+// screen has two such buttons): Enter in the box runs `aoEnter` and a click
+// on the button `aoClicar`, inside the error boundary.
 struct CaixaBusca {
     QLineEdit *caixa;
     BotaoFigura *botao;
 };
 CaixaBusca caixaBusca(QWidget *pai, QLabel *rotulo, const QString &nome, const QRect &geometria,
-                      const QString &dica, const QString &nomeBotao, QPoint lugarBotao,
-                      const std::function<void()> &aoEnter, const std::function<void()> &aoClicar);
+                      const QString &dica, const QString &nomeBotao, const QString &acao,
+                      QPoint lugarBotao, const std::function<void()> &aoEnter,
+                      const std::function<void()> &aoClicar);
 
 // An empty search box gets the notice "Digite a palavra para Busca" and the
 // focus.

@@ -36,8 +36,8 @@ Tobj_Form_FormBusca::Tobj_Form_FormBusca()
     const busca::CaixaBusca procura = busca::caixaBusca(
         obj_Grupo_Pesquisa, palavra, u"obj_Edit_BuscaTitulo"_s, QRect(138, 37, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
-        u"obj_Bt_ProcurarTitulo"_s, QPoint(381, 37), [this] { prcVerificaExecutaConsulta(); },
-        [this] { prcTestaBuscaTituloEnvia(); });
+        u"obj_Bt_ProcurarTitulo"_s, u"Procurar"_s, QPoint(381, 37),
+        [this] { prcVerificaExecutaConsulta(); }, [this] { prcTestaBuscaTituloEnvia(); });
     obj_Edit_BuscaTitulo = procura.caixa;
     obj_Bt_ProcurarTitulo = procura.botao;
 

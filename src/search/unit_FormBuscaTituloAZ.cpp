@@ -95,7 +95,7 @@ Tobj_Form_FormBuscaTituloAZ::Tobj_Form_FormBuscaTituloAZ()
                         [this] { prcVerificaExecutaConsultaTitulosAZ(); });
     obj_Bt_BuscaTitulosAZ_Ok =
         controles::botaoComSombra(obj_Grupo_Pesquisa, u"obj_Bt_BuscaTitulosAZ_Ok"_s, u"bt_ok"_s,
-                                  u"Buscar"_s, QRect(209, 27, 26, 17));
+                                  u"Buscar por palavra"_s, QRect(209, 27, 26, 17));
     fronteira::conectar(obj_Bt_BuscaTitulosAZ_Ok, &BotaoFigura::clicado, this,
                         [this] { prcTestaBuscaTitulosAZEnvia(); });
     criarLetras();
@@ -129,6 +129,8 @@ void Tobj_Form_FormBuscaTituloAZ::criarLetras() {
         auto *link = new RotuloLink(obj_Grupo_Pesquisa, letra, QPoint(esquerda(i), topoLetras),
                                     fonte, RotuloLink::Destaque::Sublinhado);
         link->setObjectName(u"obj_Bt_BuscaTitulosAZ_"_s + letra);
+        // Heard alone, "A", "E" or "O" is a word; "Letra E" is a letter.
+        link->setAccessibleName(u"Letra "_s + letra);
         link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         link->resize(esquerda(i + 1) - esquerda(i), link->height());
         fronteira::conectar(link, &RotuloLink::clicado, this,

@@ -72,8 +72,8 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     const busca::CaixaBusca titulo = busca::caixaBusca(
         obj_Grupo_Pesquisa, obj_Lb_Busca_Titulo, u"obj_Edit_BuscaTitulo"_s, QRect(280, 32, 225, 17),
         u"digite aqui uma expressão e clique no botão ao lado para fazer uma busca"_s,
-        u"obj_Bt_ProcurarTitulo"_s, QPoint(520, 32), [this] { prcVerificaExecutaConsulta(); },
-        [this] { prcTestaBuscaTitulo_Procurar(); });
+        u"obj_Bt_ProcurarTitulo"_s, u"Procurar título"_s, QPoint(520, 32),
+        [this] { prcVerificaExecutaConsulta(); }, [this] { prcTestaBuscaTitulo_Procurar(); });
     obj_Edit_BuscaTitulo = titulo.caixa;
     obj_Bt_ProcurarTitulo = titulo.botao;
 
@@ -83,7 +83,7 @@ void Tobj_Form_FormInicial::criarPesquisa() {
     const busca::CaixaBusca codigo = busca::caixaBusca(
         obj_Grupo_Pesquisa, obj_Lb_Busca_Codigo, u"obj_Edit_BuscaCodigo"_s, QRect(280, 68, 121, 17),
         u"digite aqui um código da ZEL e clique no botão ao lado para fazer uma busca"_s,
-        u"obj_Bt_ProcurarCodigo"_s, QPoint(414, 67),
+        u"obj_Bt_ProcurarCodigo"_s, u"Procurar código"_s, QPoint(414, 67),
         [this] { prcVerificaExecutaConsultaBuscaCodigo(); },
         [this] { prcTestaBuscaCodigo_Procurar(); });
     obj_Edit_BuscaCodigo = codigo.caixa;

@@ -19,16 +19,16 @@ void acionarDepois(QObject *alvo, std::function<void()> acao) {
     QMetaObject::invokeMethod(alvo, std::move(acao), Qt::QueuedConnection);
 }
 
-// A picture button: the accessible name given to it, else its tooltip.
+// A picture button: the name given to it, else its tooltip.
 class BotaoAcessivel : public QAccessibleWidget {
 public:
     explicit BotaoAcessivel(BotaoFigura *botao) : QAccessibleWidget(botao, QAccessible::Button) {}
 
     QString text(QAccessible::Text tipo) const override {
-        const QString texto = QAccessibleWidget::text(tipo);
-        if (tipo == QAccessible::Name && texto.isEmpty())
-            return widget()->toolTip();
-        return texto;
+        if (tipo != QAccessible::Name)
+            return QAccessibleWidget::text(tipo);
+        const QString nome = acessivel::nomeDado(widget());
+        return nome.isEmpty() ? widget()->toolTip() : nome;
     }
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
@@ -62,12 +62,15 @@ public:
             return QAccessible::StaticText;
         return rotulo()->pagina() ? QAccessible::Button : QAccessible::Link;
     }
+    // Named as given, else by its own text.
     QString text(QAccessible::Text tipo) const override {
-        QString texto = QAccessibleWidget::text(tipo);
-        if (tipo == QAccessible::Name && texto.isEmpty())
-            texto = rotulo()->text();
+        if (tipo == QAccessible::Name) {
+            const QString nome = acessivel::nomeDado(widget());
+            return nome.isEmpty() ? rotulo()->text() : nome;
+        }
+        const QString texto = QAccessibleWidget::text(tipo);
         if (tipo == QAccessible::Description && texto.isEmpty() && paginaAtual())
-            texto = u"Página atual"_s;
+            return u"Página atual"_s;
         return texto;
     }
     QAccessible::State state() const override {
@@ -150,16 +153,34 @@ bool teclaDeClique(const QKeyEvent &evento) {
            (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Space);
 }
 
-void nomearPeloRotulo(QLabel *rotulo, QWidget *controle) {
-    // "Código:" names the box "Código". A label still empty names nothing
-    // here: the buddy relation carries its text as it changes.
-    QString texto = rotulo->text().trimmed();
+namespace {
+// "Código:" names a control "Código".
+QString semDoisPontos(const QString &rotulo) {
+    QString texto = rotulo.trimmed();
     while (texto.endsWith(u':'))
         texto.chop(1);
+    return texto;
+}
+} // namespace
+
+void nomearPeloRotulo(QLabel *rotulo, QWidget *controle) {
+    // A label still empty names nothing here: the buddy relation carries its
+    // text as it changes.
+    const QString texto = semDoisPontos(rotulo->text());
     if (!texto.isEmpty())
         controle->setAccessibleName(texto);
     if (rotulo->parentWidget() == controle->parentWidget())
         rotulo->setBuddy(controle);
+}
+
+QString nomeDado(const QWidget *controle) {
+    if (!controle->accessibleName().isEmpty())
+        return controle->accessibleName();
+    if (const QWidget *pai = controle->parentWidget())
+        for (const QLabel *rotulo : pai->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+            if (rotulo->buddy() == controle)
+                return semDoisPontos(rotulo->text());
+    return QString();
 }
 
 } // namespace acessivel

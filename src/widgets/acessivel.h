@@ -5,6 +5,7 @@
 class QAccessibleEvent;
 class QKeyEvent;
 class QLabel;
+class QString;
 class QWidget;
 
 // What assistive technology (a screen reader, through the desktop's
@@ -31,5 +32,12 @@ bool teclaDeClique(const QKeyEvent &evento);
 // same parent also becomes the control's buddy, which tells the relation to
 // assistive technology.
 void nomearPeloRotulo(QLabel *rotulo, QWidget *controle);
+
+// The name `controle` was given (its accessible name), else the text of the
+// label whose buddy it is (without the colon at its end), else nothing. Never
+// the caption of the group box it sits in, which Qt's own fallback would
+// give: every control of a box would be heard as the box. The widgets that
+// draw themselves are named through this.
+QString nomeDado(const QWidget *controle);
 
 } // namespace acessivel

@@ -171,12 +171,14 @@ QAccessibleInterface *TabelaAcessivel::celula(int linha, int coluna) const {
     return nova;
 }
 
-// Named as the label beside it names it or, without one, by its header
-// texts (which hold the count on the result screens).
+// Named as given or as the label beside it names it or, without either, by
+// its header texts (which say what the result lists and hold its count).
 QString TabelaAcessivel::text(QAccessible::Text tipo) const {
-    const QString texto = QAccessibleWidget::text(tipo);
-    if (tipo != QAccessible::Name || !texto.isEmpty() || !grade()->temCabecalho())
-        return texto;
+    if (tipo != QAccessible::Name)
+        return QAccessibleWidget::text(tipo);
+    const QString nome = acessivel::nomeDado(grade());
+    if (!nome.isEmpty() || !grade()->temCabecalho())
+        return nome;
     QStringList cabecalho;
     for (int coluna = 0; coluna < columnCount(); ++coluna)
         cabecalho.append(grade()->textoVisivel(coluna, 0).trimmed());

@@ -15,6 +15,7 @@
 #include "programa.h"
 #include "rotulo_link.h"
 #include "unit_About.h"
+#include "unit_FormBuscaTituloAZ.h"
 #include "unit_FormDescricao.h"
 #include "unit_FormDescricaoCaracteristicas.h"
 #include "unit_FormDescricaoConversao.h"
@@ -22,6 +23,7 @@
 #include "unit_FormMODALAviso.h"
 #include "unit_FormMODALSair.h"
 #include "unit_FormRespostaBusca.h"
+#include "unit_FormRespostaBuscaCodigo.h"
 #include "unit_FormRespostaTabua.h"
 #include "unit_FormRespostaTabuaTitulo.h"
 #include "unit_FormTabuaTitulo.h"
@@ -32,6 +34,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -162,20 +166,54 @@ bool nomeado(QAccessibleInterface *i) {
     return false;
 }
 
-// The visible controls of a window's tree without a name, as "role name of
-// the object".
-void semNome(QAccessibleInterface *i, QStringList &faltam) {
+// The visible controls of a window's tree: what a user acts on or reads as
+// a control, or reaches with Tab.
+void controlesVisiveis(QAccessibleInterface *i, QList<QAccessibleInterface *> &lista) {
     // A text on show is its own name; an empty one shows nothing.
     if (i->state().invisible || i->role() == QAccessible::ScrollBar ||
         i->role() == QAccessible::Cell || i->role() == QAccessible::ColumnHeader ||
         i->role() == QAccessible::StaticText)
         return;
-    if ((controle(i->role()) || i->state().focusable) && !nomeado(i))
-        faltam
-            << u"%1 %2"_s.arg(int(i->role())).arg(i->object() ? i->object()->objectName() : u"?"_s);
+    if (controle(i->role()) || i->state().focusable)
+        lista << i;
     for (int filho = 0; filho < i->childCount(); ++filho)
         if (QAccessibleInterface *f = i->child(filho))
-            semNome(f, faltam);
+            controlesVisiveis(f, lista);
+}
+
+QString descrever(QAccessibleInterface *i) {
+    return u"%1 %2"_s.arg(int(i->role())).arg(i->object() ? i->object()->objectName() : u"?"_s);
+}
+
+// What is wrong with the names of a window's visible controls: a control
+// without a name; one named by the caption of a group box (which Qt gives a
+// control inside a box when nothing else names it, so that every control of
+// the box is heard as the box); two controls of the same role heard alike,
+// name and description, so that a user cannot tell them apart.
+QStringList faltasDeNome(QWidget *janela) {
+    QSet<QString> legendas;
+    for (const QGroupBox *grupo : janela->findChildren<QGroupBox *>())
+        if (!grupo->title().trimmed().isEmpty())
+            legendas.insert(grupo->title().trimmed());
+    QList<QAccessibleInterface *> controles;
+    controlesVisiveis(QAccessible::queryAccessibleInterface(janela), controles);
+    QStringList faltas;
+    QHash<QString, QStringList> ouvidos;
+    for (QAccessibleInterface *i : std::as_const(controles)) {
+        const QString nome = i->text(QAccessible::Name).trimmed();
+        if (!nomeado(i))
+            faltas << u"sem nome: "_s + descrever(i);
+        else if (legendas.contains(nome) && !qobject_cast<QGroupBox *>(i->object()))
+            faltas << u"com a legenda do grupo: "_s + descrever(i);
+        if (!nome.isEmpty())
+            ouvidos[u"%1 \"%2\" \"%3\""_s.arg(int(i->role()))
+                        .arg(nome, i->text(QAccessible::Description))]
+                << descrever(i);
+    }
+    for (auto ouvido = ouvidos.cbegin(); ouvido != ouvidos.cend(); ++ouvido)
+        if (ouvido.value().size() > 1)
+            faltas << u"ouvidos iguais, "_s + ouvido.key() + u": "_s + ouvido.value().join(u"; "_s);
+    return faltas;
 }
 
 // What a user can click on a screen: its visible, enabled controls that act.
@@ -213,6 +251,11 @@ private slots:
     void memosCopiamSemMudar();
     void nomes_data();
     void nomes();
+    void nomesQueDistinguem_data();
+    void nomesQueDistinguem();
+    void tabelasDeResultado_data();
+    void tabelasDeResultado();
+    void controlesNumGrupo();
     void tabAlcancaTudo_data();
     void tabAlcancaTudo();
 };
@@ -476,7 +519,8 @@ void TesteAcessibilidadeTelas::nomes_data() {
     QTest::newRow("sair") << -3;
 }
 
-// Every visible control of every screen has a name.
+// Every visible control of every screen has a name of its own: not a group
+// box's caption, and not the name and description of another control.
 void TesteAcessibilidadeTelas::nomes() {
     QFETCH(int, tela);
     QWidget *janela = nullptr;
@@ -490,13 +534,110 @@ void TesteAcessibilidadeTelas::nomes() {
         janela = tela == -2 ? static_cast<QWidget *>(obj_Form_Aviso_MODAL) : obj_Form_MODAL_Sair;
         janela->show();
     }
-    QStringList faltam;
-    semNome(QAccessible::queryAccessibleInterface(janela), faltam);
+    const QStringList faltas = faltasDeNome(janela);
     if (tela == -1)
         navegacao::sobreFechado();
     else if (tela < -1)
         janela->hide();
-    QVERIFY2(faltam.isEmpty(), qPrintable(faltam.join(u", "_s)));
+    QVERIFY2(faltas.isEmpty(), qPrintable(faltas.join(u", "_s)));
+}
+
+void TesteAcessibilidadeTelas::nomesQueDistinguem_data() {
+    QTest::addColumn<int>("tela");
+    QTest::addColumn<QString>("controle");
+    QTest::addColumn<QString>("nome");
+    const auto linha = [](IdTela tela, const QString &controle, const QString &nome) {
+        QTest::addRow("%s", qPrintable(nome)) << int(tela) << controle << nome;
+    };
+    for (const char16_t letra : {u'A', u'E', u'O', u'Z'})
+        linha(IdTela::FormBuscaTituloAZ, u"obj_Bt_BuscaTitulosAZ_"_s + QChar(letra),
+              u"Letra "_s + QChar(letra));
+    linha(IdTela::FormBuscaTituloAZ, u"obj_Bt_BuscaTitulosAZ_Ok"_s, u"Buscar por palavra"_s);
+    linha(IdTela::FormInicial, u"obj_Bt_ProcurarTitulo"_s, u"Procurar título"_s);
+    linha(IdTela::FormInicial, u"obj_Bt_ProcurarCodigo"_s, u"Procurar código"_s);
+}
+
+// Controls that look alike are heard for what they do: each letter of the
+// A–Z index by its letter, its word box's OK apart from the quick search's,
+// each "Procurar" of the home screen by its search.
+void TesteAcessibilidadeTelas::nomesQueDistinguem() {
+    QFETCH(int, tela);
+    QFETCH(QString, controle);
+    QFETCH(QString, nome);
+    TelaPrincipal *janela = navegacao::tela(IdTela(tela));
+    navegacao::irPara(navegacao::telaAtual(), janela);
+    auto *alvo = janela->findChild<QWidget *>(controle);
+    QVERIFY(alvo);
+    QCOMPARE(QAccessible::queryAccessibleInterface(alvo)->text(QAccessible::Name), nome);
+}
+
+void TesteAcessibilidadeTelas::tabelasDeResultado_data() {
+    QTest::addColumn<int>("tela");
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("busca por título") << int(IdTela::FormRespostaBusca)
+                                      << u"Resultado de títulos encontrados (20), Famílias, Tipo"_s;
+    QTest::newRow("índice de A a Z") << int(IdTela::FormBuscaTituloAZ)
+                                     << u"Resultado de títulos encontrados (20), ZEL2002, ZEL94"_s;
+    QTest::newRow("busca por código")
+        << int(IdTela::FormRespostaBuscaCodigo) << u"Código, Família / Ocupação (2)"_s;
+}
+
+// Each result table is named by what it lists and how many (its header
+// texts), and the new name is announced: after a title search from the home
+// screen, a word searched in the A–Z index, and a family's code from the
+// home screen.
+void TesteAcessibilidadeTelas::tabelasDeResultado() {
+    QFETCH(int, tela);
+    QFETCH(QString, nome);
+    Grade *grade = nullptr;
+    switch (IdTela(tela)) {
+    case IdTela::FormRespostaBusca:
+        EXIGIR(buscarPeloTeclado());
+        grade = obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ;
+        break;
+    case IdTela::FormBuscaTituloAZ:
+        navegacao::irPara(navegacao::telaAtual(), obj_Form_FormBuscaTituloAZ);
+        programa::digitar(obj_Form_FormBuscaTituloAZ->obj_Edit_BuscaTitulosAZ, palavra);
+        programa::enter(obj_Form_FormBuscaTituloAZ->obj_Edit_BuscaTitulosAZ);
+        grade = obj_Form_FormBuscaTituloAZ->obj_SortGrid_BuscaTitulosAZ;
+        break;
+    default:
+        navegacao::irPara(navegacao::telaAtual(), obj_Form_FormInicial);
+        programa::digitar(obj_Form_FormInicial->obj_Edit_BuscaCodigo, u"4910"_s);
+        programa::enter(obj_Form_FormInicial->obj_Edit_BuscaCodigo);
+        grade = obj_Form_FormRespostaBuscaCodigo->obj_SortGrid_BuscaTitulosAZ;
+        break;
+    }
+    QCOMPARE(programa::avisos(), QStringList());
+    QCOMPARE(int(navegacao::telaAtual()->id()), tela);
+    QCOMPARE(QAccessible::queryAccessibleInterface(grade)->text(QAccessible::Name), nome);
+    QTRY_VERIFY(eventosDe(grade).contains(QAccessible::NameChanged));
+}
+
+// The controls that draw themselves, in a group box and given no name, are
+// heard by what they show (a picture button by its tooltip, a link by its
+// text, a grid by the label beside it or else its header), never by the
+// box's caption.
+void TesteAcessibilidadeTelas::controlesNumGrupo() {
+    QGroupBox grupo(u".:: Grupo ::."_s);
+    auto *botao = new BotaoFigura(&grupo, u"bt_voltar"_s, QRect(10, 20, 36, 18));
+    botao->setToolTip(u"Voltar"_s);
+    auto *link =
+        new RotuloLink(&grupo, u"B"_s, QPoint(60, 20), QFont(), RotuloLink::Destaque::Sublinhado);
+    auto *semRotulo = new Grade(&grupo, QRect(10, 50, 200, 40), 2, true, 17);
+    semRotulo->definirCelula(0, 0, u"Resultado (3)"_s);
+    semRotulo->definirCelula(1, 0, u"Tipo"_s);
+    auto *rotulo = new QLabel(&grupo);
+    auto *comRotulo = new Grade(&grupo, QRect(10, 100, 200, 40), 1, false, 17);
+    acessivel::nomearPeloRotulo(rotulo, comRotulo);
+    rotulo->setText(u"Ocupações:"_s);
+    const auto nome = [](QWidget *controle) {
+        return QAccessible::queryAccessibleInterface(controle)->text(QAccessible::Name);
+    };
+    QCOMPARE(nome(botao), u"Voltar"_s);
+    QCOMPARE(nome(link), u"B"_s);
+    QCOMPARE(nome(semRotulo), u"Resultado (3), Tipo"_s);
+    QCOMPARE(nome(comRotulo), u"Ocupações"_s);
 }
 
 void TesteAcessibilidadeTelas::tabAlcancaTudo_data() {
