@@ -8,6 +8,8 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -68,12 +70,59 @@ void colocarNoLugar(QWidget *controle, int lugar, const QWidget *anterior) {
     controle->move(std::max(lugar, direita(anterior) + afastamentoMinimo), controle->y());
 }
 
+// What a fill leaves of a control that the focus can rest on: "-", a page
+// label or "+".
+struct Situacao {
+    RotuloLink *controle;
+    bool visivel;
+    bool habilitado;
+};
+
 Qt::CursorShape formaSeta(bool leva) {
     return leva ? Qt::PointingHandCursor : Qt::ForbiddenCursor;
 }
 
 QString nomePagina(int numero) {
     return u"Página "_s + QString::number(numero);
+}
+
+void aplicar(const Situacao &situacao) {
+    situacao.controle->setEnabled(situacao.habilitado);
+    situacao.controle->setVisible(situacao.visivel);
+}
+
+bool levaFoco(const Situacao &situacao) {
+    return situacao.visivel && situacao.habilitado;
+}
+
+// Hiding or disabling the control that holds the focus makes Qt pass the
+// focus to the next control of the tab chain that takes it: with the page
+// labels that a fill hides or disables one after another, the focus would run
+// through each of them, every step announced to a screen reader, and come to
+// rest past the page labels. So every other control gets its state first;
+// then the focus goes, in one step, to the nearest control after the focused
+// one that still takes it (the next page's label, or "+" after the last label
+// of the block), else to the nearest one before it; only then does the
+// focused control change.
+void aplicarSemPerderOFoco(const std::vector<Situacao> &situacoes) {
+    const auto focada = std::find_if(situacoes.begin(), situacoes.end(), [](const Situacao &s) {
+        return s.controle->window()->focusWidget() == s.controle;
+    });
+    for (auto s = situacoes.begin(); s != situacoes.end(); ++s)
+        if (s != focada)
+            aplicar(*s);
+    if (focada == situacoes.end())
+        return;
+    if (!levaFoco(*focada)) {
+        const auto seguinte = std::find_if(std::next(focada), situacoes.end(), levaFoco);
+        const auto anterior =
+            std::find_if(std::make_reverse_iterator(focada), situacoes.rend(), levaFoco);
+        if (seguinte != situacoes.end())
+            seguinte->controle->setFocus(Qt::OtherFocusReason);
+        else if (anterior != situacoes.rend())
+            anterior->controle->setFocus(Qt::OtherFocusReason);
+    }
+    aplicar(*focada);
 }
 
 } // namespace
@@ -176,22 +225,27 @@ void Paginador::conectar() {
 }
 
 int Paginador::dispor(int total) {
-    for (int k = 1; k <= quantidadeRotulos(); ++k) {
-        rotulo(k)->hide();
-        if (k >= 2)
-            separador(k - 1)->hide();
-    }
     const Disposicao disposicao = m_estado.dispor(total);
+    const int mostrados = int(disposicao.rotulos.size());
     const auto &fixos = m_configuracao.lugaresFixos;
+    std::vector<Situacao> situacoes;
+    if (obj_Bt_Pagina_Menos)
+        situacoes.push_back({obj_Bt_Pagina_Menos, disposicao.menos, true});
     RotuloLink *ultimo = nullptr;
-    for (int k = 1; k <= int(disposicao.rotulos.size()); ++k) {
+    for (int k = 1; k <= quantidadeRotulos(); ++k) {
         RotuloLink *atual = rotulo(k);
+        QLabel *barra = k >= 2 ? separador(k - 1) : nullptr;
+        if (k > mostrados) {
+            situacoes.push_back({atual, false, atual->isEnabled()});
+            if (barra)
+                barra->hide();
+            continue;
+        }
         const RotuloPagina &pagina = disposicao.rotulos[k - 1];
         atual->setText(QString::number(pagina.numero));
         atual->setAccessibleName(nomePagina(pagina.numero));
         atual->adjustSize();
-        if (k >= 2) {
-            QLabel *barra = separador(k - 1);
+        if (barra) {
             if (fixos) {
                 colocarNoLugar(barra, fixos->separadores.at(k - 2), ultimo);
                 colocarNoLugar(atual, fixos->rotulos.at(k - 2),
@@ -202,20 +256,17 @@ int Paginador::dispor(int total) {
             }
             barra->setVisible(disposicao.separadores);
         }
-        atual->setEnabled(pagina.habilitado);
-        atual->show();
+        situacoes.push_back({atual, true, pagina.habilitado});
         ultimo = atual;
     }
-    if (obj_Bt_Pagina_Mais && ultimo) {
-        if (fixos)
-            colocarNoLugar(obj_Bt_Pagina_Mais, fixos->mais, ultimo);
-        else
-            colocarApos(obj_Bt_Pagina_Mais, ultimo);
-    }
     if (obj_Bt_Pagina_Mais) {
-        obj_Bt_Pagina_Menos->setVisible(disposicao.menos);
-        obj_Bt_Pagina_Mais->setVisible(disposicao.mais);
+        if (ultimo && fixos)
+            colocarNoLugar(obj_Bt_Pagina_Mais, fixos->mais, ultimo);
+        else if (ultimo)
+            colocarApos(obj_Bt_Pagina_Mais, ultimo);
+        situacoes.push_back({obj_Bt_Pagina_Mais, disposicao.mais, true});
     }
+    aplicarSemPerderOFoco(situacoes);
     return disposicao.linhasAPular;
 }
 

@@ -59,9 +59,11 @@ public:
     const EstadoPaginacao &estado() const { return m_estado; }
     void reiniciar() { m_estado.reiniciar(); }
 
-    // The pager part of a fill for a result of `total` rows: hides the page
-    // labels and separators, then shows and places those of the current
-    // block and the block labels. Returns how many rows of the result come
+    // The pager part of a fill for a result of `total` rows: shows and
+    // places the page labels and separators of the current block and the
+    // block labels, and hides the others. A pager control with the focus that
+    // the fill hides or disables hands it, in one step, to its nearest
+    // neighbour that still takes it. Returns how many rows of the result come
     // before the current page.
     int dispor(int total);
 

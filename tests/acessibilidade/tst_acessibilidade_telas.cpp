@@ -50,8 +50,12 @@ namespace {
 
 // The fixture's own branch of the tree: twenty families in two subgroups
 // whose titles hold `palavra` (two pages of results), each with one
-// occupation that converts to the international base group 9901.
+// occupation that converts to the international base group 9901; the last
+// occupation has 150 synonyms that hold `palavraPaginada`, results of two
+// blocks of pages.
 const QString palavra = u"ofício de ensaio"_s;
+const QString palavraPaginada = u"registrador de lote"_s;
+constexpr int sinonimosPaginados = 150;
 
 QString banco() {
     fixtures::Classificacao classificacao(u"basica"_s);
@@ -71,6 +75,10 @@ QString banco() {
                                                  u"Aprendiz %1"_s.arg(n), u"9901"_s});
         }
     }
+    for (int s = 1; s <= sinonimosPaginados; ++s)
+        classificacao.linha(u"TSinonimo"_s, {QString::number(9100 + n),
+                                             u"Registrador de lote %1"_s.arg(s, 3, 10, QChar(u'0')),
+                                             QString::number(s)});
     return classificacao.criar();
 }
 
@@ -100,15 +108,27 @@ void tecla(int codigo, Qt::KeyboardModifiers modificadores = Qt::NoModifier) {
     QTest::keyClick(alvo, Qt::Key(codigo), modificadores);
 }
 
-// The word typed in the home screen's title box (where the focus is) and
+// A word typed in the home screen's title box (where the focus is) and
 // Enter: the search results screen comes up with the focus in it.
-void buscarPeloTeclado() {
+void buscarPeloTeclado(const QString &busca = palavra) {
     navegacao::irPara(navegacao::telaAtual(), obj_Form_FormInicial);
     QTRY_COMPARE(focado(), obj_Form_FormInicial->obj_Edit_BuscaTitulo);
-    programa::digitar(focado(), palavra);
+    programa::digitar(focado(), busca);
     EXIGIR(tecla(Qt::Key_Return));
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaBusca);
     QTRY_VERIFY(focado() && focado()->window() == obj_Form_FormRespostaBusca);
+}
+
+// A conversion by title of the word in the ZEL2002 base: its results screen
+// comes up.
+void converterTitulo(const QString &busca) {
+    navegacao::irPara(navegacao::telaAtual(), obj_Form_FormTabuaTitulo);
+    obj_Form_FormTabuaTitulo->obj_Combo_De->setCurrentText(baseZel2002);
+    obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo->clear();
+    programa::digitar(obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo, busca);
+    programa::clicar(obj_Form_FormTabuaTitulo->obj_Bt_Converter_Procurar);
+    QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabuaTitulo);
+    QTRY_VERIFY(focado() && focado()->window() == obj_Form_FormRespostaTabuaTitulo);
 }
 
 // Tab until `alvo` has the focus; false when a whole turn did not reach it.
@@ -242,6 +262,8 @@ private slots:
     void cleanup();
     void gradeDeUmaBusca();
     void tecladoDaPalavraAConversao();
+    void paginaPeloTeclado_data();
+    void paginaPeloTeclado();
     void copiarTresLinhas();
     void avisoAnunciadoESaidaDescrita();
     void okDeCadaLinhaDescrito();
@@ -280,11 +302,7 @@ void TesteAcessibilidadeTelas::initTestCase() {
     programa::clicar(obj_Form_FormDescricaoConversao->obj_Bt_Ok);
     QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabua);
 
-    navegacao::irPara(navegacao::telaAtual(), obj_Form_FormTabuaTitulo);
-    obj_Form_FormTabuaTitulo->obj_Combo_De->setCurrentText(baseZel2002);
-    programa::digitar(obj_Form_FormTabuaTitulo->obj_Edit_ConverteTitulo, palavra);
-    programa::clicar(obj_Form_FormTabuaTitulo->obj_Bt_Converter_Procurar);
-    QCOMPARE(navegacao::telaAtual(), obj_Form_FormRespostaTabuaTitulo);
+    EXIGIR(converterTitulo(palavra));
     QCOMPARE(programa::avisos(), QStringList());
 }
 
@@ -374,6 +392,46 @@ void TesteAcessibilidadeTelas::tecladoDaPalavraAConversao() {
                 .startsWith(obj_Form_FormDescricaoConversao->strCodigoFamilia));
 }
 
+void TesteAcessibilidadeTelas::paginaPeloTeclado_data() {
+    QTest::addColumn<bool>("conversao");
+    QTest::newRow("resposta da busca") << false;
+    QTest::newRow("títulos da tábua") << true;
+}
+
+// On results of two blocks of pages, Tab to "Página 3" and Enter: page 3 is
+// shown, its label stays on view disabled and read as the checked one, and
+// the focus moves once, to "Página 4"; Enter again shows page 4, in the
+// same block.
+void TesteAcessibilidadeTelas::paginaPeloTeclado() {
+    QFETCH(bool, conversao);
+    if (conversao)
+        EXIGIR(converterTitulo(palavraPaginada));
+    else
+        EXIGIR(buscarPeloTeclado(palavraPaginada));
+    Paginador *paginador = conversao ? obj_Form_FormRespostaTabuaTitulo->paginador
+                                     : obj_Form_FormRespostaBusca->paginador;
+    QVERIFY(paginador->estado().fltTotalBlocos() >= 2);
+    QVERIFY(paginador->obj_Bt_Pagina_Mais->isVisible());
+    QVERIFY(tabAte(paginador->obj_Bt_Pagina_Terceiro));
+
+    int mudancas = 0;
+    const QMetaObject::Connection conexao =
+        connect(qApp, &QApplication::focusChanged, this, [&] { ++mudancas; });
+    EXIGIR(tecla(Qt::Key_Return));
+    disconnect(conexao);
+    QCOMPARE(paginador->estado().intPaginaAtual(), 3);
+    QCOMPARE(focado(), paginador->obj_Bt_Pagina_Quarto);
+    QCOMPARE(mudancas, 1);
+    RotuloLink *atual = paginador->obj_Bt_Pagina_Terceiro;
+    QVERIFY(atual->isVisible() && !atual->isEnabled());
+    QVERIFY(QAccessible::queryAccessibleInterface(atual)->state().checked);
+
+    EXIGIR(tecla(Qt::Key_Return));
+    QCOMPARE(paginador->estado().intPaginaAtual(), 4);
+    QCOMPARE(paginador->estado().intBlocoAtual(), 1);
+    QCOMPARE(focado(), paginador->obj_Bt_Pagina_Quinto);
+}
+
 // Three rows selected with the keyboard and Ctrl+C: three tab-separated
 // lines of their visible texts.
 void TesteAcessibilidadeTelas::copiarTresLinhas() {
@@ -432,7 +490,7 @@ void TesteAcessibilidadeTelas::avisoAnunciadoESaidaDescrita() {
 // The conversion-by-title results show eight "Ok" buttons: each is
 // described by the whole title of its row.
 void TesteAcessibilidadeTelas::okDeCadaLinhaDescrito() {
-    navegacao::irPara(navegacao::telaAtual(), obj_Form_FormRespostaTabuaTitulo);
+    EXIGIR(converterTitulo(palavra));
     QStringList descricoes;
     for (const auto &linha : obj_Form_FormRespostaTabuaTitulo->linhasTitulos) {
         if (!linha.obj_Bt_Ok->isVisible())

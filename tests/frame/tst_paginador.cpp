@@ -50,9 +50,12 @@ const QStringList nomesRotulos = {u"obj_Bt_Pagina_Primeiro"_s, u"obj_Bt_Pagina_S
                                   u"obj_Bt_Pagina_Nono"_s,     u"obj_Bt_Pagina_Decimo"_s};
 
 // A screen with a pager whose fill lays the pager out for a result of
-// `total` rows, as the screens' fill routines do.
+// `total` rows, as the screens' fill routines do, showing page `pagina`.
 struct Tela {
-    Tela(Forma forma, int total_) : Tela(configuracao(forma), total_) {}
+    Tela(Forma forma, int total_, int pagina = 1) : Tela(configuracao(forma), total_) {
+        paginador->estado().irParaPagina(pagina);
+        paginador->dispor(total);
+    }
     Tela(const ConfiguracaoPaginador &configuracao, int total_) : total(total_) {
         janela.resize(713, 460);
         paginador = new Paginador(
@@ -168,6 +171,8 @@ private slots:
     void cliques();
     void cursorDasSetas();
     void erroNaAlimentacaoTerminaOClique();
+    void teclado_data();
+    void teclado();
 };
 
 void TestePaginador::initTestCase() {
@@ -411,9 +416,7 @@ void TestePaginador::cliques() {
     QFETCH(int, alimentacoes);
     QFETCH(int, larguras);
 
-    Tela tela(forma, total);
-    tela.paginador->estado().irParaPagina(inicial);
-    tela.paginador->dispor(total);
+    Tela tela(forma, total, inicial);
 
     EXIGIR(clicar(tela.janela.findChild<QWidget *>(controle)));
     QCOMPARE(tela.paginador->estado().intPaginaAtual(), pagina);
@@ -452,6 +455,93 @@ void TestePaginador::erroNaAlimentacaoTerminaOClique() {
     QCOMPARE(erros, QStringList{u"no such table: TFamilia"_s});
     QCOMPARE(tela.alimentacoes, 1);
     QCOMPARE(tela.larguras, 0);
+}
+
+void TestePaginador::teclado_data() {
+    QTest::addColumn<Forma>("forma");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("inicial");
+    QTest::addColumn<QString>("controle");
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<QString>("focado"); // the control with the focus afterwards
+    QTest::addColumn<int>("mudancasDeFoco");
+    QTest::addColumn<int>("paginaDepois"); // after a second key on the focused control
+
+    const auto rotulo = [](int k) { return nomesRotulos[k - 1]; };
+    const QString menos = u"obj_Bt_Pagina_Menos"_s;
+    const QString mais = u"obj_Bt_Pagina_Mais"_s;
+    const int enter = Qt::Key_Return;
+    const int espaco = Qt::Key_Space;
+    const int paginas25 = 25 * 13; // three blocks
+    const int paginas19 = 19 * 13; // two blocks, the second of nine pages
+
+    // A page label becomes the current page's, disabled: the focus goes to
+    // the next page's label, or to "+" after the block's last one, or back
+    // to the label before it on the result's last page.
+    QTest::newRow("rótulo 3") << Forma::Dinamica << paginas25 << 1 << rotulo(3) << enter << 3
+                              << rotulo(4) << 1 << 4;
+    QTest::newRow("rótulo 3 com espaço")
+        << Forma::Fixa << paginas25 << 1 << rotulo(3) << espaco << 3 << rotulo(4) << 1 << 4;
+    QTest::newRow("último rótulo do bloco")
+        << Forma::Dinamica << paginas25 << 1 << rotulo(10) << enter << 10 << mais << 1 << 11;
+    QTest::newRow("última página")
+        << Forma::Fixa << paginas19 << 11 << rotulo(9) << enter << 19 << rotulo(8) << 1 << 18;
+    QTest::newRow("sem blocos: rótulo 2")
+        << Forma::Reduzida << 12 << 1 << rotulo(2) << enter << 2 << rotulo(1) << 1 << 1;
+    // "-" and "+" keep the focus while they stay; gone, they hand it to the
+    // nearest label.
+    QTest::newRow("\"+\" fica") << Forma::Dinamica << paginas25 << 1 << mais << enter << 11 << mais
+                                << 0 << 21;
+    QTest::newRow("\"+\" some") << Forma::Fixa << paginas19 << 1 << mais << enter << 11 << rotulo(9)
+                                << 1 << 19;
+    QTest::newRow("\"-\" fica") << Forma::Dinamica << paginas25 << 21 << menos << enter << 20
+                                << menos << 0 << 10;
+    QTest::newRow("\"-\" some") << Forma::Dinamica << paginas25 << 11 << menos << enter << 10
+                                << rotulo(1) << 1 << 1;
+    // An arrow that changes the block keeps the focus.
+    QTest::newRow("seta seguinte muda o bloco")
+        << Forma::Dinamica << paginas25 << 10 << u"obj_Bt_RespostaBusca_Mais"_s << enter << 11
+        << u"obj_Bt_RespostaBusca_Mais"_s << 0 << 12;
+}
+
+// A pager control pressed with the keyboard: the page changes, the focus
+// moves at most once, to a control that still acts, and a second key does
+// what that control shows. The current page's label stays on view,
+// disabled.
+void TestePaginador::teclado() {
+    QFETCH(Forma, forma);
+    QFETCH(int, total);
+    QFETCH(int, inicial);
+    QFETCH(QString, controle);
+    QFETCH(int, tecla);
+    QFETCH(int, pagina);
+    QFETCH(QString, focado);
+    QFETCH(int, mudancasDeFoco);
+    QFETCH(int, paginaDepois);
+
+    Tela tela(forma, total, inicial);
+    tela.janela.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&tela.janela));
+    auto *alvo = tela.janela.findChild<QWidget *>(controle);
+    alvo->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), alvo);
+
+    int mudancas = 0;
+    const QMetaObject::Connection conexao =
+        connect(qApp, &QApplication::focusChanged, this, [&] { ++mudancas; });
+    QTest::keyClick(alvo, Qt::Key(tecla));
+    disconnect(conexao);
+
+    QCOMPARE(tela.paginador->estado().intPaginaAtual(), pagina);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focado);
+    QCOMPARE(mudancas, mudancasDeFoco);
+    for (const QLabel *rotulo : tela.rotulosVisiveis())
+        QCOMPARE(rotulo->isEnabled(), rotulo->text() != QString::number(pagina));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(tecla));
+    QCOMPARE(tela.paginador->estado().intPaginaAtual(), paginaDepois);
 }
 
 QTEST_MAIN(TestePaginador)
