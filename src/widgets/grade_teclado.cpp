@@ -3,6 +3,7 @@
 #include "foco.h"
 #include "fronteira.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -131,18 +132,20 @@ void Grade::copiarCodigos() const {
 }
 
 // One entry per column of the header: each sorts as a click on that header
-// cell does, and names the order it gives. The sort column's entry is
-// checked, as its indicator marks it. While the grid does not sort (fewer
-// than two data rows) the entries are shown disabled.
+// cell does, and names the order it gives. The entries are one choice, the
+// sort column's checked, as its indicator marks it. While the grid does not
+// sort (fewer than two data rows) they are shown disabled.
 void Grade::adicionarOrdenacao(QMenu &menu) {
     if (!m_cabecalho)
         return;
     menu.addSeparator();
+    auto *grupo = new QActionGroup(&menu);
     for (int coluna = 0; coluna < totalColunas(); ++coluna) {
         QString nome = nomeOrdenacao(coluna);
         QAction *acao = menu.addAction(nome.replace(u'&', u"&&"_s), this,
                                        [this, coluna] { ordenarPeloCabecalho(coluna); });
         acao->setCheckable(true);
+        acao->setActionGroup(grupo);
         acao->setChecked(coluna == m_colunaOrdenacao);
         acao->setEnabled(ordenavel());
     }
