@@ -15,7 +15,8 @@ class QMenu;
 // The result grid of the screens: a read-only table of text cells, ColCount
 // columns by RowCount rows, with an optional fixed header row (row 0),
 // whole-row selection, cells in mini-HTML (bold, italic; see grade_html.h)
-// and sorting by a click on the header.
+// and sorting by the header: by a click on it, by the context menu or by a
+// press from assistive technology.
 //
 // It paints itself: its cells keep their texts as styled runs and glyphs,
 // made once, and are drawn by the cell painter of grade_celulas.h.

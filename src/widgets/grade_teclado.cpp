@@ -31,8 +31,9 @@ bool Grade::teclaDeAcesso(QKeyEvent *evento) {
     if (evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     if (evento->key() == Qt::Key_F10 && evento->modifiers() == Qt::ShiftModifier) {
-        // The keyboard's other way to the context menu, for keyboards
-        // without a menu key: the platform sends the menu key's own event.
+        // The other key for the context menu, for keyboards without a menu
+        // key: the platform turns the menu key into a context menu event,
+        // but hands Shift+F10 over as a plain key.
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
         contextMenuEvent(&menu);
         return true;
