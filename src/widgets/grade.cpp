@@ -34,6 +34,11 @@ constexpr int larguraIndicador = 7; // the sort triangle
 constexpr int alturaIndicador = 4;
 constexpr int reservaIndicador = larguraIndicador + 6;
 
+// The name of a sort direction, as menus and assistive technology say it.
+QString sentido(bool descendente) {
+    return descendente ? u"decrescente"_s : u"crescente"_s;
+}
+
 } // namespace
 
 Grade::Grade(QWidget *pai, const QRect &geometria, int colunas, bool cabecalho, int alturaLinha)
@@ -162,8 +167,26 @@ void Grade::definirColunaOrdenacaoInicial(int coluna) {
     viewport()->update();
 }
 
+bool Grade::ordenavel() const {
+    return m_cabecalho && m_linhas.size() - 1 >= 2;
+}
+
+QString Grade::nomeOrdenacao(int coluna) const {
+    const QString titulo = textoVisivel(coluna, 0).trimmed();
+    const bool descendente = coluna == m_colunaOrdenacao && !m_descendente;
+    return (titulo.isEmpty() ? u"Ordenar pela coluna %1"_s.arg(coluna + 1)
+                             : u"Ordenar por "_s + titulo) +
+           u", "_s + sentido(descendente);
+}
+
+QString Grade::ordemIndicada(int coluna) const {
+    if (!m_cabecalho || coluna != m_colunaOrdenacao)
+        return QString();
+    return u"Ordem "_s + sentido(m_descendente);
+}
+
 bool Grade::ordenarPeloCabecalho(int coluna) {
-    if (!m_cabecalho || coluna < 0 || coluna >= m_larguras.size() || m_linhas.size() - 1 < 2)
+    if (!ordenavel() || coluna < 0 || coluna >= m_larguras.size())
         return false;
     if (coluna == m_colunaOrdenacao) {
         m_descendente = !m_descendente;

@@ -10,10 +10,13 @@
 #include <QStringList>
 #include <functional>
 
+class QMenu;
+
 // The result grid of the screens: a read-only table of text cells, ColCount
 // columns by RowCount rows, with an optional fixed header row (row 0),
 // whole-row selection, cells in mini-HTML (bold, italic; see grade_html.h)
-// and sorting by a click on the header.
+// and sorting by the header: by a click on it, by the context menu or by a
+// press from assistive technology.
 //
 // It paints itself: its cells keep their texts as styled runs and glyphs,
 // made once, and are drawn by the cell painter of grade_celulas.h.
@@ -79,8 +82,18 @@ public:
     // direction when `coluna` is the sort column, else makes it the sort
     // column, ascending; then sorts the data rows (stable, Portuguese
     // dictionary order of the text shown). Otherwise nothing changes. Returns
-    // whether it sorted.
+    // whether it sorted. The click, the context menu's "Ordenar por" entries
+    // and the header cells' press action for assistive technology all call it.
     bool ordenarPeloCabecalho(int coluna);
+    // Whether the header sorts now: a header row and at least two data rows.
+    bool ordenavel() const;
+    // What sorting by `coluna` does now, as the menu and assistive technology
+    // name it: "Ordenar por " + its header text + ", crescente" or
+    // ", decrescente", the order it gives.
+    QString nomeOrdenacao(int coluna) const;
+    // The order the header's indicator shows on `coluna`: "Ordem crescente"
+    // or "Ordem decrescente" on the sort column, empty on the others.
+    QString ordemIndicada(int coluna) const;
 
     // Selected rows in increasing order (never the header row).
     QList<int> linhasSelecionadas() const;
@@ -120,6 +133,8 @@ public:
     // when one is given, for the previous or next page (it answers whether
     // the page changed; if not, the keys move the current row as usual); Ctrl+C and
     // the context menu ("Copiar", "Copiar código") copy the selected rows.
+    // The context menu (the right button, the menu key or Shift+F10) also
+    // sorts by each column of the header, as a click on it does.
     using Paginacao = std::function<bool(int sentido)>; // -1 previous, +1 next
     void definirPaginacao(Paginacao paginacao);
     // The column that holds the code of a row (0 unless told).
@@ -178,6 +193,7 @@ private:
     // Keys that the grid handles beyond moving the current row; returns
     // whether it handled `evento`.
     bool teclaDeAcesso(QKeyEvent *evento);
+    void adicionarOrdenacao(QMenu &menu);
     void pintarMarcaFoco(QPainter &pintor) const;
 
     // Assistive technology hears of a new fill or sort and of a new selection

@@ -15,10 +15,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // One cell: a place of the grid. Its text tells bold and italic runs apart
-// as text attributes.
+// as text attributes. A header cell describes the order its indicator shows
+// and, while the grid sorts, is pressed to sort by its column, as a click on
+// it does.
 class CelulaAcessivel : public QAccessibleInterface,
                         public QAccessibleTableCellInterface,
-                        public QAccessibleTextInterface {
+                        public QAccessibleTextInterface,
+                        public QAccessibleActionInterface {
 public:
     CelulaAcessivel(Grade *grade, int linha, int coluna)
         : m_grade(grade), m_linha(linha), m_coluna(coluna) {}
@@ -37,9 +40,13 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
 
     QString text(QAccessible::Text tipo) const override {
-        if (tipo != QAccessible::Name || !isValid())
+        if (!isValid())
             return QString();
-        return m_grade->textoVisivel(m_coluna, m_linha);
+        if (tipo == QAccessible::Name)
+            return m_grade->textoVisivel(m_coluna, m_linha);
+        if (tipo == QAccessible::Description && cabecalho())
+            return m_grade->ordemIndicada(m_coluna);
+        return QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override {
@@ -78,8 +85,27 @@ public:
             return static_cast<QAccessibleTableCellInterface *>(this);
         if (tipo == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
+        if (tipo == QAccessible::ActionInterface && cabecalho())
+            return static_cast<QAccessibleActionInterface *>(this);
         return nullptr;
     }
+
+    // QAccessibleActionInterface, on header cells: press sorts.
+    QStringList actionNames() const override {
+        if (!isValid() || !cabecalho() || !m_grade->ordenavel())
+            return {};
+        return {pressAction()};
+    }
+    QString localizedActionDescription(const QString &acao) const override {
+        if (!actionNames().contains(acao))
+            return QString();
+        return m_grade->nomeOrdenacao(m_coluna);
+    }
+    void doAction(const QString &acao) override {
+        if (actionNames().contains(acao))
+            m_grade->ordenarPeloCabecalho(m_coluna);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
     // QAccessibleTextInterface: the visible text, read only, no selection.
     void selection(int, int *inicio, int *fim) const override { *inicio = *fim = 0; }

@@ -3,6 +3,7 @@
 #include "foco.h"
 #include "fronteira.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -29,6 +30,14 @@ bool Grade::teclaDeAcesso(QKeyEvent *evento) {
     }
     if (evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
+    if (evento->key() == Qt::Key_F10 && evento->modifiers() == Qt::ShiftModifier) {
+        // The other key for the context menu, for keyboards without a menu
+        // key: the platform turns the menu key into a context menu event,
+        // but hands Shift+F10 over as a plain key.
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        contextMenuEvent(&menu);
+        return true;
+    }
     switch (evento->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -123,9 +132,29 @@ void Grade::copiarCodigos() const {
         QGuiApplication::clipboard()->setText(codigosSelecionados());
 }
 
-// Opened by the right button or by the keyboard's menu key (then below the
-// current row). It acts on the selection as it is: the right button selects
-// nothing.
+// One entry per column of the header: each sorts as a click on that header
+// cell does, and names the order it gives. The entries are one choice, the
+// sort column's checked, as its indicator marks it. While the grid does not
+// sort (fewer than two data rows) they are shown disabled.
+void Grade::adicionarOrdenacao(QMenu &menu) {
+    if (!m_cabecalho)
+        return;
+    menu.addSeparator();
+    auto *grupo = new QActionGroup(&menu);
+    for (int coluna = 0; coluna < totalColunas(); ++coluna) {
+        QString nome = nomeOrdenacao(coluna);
+        QAction *acao = menu.addAction(nome.replace(u'&', u"&&"_s), this,
+                                       [this, coluna] { ordenarPeloCabecalho(coluna); });
+        acao->setCheckable(true);
+        acao->setActionGroup(grupo);
+        acao->setChecked(coluna == m_colunaOrdenacao);
+        acao->setEnabled(ordenavel());
+    }
+}
+
+// Opened by the right button or by the keyboard (the menu key or Shift+F10;
+// then below the current row). It acts on the selection as it is: the right
+// button selects nothing.
 void Grade::contextMenuEvent(QContextMenuEvent *evento) {
     QMenu menu(this);
     menu.setObjectName(u"menuGrade"_s);
@@ -135,6 +164,7 @@ void Grade::contextMenuEvent(QContextMenuEvent *evento) {
     const bool haSelecao = !linhasSelecionadas().isEmpty();
     copia->setEnabled(haSelecao);
     codigo->setEnabled(haSelecao);
+    adicionarOrdenacao(menu);
     QPoint lugar = evento->globalPos();
     if (evento->reason() == QContextMenuEvent::Keyboard) {
         const QRect linha = retanguloCelula(0, m_atual);

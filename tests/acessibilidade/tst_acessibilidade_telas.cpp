@@ -265,6 +265,7 @@ private slots:
     void paginaPeloTeclado_data();
     void paginaPeloTeclado();
     void copiarTresLinhas();
+    void ordenarPeloLeitorDeTela();
     void avisoAnunciadoESaidaDescrita();
     void okDeCadaLinhaDescrito();
     void cabecalhosSelecionaveis_data();
@@ -448,6 +449,49 @@ void TesteAcessibilidadeTelas::copiarTresLinhas() {
     for (int i = 0; i < 3; ++i)
         esperado << QStringList{linhas[i][0], linhas[i][1], linhas[i][2].trimmed()}.join(u'\t');
     QCOMPARE(QGuiApplication::clipboard()->text(), esperado.join(u'\n'));
+}
+
+// A screen reader sorts the page on view by pressing a header cell, and
+// hears of it; the pages' fills show the query's order again, the sort's
+// column and direction kept.
+void TesteAcessibilidadeTelas::ordenarPeloLeitorDeTela() {
+    EXIGIR(buscarPeloTeclado());
+    Grade *grade = obj_Form_FormRespostaBusca->obj_SortGrid_BuscaTitulosAZ;
+    QVERIFY(tabAte(grade));
+    QAccessibleInterface *tabela = QAccessible::queryAccessibleInterface(grade);
+    const QList<QAccessibleInterface *> cabecalho =
+        tabela->tableInterface()->cellAt(0, 0)->tableCellInterface()->columnHeaderCells();
+    QCOMPARE(cabecalho.size(), 1);
+    QAccessibleActionInterface *acao = cabecalho.first()->actionInterface();
+    QVERIFY(acao);
+    const QString prensa = QAccessibleActionInterface::pressAction();
+    QCOMPARE(acao->localizedActionDescription(prensa),
+             u"Ordenar por Resultado de títulos encontrados (20), decrescente"_s);
+    const auto titulos = [tabela] {
+        QStringList lidos;
+        for (int linha = 0; linha < tabela->tableInterface()->rowCount(); ++linha)
+            lidos << tabela->tableInterface()->cellAt(linha, 0)->text(QAccessible::Name);
+        return lidos;
+    };
+    QStringList daConsulta;
+    for (const QStringList &linha : linhasDaBusca().mid(0, 13))
+        daConsulta << linha[0];
+    QCoreApplication::processEvents(); // the fill's announcements
+    eventos.clear();
+
+    acao->doAction(prensa);
+    QStringList invertidos = daConsulta;
+    std::reverse(invertidos.begin(), invertidos.end());
+    QCOMPARE(titulos(), invertidos);
+    QCOMPARE(cabecalho.first()->text(QAccessible::Description), u"Ordem decrescente"_s);
+    QTRY_VERIFY(eventosDe(grade).contains(QAccessible::TableModelChanged));
+
+    EXIGIR(tecla(Qt::Key_PageDown));
+    EXIGIR(tecla(Qt::Key_PageUp));
+    QCOMPARE(titulos(), daConsulta);
+    QCOMPARE(cabecalho.first()->text(QAccessible::Description), u"Ordem decrescente"_s);
+    acao->doAction(prensa); // back to ascending for the tests after this one
+    QVERIFY(!grade->ordemDescendente());
 }
 
 // The notice is an alert announced with its text; the exit confirmation

@@ -40,9 +40,11 @@ void gravar(QAccessibleEvent &evento) {
     eventos.append({evento.type(), evento.object(), evento.child(), troca});
 }
 
-int contar(QAccessible::Event tipo, int troca = -1) {
+// Events of `tipo` (and of the kind `troca`, when given) that `objeto`, or
+// any object when null, raised.
+int contar(QAccessible::Event tipo, int troca = -1, QObject *objeto = nullptr) {
     return int(std::count_if(eventos.begin(), eventos.end(), [&](const Evento &e) {
-        return e.tipo == tipo && (troca < 0 || e.troca == troca);
+        return e.tipo == tipo && (troca < 0 || e.troca == troca) && (!objeto || e.objeto == objeto);
     }));
 }
 
@@ -74,11 +76,83 @@ const QList<QStringList> quatro = {
     {u"Bordador"_s, u"7303-05"_s, u"Ocupação"_s},
 };
 
+// Every cell of the grid as stored, row by row.
+QList<QStringList> conteudo(const Grade &grade) {
+    QList<QStringList> linhas;
+    for (int linha = 0; linha < grade.totalLinhas(); ++linha) {
+        QStringList textos;
+        for (int coluna = 0; coluna < grade.totalColunas(); ++coluna)
+            textos << grade.celula(coluna, linha);
+        linhas << textos;
+    }
+    return linhas;
+}
+
 QAccessibleInterface *interface(QObject *objeto) {
     return QAccessible::queryAccessibleInterface(objeto);
 }
 
+// The ways the keyboard opens the grid's context menu: the menu key (the
+// platform turns it into the menu's event) and Shift+F10.
+enum class Abertura { TeclaMenu, ShiftF10 };
+
+void abrirMenu(Grade &grade, Abertura abertura) {
+    if (abertura == Abertura::ShiftF10) {
+        QTest::keyClick(&grade, Qt::Key_F10, Qt::ShiftModifier);
+        return;
+    }
+    QContextMenuEvent tecla(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
+    QApplication::sendEvent(grade.viewport(), &tecla);
+}
+
+struct Menu {
+    QStringList entradas; // as a screen reader reads them (below)
+    bool achada = false;  // an entry named `escolher` was there
+    bool escolhida = false;
+};
+
+// Opens the grid's context menu from the keyboard and reads its entries as
+// a screen reader does: each by its accessible name, followed by " ✓" when
+// checked and " (inativa)" when disabled; a separator is "—". The entry
+// named `escolher` is chosen, as a user can: only when enabled.
+Menu usarMenu(Grade &grade, Abertura abertura, const QString &escolher = QString()) {
+    Menu lido;
+    // A check that failed in here would leave the menu open and the test
+    // waiting: what is found is compared once the menu is closed.
+    QTimer::singleShot(0, [&lido, &escolher] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAccessibleInterface *acessivel = interface(menu);
+        QAction *escolhida = nullptr;
+        for (int i = 0; i < acessivel->childCount(); ++i) {
+            QAccessibleInterface *entrada = acessivel->child(i);
+            const QString nome = entrada->text(QAccessible::Name);
+            if (entrada->role() == QAccessible::Separator) {
+                lido.entradas << u"—"_s;
+                continue;
+            }
+            lido.entradas << nome + (entrada->state().checked ? u" ✓"_s : QString()) +
+                                 (entrada->state().disabled ? u" (inativa)"_s : QString());
+            if (nome == escolher) {
+                lido.achada = true;
+                if (!entrada->state().disabled)
+                    escolhida = menu->actions().at(i);
+            }
+        }
+        if (escolhida) {
+            escolhida->trigger();
+            lido.escolhida = true;
+        }
+        menu->close();
+    });
+    abrirMenu(grade, abertura);
+    return lido;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Abertura)
 
 class TesteAcessibilidadeWidgets : public QObject {
     Q_OBJECT
@@ -93,7 +167,12 @@ private slots:
     void selecaoPelaTecnologia();
     void copiar_data();
     void copiar();
+    void menuDeContexto_data();
     void menuDeContexto();
+    void menuDeOrdenacao_data();
+    void menuDeOrdenacao();
+    void ordenarSemOMouse_data();
+    void ordenarSemOMouse();
     void enterAbreALinhaAtual();
     void paginasPelasTeclas_data();
     void paginasPelasTeclas();
@@ -276,8 +355,16 @@ void TesteAcessibilidadeWidgets::copiar() {
     QCOMPARE(QGuiApplication::clipboard()->text(), u"antes"_s);
 }
 
-// The menu key opens "Copiar" and "Copiar código" below the current row.
+void TesteAcessibilidadeWidgets::menuDeContexto_data() {
+    QTest::addColumn<Abertura>("abertura");
+    QTest::newRow("tecla de menu") << Abertura::TeclaMenu;
+    QTest::newRow("Shift+F10") << Abertura::ShiftF10;
+}
+
+// The keyboard opens "Copiar", "Copiar código" and one sort entry per column
+// below the current row.
 void TesteAcessibilidadeWidgets::menuDeContexto() {
+    QFETCH(Abertura, abertura);
     auto grade = novaGrade();
     grade->definirColunaCodigo(1);
     preencher(*grade, cabecalho, quatro);
@@ -285,22 +372,170 @@ void TesteAcessibilidadeWidgets::menuDeContexto() {
     QVERIFY(QTest::qWaitForWindowExposed(grade.get()));
     grade->selecionarLinhas(2, 3);
     QGuiApplication::clipboard()->clear();
-    QStringList itens;
-    // A check that failed in here would leave the menu open and the test
-    // waiting: what is found is compared once the menu is closed.
-    QTimer::singleShot(0, [&itens] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        for (QAction *acao : menu->actions())
-            itens << acao->text();
-        menu->actions().at(1)->trigger();
-        menu->close();
-    });
-    QContextMenuEvent tecla(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
-    QApplication::sendEvent(grade->viewport(), &tecla);
-    QCOMPARE(itens, (QStringList{u"Copiar"_s, u"Copiar código"_s}));
+    const Menu menu = usarMenu(*grade, abertura, u"Copiar código"_s);
+    QCOMPARE(menu.entradas,
+             (QStringList{u"Copiar"_s, u"Copiar código"_s, u"—"_s,
+                          u"Ordenar por Resultado (4), decrescente ✓"_s,
+                          u"Ordenar por Famílias, crescente"_s, u"Ordenar por Tipo, crescente"_s}));
+    QVERIFY(menu.escolhida);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"7301\n7302"_s);
+}
+
+void TesteAcessibilidadeWidgets::menuDeOrdenacao_data() {
+    QTest::addColumn<bool>("comCabecalho");
+    QTest::addColumn<QStringList>("textosCabecalho");
+    QTest::addColumn<int>("linhas");
+    QTest::addColumn<QStringList>("nomes"); // the sort by each column, as named
+    QTest::addColumn<bool>("ordena");
+
+    QTest::newRow("uma linha não ordena")
+        << true << cabecalho << 1
+        << QStringList{u"Ordenar por Resultado (4), decrescente"_s,
+                       u"Ordenar por Famílias, crescente"_s, u"Ordenar por Tipo, crescente"_s}
+        << false;
+    QTest::newRow("cabeçalho vazio")
+        << true << QStringList() << 4
+        << QStringList{u"Ordenar pela coluna 1, decrescente"_s,
+                       u"Ordenar pela coluna 2, crescente"_s, u"Ordenar pela coluna 3, crescente"_s}
+        << true;
+    QTest::newRow("& no cabeçalho")
+        << true << QStringList{u"Código & título"_s, u"Tipo"_s} << 2
+        << QStringList{u"Ordenar por Código & título, decrescente"_s,
+                       u"Ordenar por Tipo, crescente"_s, u"Ordenar pela coluna 3, crescente"_s}
+        << true;
+    QTest::newRow("sem cabeçalho não ordena")
+        << false << QStringList() << 4 << QStringList() << false;
+}
+
+// The menu has one sort entry per column of the header, the sort column's
+// checked; the press of each header cell for assistive technology names the
+// same sort. While the grid does not sort, the entries are disabled and the
+// header cells offer no press.
+void TesteAcessibilidadeWidgets::menuDeOrdenacao() {
+    QFETCH(bool, comCabecalho);
+    QFETCH(QStringList, textosCabecalho);
+    QFETCH(int, linhas);
+    QFETCH(QStringList, nomes);
+    QFETCH(bool, ordena);
+    Grade grade(nullptr, QRect(0, 0, 400, 120), 3, comCabecalho, 17);
+    const int primeira = comCabecalho ? 1 : 0;
+    grade.definirTotalLinhas(primeira + linhas);
+    for (int c = 0; c < textosCabecalho.size(); ++c)
+        grade.definirCelula(c, 0, textosCabecalho[c]);
+    for (int r = 0; r < linhas; ++r)
+        grade.acrescentarNaLinha(primeira + r, quatro[r]);
+    grade.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grade));
+
+    QStringList entradas{u"Copiar (inativa)"_s, u"Copiar código (inativa)"_s};
+    if (comCabecalho)
+        entradas << u"—"_s;
+    for (qsizetype c = 0; c < nomes.size(); ++c)
+        entradas << nomes[c] + (c == 0 ? u" ✓"_s : QString()) +
+                        (ordena ? QString() : u" (inativa)"_s);
+    QCOMPARE(usarMenu(grade, Abertura::ShiftF10).entradas, entradas);
+
+    const QString prensa = QAccessibleActionInterface::pressAction();
+    QAccessibleInterface *tabela = interface(&grade);
+    for (int coluna = 0; coluna < grade.totalColunas(); ++coluna) {
+        // The table's first children are the header row's cells.
+        QAccessibleActionInterface *acao = tabela->child(coluna)->actionInterface();
+        QCOMPARE(acao && acao->actionNames().contains(prensa), ordena);
+        if (ordena)
+            QCOMPARE(acao->localizedActionDescription(prensa), nomes[coluna]);
+    }
+}
+
+void TesteAcessibilidadeWidgets::ordenarSemOMouse_data() {
+    QTest::addColumn<bool>("peloMenu"); // else by the header cells' press
+    QTest::addColumn<int>("linhas");
+    QTest::addColumn<QList<int>>("colunas");  // sorted by, in order
+    QTest::addColumn<QStringList>("nomes");   // the sort each step names
+    QTest::addColumn<QStringList>("titulos"); // column 0 afterwards
+    QTest::addColumn<int>("colunaFinal");
+    QTest::addColumn<bool>("descendenteFinal");
+
+    const QString afinador = u"Afinador de teares"_s;
+    const QString ajustador = u"Ajustador de malhas"_s;
+    const QString tecelao = u"TECELÕES"_s;
+    const QString bordador = u"Bordador"_s;
+    for (const bool peloMenu : {true, false}) {
+        const char *caminho = peloMenu ? "menu" : "ação";
+        QTest::addRow("%s: a coluna da ordem se inverte", caminho)
+            << peloMenu << 4 << QList<int>{0}
+            << QStringList{u"Ordenar por Resultado (4), decrescente"_s}
+            << QStringList{tecelao, bordador, ajustador, afinador} << 0 << true;
+        QTest::addRow("%s: outra coluna, crescente", caminho)
+            << peloMenu << 4 << QList<int>{2} << QStringList{u"Ordenar por Tipo, crescente"_s}
+            << QStringList{tecelao, afinador, bordador, ajustador} << 2 << false;
+        QTest::addRow("%s: outra coluna duas vezes, decrescente", caminho)
+            << peloMenu << 4 << QList<int>{2, 2}
+            << QStringList{u"Ordenar por Tipo, crescente"_s, u"Ordenar por Tipo, decrescente"_s}
+            << QStringList{ajustador, afinador, bordador, tecelao} << 2 << true;
+        QTest::addRow("%s: uma linha não ordena", caminho)
+            << peloMenu << 1 << QList<int>{2} << QStringList{u"Ordenar por Tipo, crescente"_s}
+            << QStringList{afinador} << 0 << false;
+    }
+}
+
+// The menu's sort entries and the header cells' press sort as clicks on
+// the header do, and the table announces the sort.
+void TesteAcessibilidadeWidgets::ordenarSemOMouse() {
+    QFETCH(bool, peloMenu);
+    QFETCH(int, linhas);
+    QFETCH(QList<int>, colunas);
+    QFETCH(QStringList, nomes);
+    QFETCH(QStringList, titulos);
+    QFETCH(int, colunaFinal);
+    QFETCH(bool, descendenteFinal);
+    const bool ordena = linhas >= 2;
+    auto grade = novaGrade();
+    auto clicada = novaGrade();
+    for (Grade *g : {grade.get(), clicada.get()}) {
+        preencher(*g, cabecalho, quatro.mid(0, linhas));
+        g->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g));
+    }
+    QCoreApplication::processEvents(); // the fills' announcements
+    eventos.clear();
+
+    QAccessibleInterface *tabela = interface(grade.get());
+    const QString prensa = QAccessibleActionInterface::pressAction();
+    for (qsizetype passo = 0; passo < colunas.size(); ++passo) {
+        const int coluna = colunas[passo];
+        QTest::mouseClick(clicada->viewport(), Qt::LeftButton, {},
+                          clicada->retanguloCelula(coluna, 0).center());
+        if (peloMenu) {
+            const Menu menu = usarMenu(*grade, Abertura::ShiftF10, nomes[passo]);
+            QVERIFY(menu.achada);
+            QCOMPARE(menu.escolhida, ordena);
+        } else {
+            QAccessibleActionInterface *acao = tabela->child(coluna)->actionInterface();
+            QVERIFY(acao);
+            QCOMPARE(acao->actionNames().contains(prensa), ordena);
+            if (ordena) {
+                QCOMPARE(acao->localizedActionDescription(prensa), nomes[passo]);
+                acao->doAction(prensa);
+            }
+        }
+    }
+
+    QCOMPARE(conteudo(*grade), conteudo(*clicada));
+    QStringList lidos;
+    for (int linha = 1; linha < grade->totalLinhas(); ++linha)
+        lidos << grade->textoVisivel(0, linha);
+    QCOMPARE(lidos, titulos);
+    QCOMPARE(grade->colunaOrdenacao(), colunaFinal);
+    QCOMPARE(grade->ordemDescendente(), descendenteFinal);
+    QCOMPARE(tabela->child(colunaFinal)->text(QAccessible::Description),
+             descendenteFinal ? u"Ordem decrescente"_s : u"Ordem crescente"_s);
+    if (ordena) {
+        QTRY_VERIFY(contar(QAccessible::TableModelChanged,
+                           QAccessibleTableModelChangeEvent::ModelReset, grade.get()) >= 1);
+    } else {
+        QCoreApplication::processEvents();
+        QCOMPARE(contar(QAccessible::TableModelChanged, -1, grade.get()), 0);
+    }
 }
 
 // Enter on the current row does what a double click on it does.
