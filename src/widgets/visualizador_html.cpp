@@ -147,7 +147,7 @@ private:
 
 // The viewer as assistive technology sees it: a read-only document whose text
 // can be read and selected, whose children are the page's links and then the
-// viewer's own parts (the scroll bars). A link place is kept for the viewer's
+// scroll bars. A link place is kept for the viewer's
 // life once asked for.
 class PaginaAcessivel : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
@@ -168,33 +168,37 @@ public:
         return estado;
     }
     int childCount() const override {
-        return int(visualizador()->links().size()) + QAccessibleWidget::childCount();
+        return int(visualizador()->links().size() + partes().size());
     }
     QAccessibleInterface *child(int indice) const override {
         const int links = int(visualizador()->links().size());
-        if (indice < 0)
-            return nullptr;
-        return indice < links ? link(indice) : QAccessibleWidget::child(indice - links);
+        if (indice < links)
+            return indice < 0 ? nullptr : link(indice);
+        return partes().value(indice - links);
     }
     int indexOfChild(const QAccessibleInterface *filho) const override {
         for (auto it = m_links.cbegin(); it != m_links.cend(); ++it)
             if (QAccessible::accessibleInterface(it.value()) == filho)
                 return filho->isValid() ? it.key() : -1;
-        const int indice = QAccessibleWidget::indexOfChild(filho);
-        return indice < 0 ? -1 : indice + int(visualizador()->links().size());
+        const QList<QAccessibleInterface *> lista = partes();
+        const auto parte = std::find(lista.cbegin(), lista.cend(), filho);
+        if (parte == lista.cend())
+            return -1;
+        return int(visualizador()->links().size() + (parte - lista.cbegin()));
     }
     QAccessibleInterface *childAt(int x, int y) const override {
         const QList<VisualizadorHtml::Link> todos = visualizador()->links();
         for (int i = 0; i < todos.size(); ++i)
             if (areaNaTela(*visualizador(), todos[i].inicio, todos[i].fim).contains(x, y))
                 return link(i);
-        return QAccessibleWidget::childAt(x, y);
+        for (QAccessibleInterface *parte : partes())
+            if (parte->rect().contains(x, y))
+                return parte;
+        return nullptr;
     }
     QAccessibleInterface *focusChild() const override {
         const int emFoco = visualizador()->linkEmFoco();
-        if (visualizador()->hasFocus() && emFoco >= 0)
-            return link(emFoco);
-        return QAccessibleWidget::focusChild();
+        return visualizador()->hasFocus() && emFoco >= 0 ? link(emFoco) : nullptr;
     }
     void *interface_cast(QAccessible::InterfaceType tipo) override {
         if (tipo == QAccessible::TextInterface)
@@ -265,6 +269,16 @@ public:
 
 private:
     int limitar(int posicao) const { return std::clamp(posicao, 0, characterCount()); }
+    // The widgets inside the viewer but the area that shows the page, which
+    // is the document itself: the scroll bars.
+    QList<QAccessibleInterface *> partes() const {
+        QList<QAccessibleInterface *> lista;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i)
+            if (QAccessibleInterface *parte = QAccessibleWidget::child(i);
+                parte && parte->object() != visualizador()->viewport())
+                lista << parte;
+        return lista;
+    }
     QAccessibleInterface *link(int indice) const {
         if (const auto it = m_links.constFind(indice); it != m_links.cend())
             return QAccessible::accessibleInterface(it.value());
