@@ -147,8 +147,7 @@ private:
 
 // The viewer as assistive technology sees it: a read-only document whose text
 // can be read and selected, whose children are the page's links and then the
-// scroll bars. A link place is kept for the viewer's
-// life once asked for.
+// scroll bars. A link place is kept for the viewer's life once asked for.
 class PaginaAcessivel : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit PaginaAcessivel(VisualizadorHtml *visualizador)
