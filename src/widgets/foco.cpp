@@ -63,6 +63,11 @@ void ordenarPorLeitura(QWidget *janela, const QList<QWidget *> &sequencia) {
         QWidget::setTabOrder(ordem[i - 1], ordem[i]);
 }
 
+bool peloTeclado(Qt::FocusReason razao) {
+    return razao == Qt::TabFocusReason || razao == Qt::BacktabFocusReason ||
+           razao == Qt::ShortcutFocusReason;
+}
+
 void marcarSeFocado(QWidget *controle) {
     if (!controle->hasFocus())
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <Qt>
 
 class QPainter;
 class QRect;
@@ -18,6 +19,10 @@ namespace foco {
 // they are so. The controls of `sequencia` follow one another in that order,
 // from the place of the first of them.
 void ordenarPorLeitura(QWidget *janela, const QList<QWidget *> &sequencia = {});
+
+// Whether a focus given for `razao` came by the keyboard (Tab, Shift+Tab, a
+// shortcut): a control that a click also focuses shows its mark only then.
+bool peloTeclado(Qt::FocusReason razao);
 
 // A dotted rectangle just inside `area`, in black over white, seen on any
 // picture or background.

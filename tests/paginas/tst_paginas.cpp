@@ -8,6 +8,8 @@
 #include "posicao.h"
 #include "visualizador_html.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
@@ -71,6 +73,8 @@ private slots:
     void impressaoSoMostraADica();
     void botaoDaPropriaPaginaNaoFazNada_data();
     void botaoDaPropriaPaginaNaoFazNada();
+    void tabChegaAPaginaEAosLinks_data() { linhasDasPaginas(); }
+    void tabChegaAPaginaEAosLinks();
 };
 
 void TestePaginas::initTestCase() {
@@ -270,6 +274,45 @@ void TestePaginas::botaoDaPropriaPaginaNaoFazNada() {
     QCOMPARE(navegacao::telaAtual(), tela);
     programa::mover(::botao(tela, botao), QPoint(6, 6));
     QCOMPARE(tela->LDescricao->text(), legenda);
+}
+
+// Tab reaches the page: the dotted focus mark shows inside the black frame,
+// which stays whole, and a screen reader hears a document named by the
+// heading; the next Tab reaches the page's first link, which it hears too.
+void TestePaginas::tabChegaAPaginaEAosLinks() {
+    QFETCH(QString, nome);
+    QFETCH(QString, botao);
+    TelaPagina *tela = telaDePagina(nome);
+    abrirPagina(tela, botao);
+    tela->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(tela));
+    VisualizadorHtml *pagina = tela->obj_WebBrowser;
+    for (int i = 0; i < 100 && !pagina->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(pagina->hasFocus());
+
+    const QImage imagem = tela->grab().toImage();
+    const QRect moldura = tela->obj_Lb_WebBrownser_Borda->geometry();
+    int pretosNaMoldura = 0;
+    int pretosDentro = 0;
+    for (int x = moldura.left(); x <= moldura.right(); ++x) {
+        pretosNaMoldura += imagem.pixelColor(x, moldura.top()) == QColor(Qt::black);
+        pretosDentro += imagem.pixelColor(x, moldura.top() + 1) == QColor(Qt::black);
+    }
+    QCOMPARE(pretosNaMoldura, moldura.width());
+    QVERIFY2(pretosDentro > moldura.width() / 4, qPrintable(QString::number(pretosDentro)));
+    QVERIFY(pretosDentro < moldura.width());
+
+    QAccessibleInterface *documento = QAccessible::queryAccessibleInterface(pagina);
+    QCOMPARE(documento->role(), QAccessible::Document);
+    QCOMPARE(documento->text(QAccessible::Name), u"Informações Gerais da ZEL"_s);
+    QTest::keyClick(pagina, Qt::Key_Tab);
+    QVERIFY(pagina->hasFocus());
+    QAccessibleInterface *link = documento->focusChild();
+    QVERIFY(link);
+    QCOMPARE(link->role(), QAccessible::Link);
+    QCOMPARE(link->text(QAccessible::Name), pagina->links().value(0).texto);
+    QVERIFY(!link->text(QAccessible::Name).isEmpty());
 }
 
 QTEST_MAIN(TestePaginas)

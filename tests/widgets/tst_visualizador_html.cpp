@@ -1,15 +1,18 @@
+#include "acessivel.h"
 #include "erro.h"
 #include "exigir.h"
 #include "fontes.h"
 #include "fronteira.h"
 #include "visualizador_html.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +79,22 @@ void clicarNoTexto(VisualizadorHtml &visualizador, const QString &texto) {
                       QPoint(x, visualizador.cursorRect(antes).center().y()));
 }
 
+// The four sides of the ring of one pixel along the edge of `imagem`: top,
+// bottom, left, right.
+QList<QList<QPoint>> ladosDoAnel(const QImage &imagem) {
+    QList<QList<QPoint>> lados(4);
+    const QRect borda = imagem.rect();
+    for (int x = borda.left(); x <= borda.right(); ++x) {
+        lados[0] << QPoint(x, borda.top());
+        lados[1] << QPoint(x, borda.bottom());
+    }
+    for (int y = borda.top(); y <= borda.bottom(); ++y) {
+        lados[2] << QPoint(borda.left(), y);
+        lados[3] << QPoint(borda.right(), y);
+    }
+    return lados;
+}
+
 int pixelsDaCor(const QImage &imagem, const QRect &area, const QColor &cor) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -83,6 +102,28 @@ int pixelsDaCor(const QImage &imagem, const QRect &area, const QColor &cor) {
             n += imagem.pixelColor(x, y) == cor;
     return n;
 }
+
+// A window with a text box above a viewer and one below it, in this order
+// for Tab.
+struct JanelaComVisualizador {
+    QWidget janela;
+    QLineEdit antes{&janela};
+    VisualizadorHtml visualizador{&janela};
+    QLineEdit depois{&janela};
+
+    JanelaComVisualizador() {
+        antes.setGeometry(0, 0, 100, 20);
+        visualizador.setGeometry(0, 30, 300, 120);
+        visualizador.definirCorDeFundo(creme);
+        depois.setGeometry(0, 160, 100, 20);
+    }
+    // Shows the window, active; false when it did not become so.
+    [[nodiscard]] bool mostrar() {
+        janela.show();
+        janela.activateWindow();
+        return QTest::qWaitForWindowActive(&janela);
+    }
+};
 
 // Receives the links that the viewer hands to the system's browser.
 class Navegador : public QObject {
@@ -121,10 +162,19 @@ private slots:
     void semCursorNemMolduraDeFoco();
     void selecaoDeTexto_data();
     void selecaoDeTexto();
+    void marcaDeFocoPeloTeclado_data();
+    void marcaDeFocoPeloTeclado();
+    void paginaAcessivel();
+    void nomesDosLinks_data();
+    void nomesDosLinks();
+    void tabAnunciaOLink();
 
 private:
     QString caminho(const QString &nome) const { return m_dir.filePath(nome); }
     void mostrar(VisualizadorHtml &visualizador);
+    // Writes the page `arquivo` with `corpo` and loads it into `visualizador`.
+    void carregarCorpo(VisualizadorHtml &visualizador, const QString &arquivo,
+                       const QString &corpo);
 
     QTemporaryDir m_dir;
     QStringList m_erros;
@@ -163,6 +213,12 @@ void TstVisualizadorHtml::cleanup() {
 void TstVisualizadorHtml::mostrar(VisualizadorHtml &visualizador) {
     visualizador.show();
     QVERIFY(QTest::qWaitForWindowExposed(&visualizador));
+}
+
+void TstVisualizadorHtml::carregarCorpo(VisualizadorHtml &visualizador, const QString &arquivo,
+                                        const QString &corpo) {
+    EXIGIR(escrever(caminho(arquivo), pagina(corpo)));
+    visualizador.carregar(caminho(arquivo));
 }
 
 void TstVisualizadorHtml::mostraCadaPagina_data() {
@@ -406,16 +462,11 @@ void TstVisualizadorHtml::semCursorNemMolduraDeFoco_data() {
 void TstVisualizadorHtml::semCursorNemMolduraDeFoco() {
     QFETCH(bool, comFoco);
     EXIGIR(escrever(caminho(u"vazia.htm"_s), pagina(u"<p>&nbsp;</p>"_s)));
-    QWidget janela;
-    QLineEdit campo(&janela);
-    campo.setGeometry(0, 0, 100, 20);
-    VisualizadorHtml visualizador(&janela);
-    visualizador.setGeometry(0, 30, 300, 120);
-    visualizador.definirCorDeFundo(creme);
+    JanelaComVisualizador teste;
+    VisualizadorHtml &visualizador = teste.visualizador;
+    QLineEdit &campo = teste.antes;
     visualizador.carregar(caminho(u"vazia.htm"_s));
-    janela.show();
-    janela.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&janela));
+    QVERIFY(teste.mostrar());
     visualizador.setFocus();
     QTRY_VERIFY(visualizador.hasFocus());
     if (!comFoco) {
@@ -455,6 +506,207 @@ void TstVisualizadorHtml::selecaoDeTexto() {
     }
     QVERIFY(visualizador.textCursor().hasSelection());
     QVERIFY(visualizador.textCursor().selectedText().startsWith(u"uma fras"_s));
+}
+
+void TstVisualizadorHtml::marcaDeFocoPeloTeclado_data() {
+    QTest::addColumn<QString>("passos");
+    QTest::addColumn<bool>("marca");
+    QTest::newRow("Tab") << u"Tab"_s << true;
+    QTest::newRow("Shift+Tab") << u"Shift+Tab"_s << true;
+    QTest::newRow("clique") << u"clique"_s << false;
+    QTest::newRow("Tab e clique") << u"Tab clique"_s << false;
+    QTest::newRow("clique e seta") << u"clique seta"_s << true;
+}
+
+// The focus mark shows while the focus came by the keyboard, on the ring
+// round the page: the page's text, scrolled up to the edge, is drawn as it
+// is without the focus, and the text starts 8 pixels in, as without a ring.
+void TstVisualizadorHtml::marcaDeFocoPeloTeclado() {
+    QFETCH(QString, passos);
+    QFETCH(bool, marca);
+    QString corpo;
+    for (int i = 0; i < 40; ++i)
+        corpo += u"<p>linha de texto da página, número "_s + QString::number(i) + u"</p>"_s;
+    JanelaComVisualizador teste;
+    VisualizadorHtml &visualizador = teste.visualizador;
+    QLineEdit &antes = teste.antes;
+    QLineEdit &depois = teste.depois;
+    EXIGIR(carregarCorpo(visualizador, u"texto.htm"_s, corpo));
+    QVERIFY(teste.mostrar());
+    QTextCursor inicio(visualizador.document());
+    QCOMPARE(visualizador.viewport()
+                 ->mapTo(&visualizador, visualizador.cursorRect(inicio).topLeft())
+                 .x(),
+             8);
+    visualizador.verticalScrollBar()->setValue(13);
+
+    for (const QString &passo : passos.split(u' ')) {
+        if (passo == u"Tab"_s) {
+            antes.setFocus();
+            QTest::keyClick(&antes, Qt::Key_Tab);
+        } else if (passo == u"Shift+Tab"_s) {
+            depois.setFocus();
+            QTest::keyClick(&depois, Qt::Key_Tab, Qt::ShiftModifier);
+        } else if (passo == u"clique"_s) {
+            QTest::mouseClick(visualizador.viewport(), Qt::LeftButton, {}, QPoint(150, 60));
+        } else {
+            QTest::keyClick(&visualizador, Qt::Key_Down);
+        }
+        QTRY_VERIFY(visualizador.hasFocus());
+    }
+    const QImage focado = visualizador.grab().toImage();
+    antes.setFocus();
+    QTRY_VERIFY(antes.hasFocus());
+    const QImage semFoco = visualizador.grab().toImage();
+
+    const QRect dentro = focado.rect().adjusted(1, 1, -1, -1);
+    QCOMPARE(focado.copy(dentro), semFoco.copy(dentro));
+    // Sides of the ring with dots of the mark.
+    int marcados = 0;
+    for (const QList<QPoint> &lado : ladosDoAnel(focado)) {
+        bool preto = false;
+        for (const QPoint &ponto : lado) {
+            QCOMPARE(semFoco.pixelColor(ponto), creme);
+            preto = preto || focado.pixelColor(ponto) == QColor(Qt::black);
+        }
+        marcados += preto;
+    }
+    QCOMPARE(marcados, marca ? 4 : 0);
+}
+
+// Assistive technology reads the viewer as a read-only document with the
+// page's text, whose first children are the links of the page on show.
+void TstVisualizadorHtml::paginaAcessivel() {
+    VisualizadorHtml &visualizador = *m_visualizador;
+    mostrar(visualizador);
+    visualizador.carregar(caminho(u"a.htm"_s));
+    QAccessibleInterface *documento = QAccessible::queryAccessibleInterface(&visualizador);
+    QVERIFY(documento);
+    QCOMPARE(documento->role(), QAccessible::Document);
+    QVERIFY(documento->state().readOnly);
+    QVERIFY(documento->state().focusable);
+    QAccessibleTextInterface *texto = documento->textInterface();
+    QVERIFY(texto);
+    QCOMPARE(texto->text(0, texto->characterCount()), visualizador.toPlainText());
+    QVERIFY(texto->text(0, 20).startsWith(u"Página A: ao fim"_s));
+
+    const QStringList nomes{u"ao fim"_s, u"página B"_s, u"fim de B"_s,
+                            u"sítio"_s,  u"correio"_s,  u"ausente"_s};
+    const QStringList enderecos{u"#fim"_s,
+                                u"b.htm"_s,
+                                u"b.htm#fim"_s,
+                                u"http://exemplo.invalid/zel"_s,
+                                u"mailto:zel@exemplo.invalid"_s,
+                                u"ausente.htm"_s};
+    QVERIFY(documento->childCount() >= nomes.size());
+    for (int i = 0; i < nomes.size(); ++i) {
+        QAccessibleInterface *link = documento->child(i);
+        QVERIFY(link && link->isValid());
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), nomes[i]);
+        QCOMPARE(link->text(QAccessible::Value), enderecos[i]);
+        QVERIFY(link->state().linked && link->state().focusable && !link->state().focused);
+        QCOMPARE(link->parent(), documento);
+        QCOMPARE(documento->indexOfChild(link), i);
+        QVERIFY(!link->rect().isEmpty());
+        QCOMPARE(documento->childAt(link->rect().center().x(), link->rect().center().y()), link);
+    }
+    // The scroll bars follow the links; the area that shows the page is the
+    // document itself, not a child of it.
+    for (int i = int(nomes.size()); i < documento->childCount(); ++i) {
+        QAccessibleInterface *parte = documento->child(i);
+        QVERIFY(parte->role() != QAccessible::Link);
+        QVERIFY(parte->object() != visualizador.viewport());
+        QCOMPARE(documento->indexOfChild(parte), i);
+    }
+
+    // Another page: the links are its own, and a place beyond them is gone.
+    QAccessibleInterface *sexto = documento->child(5);
+    visualizador.carregar(caminho(u"b.htm"_s));
+    QCOMPARE(documento->child(0)->text(QAccessible::Name), u"página A"_s);
+    QVERIFY(!sexto->isValid());
+    QCOMPARE(documento->indexOfChild(sexto), -1);
+}
+
+void TstVisualizadorHtml::nomesDosLinks_data() {
+    QTest::addColumn<QString>("corpo");
+    QTest::addColumn<QStringList>("nomes");
+    QTest::newRow("texto") << u"<p><a href=\"x.htm\">Glossário</a></p>"_s
+                           << QStringList{u"Glossário"_s};
+    QTest::newRow("estilos dentro do link")
+        << u"<p><a href=\"x.htm\">um <b>dois</b> <i>três</i></a></p>"_s
+        << QStringList{u"um dois três"_s};
+    QTest::newRow("quebra de linha")
+        << u"<p><a href=\"x.htm\">um<br>dois</a></p>"_s << QStringList{u"um dois"_s};
+    QTest::newRow("links vizinhos")
+        << u"<p><a href=\"x.htm\">um</a><a href=\"y.htm\">dois</a></p>"_s
+        << QStringList{u"um"_s, u"dois"_s};
+    QTest::newRow("só uma figura")
+        << u"<p><a href=\"x.htm\"><img src=\"nada.png\"></a></p>"_s << QStringList{u"x.htm"_s};
+    QTest::newRow("âncora sem endereço")
+        << u"<p><a name=\"alvo\">alvo</a> <a href=\"y.htm\">ir</a></p>"_s << QStringList{u"ir"_s};
+    QTest::newRow("sem links") << u"<p>nada</p>"_s << QStringList{};
+}
+
+// What a reader hears of each link: its text on one line, whatever its
+// styles; its target when it holds only a picture.
+void TstVisualizadorHtml::nomesDosLinks() {
+    QFETCH(QString, corpo);
+    QFETCH(QStringList, nomes);
+    VisualizadorHtml &visualizador = *m_visualizador;
+    EXIGIR(carregarCorpo(visualizador, u"links.htm"_s, corpo));
+    QAccessibleInterface *documento = QAccessible::queryAccessibleInterface(&visualizador);
+    QStringList lidos;
+    for (int i = 0; i < documento->childCount(); ++i)
+        if (QAccessibleInterface *filho = documento->child(i); filho->role() == QAccessible::Link)
+            lidos << filho->text(QAccessible::Name);
+    QCOMPARE(lidos, nomes);
+}
+
+// Tab and Shift+Tab from link to link move the accessible focus to the link
+// reached, which a screen reader says; a click beside the links gives it
+// back to the page.
+void TstVisualizadorHtml::tabAnunciaOLink() {
+    JanelaComVisualizador teste;
+    VisualizadorHtml &visualizador = teste.visualizador;
+    QLineEdit &campo = teste.antes;
+    EXIGIR(carregarCorpo(visualizador, u"dois.htm"_s,
+                         u"<p>Veja o <a href=\"a.htm\">Glossário</a> ou "
+                         "<a href=\"b.htm\">voltar ao início</a>.</p>"_s));
+    QVERIFY(teste.mostrar());
+    campo.setFocus();
+    QAccessibleInterface *documento = QAccessible::queryAccessibleInterface(&visualizador);
+
+    // The links a Focus event of the viewer names, in order (-1: the page).
+    QList<int> focos;
+    acessivel::observar([&](QAccessibleEvent &evento) {
+        if (evento.type() == QAccessible::Focus && evento.object() == &visualizador)
+            focos << evento.child();
+    });
+    const auto parar = qScopeGuard([] { acessivel::observar(nullptr); });
+    // The name of the link the last event named, when it is the focused one.
+    const auto falado = [&] {
+        QAccessibleInterface *link = documento->child(focos.last());
+        if (!link->state().focused || documento->focusChild() != link)
+            return u"(link sem foco)"_s;
+        return link->text(QAccessible::Name);
+    };
+    QTest::keyClick(&campo, Qt::Key_Tab);
+    QTRY_VERIFY(visualizador.hasFocus());
+    QVERIFY(focos.isEmpty()); // Qt itself announces the viewer
+    QTest::keyClick(&visualizador, Qt::Key_Tab);
+    QCOMPARE(focos, QList<int>{0});
+    QCOMPARE(falado(), u"Glossário"_s);
+    QTest::keyClick(&visualizador, Qt::Key_Tab);
+    QCOMPARE(focos, (QList<int>{0, 1}));
+    QCOMPARE(falado(), u"voltar ao início"_s);
+    QTest::keyClick(&visualizador, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(focos, (QList<int>{0, 1, 0}));
+    QCOMPARE(falado(), u"Glossário"_s);
+    QTest::mouseClick(visualizador.viewport(), Qt::LeftButton, {},
+                      visualizador.cursorRect(QTextCursor(visualizador.document())).center());
+    QCOMPARE(focos, (QList<int>{0, 1, 0, -1}));
+    QVERIFY(!documento->child(0)->state().focused);
 }
 
 QTEST_MAIN(TstVisualizadorHtml)
