@@ -79,9 +79,7 @@ void Grade::pintarMarcaFoco(QPainter &pintor) const {
 
 void Grade::focusInEvent(QFocusEvent *evento) {
     QAbstractScrollArea::focusInEvent(evento);
-    const Qt::FocusReason razao = evento->reason();
-    m_marcaFoco = razao == Qt::TabFocusReason || razao == Qt::BacktabFocusReason ||
-                  razao == Qt::ShortcutFocusReason;
+    m_marcaFoco = foco::peloTeclado(evento->reason());
     viewport()->update();
 }
 
