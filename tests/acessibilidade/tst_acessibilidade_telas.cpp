@@ -225,7 +225,10 @@ QStringList faltasDeNome(QWidget *janela) {
             faltas << u"sem nome: "_s + descrever(i);
         else if (legendas.contains(nome) && !qobject_cast<QGroupBox *>(i->object()))
             faltas << u"com a legenda do grupo: "_s + descrever(i);
-        if (!nome.isEmpty())
+        // A page's links are part of its text, which may link to one place
+        // more than once ("voltar ao início"); the reader says where each is.
+        const bool daPagina = i->parent() && i->parent()->role() == QAccessible::Document;
+        if (!nome.isEmpty() && !daPagina)
             ouvidos[u"%1 \"%2\" \"%3\""_s.arg(int(i->role()))
                         .arg(nome, i->text(QAccessible::Description))]
                 << descrever(i);
