@@ -4,6 +4,7 @@
 #include "grade.h"
 #include "grade_acessivel.h"
 #include "rotulo_link.h"
+#include "visualizador_html.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -113,6 +114,8 @@ QAccessibleInterface *fabrica(const QString &classe, QObject *objeto) {
         return new RotuloAcessivel(static_cast<RotuloLink *>(objeto));
     if (classe == u"Grade"_s)
         return new TabelaAcessivel(static_cast<Grade *>(objeto));
+    if (classe == u"VisualizadorHtml"_s)
+        return paginaAcessivel(static_cast<VisualizadorHtml *>(objeto));
     return nullptr;
 }
 

@@ -289,12 +289,6 @@ private:
     mutable QHash<int, QAccessible::Id> m_links;
 };
 
-QAccessibleInterface *fabricaDaPagina(const QString &classe, QObject *objeto) {
-    if (classe == u"VisualizadorHtml"_s && objeto && objeto->isWidgetType())
-        return new PaginaAcessivel(static_cast<VisualizadorHtml *>(objeto));
-    return nullptr;
-}
-
 // What a reader hears of a link: its text on one line, or its target when
 // it holds only pictures.
 QString textoDoLink(QString texto, const QString &endereco) {
@@ -307,12 +301,12 @@ QString textoDoLink(QString texto, const QString &endereco) {
 
 } // namespace
 
+QAccessibleInterface *paginaAcessivel(VisualizadorHtml *visualizador) {
+    return new PaginaAcessivel(visualizador);
+}
+
 VisualizadorHtml::VisualizadorHtml(QWidget *pai) : QTextBrowser(pai) {
-    static const bool fabricaInstalada = [] {
-        QAccessible::installFactory(fabricaDaPagina);
-        return true;
-    }();
-    Q_UNUSED(fabricaInstalada);
+    acessivel::instalar();
     setOpenExternalLinks(true);
     // The frame is the ring of the focus mark, round the page and its scroll
     // bar; it is painted here (pintarAnel), never in the frame's own colour.

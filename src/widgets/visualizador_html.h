@@ -4,6 +4,8 @@
 #include <QList>
 #include <QTextBrowser>
 
+class QAccessibleInterface;
+
 // The viewer of the program's HTML pages (the welcome page and the
 // information, regulation and legislation pages). It shows a local file with
 // its pictures, resolved relative to the page, and keeps no history: the
@@ -68,3 +70,7 @@ private:
     bool m_marcaFoco = false; // the focus came, or stays, by the keyboard
     int m_linkAnunciado = -1; // the link assistive technology was last told of
 };
+
+// The viewer as assistive technology sees it, made by the program's one
+// accessibility factory (acessivel::instalar).
+QAccessibleInterface *paginaAcessivel(VisualizadorHtml *visualizador);
