@@ -27,17 +27,26 @@ void Figura::definirColunasElasticas(int inicio, int fim) {
 void Figura::paintEvent(QPaintEvent *) {
     QPainter pintor(this);
     const QPixmap &figura = imagens::pixmap(m_nome);
-    const int extra = width() - figura.width();
+    const QSizeF tamanho = figura.deviceIndependentSize();
+    const int extra = width() - qRound(tamanho.width());
     if (extra <= 0 || m_elasticaInicio < 0) {
         pintor.drawPixmap(0, 0, figura);
         return;
     }
-    const int h = figura.height();
-    const int direita = figura.width() - m_elasticaFim;
-    pintor.drawPixmap(0, 0, figura, 0, 0, m_elasticaInicio, h);
-    pintor.drawPixmap(QRect(m_elasticaInicio, 0, m_elasticaFim - m_elasticaInicio + extra, h),
-                      figura, QRect(m_elasticaInicio, 0, m_elasticaFim - m_elasticaInicio, h));
-    pintor.drawPixmap(width() - direita, 0, figura, m_elasticaFim, 0, direita, h);
+    // The artwork is drawn at its own pixel density: places on the widget are
+    // in the widget's units, columns of the artwork in its own pixels.
+    const qreal densidade = figura.devicePixelRatio();
+    const qreal h = tamanho.height();
+    const auto colunas = [&](qreal inicio, qreal largura) {
+        return QRectF(inicio * densidade, 0, largura * densidade, h * densidade);
+    };
+    const qreal direita = tamanho.width() - m_elasticaFim;
+    const qreal elastica = m_elasticaFim - m_elasticaInicio;
+    pintor.drawPixmap(QRectF(0, 0, m_elasticaInicio, h), figura, colunas(0, m_elasticaInicio));
+    pintor.drawPixmap(QRectF(m_elasticaInicio, 0, elastica + extra, h), figura,
+                      colunas(m_elasticaInicio, elastica));
+    pintor.drawPixmap(QRectF(width() - direita, 0, direita, h), figura,
+                      colunas(m_elasticaFim, direita));
 }
 
 void Figura::mousePressEvent(QMouseEvent *evento) {

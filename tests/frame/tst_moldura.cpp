@@ -610,6 +610,9 @@ void TesteMoldura::avisoCabeInteiro_data() {
 void TesteMoldura::avisoCabeInteiro() {
     QFETCH(QString, texto);
     QFETCH(bool, alarga);
+    QWidget *fundo = obj_Form_Aviso_MODAL->findChild<QWidget *>(u"obj_Img_Aviso_Fundo"_s);
+    obj_Form_Aviso_MODAL->definirTexto(u"Digite a palavra para Busca"_s);
+    const QImage desenho = fundo->grab().toImage();
     obj_Form_Aviso_MODAL->definirTexto(texto);
     QCOMPARE(obj_Form_Aviso_MODAL->width() > 212, alarga);
     const QLabel *rotulo = obj_Form_Aviso_MODAL->obj_Lb_Texto;
@@ -621,8 +624,13 @@ void TesteMoldura::avisoCabeInteiro() {
     QCOMPARE(rotulo->pos(), QPoint(67, 24));
     QCOMPARE(obj_Form_Aviso_MODAL->height(), 107);
     const BotaoFigura *ok = obj_Form_Aviso_MODAL->obj_Img_Bt_Ok;
-    const QWidget *fundo = obj_Form_Aviso_MODAL->findChild<QWidget *>(u"obj_Img_Aviso_Fundo"_s);
     QCOMPARE(fundo->geometry(), obj_Form_Aviso_MODAL->rect());
+    // The picture's sides, its frame included, keep their look however wide
+    // the notice grows: only its plain middle stretches.
+    const QImage pintado = fundo->grab().toImage();
+    const int lado = 100;
+    QCOMPARE(pintado.copy(0, 0, lado, 107), desenho.copy(0, 0, lado, 107));
+    QCOMPARE(pintado.copy(pintado.width() - 12, 0, 12, 107), desenho.copy(200, 0, 12, 107));
     if (obj_Form_Aviso_MODAL->width() == 212) {
         QCOMPARE(ok->pos(), QPoint(74, 71));
     } else {
