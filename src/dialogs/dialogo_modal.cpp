@@ -4,7 +4,6 @@
 #include "fontes.h"
 
 #include <QKeyEvent>
-#include <QScreen>
 
 DialogoModal::DialogoModal(const QString &fundo, const QString &nomeFundo, QSize tamanho)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
@@ -25,7 +24,7 @@ void DialogoModal::keyPressEvent(QKeyEvent *evento) {
 int DialogoModal::exec() {
     if (!m_centrado) {
         m_centrado = true;
-        move(screen()->availableGeometry().center() - rect().center());
+        centrarNaTela(this);
     }
     return QDialog::exec();
 }

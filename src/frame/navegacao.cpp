@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QSet>
 #include <map>
 
@@ -126,7 +125,7 @@ void irPara(TelaPrincipal *origem, IdTela destino, const Preparo &preparar) {
 void mostrarInicial(TelaPrincipal *tela) {
     static FiltroCliques filtro;
     qApp->installEventFilter(&filtro);
-    tela->move(tela->screen()->availableGeometry().center() - tela->rect().center());
+    centrarNaTela(tela);
     exibir(tela);
 }
 
@@ -150,7 +149,7 @@ void mostrarSobre() {
     Estado &e = estado();
     if (!e.sobreCentrado) {
         e.sobreCentrado = true;
-        e.sobre->move(e.sobre->screen()->availableGeometry().center() - e.sobre->rect().center());
+        centrarNaTela(e.sobre);
     }
     e.sobre->show();
     e.sobre->raise();

@@ -2,7 +2,10 @@
 
 #include "cursor.h"
 
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 void Arraste::iniciar(QPoint local) {
     blnArrastandoJanela = true;
@@ -21,4 +24,10 @@ void Arraste::arrastar(QWidget *janela, QPoint local) {
 void Arraste::finalizar() {
     cursor::normal();
     blnArrastandoJanela = false;
+}
+
+void centrarNaTela(QWidget *janela) {
+    const QRect area = janela->screen()->availableGeometry();
+    const QPoint centrada = area.center() - janela->rect().center();
+    janela->move(std::max(centrada.x(), area.left()), std::max(centrada.y(), area.top()));
 }

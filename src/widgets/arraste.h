@@ -19,3 +19,8 @@ struct Arraste {
     void arrastar(QWidget *janela, QPoint local);
     void finalizar();
 };
+
+// Places a window at the centre of its screen's free area. A window larger
+// than that area keeps its top-left corner inside it: its top band, by which
+// it is dragged, stays within reach.
+void centrarNaTela(QWidget *janela);

@@ -102,6 +102,8 @@ private slots:
     void soATelaAtualLeva();
     void telaMostradaNuncaMinimizada();
     void avisoCabeInteiro_data();
+    void centradaAoAlcance_data();
+    void centradaAoAlcance();
     void avisoCabeInteiro();
     void botoesDeBuscaComSombra_data();
     void botoesDeBuscaComSombra();
@@ -640,6 +642,28 @@ void TesteMoldura::avisoCabeInteiro() {
         QVERIFY(obj_Form_Aviso_MODAL->width() - textoNaJanela.right() < 20);
     }
     QCOMPARE(obj_Form_Aviso_MODAL->obj_Panel_Bt_Ok_Sombra->pos(), ok->pos() + QPoint(5, 3));
+}
+
+void TesteMoldura::centradaAoAlcance_data() {
+    QTest::addColumn<QSize>("excesso");
+    QTest::newRow("menor que a tela") << QSize(-200, -100);
+    QTest::newRow("mais larga") << QSize(120, -100);
+    QTest::newRow("mais alta") << QSize(-200, 90);
+    QTest::newRow("maior nos dois sentidos") << QSize(120, 90);
+}
+
+// A window is centred on its screen's free area; one larger than the area
+// (large display scaling on a small screen) keeps its top band within
+// reach, never above or left of the area.
+void TesteMoldura::centradaAoAlcance() {
+    QFETCH(QSize, excesso);
+    QWidget janela;
+    const QRect area = janela.screen()->availableGeometry();
+    janela.resize(area.size() + excesso);
+    centrarNaTela(&janela);
+    const QPoint centro = area.center() - janela.rect().center();
+    QCOMPARE(janela.x(), excesso.width() > 0 ? area.left() : centro.x());
+    QCOMPARE(janela.y(), excesso.height() > 0 ? area.top() : centro.y());
 }
 
 void TesteMoldura::botoesDeBuscaComSombra_data() {
