@@ -90,7 +90,8 @@ QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
                  const QStringList &entradas, QLabel *rotulo) {
     auto *l = new QComboBox(pai);
     l->setObjectName(nome);
-    acessivel::nomearPeloRotulo(rotulo, l);
+    if (rotulo)
+        acessivel::nomearPeloRotulo(rotulo, l);
     l->setGeometry(QRect(posicao, QSize(largura, alturaLista)));
     substituirEntradas(l, entradas);
     return l;

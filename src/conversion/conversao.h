@@ -82,7 +82,9 @@ void escreverCabecalho(QLabel *cabecalho, QLabel *total, const QString &texto, i
 // (16, `topo`): its caption, the picture band behind its inputs, and the
 // three steps of its help at (26, 200), (26, 216) and (26, 232).
 QGroupBox *grupoPesquisa(QWidget *pai, const QString &titulo, int topo, const QStringList &passos);
-// A drop-down list labelled, for assistive technology, by `rotulo` beside it.
+// A drop-down list labelled, for assistive technology, by `rotulo` beside it
+// when given; a list beside a title from the database is named by its screen
+// instead (a label that is a list's buddy reads its "&" as a shortcut mark).
 QComboBox *lista(QWidget *pai, const QString &nome, QPoint posicao, int largura,
                  const QStringList &entradas, QLabel *rotulo);
 // The code or title box of the two entry screens (controles::caixaComSombra

@@ -155,8 +155,8 @@ QString Tobj_Form_FormRespostaTabua::textoLinha(EstiloLinha estilo, const Consul
     const QString texto = item.codigo + u" - "_s + item.titulo;
     if (estilo == EstiloLinha::Maiusculas ||
         (familiaSeExcluida && tabua::ocupacaoExcluida(registro)))
-        return texto.toUpper();
-    return u"<b>"_s + texto + u"</b>"_s;
+        return grade_html::simples(texto.toUpper());
+    return grade_html::negrito(texto);
 }
 
 std::optional<IdTela> Tobj_Form_FormRespostaTabua::telaDeOrigem() const {

@@ -91,8 +91,8 @@ void Tobj_Form_FormRespostaTabuaTitulo::criarLinhas() {
         Linha &linha = linhasTitulos[i];
         linha.obj_Lb_Titulo = rotulos::novo(this, u"obj_Lb_Titulo"_s + n, QString(),
                                             QPoint(56, topoTitulo[i]), fontes::verdana(11));
-        linha.obj_Combo_De = conversao::lista(
-            this, u"obj_Combo_De"_s + n, QPoint(512, topoLista[i]), 105, {}, linha.obj_Lb_Titulo);
+        linha.obj_Combo_De = conversao::lista(this, u"obj_Combo_De"_s + n,
+                                              QPoint(512, topoLista[i]), 105, {}, nullptr);
         linha.obj_Bt_Ok = conversao::botaoOk(this, u"obj_Bt_Ok"_s + n, QPoint(630, topoOk[i]));
         fronteira::conectar(linha.obj_Bt_Ok, &BotaoFigura::clicado, this,
                             [this, i] { obj_Bt_OkClick(i + 1); });
@@ -176,15 +176,18 @@ void Tobj_Form_FormRespostaTabuaTitulo::mostrarTitulo(Linha &linha, const Consul
     fonte.setBold(tipo == u"O"_s);
     fonte.setItalic(tipo == u"S"_s);
     linha.obj_Lb_Titulo->setFont(fonte);
-    mostrarTextoDoTitulo(linha, registro.campo(u"titulo"_s));
+    const QString titulo = registro.campo(u"titulo"_s);
+    mostrarTextoDoTitulo(linha, titulo);
     linha.obj_Lb_Titulo->show();
+    // Each list is heard by the title it converts, as stored.
+    linha.obj_Combo_De->setAccessibleName(titulo);
     const bool convertivel = tipo != u"S"_s;
     if (convertivel)
         conversao::substituirEntradas(linha.obj_Combo_De, tabua::destinos(strBaseDe));
     linha.obj_Combo_De->setVisible(convertivel);
     linha.obj_Bt_Ok->setVisible(convertivel);
     // Eight "Ok" buttons: each tells which title it converts.
-    linha.obj_Bt_Ok->setAccessibleDescription(registro.campo(u"titulo"_s));
+    linha.obj_Bt_Ok->setAccessibleDescription(titulo);
 }
 
 // The title, cut to its first 62 characters and "..." when longer, and

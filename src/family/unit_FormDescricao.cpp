@@ -102,7 +102,7 @@ void Tobj_Form_FormDescricao::alimentarAfins() {
     abrirConsulta(consulta, fncSqlFamiliasAfins(strCodigoFamilia));
     for (int linha = 0; !consulta.fimDados(); ++linha, consulta.proximo()) {
         grade.adicionarLinha();
-        grade.definirCelula(0, linha, consulta.campo(u"Cod_Familia_Afim"_s));
+        grade.definirCelula(0, linha, grade_html::simples(consulta.campo(u"Cod_Familia_Afim"_s)));
     }
 }
 
@@ -119,11 +119,11 @@ void Tobj_Form_FormDescricao::alimentarTitulos() {
     for (int k = 1; !ocupacoes.fimDados(); ++k, ++i, ocupacoes.proximo()) {
         if (k != n)
             grade.adicionarLinha();
-        grade.definirCelula(0, i, u"<b>"_s + ocupacoes.campo(u"Cod_Tit_Familia"_s) + u"</b>"_s);
+        grade.definirCelula(0, i, grade_html::negrito(ocupacoes.campo(u"Cod_Tit_Familia"_s)));
         abrirConsulta(sinonimos, fncSqlSinonimos(strCodigoFamilia, ocupacoes.campo(u"interno"_s)));
         const int m = sinonimos.totalLinhas();
         for (int j = 1; !sinonimos.fimDados(); ++j, sinonimos.proximo()) {
-            grade.definirCelula(1, i, sinonimos.campo(u"sinonimo"_s));
+            grade.definirCelula(1, i, grade_html::simples(sinonimos.campo(u"sinonimo"_s)));
             if (j != m) {
                 grade.adicionarLinha();
                 ++i;

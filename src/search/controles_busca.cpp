@@ -101,12 +101,4 @@ bool buscarTitulo(Consulta &consulta, const QStringList &sql, const QString &pal
     return achou(consulta);
 }
 
-QString negrito(const QString &texto) {
-    return u"<b>"_s + texto + u"</b>"_s;
-}
-
-QString italico(const QString &texto) {
-    return u"<i>"_s + texto + u"</i>"_s;
-}
-
 } // namespace busca

@@ -60,8 +60,4 @@ bool buscarCodigo(QLineEdit &caixa, Consulta &consulta);
 // Returns whether rows were found; when none, the notice is given.
 bool buscarTitulo(Consulta &consulta, const QStringList &sql, const QString &palavra);
 
-// Cell texts of the result grids: bold for occupations, italic for synonyms.
-QString negrito(const QString &texto);
-QString italico(const QString &texto);
-
 } // namespace busca

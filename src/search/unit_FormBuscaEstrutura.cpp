@@ -249,7 +249,8 @@ void Tobj_Form_FormBuscaEstrutura::prcAlimentaGridFamilia() {
                                                     QString::number(total) + u")"_s};
                              },
                              [](const Consulta &registro) {
-                                 return QStringList{registro.campo(u"titulo"_s).toUpper()};
+                                 return QStringList{
+                                     grade_html::simples(registro.campo(u"titulo"_s).toUpper())};
                              }};
     pagina.preencher(obj_DB_QUERY_BuscaEstrutura_Familia);
     obj_SortGrid_BuscaEstrutura->definirLarguraColuna(0, larguraFamilias);

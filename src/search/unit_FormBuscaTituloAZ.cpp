@@ -37,10 +37,10 @@ QStringList cabecalho(int total) {
 // Families in capitals, occupations in bold, synonyms in italic.
 QString tituloFormatado(const QString &tipo, const QString &titulo) {
     if (tipo == u"F"_s)
-        return titulo.toUpper();
+        return grade_html::simples(titulo.toUpper());
     if (tipo == u"O"_s)
-        return busca::negrito(titulo);
-    return busca::italico(titulo);
+        return grade_html::negrito(titulo);
+    return grade_html::italico(titulo);
 }
 
 // The program lower-cases the letters A to Z only: the query lower-cases
@@ -56,7 +56,8 @@ QString minusculasAZ(QString texto) {
 
 QStringList celulas(const Consulta &registro) {
     return {tituloFormatado(registro.campo(u"tipo"_s), registro.campo(u"titulo"_s)),
-            registro.campo(u"codigo"_s), registro.campo(u"zel94"_s)};
+            grade_html::simples(registro.campo(u"codigo"_s)),
+            grade_html::simples(registro.campo(u"zel94"_s))};
 }
 
 } // namespace

@@ -108,9 +108,10 @@ void Tobj_Form_FormRespostaBusca::prcAlimentaGrid() {
                                                     u"Famílias"_s, u"Tipo"_s};
                              },
                              [](const Consulta &registro) {
-                                 return QStringList{registro.campo(u"titulo"_s),
-                                                    registro.campo(u"codigo"_s),
-                                                    registro.campo(u"tipo"_s)};
+                                 return QStringList{
+                                     grade_html::simples(registro.campo(u"titulo"_s)),
+                                     grade_html::simples(registro.campo(u"codigo"_s)),
+                                     grade_html::simples(registro.campo(u"tipo"_s))};
                              }};
     pagina.preencher(consultaDeOrigem());
     definirLarguras();

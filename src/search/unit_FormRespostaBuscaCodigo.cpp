@@ -26,8 +26,9 @@ QStringList cabecalho(int total) {
 // The family row shows its title in capitals, an occupation in bold.
 QStringList celulas(const Consulta &registro) {
     const QString titulo = registro.campo(u"titulo"_s);
-    return {registro.campo(u"codigo"_s),
-            registro.campo(u"tipo"_s) == u"O"_s ? busca::negrito(titulo) : titulo.toUpper()};
+    return {grade_html::simples(registro.campo(u"codigo"_s)),
+            registro.campo(u"tipo"_s) == u"O"_s ? grade_html::negrito(titulo)
+                                                : grade_html::simples(titulo.toUpper())};
 }
 
 } // namespace

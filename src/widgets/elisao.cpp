@@ -1,8 +1,13 @@
 #include "elisao.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QTextBoundaryFinder>
+#include <QTextDocument>
+#include <QToolTip>
+
+using namespace Qt::StringLiterals;
 
 namespace elisao {
 namespace {
@@ -37,6 +42,22 @@ QString inicioQueCabe(const QString &texto, qreal espaco, bool negrito, bool ita
         inicio.chop(1);
     return inicio;
 }
+
+// Shows a label's tooltip with `mostrarDica` instead of Qt's own handling,
+// which would render a text that looks like markup.
+class DicaComoEscrita : public QObject {
+public:
+    bool eventFilter(QObject *objeto, QEvent *evento) override {
+        if (evento->type() != QEvent::ToolTip)
+            return false;
+        auto *widget = static_cast<QWidget *>(objeto);
+        if (widget->toolTip().isEmpty())
+            return false;
+        mostrarDica(static_cast<QHelpEvent *>(evento)->globalPos(), widget->toolTip(), widget,
+                    QRect());
+        return true;
+    }
+};
 
 } // namespace
 
@@ -86,7 +107,19 @@ void ajustarRotulo(QLabel *rotulo, const QString &texto, int espaco) {
     const QString mostrado = cortar(texto, rotulo->font(), espaco);
     rotulo->setText(mostrado);
     rotulo->setToolTip(mostrado == texto ? QString() : texto);
+    static DicaComoEscrita dicaComoEscrita;
+    rotulo->installEventFilter(&dicaComoEscrita);
     rotulo->adjustSize();
+}
+
+void mostrarDica(const QPoint &posicao, const QString &texto, QWidget *widget, const QRect &area) {
+    if (!Qt::mightBeRichText(texto)) {
+        QToolTip::showText(posicao, texto, widget, area);
+        return;
+    }
+    QToolTip::showText(posicao,
+                       u"<p style=\"white-space:pre\">"_s + texto.toHtmlEscaped() + u"</p>"_s,
+                       widget, area);
 }
 
 } // namespace elisao

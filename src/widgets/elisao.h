@@ -8,6 +8,9 @@
 
 class QFont;
 class QLabel;
+class QPoint;
+class QRect;
+class QWidget;
 
 // The one way a text that does not fit its room is shown: cut at the last
 // character that leaves room for "…", blanks before the cut dropped, and
@@ -33,7 +36,14 @@ bool cortado(const QString &mostrado, const QString &inteiro);
 
 // Gives the label `texto` within `largura` pixels from its left edge: the
 // label takes its text's size, or `largura` with the text cut and the whole
-// text as its tooltip (no tooltip when it fits).
+// text as its tooltip (no tooltip when it fits). The label's tooltip, this
+// one or one given later, shows as `mostrarDica` shows it.
 void ajustarRotulo(QLabel *rotulo, const QString &texto, int largura);
+
+// Shows `texto` as the tooltip of `widget` at `posicao` (global), while the
+// pointer stays in `area` (the whole widget when empty), exactly as written:
+// a text that Qt would take for rich text ("<b>", "&lt;") is given to it
+// escaped, on one line.
+void mostrarDica(const QPoint &posicao, const QString &texto, QWidget *widget, const QRect &area);
 
 } // namespace elisao

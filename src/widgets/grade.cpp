@@ -1,6 +1,7 @@
 #include "grade.h"
 
 #include "acessivel.h"
+#include "elisao.h"
 #include "textos.h"
 
 #include <QKeyEvent>
@@ -405,8 +406,8 @@ void Grade::mostrarDicaCelula(QHelpEvent *evento) {
     if (!retangulo.isNull()) {
         const Celula &celula = m_linhas[linha].celulas[coluna];
         if (!celula.vazia() && desenho(celula, retangulo, linha, coluna).cortado) {
-            QToolTip::showText(evento->globalPos(), grade_html::textoVisivel(celula.trechos),
-                               viewport(), retangulo);
+            elisao::mostrarDica(evento->globalPos(), grade_html::textoVisivel(celula.trechos),
+                                viewport(), retangulo);
             return;
         }
     }

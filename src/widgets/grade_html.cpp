@@ -1,5 +1,7 @@
 #include "grade_html.h"
 
+using namespace Qt::StringLiterals;
+
 namespace grade_html {
 
 namespace {
@@ -26,13 +28,54 @@ Marca marcaEm(const QString &texto, qsizetype i, qsizetype &comprimento) {
     return fecha ? Marca::FechaItalico : Marca::AbreItalico;
 }
 
+// The character the entity at `i` (where texto[i] == '&') stands for, and
+// the entity's length; a null character when no entity starts there.
+QChar entidadeEm(const QString &texto, qsizetype i, qsizetype &comprimento) {
+    static constexpr struct {
+        QStringView nome;
+        char16_t caractere;
+    } entidades[] = {{u"&amp;", u'&'}, {u"&lt;", u'<'}, {u"&gt;", u'>'}};
+    for (const auto &entidade : entidades)
+        if (QStringView(texto).sliced(i).startsWith(entidade.nome)) {
+            comprimento = entidade.nome.size();
+            return QChar(entidade.caractere);
+        }
+    return QChar();
+}
+
 } // namespace
+
+QString simples(const QString &texto) {
+    if (!texto.contains(u'&') && !texto.contains(u'<') && !texto.contains(u'>'))
+        return texto;
+    QString escrito;
+    escrito.reserve(texto.size() + 16);
+    for (QChar c : texto) {
+        if (c == u'&')
+            escrito += u"&amp;";
+        else if (c == u'<')
+            escrito += u"&lt;";
+        else if (c == u'>')
+            escrito += u"&gt;";
+        else
+            escrito += c;
+    }
+    return escrito;
+}
+
+QString negrito(const QString &texto) {
+    return u"<b>"_s + simples(texto) + u"</b>"_s;
+}
+
+QString italico(const QString &texto) {
+    return u"<i>"_s + simples(texto) + u"</i>"_s;
+}
 
 QList<Trecho> analisar(const QString &texto) {
     QList<Trecho> trechos;
     if (texto.isEmpty())
         return trechos;
-    if (!texto.contains(u'<')) {
+    if (!texto.contains(u'<') && !texto.contains(u'&')) {
         trechos.append(Trecho{texto, false, false});
         return trechos;
     }
@@ -56,10 +99,20 @@ QList<Trecho> analisar(const QString &texto) {
     qsizetype i = 0;
     while (i < texto.size()) {
         qsizetype comprimento = 0;
+        if (texto[i] == u'&') {
+            const QChar caractere = entidadeEm(texto, i, comprimento);
+            if (!caractere.isNull()) {
+                atual += caractere;
+                i += comprimento;
+                continue;
+            }
+        }
         const Marca marca = texto[i] == u'<' ? marcaEm(texto, i, comprimento) : Marca::Nenhuma;
         if (marca == Marca::Nenhuma) {
-            const qsizetype proximo = texto.indexOf(u'<', i + 1);
-            const qsizetype fim = proximo < 0 ? texto.size() : proximo;
+            // Text as written up to the next tag or entity.
+            qsizetype fim = i + 1;
+            while (fim < texto.size() && texto[fim] != u'<' && texto[fim] != u'&')
+                ++fim;
             atual += QStringView(texto).mid(i, fim - i);
             i = fim;
             continue;

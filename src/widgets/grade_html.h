@@ -12,7 +12,14 @@
 // - An unclosed tag styles the text up to the end of the cell; a closing tag
 //   with nothing open is dropped.
 // - Any other "<...>" (and a lone "<" or ">") is not markup: it is drawn as
-//   text, as written. No entities are decoded ("&amp;" stays "&amp;").
+//   text, as written.
+// - "&amp;", "&lt;" and "&gt;" stand for "&", "<" and ">"; every other "&"
+//   is drawn as written.
+//
+// Text read from the database is never markup: it enters a cell through
+// `simples`, `negrito` or `italico`, which write its "&", "<" and ">" as
+// entities, so that a title holding "<b>" or "&amp;" shows, sorts and
+// copies exactly as stored.
 namespace grade_html {
 
 struct Trecho {
@@ -27,6 +34,11 @@ struct Trecho {
 // empty runs left out, so a text without markup gives one run (sharing the
 // text's storage) and an empty text none.
 QList<Trecho> analisar(const QString &texto);
+
+// The cell text that shows `texto` exactly as given: plain, bold or italic.
+QString simples(const QString &texto);
+QString negrito(const QString &texto);
+QString italico(const QString &texto);
 
 // The text as shown: the runs' texts joined, markup removed.
 QString textoVisivel(const QList<Trecho> &trechos);

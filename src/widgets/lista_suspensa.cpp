@@ -54,7 +54,7 @@ protected:
             return QStyledItemDelegate::helpEvent(evento, vista, opcao, indice);
         const QString inteiro = indice.data(Qt::DisplayRole).toString();
         if (textoMostrado(opcao, indice) != inteiro)
-            QToolTip::showText(evento->globalPos(), inteiro, vista, opcao.rect);
+            elisao::mostrarDica(evento->globalPos(), inteiro, vista, opcao.rect);
         else
             QToolTip::hideText();
         return true;
@@ -127,7 +127,8 @@ bool ListaSuspensa::event(QEvent *evento) {
     if (evento->type() == QEvent::ToolTip) {
         const QString inteiro = textoInteiro();
         if (textoMostrado() != inteiro)
-            QToolTip::showText(static_cast<QHelpEvent *>(evento)->globalPos(), inteiro, this);
+            elisao::mostrarDica(static_cast<QHelpEvent *>(evento)->globalPos(), inteiro, this,
+                                QRect());
         else
             QToolTip::hideText();
         return true;

@@ -11,7 +11,10 @@ namespace rotulos {
 
 QLabel *novo(QWidget *pai, const QString &nome, const QString &texto, QPoint posicao,
              const QFont &fonte, const QColor &cor) {
-    auto *rotulo = new QLabel(texto, pai);
+    // Plain text: a label may show a title as stored, "<b>" and "&" included.
+    auto *rotulo = new QLabel(pai);
+    rotulo->setTextFormat(Qt::PlainText);
+    rotulo->setText(texto);
     if (!nome.isEmpty())
         rotulo->setObjectName(nome);
     rotulo->setFont(fonte);

@@ -201,7 +201,9 @@ void TstGrade::trechos_data() {
     QTest::newRow("menor solto") << u"a < b <"_s << u"[:a < b <]"_s;
     QTest::newRow("quase marca") << u"<b x>y<bb>"_s << u"[:<b x>y<bb>]"_s;
     QTest::newRow("so marcas") << u"<b><i></i></b>"_s << u""_s;
-    QTest::newRow("entidade nao decodificada") << u"<b>&amp;</b>"_s << u"[b:&amp;]"_s;
+    QTest::newRow("entidades") << u"<b>&amp;</b>&lt;i&gt;x"_s << u"[b:&][:<i>x]"_s;
+    QTest::newRow("entidade de entidade") << u"&amp;amp;"_s << u"[:&amp;]"_s;
+    QTest::newRow("outro e comercial fica texto") << u"A&B &quot; &a"_s << u"[:A&B &quot; &a]"_s;
 }
 
 void TstGrade::trechos() {
