@@ -242,8 +242,8 @@ int Tobj_Form_FormRespostaTabua::larguraTitulo() const {
 void Tobj_Form_FormRespostaTabua::nomearGrade() {
     obj_SortGrid_Tabua_Codigo->setAccessibleName(obj_Lb_Total_Encontrados->text() + u" "_s +
                                                  obj_Lb_Total->text());
-    obj_SortGrid_Tabua_Codigo->setAccessibleDescription(obj_Lb_BemVindo->text() + u", "_s +
-                                                        obj_Lb_Titulo_Base->text());
+    obj_SortGrid_Tabua_Codigo->setAccessibleDescription(obj_Lb_BemVindo->accessibleName() +
+                                                        u", "_s + obj_Lb_Titulo_Base->text());
 }
 
 void Tobj_Form_FormRespostaTabua::prcVoltarParaTabua() {

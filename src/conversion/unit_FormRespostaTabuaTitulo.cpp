@@ -197,8 +197,10 @@ void Tobj_Form_FormRespostaTabuaTitulo::mostrarTextoDoTitulo(Linha &linha, const
     QLabel *rotulo = linha.obj_Lb_Titulo;
     elisao::ajustarRotulo(rotulo, tituloCortado(titulo),
                           linha.obj_Combo_De->x() - afastamentoDaLista - rotulo->x());
-    if (rotulo->text() != titulo)
+    if (rotulo->text() != titulo) {
         rotulo->setToolTip(titulo);
+        rotulo->setAccessibleName(titulo);
+    }
 }
 
 void Tobj_Form_FormRespostaTabuaTitulo::obj_Bt_OkClick(int linha) {

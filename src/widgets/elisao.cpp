@@ -107,6 +107,7 @@ void ajustarRotulo(QLabel *rotulo, const QString &texto, int espaco) {
     const QString mostrado = cortar(texto, rotulo->font(), espaco);
     rotulo->setText(mostrado);
     rotulo->setToolTip(mostrado == texto ? QString() : texto);
+    rotulo->setAccessibleName(texto);
     static DicaComoEscrita dicaComoEscrita;
     rotulo->installEventFilter(&dicaComoEscrita);
     rotulo->adjustSize();

@@ -36,8 +36,9 @@ bool cortado(const QString &mostrado, const QString &inteiro);
 
 // Gives the label `texto` within `largura` pixels from its left edge: the
 // label takes its text's size, or `largura` with the text cut and the whole
-// text as its tooltip (no tooltip when it fits). The label's tooltip, this
-// one or one given later, shows as `mostrarDica` shows it.
+// text as its tooltip (no tooltip when it fits) and, for assistive
+// technology, as its name. The label's tooltip, this one or one given later,
+// shows as `mostrarDica` shows it.
 void ajustarRotulo(QLabel *rotulo, const QString &texto, int largura);
 
 // Shows `texto` as the tooltip of `widget` at `posicao` (global), while the

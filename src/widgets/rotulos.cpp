@@ -1,5 +1,7 @@
 #include "rotulos.h"
 
+#include "elisao.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -36,8 +38,11 @@ void tornarSelecionavel(QLabel *rotulo) {
     copiar->setShortcut(QKeySequence::Copy);
     copiar->setShortcutContext(Qt::WidgetShortcut);
     QObject::connect(copiar, &QAction::triggered, rotulo, [rotulo] {
+        // Without a selection, the whole text: a cut label's is its tooltip.
         const QString selecao = rotulo->selectedText();
-        QGuiApplication::clipboard()->setText(selecao.isEmpty() ? rotulo->text() : selecao);
+        const QString inteiro =
+            elisao::cortado(rotulo->text(), rotulo->toolTip()) ? rotulo->toolTip() : rotulo->text();
+        QGuiApplication::clipboard()->setText(selecao.isEmpty() ? inteiro : selecao);
     });
     rotulo->addAction(copiar);
 }

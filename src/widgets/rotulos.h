@@ -16,7 +16,8 @@ QLabel *novo(QWidget *pai, const QString &nome, const QString &texto, QPoint pos
              const QFont &fonte, const QColor &cor = QColor());
 
 // A heading whose text the mouse can select; Ctrl+C and its context menu
-// ("Copiar") copy the selection, or the whole text when nothing is selected.
+// ("Copiar") copy the selection, or the whole text when nothing is selected
+// (a heading cut with "…" copies the whole of it).
 void tornarSelecionavel(QLabel *rotulo);
 
 } // namespace rotulos

@@ -173,6 +173,7 @@ void TesteTextoGravado::dica() {
                                        fontes::verdana(fontes::pt10));
         elisao::ajustarRotulo(rotulo, texto, 200);
         QVERIFY(rotulo->text().endsWith(elisao::reticencias));
+        QCOMPARE(nomeAcessivel(rotulo), texto);
         alvo = rotulo;
     } else {
         auto *lista = new ListaSuspensa(&janela);
