@@ -26,10 +26,11 @@ struct sqlite3;
 //     rank over every indexed title and form, equal titles equal), as stored
 //     and in capitals where statements order by them.
 // PRAGMA user_version tells the index's format; a database without it (one
-// imported before the index) is searched by reading every title.
+// imported before the index) or of another format (one whose keys were made
+// by another folding) is searched by reading every title.
 namespace indice {
 
-inline constexpr int formato = 2;
+inline constexpr int formato = 3;
 
 // The keys of a LIKE pattern (folded as the statement folds the title),
 // ascending and distinct. A pattern with no key cannot be answered from the

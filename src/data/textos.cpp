@@ -67,7 +67,10 @@ void minusculasSemAcentoIcu(std::string_view utf8, std::string &saida) {
         UChar32 c;
         const int32_t antes = i;
         U16_NEXT(decomposto.data(), i, int32_t(decomposto.size()), c);
-        if (u_charType(c) != U_NON_SPACING_MARK)
+        const int8_t tipo = u_charType(c);
+        if (tipo == U_SPACE_SEPARATOR)
+            semMarcas += u' ';
+        else if (tipo != U_NON_SPACING_MARK)
             semMarcas.append(decomposto, size_t(antes), size_t(i - antes));
     }
     paraUtf8(mudarCaixa(semMarcas, false), saida);

@@ -8,7 +8,10 @@
 namespace textos {
 
 // Lower case with accents and other combining marks removed, so that a title
-// search ignores both case and accents ("MÉDICO" -> "medico").
+// search ignores both case and accents ("MÉDICO" -> "medico"); every kind of
+// blank between words (a non-breaking space pasted from elsewhere, a thin
+// space) becomes a plain space, so that a search typed with the space bar
+// finds it.
 void minusculasSemAcento(std::string_view utf8, std::string &saida);
 
 // A LIKE pattern as the engine runs it with case_sensitive_like and no

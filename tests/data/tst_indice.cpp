@@ -184,6 +184,8 @@ private slots:
     void quemResponde();
     void listaDanificada_data();
     void listaDanificada();
+    void espacos_data();
+    void espacos();
 };
 
 // Each pattern through a statement of the catalogue, in turn, three ways:
@@ -285,6 +287,34 @@ void TesteIndice::listaDanificada() {
         QVERIFY2(erro.texto().startsWith(u"O banco de dados está danificado"_s),
                  qPrintable(erro.texto()));
     }
+}
+
+// A title holding another blank than the space bar's (a non-breaking or a
+// thin space pasted from elsewhere) is found by a search typed with spaces,
+// and by one holding that blank, from the index and reading every title.
+void TesteIndice::espacos_data() {
+    QTest::addColumn<QString>("sinonimo");
+    QTest::addColumn<QString>("padrao");
+    QTest::newRow("inseparável, busca com espaço")
+        << u"Técnico\u00a0de\u00a0acústica"_s << u"%tecnico de acus%"_s;
+    QTest::newRow("fino, busca com espaço") << u"Técnico\u2009de acústica"_s << u"%co de a%"_s;
+    QTest::newRow("espaço, busca com inseparável")
+        << u"Técnico de acústica"_s << u"%técnico\u00a0de%"_s;
+    QTest::newRow("começo com inseparável") << u"Técnico\u00a0de acústica"_s << u"técnico d%"_s;
+}
+
+void TesteIndice::espacos() {
+    QFETCH(QString, sinonimo);
+    QFETCH(QString, padrao);
+    const QString dados = fixtures::Classificacao(u"basica"_s)
+                              .linha(u"TSinonimo"_s, {u"1"_s, sinonimo, u"9"_s})
+                              .criar();
+    const QString esperado = sinonimo + u"|0111|Sinônimo"_s;
+    bool usouIndice = false;
+    QCOMPARE(linhas(dados, fncSqlBuscaRapida(), padrao, &usouIndice), QStringList{esperado});
+    QVERIFY(usouIndice);
+    Consulta::definirUsoDoIndice(false);
+    QCOMPARE(linhas(dados, fncSqlBuscaRapida(), padrao), QStringList{esperado});
 }
 
 QTEST_GUILESS_MAIN(TesteIndice)
