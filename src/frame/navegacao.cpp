@@ -63,9 +63,10 @@ protected:
 // A window minimised with the application keeps "start minimised" in its
 // window-system hints after the window manager restores it, and Qt keeps
 // its own record of the state too: shown again later, it would come up
-// minimised. The state is set to minimised and back, which rewrites both.
+// minimised. So does a window the window manager alone minimised. The state
+// is set to minimised and back, which rewrites both.
 void estadoNormal(QWidget *janela) {
-    if (!estado().minimizadas.remove(janela))
+    if (!estado().minimizadas.remove(janela) && !janela->isMinimized())
         return;
     janela->setWindowState(janela->windowState() | Qt::WindowMinimized);
     janela->setWindowState(janela->windowState() & ~Qt::WindowMinimized);
@@ -151,6 +152,7 @@ void mostrarSobre() {
         e.sobreCentrado = true;
         centrarNaTela(e.sobre);
     }
+    estadoNormal(e.sobre);
     e.sobre->show();
     e.sobre->raise();
     e.sobre->activateWindow();

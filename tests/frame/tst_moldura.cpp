@@ -101,6 +101,8 @@ private slots:
     void soATelaAtualLeva_data();
     void soATelaAtualLeva();
     void telaMostradaNuncaMinimizada();
+    void sobreMinimizadoVolta_data();
+    void sobreMinimizadoVolta();
     void avisoCabeInteiro_data();
     void centradaAoAlcance_data();
     void centradaAoAlcance();
@@ -592,6 +594,33 @@ void TesteMoldura::telaMostradaNuncaMinimizada() {
     QVERIFY(!(obj_Form_FormBusca->windowState() & Qt::WindowMinimized));
     QVERIFY(!(obj_Form_FormBuscaCodigo->windowState() & Qt::WindowMinimized));
     QVERIFY(obj_Form_FormBusca->isVisible());
+}
+
+void TesteMoldura::sobreMinimizadoVolta_data() {
+    QTest::addColumn<bool>("comOPrograma");
+    QTest::newRow("minimizado com o programa") << true;
+    QTest::newRow("minimizado sozinho") << false;
+}
+
+// The About screen, minimised with the application or by the window system
+// alone, comes back in its normal state at its button's next press.
+void TesteMoldura::sobreMinimizadoVolta() {
+    QFETCH(bool, comOPrograma);
+    irPara(obj_Form_FormBusca);
+    programa::clicar(obj_Form_FormBusca->obj_Bt_About);
+    if (comOPrograma) {
+        programa::clicar(obj_Form_FormBusca->obj_Bt_Minimizar);
+        irPara(obj_Form_FormBuscaCodigo);
+    } else {
+        obj_Form_FormAbout->showMinimized();
+    }
+    QVERIFY(obj_Form_FormAbout->isMinimized());
+    TelaPrincipal *tela = navegacao::telaAtual();
+    programa::clicar(tela->obj_Bt_About);
+    QVERIFY(!obj_Form_FormAbout->isMinimized());
+    QVERIFY(obj_Form_FormAbout->isVisible());
+    programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
+    QVERIFY(!obj_Form_FormAbout->isVisible());
 }
 
 void TesteMoldura::avisoCabeInteiro_data() {
