@@ -344,10 +344,8 @@ void TesteDialeto::minusculas_data() {
         << "@az[`az{ abcdefghijklmnopqrstuvwxyz 0189 @[`{~";
     QTest::newRow("bloco ascii e depois acento") << "OPERADOR DE MÁQUINAS"
                                                  << "operador de maquinas";
-    QTest::newRow("espaço inseparável") << u"Técnico\u00a0de\u00a0som"_s
-                                        << "tecnico de som";
-    QTest::newRow("espaços finos e largos") << u"a\u2009b\u202fc\u3000d"_s
-                                            << "a b c d";
+    QTest::newRow("espaço inseparável") << u"Técnico\u00a0de\u00a0som"_s << "tecnico de som";
+    QTest::newRow("espaços finos e largos") << u"a\u2009b\u202fc\u3000d"_s << "a b c d";
     QTest::newRow("tabulação mantida") << "a\tb"
                                        << "a\tb";
     QTest::newRow("vazio") << ""
