@@ -1,7 +1,11 @@
 // Draws the pictures of the HTML pages and writes them as PNG files with a
-// transparent background, so that they sit on any page colour. The buttons
-// shown in the pages are the program's own artwork, halved to their size on
-// screen. Run it offscreen (desenhar.sh does):
+// transparent background, so that they sit on any page colour. Each picture
+// is written twice: `nome.png` at its size on the page and `nome@2x.png`
+// drawn at twice that size, which the page viewer shows on screens whose
+// display scaling is above 100 %. The buttons shown in the pages are the
+// program's own artwork, which is drawn at twice its size on screen: the
+// @2x picture is the artwork itself, the other one the artwork halved. Run
+// it offscreen (desenhar.sh does):
 //
 //   desenhar-figuras <pasta-arte-jpeg> <pasta-imagens>
 
@@ -66,7 +70,8 @@ void escrever(QPainter &p, QPointF base, const QString &texto, const QFont &letr
 // Text centred on `meio` (baseline at its y), kept inside the picture.
 void centrarEm(QPainter &p, QPointF meio, const QString &texto, const QFont &letra, QRgb tom) {
     const qreal w = largura(texto, letra);
-    const qreal limite = p.device()->width() - 4 - w;
+    const qreal larguraDaFigura = p.device()->width() / p.device()->devicePixelRatio();
+    const qreal limite = larguraDaFigura - 4 - w;
     escrever(p, QPointF(std::clamp(meio.x() - w / 2, 4.0, limite), meio.y()), texto, letra, tom);
 }
 
@@ -112,8 +117,11 @@ struct Figura {
     std::function<void(QPainter &, int largura)> desenhar;
 };
 
-QImage desenhar(const Figura &figura) {
-    QImage imagem(figura.tamanho, QImage::Format_ARGB32_Premultiplied);
+// The picture drawn at `escala` times its size on the page: the painter
+// works in the page's pixels, each `escala` pixels of the image wide.
+QImage desenhar(const Figura &figura, int escala) {
+    QImage imagem(figura.tamanho * escala, QImage::Format_ARGB32_Premultiplied);
+    imagem.setDevicePixelRatio(escala);
     imagem.fill(Qt::transparent);
     QPainter p(&imagem);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
@@ -376,11 +384,11 @@ void linhaDoTempo(QPainter &p, int w) {
 
 // --- Buttons of the program, as the pages show them -------------------------
 
-// The artwork is drawn at twice its size on screen; the pages show it at its
-// size on screen.
-QImage botao(const QString &pastaArte, const QString &nome) {
+// A button at `escala` times its size on screen. The artwork is drawn at
+// twice that size: at 2 it is the artwork as drawn, at 1 the artwork halved.
+QImage botao(const QString &pastaArte, const QString &nome, int escala) {
     const QImage arte(QDir(pastaArte).filePath(nome + u".jpg"_s));
-    if (arte.isNull())
+    if (arte.isNull() || escala == 2)
         return arte;
     return arte.scaled(arte.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
@@ -410,11 +418,14 @@ int main(int argc, char *argv[]) {
         {u"ciclo"_s, QSize(640, 132), ciclo},
         {u"linha_do_tempo"_s, QSize(640, 112), linhaDoTempo},
     };
+    const QStringList botoes{u"bt_home"_s,  u"bt_busca"_s,    u"bt_info"_s, u"bt_regula"_s,
+                             u"bt_tabua"_s, u"bt_procurar"_s, u"bt_ok"_s};
     bool tudoCerto = true;
-    for (const Figura &figura : figuras)
-        tudoCerto &= gravar(desenhar(figura), saida.filePath(figura.nome + u".png"_s));
-    for (const QString &nome : {u"bt_home"_s, u"bt_busca"_s, u"bt_info"_s, u"bt_regula"_s,
-                                u"bt_tabua"_s, u"bt_procurar"_s, u"bt_ok"_s})
-        tudoCerto &= gravar(botao(arte, nome), saida.filePath(nome + u".png"_s));
+    for (const auto &[escala, sufixo] : {std::pair{1, u".png"_s}, std::pair{2, u"@2x.png"_s}}) {
+        for (const Figura &figura : figuras)
+            tudoCerto &= gravar(desenhar(figura, escala), saida.filePath(figura.nome + sufixo));
+        for (const QString &nome : botoes)
+            tudoCerto &= gravar(botao(arte, nome, escala), saida.filePath(nome + sufixo));
+    }
     return tudoCerto ? 0 : 1;
 }

@@ -6,7 +6,9 @@
 #include "fontes.h"
 #include "fronteira.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessibleWidget>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -42,9 +44,22 @@ Erro arquivoAusente(const QString &caminho) {
     return Erro(u"Can't locate file: "_s + caminho);
 }
 
+// The file Qt draws for the picture file `arquivo` on a screen of `escala`
+// device pixels per pixel: above 1, the picture drawn at twice its size,
+// "@2x" before the extension, when there is one (the pages come with no
+// larger one).
+QString arquivoNaEscala(const QString &arquivo, qreal escala) {
+    if (escala <= 1)
+        return arquivo;
+    const qsizetype ponto = arquivo.lastIndexOf(u'.');
+    const QString dobro = QString(arquivo).insert(ponto < 0 ? arquivo.size() : ponto, u"@2x"_s);
+    return QFileInfo::exists(dobro) ? dobro : arquivo;
+}
+
 // The local pictures of `documento` whose files are missing or cannot be
-// decoded, each once, in the order of the page.
-QStringList figurasIlegiveis(const QTextDocument &documento, const QUrl &pagina) {
+// decoded, each once, in the order of the page: the files Qt draws at
+// `escala` device pixels per pixel.
+QStringList figurasIlegiveis(const QTextDocument &documento, const QUrl &pagina, qreal escala) {
     QStringList ilegiveis;
     for (QTextBlock bloco = documento.begin(); bloco.isValid(); bloco = bloco.next())
         for (auto trecho = bloco.begin(); !trecho.atEnd(); ++trecho) {
@@ -52,13 +67,56 @@ QStringList figurasIlegiveis(const QTextDocument &documento, const QUrl &pagina)
             if (!formato.isImageFormat())
                 continue;
             const QUrl figura = pagina.resolved(QUrl(formato.toImageFormat().name()));
-            const QString arquivo = figura.toLocalFile();
-            if (figura.isLocalFile() && !ilegiveis.contains(arquivo) &&
-                QImageReader(arquivo).read().isNull())
+            if (!figura.isLocalFile())
+                continue;
+            const QString arquivo = arquivoNaEscala(figura.toLocalFile(), escala);
+            if (!ilegiveis.contains(arquivo) && QImageReader(arquivo).read().isNull())
                 ilegiveis << arquivo;
         }
     return ilegiveis;
 }
+
+// Sizes and draws the page's pictures with Qt's own handler, naming each
+// picture the page names by a relative path by its whole path instead. On a
+// screen scaled above 100 % Qt draws the file "nome@2x.png" beside the name
+// it is given, when there is one, but it looks for it relative to the
+// program's working directory, not to the page.
+class FiguraPeloCaminho : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    FiguraPeloCaminho(QTextBrowser *visualizador, QTextObjectInterface *doQt)
+        : QObject(visualizador), m_visualizador(visualizador), m_doQt(doQt) {}
+
+    QSizeF intrinsicSize(QTextDocument *documento, int posicao,
+                         const QTextFormat &formato) override {
+        return m_doQt->intrinsicSize(documento, posicao, peloCaminho(formato));
+    }
+    void drawObject(QPainter *pintor, const QRectF &area, QTextDocument *documento, int posicao,
+                    const QTextFormat &formato) override {
+        // At a scaling between 1 and 2 the picture drawn at twice its size
+        // is reduced: smoothly, not by dropping pixels.
+        pintor->save();
+        pintor->setRenderHint(QPainter::SmoothPixmapTransform);
+        m_doQt->drawObject(pintor, area, documento, posicao, peloCaminho(formato));
+        pintor->restore();
+    }
+
+private:
+    QTextImageFormat peloCaminho(const QTextFormat &formato) const {
+        QTextImageFormat figura = formato.toImageFormat();
+        const QUrl nome(figura.name());
+        if (!nome.isRelative() || !QDir::isRelativePath(figura.name()))
+            return figura;
+        const QUrl endereco = m_visualizador->source().resolved(nome);
+        if (endereco.isLocalFile())
+            figura.setName(endereco.toLocalFile());
+        return figura;
+    }
+
+    QTextBrowser *m_visualizador;
+    QTextObjectInterface *m_doQt;
+};
 
 // Where the document's positions `inicio` to `fim` lie on the screen: their
 // line, or the full width of the lines they run over.
@@ -319,6 +377,10 @@ VisualizadorHtml::VisualizadorHtml(QWidget *pai) : QTextBrowser(pai) {
     document()->setDefaultFont(fontes::fonte(u"Times New Roman"_s, pixelsDaFontePadrao));
     document()->setDefaultStyleSheet(folhaDeEstiloPadrao);
     document()->setDocumentMargin(margemDaPagina);
+    QAbstractTextDocumentLayout *leiaute = document()->documentLayout();
+    leiaute->registerHandler(
+        QTextFormat::ImageObject,
+        new FiguraPeloCaminho(this, leiaute->handlerForObject(QTextFormat::ImageObject)));
     // Tab between links moves the selection without a signal
     // (focusNextPrevChild); a click, Ctrl+A or a new page send one.
     connect(this, &QTextEdit::selectionChanged, this, &VisualizadorHtml::anunciarLinkEmFoco);
@@ -336,7 +398,7 @@ void VisualizadorHtml::carregar(const QString &caminho) {
         reload();
     // The page is on view without them; the user is told, and the rest of
     // the handler goes on.
-    const QStringList figuras = figurasIlegiveis(*document(), endereco);
+    const QStringList figuras = figurasIlegiveis(*document(), endereco, devicePixelRatioF());
     if (!figuras.isEmpty())
         fronteira::relatar(
             Erro(u"A figura da página não pôde ser lida: "_s + figuras.join(u", "_s)));
@@ -472,3 +534,5 @@ void VisualizadorHtml::mousePressEvent(QMouseEvent *evento) {
     mostrarMarca(false);
     QTextBrowser::mousePressEvent(evento);
 }
+
+#include "visualizador_html.moc"

@@ -8,7 +8,9 @@ class QAccessibleInterface;
 
 // The viewer of the program's HTML pages (the welcome page and the
 // information, regulation and legislation pages). It shows a local file with
-// its pictures, resolved relative to the page, and keeps no history: the
+// its pictures, resolved relative to the page (on a screen scaled above
+// 100 %, from the picture drawn at twice its size, "nome@2x.png" beside
+// the one the page names, when there is one), and keeps no history: the
 // back and forward keys do nothing. The text can be selected with the mouse,
 // and all of it with the keyboard (Ctrl+A). Links to other local pages or to
 // anchors open in the viewer; links of other kinds (http, mailto) go to the
@@ -32,8 +34,8 @@ public:
     // even when it is the page on show. A file that does not exist or cannot
     // be read throws Erro("Can't locate file: " + caminho) and the viewer
     // keeps what it showed. Pictures of the page that are missing or cannot
-    // be decoded are reported, all in one message, and the page is shown
-    // without them.
+    // be decoded (the files drawn at the screen's scaling) are reported, all
+    // in one message, and the page is shown without them.
     void carregar(const QString &caminho);
 
     void definirCorDeFundo(const QColor &cor);

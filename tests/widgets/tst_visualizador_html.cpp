@@ -66,6 +66,16 @@ QImage comoImagem(const QVariant &recurso) {
     }
 }
 
+// The picture of `arquivo` drawn at twice its size on the page (`tamanho`),
+// which the viewer shows on scaled screens, lies beside it as "nome@2x.png".
+void verificarFiguraEmDobro(const QString &arquivo, QSize tamanho) {
+    const QFileInfo simples(arquivo);
+    const QString dobro = simples.dir().filePath(simples.completeBaseName() + u"@2x.png"_s);
+    const QImage figura(dobro);
+    QVERIFY2(!figura.isNull(), qPrintable(dobro));
+    QCOMPARE(figura.size(), tamanho * 2);
+}
+
 // Clicks the middle of the first character of `texto`, as a user clicks a link.
 void clicarNoTexto(VisualizadorHtml &visualizador, const QString &texto) {
     const QTextCursor achado = visualizador.document()->find(texto);
@@ -237,7 +247,8 @@ void TstVisualizadorHtml::mostraCadaPagina_data() {
 }
 
 // The page shows its text with the accents read as UTF-8, every picture is
-// found beside the page and decodes, every link leads somewhere (an anchor of
+// found beside the page, decodes, is shown at its size and has its picture
+// drawn at twice that size beside it, every link leads somewhere (an anchor of
 // the page or a file of the html directory), and the shared stylesheet, the
 // only source of the Verdana headings, is applied.
 void TstVisualizadorHtml::mostraCadaPagina() {
@@ -268,10 +279,14 @@ void TstVisualizadorHtml::mostraCadaPagina() {
         const QTextCharFormat formato = parte.charFormat();
         estiloAplicado |= formato.fontFamilies().toStringList().contains(u"Verdana"_s);
         if (formato.isImageFormat()) {
-            const QString nome = formato.toImageFormat().name();
+            const QTextImageFormat figura = formato.toImageFormat();
+            const QString nome = figura.name();
             const QVariant recurso =
                 visualizador.document()->resource(QTextDocument::ImageResource, QUrl(nome));
-            QVERIFY2(!comoImagem(recurso).isNull(), qPrintable(nome));
+            const QImage simples = comoImagem(recurso);
+            QVERIFY2(!simples.isNull(), qPrintable(nome));
+            QCOMPARE(QSize(qRound(figura.width()), qRound(figura.height())), simples.size());
+            EXIGIR(verificarFiguraEmDobro(html.filePath(nome), simples.size()));
             ++vistas;
         }
         const QUrl link(formato.anchorHref());
