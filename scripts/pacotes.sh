@@ -8,9 +8,9 @@ pacotes_programa=(g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev l
                   libjpeg-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2)
 # Running the tests and the benchmarks (test.sh): Google Benchmark, the end-to-end
 # tests' X server, window manager, X tools, screen capture and accessibility bus,
-# and bc for the start-up measure.
+# bc for the start-up measure, and a desktop theme (qt6ct) to draw the screens under.
 pacotes_testes=(libbenchmark-dev xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core
-                dbus-x11 python3-pyatspi bc)
+                dbus-x11 python3-pyatspi bc qt6ct)
 # CI's format check.
 pacotes_ci=(clang-format-14)
 

@@ -14,9 +14,12 @@ namespace {
 
 // Styles that open a list over its box, centred on the chosen entry and as
 // wide as its longest entry, are told to open it below the box instead,
-// as wide as the box.
+// as wide as the box. Built on the program's own style: a proxy made without
+// one would take the desktop's.
 class EstiloLista : public QProxyStyle {
 public:
+    EstiloLista() : QProxyStyle(QApplication::style()->name()) {}
+
     int styleHint(StyleHint dica, const QStyleOption *opcao, const QWidget *widget,
                   QStyleHintReturn *retorno) const override {
         if (dica == SH_ComboBox_Popup)
