@@ -3,9 +3,11 @@
 # missing ones (as root; otherwise it names them and fails). Sourced by
 # preparar.sh and .ci/run.
 
-# Building the program and running it (run.sh).
+# Building the program and running it (run.sh); Qt's own texts (context menus)
+# in Portuguese come from qt6-translations-l10n.
 pacotes_programa=(g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev libicu-dev
-                  libjpeg-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2)
+                  libjpeg-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
+                  qt6-translations-l10n)
 # Running the tests and the benchmarks (test.sh): Google Benchmark, the end-to-end
 # tests' X server, window manager, X tools, screen capture and accessibility bus,
 # bc for the start-up measure, and a desktop theme (qt6ct) to draw the screens under.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The program starts with one 713 x 460 window centred on the screen; the
-# close button, then "Sim", ends it with exit status 0.
+# The program starts with one 713 x 460 window centred on the screen, with
+# the program's icon; the close button, then "Sim", ends it with exit status 0.
 set -euo pipefail
 source "$(dirname "$0")/x11.sh"
 iniciar_x
@@ -12,6 +12,9 @@ esperado_x=$(( (largura - 713) / 2 ))
 esperado_y=$(( (altura - 460) / 2 ))
 [ "${g[2]}x${g[3]}" = "713x460" ] || { echo "tamanho ${g[2]}x${g[3]}" >&2; exit 1; }
 [ "${g[0]},${g[1]}" = "$esperado_x,$esperado_y" ] || { echo "posição ${g[0]},${g[1]}" >&2; exit 1; }
+# Taskbars and window switchers show the program's icon.
+xprop -id "$janela" _NET_WM_ICON | grep -q "_NET_WM_ICON(CARDINAL)" ||
+    { echo "a janela não tem ícone" >&2; exit 1; }
 visiveis=$(xdotool search --onlyvisible --name "Bem-vindo a ZEL2002" | wc -l)
 [ "$visiveis" -eq 1 ] || { echo "$visiveis janelas visíveis" >&2; exit 1; }
 
