@@ -12,6 +12,7 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
+#include <vector>
 
 namespace processo {
 
@@ -48,6 +49,25 @@ inline Saida terminar(QProcess &processo) {
 inline Saida executar(const QStringList &argumentos, Preparo preparo = {}) {
     QProcess processo;
     iniciar(processo, argumentos, std::move(preparo));
+    return terminar(processo);
+}
+
+// The tool, run in `diretorio`, with arguments given as bytes, as a shell
+// passes them, in any encoding: QProcess hands its arguments over as UTF-8,
+// so the child starts the tool itself, with the array made before it was
+// forked.
+inline Saida executarBytes(const QList<QByteArray> &argumentos, const QString &diretorio) {
+    const QByteArray programa = QFile::encodeName(QStringLiteral(ZEL_DADOS));
+    std::vector<char *> argv{const_cast<char *>(programa.constData())};
+    for (const QByteArray &argumento : argumentos)
+        argv.push_back(const_cast<char *>(argumento.constData()));
+    argv.push_back(nullptr);
+    QProcess processo;
+    processo.setWorkingDirectory(diretorio);
+    iniciar(processo, {}, [&argv] {
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    });
     return terminar(processo);
 }
 

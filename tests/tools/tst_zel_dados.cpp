@@ -6,8 +6,11 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <sys/resource.h>
 
@@ -26,6 +29,8 @@ private slots:
     void gerarQueNaoCabe_data();
     void gerarQueNaoCabe();
     void gerarNaoApagaOutrosArquivos();
+    void argumentosForaDeUtf8_data();
+    void argumentosForaDeUtf8();
 };
 
 using processo::executar;
@@ -288,6 +293,140 @@ void TesteZelDados::gerarNaoApagaOutrosArquivos() {
                                   u"(notas.txt); gerar só substitui um diretório de tabelas\n"_s);
     QCOMPARE(conteudo(csv), antes);
     QCOMPARE(entradas(raiz.path()), QStringList{u"csv"_s});
+}
+
+namespace {
+
+// Every entry under `raiz` by its path's bytes (names in any encoding), with
+// a digest of each file's content.
+QMap<QByteArray, QByteArray> arvore(const QByteArray &raiz) {
+    namespace fs = std::filesystem;
+    QMap<QByteArray, QByteArray> entradas;
+    for (const fs::directory_entry &entrada :
+         fs::recursive_directory_iterator(fs::path(raiz.toStdString()))) {
+        const std::string caminho = entrada.path().lexically_relative(raiz.toStdString()).native();
+        QByteArray valor = "diretório";
+        if (entrada.is_regular_file()) {
+            std::ifstream arquivo(entrada.path(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(arquivo), {}};
+            valor = QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())),
+                                             QCryptographicHash::Sha256);
+        }
+        entradas.insert(QByteArray::fromStdString(caminho), valor);
+    }
+    return entradas;
+}
+
+// Latin-1 bytes, as names copied from old systems have them.
+QByteArray latin1(const QString &texto) {
+    return texto.toLatin1();
+}
+
+} // namespace
+
+void TesteZelDados::argumentosForaDeUtf8_data() {
+    QTest::addColumn<QByteArrayList>("argumentos"); // run in a directory made for the row
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("recusado");  // as the message shows it; empty when accepted
+    QTest::addColumn<QStringList>("novos"); // the entries the run adds to the directory
+    const QByteArray banco = QFile::encodeName(fixtures::banco(u"basica"_s));
+    const QByteArray fonte = QFile::encodeName(fixtures::fonte(u"basica"_s));
+    const QByteArrayList converter{"converter", banco, "--de", "ZEL2002", "--para", "ZEL94"};
+
+    QTest::newRow("entrada") << converter + QByteArrayList{latin1(u"ocupações.csv"_s)} << 2
+                             << u"ocupa\\xE7\\xF5es.csv"_s << QStringList();
+    QTest::newRow("saída") << converter +
+                                  QByteArrayList{"entrada.csv", "--saida", latin1(u"saída.csv"_s)}
+                           << 2 << u"sa\\xEDda.csv"_s << QStringList();
+    QTest::newRow("saída de codificar")
+        << QByteArrayList{"codificar", banco, "entrada.csv", "--saida=" + latin1(u"títulos.csv"_s)}
+        << 2 << u"--saida=t\\xEDtulos.csv"_s << QStringList();
+    QTest::newRow("diretório de CSV a importar")
+        << QByteArrayList{"importar", latin1(u"exportação"_s), "dados"} << 1
+        << u"exporta\\xE7\\xE3o"_s << QStringList();
+    QTest::newRow("diretório de dados que existe")
+        << QByteArrayList{"importar", fonte, latin1(u"dados-são"_s)} << 1 << u"dados-s\\xE3o"_s
+        << QStringList();
+    QTest::newRow("gerar") << QByteArrayList{"gerar", latin1(u"amostra-série"_s)} << 1
+                           << u"amostra-s\\xE9rie"_s << QStringList();
+    QTest::newRow("texto de busca")
+        << QByteArrayList{"consultar", banco, "fncSqlBuscaRapida", "--busca", latin1(u"%médico%"_s)}
+        << 1 << u"%m\\xE9dico%"_s << QStringList();
+    // A backslash of the name is told apart from an invalid byte; a lead byte
+    // whose sequence is cut short is one invalid byte, and the text after it
+    // is shown.
+    QTest::newRow("barra invertida e sequência incompleta")
+        << QByteArrayList{"gerar", QByteArray("c\\sv\xE2\x82-\xE2\x82\xAC")} << 1
+        << u"c\\\\sv\\xE2\\x82-€"_s << QStringList();
+    QTest::newRow("forma sobrelonga") << QByteArrayList{"gerar", QByteArray("csv\xC0\xAF")} << 1
+                                      << u"csv\\xC0\\xAF"_s << QStringList();
+
+    // Names in UTF-8 with accents, blanks, '#' and '%' all reach the files.
+    QTest::newRow("nomes em UTF-8")
+        << converter + QByteArrayList{u"ocupações válidas.csv"_s.toUtf8(), "--saida",
+                                      u"saída #1 100%.csv"_s.toUtf8()}
+        << 0 << QString() << QStringList{u"saída #1 100%.csv"_s};
+    QTest::newRow("importar em UTF-8") << QByteArrayList{"importar", fonte, u"dados-são"_s.toUtf8()}
+                                       << 0 << QString() << QStringList{u"dados-são"_s};
+    QTest::newRow("gerar em UTF-8") << QByteArrayList{"gerar", u"amostra série #2"_s.toUtf8()} << 0
+                                    << QString() << QStringList{u"amostra série #2"_s};
+}
+
+// Qt would read an argument that is not valid UTF-8 as another name (U+FFFD
+// for its bytes): an input not found, an output or a database written beside
+// the named one. It is refused with the argument shown, before anything is
+// read or written.
+void TesteZelDados::argumentosForaDeUtf8() {
+    QFETCH(QByteArrayList, argumentos);
+    QFETCH(int, status);
+    QFETCH(QString, recusado);
+    QFETCH(QStringList, novos);
+    namespace fs = std::filesystem;
+    QTemporaryDir raiz;
+    const fs::path dir(QFile::encodeName(raiz.path()).toStdString());
+    // QTemporaryDir cannot reach the Latin-1 names either.
+    const auto limpar = qScopeGuard([&dir] {
+        std::error_code erro;
+        fs::remove_all(dir, erro);
+    });
+    const auto escrever = [](const fs::path &caminho) {
+        std::ofstream(caminho, std::ios::binary) << "codigo\n0111\n";
+    };
+    escrever(dir / "entrada.csv");
+    escrever(dir / latin1(u"ocupações.csv"_s).toStdString());
+    escrever(dir / u"ocupações válidas.csv"_s.toStdString());
+    // A directory of CSV files and a data directory with its database, both
+    // under Latin-1 names.
+    const fs::path exportacao = dir / latin1(u"exportação"_s).toStdString();
+    fs::copy(QFile::encodeName(fixtures::fonte(u"basica"_s)).toStdString(), exportacao);
+    const fs::path dados = dir / latin1(u"dados-são"_s).toStdString();
+    fs::create_directory(dados);
+    fs::copy_file(QFile::encodeName(fixtures::banco(u"basica"_s)).toStdString() + "/zel2002.db",
+                  dados / "zel2002.db");
+    const QByteArray caminho = QFile::encodeName(raiz.path());
+    const QMap<QByteArray, QByteArray> antes = arvore(caminho);
+
+    const Saida resultado = processo::executarBytes(argumentos, raiz.path());
+    QCOMPARE(resultado.status, status);
+    if (!recusado.isEmpty()) {
+        QCOMPARE(resultado.saida, QString());
+        QCOMPARE(resultado.erros,
+                 u"zel-dados: o argumento \""_s + recusado +
+                     u"\" não é UTF-8 válido (os bytes inválidos aparecem como \\xHH)\n"_s
+                     u"Nada foi feito: zel-dados só abre e cria arquivos e diretórios com nomes "_s
+                     u"em UTF-8;\nrenomeie o arquivo ou diretório (por exemplo: convmv -f latin1 "_s
+                     u"-t utf8 --notest NOME)\ne dê em UTF-8 os textos das opções, como o de "_s
+                     u"--busca.\n"_s);
+    }
+    QMap<QByteArray, QByteArray> depois = arvore(caminho);
+    for (const QString &novo : novos) {
+        const QByteArray nome = novo.toUtf8();
+        QVERIFY2(depois.contains(nome), nome.constData());
+        depois.removeIf([&nome](const auto &entrada) {
+            return entrada.key() == nome || entrada.key().startsWith(nome + '/');
+        });
+    }
+    QCOMPARE(depois, antes);
 }
 
 QTEST_GUILESS_MAIN(TesteZelDados)

@@ -25,4 +25,12 @@ struct Argumentos {
 std::optional<Argumentos> lerArgumentos(const QStringList &argumentos, const QStringList &comValor,
                                         const QStringList &flags, QString *erro);
 
+// Qt reads a program's arguments as UTF-8 and turns each byte that is not
+// into U+FFFD, so a name in another encoding (Latin-1 bytes from an old
+// system) would reach the file classes as another name: not found, or
+// created beside the real one. Empty when every argument of `argv` (after the
+// program's name) is valid UTF-8; otherwise the message that refuses them,
+// each named with its invalid bytes written as \xHH (and a backslash as \\).
+QString argumentosForaDeUtf8(int argc, const char *const *argv);
+
 } // namespace linha_comando

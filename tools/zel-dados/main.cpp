@@ -10,6 +10,8 @@
 #include "erro.h"
 #include "gerador.h"
 #include "importador.h"
+#include "linha_comando.h"
+#include "lote.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -133,6 +135,14 @@ int gerarComando(QStringList argumentos) {
 } // namespace
 
 int main(int argc, char **argv) {
+    // Refused before Qt reads them, with the status each command gives a bad
+    // command line.
+    if (const QString recusa = linha_comando::argumentosForaDeUtf8(argc, argv); !recusa.isEmpty()) {
+        erros() << recusa << Qt::flush;
+        const bool emLote =
+            argc > 1 && (qstrcmp(argv[1], "converter") == 0 || qstrcmp(argv[1], "codificar") == 0);
+        return emLote ? lote::statusUso : 1;
+    }
     QCoreApplication app(argc, argv);
     QStringList argumentos = app.arguments().mid(1);
     if (argumentos.isEmpty())
