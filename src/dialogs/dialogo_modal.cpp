@@ -3,7 +3,9 @@
 #include "figura.h"
 #include "fontes.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 DialogoModal::DialogoModal(const QString &fundo, const QString &nomeFundo, QSize tamanho)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
@@ -22,9 +24,17 @@ void DialogoModal::keyPressEvent(QKeyEvent *evento) {
 }
 
 int DialogoModal::exec() {
-    if (!m_centrado) {
+    // Over the window it answers (the one the user was in): on its monitor,
+    // and that window's dialog for the window manager, which would otherwise
+    // place a dialog of no window as it likes.
+    QWidget *sobre = QApplication::activeWindow();
+    if (sobre == this)
+        sobre = nullptr;
+    if (!m_centrado || !noMonitorDe(this, sobre)) {
         m_centrado = true;
-        centrarNaTela(this);
+        centrarNaTela(this, sobre);
     }
+    winId();
+    windowHandle()->setTransientParent(sobre ? sobre->windowHandle() : nullptr);
     return QDialog::exec();
 }

@@ -7,8 +7,9 @@
 class Figura;
 
 // A small borderless modal dialog drawn from a background picture, by which
-// it is dragged. It is centred on the desktop the first time it is shown and
-// comes back wherever it was last left. It answers no key of its own:
+// it is dragged. It is centred on the monitor of the window it opens over
+// the first time it is shown, and comes back wherever it was last left while
+// that window stays on the same monitor. It answers no key of its own:
 // Escape does not close it (a dialog that answers a key says so).
 class DialogoModal : public QDialog {
     Q_OBJECT

@@ -60,6 +60,25 @@ protected:
     }
 };
 
+// The windows minimised with the application come back together: the window
+// manager restores the one the user picked (its taskbar entry), and the
+// others that went down with it (the About screen) follow.
+class FiltroRestauracao : public QObject {
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override {
+        if (evento->type() != QEvent::WindowStateChange || !objeto->isWidgetType())
+            return false;
+        auto *janela = static_cast<QWidget *>(objeto);
+        const QSet<QWidget *> minimizadas = estado().minimizadas;
+        if (janela->isMinimized() || !minimizadas.contains(janela))
+            return false;
+        for (QWidget *outra : minimizadas)
+            if (outra != janela && outra->isVisible() && outra->isMinimized())
+                outra->showNormal();
+        return false;
+    }
+};
+
 // A window minimised with the application keeps "start minimised" in its
 // window-system hints after the window manager restores it, and Qt keeps
 // its own record of the state too: shown again later, it would come up
@@ -124,8 +143,10 @@ void irPara(TelaPrincipal *origem, IdTela destino, const Preparo &preparar) {
 }
 
 void mostrarInicial(TelaPrincipal *tela) {
-    static FiltroCliques filtro;
-    qApp->installEventFilter(&filtro);
+    static FiltroCliques cliques;
+    static FiltroRestauracao restauracao;
+    qApp->installEventFilter(&cliques);
+    qApp->installEventFilter(&restauracao);
     centrarNaTela(tela);
     exibir(tela);
 }
@@ -148,9 +169,11 @@ void definirObservador(Observador observador) {
 
 void mostrarSobre() {
     Estado &e = estado();
-    if (!e.sobreCentrado) {
+    // Centred the first time, and again when the current screen has gone to
+    // another monitor since.
+    if (!e.sobreCentrado || !noMonitorDe(e.sobre, e.atual)) {
         e.sobreCentrado = true;
-        centrarNaTela(e.sobre);
+        centrarNaTela(e.sobre, e.atual);
     }
     estadoNormal(e.sobre);
     e.sobre->show();

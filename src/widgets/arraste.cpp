@@ -2,6 +2,7 @@
 
 #include "cursor.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -26,8 +27,25 @@ void Arraste::finalizar() {
     blnArrastandoJanela = false;
 }
 
-void centrarNaTela(QWidget *janela) {
-    const QRect area = janela->screen()->availableGeometry();
+namespace {
+
+// A window never shown has no monitor of its own yet: Qt gives the one at the
+// window's default place, not the primary one.
+QScreen *monitorDe(const QWidget *referencia) {
+    if (referencia)
+        if (QScreen *monitor = QGuiApplication::screenAt(referencia->geometry().center()))
+            return monitor;
+    return QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+bool noMonitorDe(const QWidget *janela, const QWidget *referencia) {
+    return QGuiApplication::screenAt(janela->geometry().center()) == monitorDe(referencia);
+}
+
+void centrarNaTela(QWidget *janela, const QWidget *referencia) {
+    const QRect area = monitorDe(referencia)->availableGeometry();
     const QPoint centrada = area.center() - janela->rect().center();
     janela->move(std::max(centrada.x(), area.left()), std::max(centrada.y(), area.top()));
 }

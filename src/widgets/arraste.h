@@ -20,7 +20,11 @@ struct Arraste {
     void finalizar();
 };
 
-// Places a window at the centre of its screen's free area. A window larger
-// than that area keeps its top-left corner inside it: its top band, by which
-// it is dragged, stays within reach.
-void centrarNaTela(QWidget *janela);
+// Places a window at the centre of the free area of the monitor that
+// `referencia` is on (the window it opens over), or of the primary monitor
+// without one. A window larger than that area keeps its top-left corner
+// inside it: its top band, by which it is dragged, stays within reach.
+void centrarNaTela(QWidget *janela, const QWidget *referencia = nullptr);
+
+// Whether `janela` lies on the monitor that centrarNaTela would centre it on.
+bool noMonitorDe(const QWidget *janela, const QWidget *referencia);

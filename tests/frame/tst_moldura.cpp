@@ -103,6 +103,7 @@ private slots:
     void telaMostradaNuncaMinimizada();
     void sobreMinimizadoVolta_data();
     void sobreMinimizadoVolta();
+    void sobreVoltaComATela();
     void avisoCabeInteiro_data();
     void centradaAoAlcance_data();
     void centradaAoAlcance();
@@ -617,6 +618,22 @@ void TesteMoldura::sobreMinimizadoVolta() {
     QVERIFY(obj_Form_FormAbout->isMinimized());
     TelaPrincipal *tela = navegacao::telaAtual();
     programa::clicar(tela->obj_Bt_About);
+    QVERIFY(!obj_Form_FormAbout->isMinimized());
+    QVERIFY(obj_Form_FormAbout->isVisible());
+    programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
+    QVERIFY(!obj_Form_FormAbout->isVisible());
+}
+
+// Minimised with the application, the About screen comes back with the
+// screen that the window manager restores (the user's click on its taskbar
+// entry), not left behind as a second entry.
+void TesteMoldura::sobreVoltaComATela() {
+    irPara(obj_Form_FormBusca);
+    programa::clicar(obj_Form_FormBusca->obj_Bt_About);
+    programa::clicar(obj_Form_FormBusca->obj_Bt_Minimizar);
+    QVERIFY(obj_Form_FormBusca->isMinimized());
+    QVERIFY(obj_Form_FormAbout->isMinimized());
+    obj_Form_FormBusca->setWindowState(obj_Form_FormBusca->windowState() & ~Qt::WindowMinimized);
     QVERIFY(!obj_Form_FormAbout->isMinimized());
     QVERIFY(obj_Form_FormAbout->isVisible());
     programa::clicar(obj_Form_FormAbout->obj_Bt_Ok_About);
