@@ -4,6 +4,11 @@
 
 #include <QCoreApplication>
 
+#include <climits>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -294,8 +299,35 @@ void abrirConsulta(Consulta &consulta, const QStringList &sql, const std::option
     consulta.abrir();
 }
 
+namespace {
+
+// Qt reads the program's path as UTF-8 and gives nothing for a directory
+// whose name is not (one copied from an older system, in Latin-1). That
+// directory is then reached through a descriptor the process keeps open.
+QString diretorioDoExecutavel() {
+    const QString caminho = QCoreApplication::applicationDirPath();
+    if (!caminho.isEmpty())
+        return caminho;
+    static const QString peloDescritor = [] {
+        char bytes[PATH_MAX];
+        const ssize_t tamanho = readlink("/proc/self/exe", bytes, sizeof bytes);
+        if (tamanho <= 0 || tamanho == ssize_t(sizeof bytes))
+            return QString();
+        const std::string programa(bytes, size_t(tamanho));
+        const size_t barra = programa.rfind('/');
+        if (barra == std::string::npos)
+            return QString();
+        const std::string diretorio = barra == 0 ? std::string("/") : programa.substr(0, barra);
+        const int descritor = open(diretorio.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        return descritor < 0 ? QString() : u"/proc/self/fd/"_s + QString::number(descritor);
+    }();
+    return peloDescritor;
+}
+
+} // namespace
+
 QString diretorioPrograma() {
-    return diretorioDefinido.isEmpty() ? QCoreApplication::applicationDirPath() : diretorioDefinido;
+    return diretorioDefinido.isEmpty() ? diretorioDoExecutavel() : diretorioDefinido;
 }
 
 void definirDiretorioPrograma(const QString &diretorio) {
