@@ -4,6 +4,7 @@
 # capture made from there is the same, byte for byte, as the one made from
 # the build directory.
 set -euo pipefail
+source "$(dirname "$0")/capturas_iguais.sh"
 capturar="$1"
 origem=$(dirname "$capturar")
 tmp=$(mktemp -d)
@@ -17,15 +18,4 @@ QT_QPA_PLATFORM=offscreen "$capturar" "$tmp/aqui" >/dev/null 2>&1
 QT_QPA_PLATFORM=offscreen timeout 60 "$instalacao/$(basename "$capturar")" "$tmp/la" \
     >/dev/null 2>&1 || { echo "a captura não terminou (uma mensagem de erro?)" >&2; exit 1; }
 
-diferentes=()
-for aqui in "$tmp/aqui"/*.png; do
-    nome=$(basename "$aqui")
-    cmp -s "$aqui" "$tmp/la/$nome" || diferentes+=("$nome")
-done
-total=$(ls "$tmp/aqui" | wc -l)
-[ "$total" -gt 0 ] || { echo "nenhuma captura" >&2; exit 1; }
-if [ ${#diferentes[@]} -gt 0 ]; then
-    echo "mudam na instalação fora de UTF-8: ${diferentes[*]}" >&2
-    exit 1
-fi
-echo "ok: $total capturas iguais"
+capturas_iguais "$tmp/aqui" "$tmp/la" "na instalação fora de UTF-8"

@@ -5,6 +5,7 @@
 # is the same, byte for byte, as the one made without a theme. Skipped
 # (status 77) where the theme is not installed.
 set -euo pipefail
+source "$(dirname "$0")/capturas_iguais.sh"
 capturar="$1"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -34,16 +35,4 @@ env -u QT_STYLE_OVERRIDE QT_QPA_PLATFORM=offscreen QT_QPA_PLATFORMTHEME=qt6ct \
     "$capturar" "$tmp/com" >"$tmp/com.log" 2>&1
 grep -q "using qt6ct plugin" "$tmp/com.log" || { echo "sem o tema qt6ct: teste ignorado"; exit 77; }
 
-diferentes=()
-for sem in "$tmp/sem"/*.png; do
-    nome=$(basename "$sem")
-    cmp -s "$sem" "$tmp/com/$nome" || diferentes+=("$nome")
-done
-total=$(ls "$tmp/sem" | wc -l)
-[ "$total" -gt 0 ] || { echo "nenhuma captura" >&2; exit 1; }
-[ "$(ls "$tmp/com" | wc -l)" -eq "$total" ] || { echo "o número de capturas mudou" >&2; exit 1; }
-if [ ${#diferentes[@]} -gt 0 ]; then
-    echo "mudam com o tema da área de trabalho: ${diferentes[*]}" >&2
-    exit 1
-fi
-echo "ok: $total capturas iguais"
+capturas_iguais "$tmp/sem" "$tmp/com" "com o tema da área de trabalho"
