@@ -49,7 +49,8 @@ private slots:
 };
 
 void TesteMonitores::initTestCase() {
-    QVERIFY2(monitor(u"Principal"_s) && monitor(u"Secundario"_s), "dois_monitores.json não foi lido");
+    QVERIFY2(monitor(u"Principal"_s) && monitor(u"Secundario"_s),
+             "dois_monitores.json não foi lido");
     QCOMPARE(QGuiApplication::primaryScreen()->name(), u"Principal"_s);
     programa::instalar(fixtures::banco(u"basica"_s));
     programa::iniciar();
