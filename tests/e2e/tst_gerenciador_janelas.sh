@@ -100,6 +100,6 @@ visivel "$inicial" || falha "o programa ficou sem janela"
 alt_f4 "$inicial"
 pergunta=$(esperar_janela_de 212x94)
 clicar "$pergunta" 60 68
-status=$(esperar_fim)
-[ "$status" = "0" ] || falha "status de saída $status"
+esperar_fim
+[ "$status_fim" = "0" ] || falha "status de saída $status_fim"
 echo "ok"

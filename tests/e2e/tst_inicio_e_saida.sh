@@ -30,6 +30,6 @@ for _ in $(seq 100); do
 done
 [ -n "$pergunta" ] || { echo "a pergunta de saída não apareceu" >&2; exit 1; }
 clicar "$pergunta" 60 68          # "Sim" at 36,59 (61 x 19)
-status=$(esperar_fim)
-[ "$status" = "0" ] || { echo "status de saída $status" >&2; exit 1; }
+esperar_fim
+[ "$status_fim" = "0" ] || { echo "status de saída $status_fim" >&2; exit 1; }
 echo "ok"

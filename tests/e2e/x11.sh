@@ -109,11 +109,15 @@ clicar() {
     xdotool mousemove $(( g[0] + $2 )) $(( g[1] + $3 )) click 1
 }
 
-# Waits for the program to end; prints its exit status.
+# Waits for the program to end; sets status_fim to its exit status. Run in
+# the test's own shell, never in a command substitution: only the shell that
+# started the program can wait for it, and a subshell saw it end without
+# learning its status.
 esperar_fim() {
     for _ in $(seq 100); do
         if ! kill -0 "$programa_pid" 2>/dev/null; then
-            wait "$programa_pid" && echo 0 || echo $?
+            status_fim=0
+            wait "$programa_pid" || status_fim=$?
             programa_pid=
             return 0
         fi
