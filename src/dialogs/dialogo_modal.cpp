@@ -30,10 +30,7 @@ int DialogoModal::exec() {
     QWidget *sobre = QApplication::activeWindow();
     if (sobre == this)
         sobre = nullptr;
-    if (!m_centrado || !noMonitorDe(this, sobre)) {
-        m_centrado = true;
-        centrarNaTela(this, sobre);
-    }
+    centrarNoMonitorDe(this, sobre, m_centrado);
     winId();
     windowHandle()->setTransientParent(sobre ? sobre->windowHandle() : nullptr);
     return QDialog::exec();

@@ -169,12 +169,7 @@ void definirObservador(Observador observador) {
 
 void mostrarSobre() {
     Estado &e = estado();
-    // Centred the first time, and again when the current screen has gone to
-    // another monitor since.
-    if (!e.sobreCentrado || !noMonitorDe(e.sobre, e.atual)) {
-        e.sobreCentrado = true;
-        centrarNaTela(e.sobre, e.atual);
-    }
+    centrarNoMonitorDe(e.sobre, e.atual, e.sobreCentrado);
     estadoNormal(e.sobre);
     e.sobre->show();
     e.sobre->raise();

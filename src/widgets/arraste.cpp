@@ -40,12 +40,15 @@ QScreen *monitorDe(const QWidget *referencia) {
 
 } // namespace
 
-bool noMonitorDe(const QWidget *janela, const QWidget *referencia) {
-    return QGuiApplication::screenAt(janela->geometry().center()) == monitorDe(referencia);
-}
-
 void centrarNaTela(QWidget *janela, const QWidget *referencia) {
     const QRect area = monitorDe(referencia)->availableGeometry();
     const QPoint centrada = area.center() - janela->rect().center();
     janela->move(std::max(centrada.x(), area.left()), std::max(centrada.y(), area.top()));
+}
+
+void centrarNoMonitorDe(QWidget *janela, const QWidget *referencia, bool &centrada) {
+    if (centrada && QGuiApplication::screenAt(janela->geometry().center()) == monitorDe(referencia))
+        return;
+    centrada = true;
+    centrarNaTela(janela, referencia);
 }

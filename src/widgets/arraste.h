@@ -26,5 +26,7 @@ struct Arraste {
 // inside it: its top band, by which it is dragged, stays within reach.
 void centrarNaTela(QWidget *janela, const QWidget *referencia = nullptr);
 
-// Whether `janela` lies on the monitor that centrarNaTela would centre it on.
-bool noMonitorDe(const QWidget *janela, const QWidget *referencia);
+// Centres a window that opens over `referencia` (centrarNaTela) the first
+// time, when `centrada` is still false, and whenever `referencia` has gone to
+// another monitor since; otherwise the window stays where it was last left.
+void centrarNoMonitorDe(QWidget *janela, const QWidget *referencia, bool &centrada);
