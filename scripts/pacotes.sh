@@ -10,9 +10,10 @@ pacotes_programa=(g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev l
                   qt6-translations-l10n)
 # Running the tests and the benchmarks (test.sh): Google Benchmark, the end-to-end
 # tests' X server, window manager, X tools, screen capture and accessibility bus,
-# bc for the start-up measure, and a desktop theme (qt6ct) to draw the screens under.
+# bc for the start-up measure, a desktop theme (qt6ct) to draw the screens under, and
+# a Wayland compositor (weston) with Qt's Wayland platform.
 pacotes_testes=(libbenchmark-dev xvfb xauth xdotool x11-utils openbox imagemagick at-spi2-core
-                dbus-x11 python3-pyatspi bc qt6ct)
+                dbus-x11 python3-pyatspi bc qt6ct weston qt6-wayland)
 # CI's format check.
 pacotes_ci=(clang-format-14)
 

@@ -5,10 +5,43 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWindow>
+
+namespace {
+
+// The window the user last pressed a button or a key in. Under Wayland a
+// click reaches the program before the compositor makes its window the
+// active one, so a dialog opened by that click (the close button's question)
+// finds no active window; it opens over this one instead.
+class UltimaJanelaUsada : public QObject {
+public:
+    QPointer<QWidget> janela;
+
+    bool eventFilter(QObject *objeto, QEvent *evento) override {
+        const QEvent::Type tipo = evento->type();
+        if ((tipo == QEvent::MouseButtonPress || tipo == QEvent::KeyPress) &&
+            objeto->isWidgetType())
+            janela = static_cast<QWidget *>(objeto)->window();
+        return false;
+    }
+};
+
+UltimaJanelaUsada *ultimaJanelaUsada() {
+    static QPointer<UltimaJanelaUsada> filtro;
+    if (!filtro) {
+        filtro = new UltimaJanelaUsada;
+        filtro->setParent(qApp);
+        qApp->installEventFilter(filtro);
+    }
+    return filtro;
+}
+
+} // namespace
 
 DialogoModal::DialogoModal(const QString &fundo, const QString &nomeFundo, QSize tamanho)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
+    ultimaJanelaUsada();
     setFixedSize(tamanho);
     setModal(true);
     setFont(fontes::sansSerif(fontes::pt8));
@@ -28,6 +61,8 @@ int DialogoModal::exec() {
     // and that window's dialog for the window manager, which would otherwise
     // place a dialog of no window as it likes.
     QWidget *sobre = QApplication::activeWindow();
+    if (!sobre && ultimaJanelaUsada()->janela && ultimaJanelaUsada()->janela->isVisible())
+        sobre = ultimaJanelaUsada()->janela;
     if (sobre == this)
         sobre = nullptr;
     centrarNoMonitorDe(this, sobre, m_centrado);

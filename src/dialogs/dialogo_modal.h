@@ -16,7 +16,7 @@ class DialogoModal : public QDialog {
 public:
     DialogoModal(const QString &fundo, const QString &nomeFundo, QSize tamanho);
 
-    void prcIniciaArrastarJanela(QPoint local) { arraste.iniciar(local); }
+    void prcIniciaArrastarJanela(QPoint local) { arraste.iniciar(this, local); }
     void prcArrastarJanela(QPoint local) { arraste.arrastar(this, local); }
     void prcFinalizaArrastarJanela() { arraste.finalizar(); }
 

@@ -340,7 +340,7 @@ void TelaPrincipal::aplicarRegraPosicao() {
 // ---------------------------------------------------------------- dragging
 
 void TelaPrincipal::prcIniciaArrastarJanela(QPoint local) {
-    arraste.iniciar(local);
+    arraste.iniciar(this, local);
 }
 
 void TelaPrincipal::prcArrastarJanela(QPoint local) {

@@ -5,10 +5,23 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
-void Arraste::iniciar(QPoint local) {
+namespace {
+
+// Whether the platform lets a window choose its own place: not so on Wayland,
+// where the compositor places every window.
+bool janelasSePosicionam() {
+    return !QGuiApplication::platformName().startsWith(u"wayland");
+}
+
+} // namespace
+
+void Arraste::iniciar(QWidget *janela, QPoint local) {
+    if (!janelasSePosicionam() && janela->windowHandle()->startSystemMove())
+        return;
     blnArrastandoJanela = true;
     intCliqueX = local.x();
     intCliqueY = local.y();

@@ -8,13 +8,15 @@ class QWidget;
 // Moving a borderless window by hand: the press remembers where in the
 // grabbed picture the pointer was; every move while the button is held shifts
 // the window by the pointer's travel, so the grabbed point stays under the
-// pointer. The picture holds the mouse from press to release.
+// pointer. The picture holds the mouse from press to release. Where the
+// platform does not let a window place itself (Wayland), the press hands the
+// move to the compositor instead, which ends it at the release.
 struct Arraste {
     bool blnArrastandoJanela = false;
     int32_t intCliqueX = 0;
     int32_t intCliqueY = 0;
 
-    void iniciar(QPoint local);
+    void iniciar(QWidget *janela, QPoint local);
     // Moves `janela` when a drag is in progress (with the four-headed cursor).
     void arrastar(QWidget *janela, QPoint local);
     void finalizar();
