@@ -2,6 +2,7 @@
 
 #include "acessivel.h"
 #include "botao_figura.h"
+#include "colagem.h"
 #include "fontes.h"
 #include "rotulos.h"
 
@@ -30,6 +31,7 @@ QLineEdit *caixaComBorda(QWidget *pai, const QString &nome, const QRect &geometr
     caixa->setFrame(false);
     caixa->setFont(fonte);
     caixa->setGeometry(geometria);
+    colagem::limparColagens(caixa);
     if (rotulo)
         acessivel::nomearPeloRotulo(rotulo, caixa);
     return caixa;

@@ -2,6 +2,7 @@
 
 #include "acessivel.h"
 #include "botao_figura.h"
+#include "colagem.h"
 #include "foco.h"
 #include "fontes.h"
 #include "fronteira.h"
@@ -161,6 +162,7 @@ void TelaPrincipal::criarBuscaRapida(QPoint deslocamento) {
     obj_Edit_BuscaRapida->setObjectName(u"obj_Edit_BuscaRapida"_s);
     obj_Edit_BuscaRapida->setFrame(false);
     obj_Edit_BuscaRapida->setGeometry(QRect(QPoint(397, 19) + deslocamento, QSize(121, 17)));
+    colagem::limparColagens(obj_Edit_BuscaRapida);
     fronteira::conectar(obj_Edit_BuscaRapida, &QLineEdit::returnPressed, this,
                         [this] { prcVerificaExecutaConsultaBuscaRapida(); });
     acessivel::nomearPeloRotulo(obj_Lb_BuscaRapida, obj_Edit_BuscaRapida);

@@ -261,8 +261,10 @@ void TesteEntradaHostil::caixaDeTitulo_data() {
         {"branco depois", u"mestre "_s, u"mestre d'obras"_s, 1, {}},
         {"brancos em volta", u" d'obras "_s, {}, 0, {}},
         {"só brancos", u"   "_s, {}, 0, {}},
-        {"tabulação", u"mestre\td'obras"_s, {}, 0, {}},
-        {"fim de linha", u"mestre\nd'obras"_s, {}, 0, {}},
+        // Pasted: a tab or a line break between words is one space.
+        {"tabulação", u"mestre\td'obras"_s, u"mestre d'obras"_s, 1, {}},
+        {"fim de linha", u"mestre\nd'obras"_s, u"mestre d'obras"_s, 1, {}},
+        {"célula de planilha", u"mestre d'obras\r\n"_s, u"mestre d'obras"_s, 1, {}},
         {"caractere de controle", u"mestre\u0001"_s, {}, 0, {}},
         {"caractere nulo", u"d'obras"_s + QChar(0) + u"zzz"_s, {}, 0, {}},
         {"100 000 letras coladas", colagemLonga(u'a'), {}, 0, {}},
@@ -321,6 +323,7 @@ void TesteEntradaHostil::caixaDeCodigo_data() {
     struct Entrada {
         const char *nome;
         QString texto;
+        QString naCaixa = {}; // what the box makes of the paste, when not the text itself
     };
     const Entrada entradas[] = {
         {"apóstrofo", u"22'1"_s},
@@ -335,7 +338,7 @@ void TesteEntradaHostil::caixaDeCodigo_data() {
         {"dois emoji (quatro unidades)", u"🧸🧸"_s},
         {"branco antes", u" 2111"_s},
         {"branco depois", u"2111 "_s},
-        {"tabulação", u"22\t1"_s},
+        {"tabulação", u"22\t1"_s, u"22 1"_s},
         {"controle", u"2111\u0001"_s},
         {"100 000 letras coladas", colagemLonga(u'x')},
         {"100 000 algarismos colados", colagemLonga(u'2')},
@@ -346,7 +349,8 @@ void TesteEntradaHostil::caixaDeCodigo_data() {
             // The code search box takes six characters: six digits make a
             // code that is looked for, and is not there.
             const bool seis = caixas[i].nome == u"busca por código"_s;
-            const QString guardado = e.texto.left(seis ? 6 : limiteDaCaixa);
+            const QString guardado =
+                (e.naCaixa.isEmpty() ? e.texto : e.naCaixa).left(seis ? 6 : limiteDaCaixa);
             const bool codigoDeSeisAlgarismos = seis && guardado == u"222222"_s;
             QTest::addRow("%s: %s", qPrintable(caixas[i].nome), e.nome)
                 << i << e.texto << (codigoDeSeisAlgarismos ? nada : caixas[i].avisoInvalido)
