@@ -266,6 +266,13 @@ Banco &abrir(const QString &diretorio) {
         todos.erase(diretorio);
         throw semBanco(diretorio, arquivo, numero);
     }
+    // The engine takes an empty file for a database without tables, and would
+    // tell of a missing table; for the user it is a damaged file (a copy that
+    // failed, a disk that filled up).
+    if (info.st_size == 0) {
+        todos.erase(diretorio);
+        throw erroDoMotor(SQLITE_NOTADB, QString::fromUtf8(sqlite3_errstr(SQLITE_NOTADB)), arquivo);
+    }
     const Assinatura assinatura{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
     auto &banco = todos[diretorio];
     if (!banco || !(banco->assinatura() == assinatura)) {

@@ -363,6 +363,7 @@ void TesteConsulta::errosDoMotor_data() {
     static QTemporaryDir vazio;
     static QTemporaryDir semTabela;
     static QTemporaryDir corrompido;
+    static QTemporaryDir vazioDeZeroBytes;
     {
         sqlite3 *db = nullptr;
         sqlite3_open((semTabela.path() + u"/zel2002.db"_s).toUtf8().constData(), &db);
@@ -371,6 +372,8 @@ void TesteConsulta::errosDoMotor_data() {
         QFile lixo(corrompido.path() + u"/zel2002.db"_s);
         QVERIFY(lixo.open(QIODevice::WriteOnly));
         lixo.write(QByteArray(8192, 'x'));
+        QFile zero(vazioDeZeroBytes.path() + u"/zel2002.db"_s);
+        QVERIFY(zero.open(QIODevice::WriteOnly));
     }
     const QString basica = fixtures::banco(u"basica"_s);
     // The engine's message under what it means, with the database file.
@@ -394,6 +397,9 @@ void TesteConsulta::errosDoMotor_data() {
     QTest::newRow("arquivo corrompido") << corrompido.path() << fncSqlGrandesGrupos()
                                         << motor(u"O banco de dados está danificado"_s,
                                                  corrompido.path(), u"file is not a database"_s);
+    QTest::newRow("arquivo vazio") << vazioDeZeroBytes.path() << fncSqlGrandesGrupos()
+                                   << motor(u"O banco de dados está danificado"_s,
+                                            vazioDeZeroBytes.path(), u"file is not a database"_s);
     QTest::newRow("comando inválido") << basica << QStringList{u"select from where"_s}
                                       << motor(estrutura, basica, u"near \"from\": syntax error"_s);
     QTest::newRow("escrita recusada") << basica << QStringList{u"delete from TFamilia"_s}

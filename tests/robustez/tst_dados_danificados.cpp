@@ -213,7 +213,7 @@ Mensagem mensagemEsperada(Dano dano, const QString &tabela, const QString &colun
     case Dano::PaginasSobrescritas:
         return motor(danificado, u"database disk image is malformed"_s, QString());
     case Dano::ArquivoVazio:
-        return motor(estrutura, u"no such table: "_s, QString());
+        return motor(danificado, u"file is not a database"_s, QString());
     case Dano::SemTabela:
         return motor(estrutura, u"no such table: "_s, tabela);
     case Dano::SemColuna:
