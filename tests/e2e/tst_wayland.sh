@@ -41,6 +41,15 @@ log="$runtime/programa.log"
 env -u DISPLAY WAYLAND_DEBUG=1 "$programa" 2>"$log" &
 programa_pid=$!
 no_log() { grep -c -- "$1" "$log" || true; }
+# Whether the log's last line matching $2 comes after its last matching $1.
+depois() {
+    local a b
+    a=$(grep -n -- "$1" "$log" | tail -n1 | cut -d: -f1)
+    b=$(grep -n -- "$2" "$log" | tail -n1 | cut -d: -f1)
+    [ -n "$a" ] && [ -n "$b" ] && [ "$b" -gt "$a" ]
+}
+# A dialog just asked for has the keyboard: it is on view.
+dialogo_com_teclado() { esperar depois 'set_parent(' 'wl_keyboard@[0-9]*.enter('; }
 esperar grep -q 'set_title("Bem-vindo a ZEL2002' "$log" ||
     falha "a tela inicial não apareceu: $(grep -v '^\[' "$log" | tail -n 3)"
 esperar grep -q 'xdg_toplevel@[0-9]*.configure' "$log" || falha "a tela inicial não foi configurada"
@@ -61,15 +70,17 @@ apontar 564 348
 xdotool click 1
 esperar test "$(no_log 'set_parent(xdg_toplevel')" = 1 ||
     falha "o aviso não apareceu sobre a tela (depois do movimento, a tela não responde?)"
-sleep 0.3
+dialogo_com_teclado || falha "o aviso não recebeu o teclado"
 xdotool key Return
-sleep 0.5
+esperar depois 'set_parent(' 'xdg_toplevel@[0-9]*.destroy()' || falha "o aviso não fechou"
+sleep 0.3
 
 # The close button, at once: the question over the screen, and "Sim".
 apontar 700 9
 xdotool click 1
 esperar test "$(no_log 'set_parent(xdg_toplevel')" = 2 || falha "a pergunta de saída não apareceu sobre a tela"
-sleep 0.5
+dialogo_com_teclado || falha "a pergunta não recebeu o teclado"
+sleep 0.3
 xdotool mousemove $(( (largura - 212) / 2 + 64 )) $(( (altura - 94) / 2 + 67 ))
 sleep 0.2
 xdotool click 1
