@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <csignal>
 #include <functional>
 #include <grp.h>
@@ -27,16 +28,17 @@ struct Saida {
 // user); it runs between fork and exec.
 using Preparo = std::function<void()>;
 
-// Starts the tool with the signals it handles as an interactive shell leaves
-// them.
-inline void iniciar(QProcess &processo, const QStringList &argumentos, Preparo preparo = {}) {
+// Starts the tool (or the copy of it at `programa`) with the signals it
+// handles as an interactive shell leaves them.
+inline void iniciar(QProcess &processo, const QStringList &argumentos, Preparo preparo = {},
+                    const QString &programa = QStringLiteral(ZEL_DADOS)) {
     processo.setChildProcessModifier([preparo] {
         for (const int sinal : {SIGINT, SIGTERM, SIGHUP, SIGXFSZ})
             ::signal(sinal, SIG_DFL);
         if (preparo)
             preparo();
     });
-    processo.start(QStringLiteral(ZEL_DADOS), argumentos);
+    processo.start(programa, argumentos);
 }
 
 inline Saida terminar(QProcess &processo) {
@@ -80,16 +82,32 @@ inline Saida executarComEntrada(const QStringList &argumentos, const QByteArray 
     return terminar(processo);
 }
 
-// A user without privileges: run as root, the child takes the identity of
-// user and group 65534, to which the directories of a test, made inaccessible,
-// are closed as they are to any other user.
-inline void semPrivilegios() {
+// The tool run by a user without privileges, for whom the directories of a
+// test, made inaccessible, are closed as they are to any other user. Run as
+// root, the child takes the identity of user and group 65534; that user may
+// not reach the build directory either (a checkout in root's home, which is
+// closed to others), so it runs a copy of the tool from a directory open to
+// everyone.
+inline Saida executarSemPrivilegios(const QStringList &argumentos) {
     if (::geteuid() != 0)
-        return;
-    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
-        ::_exit(127);
+        return executar(argumentos);
+    QTemporaryDir copia;
+    const QString programa = copia.path() + QStringLiteral("/zel-dados");
+    const auto aberto =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+    if (!QFile::copy(QStringLiteral(ZEL_DADOS), programa) ||
+        !QFile::setPermissions(copia.path(), aberto) || !QFile::setPermissions(programa, aberto))
+        return {};
+    QProcess processo;
+    iniciar(
+        processo, argumentos,
+        [] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(127);
+        },
+        programa);
+    return terminar(processo);
 }
-
 // A small file system mounted on `diretorio` for this test process and its
 // children alone (in a mount namespace of its own), unmounted when the object
 // goes away: a disk that fills up. Only where the process may mount (root);

@@ -685,7 +685,7 @@ void TesteImportador::semPermissao() {
     for (const QString &nome : QDir(csv).entryList(QDir::Files))
         QVERIFY(QFile::setPermissions(csv + u"/"_s + nome, QFile::ReadOwner | QFile::ReadOther));
     const processo::Saida importacao =
-        processo::executar({u"importar"_s, csv, dados}, processo::semPrivilegios);
+        processo::executarSemPrivilegios({u"importar"_s, csv, dados});
     QFile::setPermissions(dados, abrir);
     QCOMPARE(importacao.status, 1);
     QCOMPARE(importacao.erros, dados + u": sem permissão\n"_s);

@@ -196,7 +196,7 @@ void TesteZelDados::semPermissao() {
     QVERIFY(QFile::setPermissions(raiz.path(), todos));
     QVERIFY(QFile::setPermissions(fecharDiretorio ? dados : dados + u"/zel2002.db"_s, {}));
     const Saida resultado =
-        executar({u"consultar"_s, dados, u"fncSqlGrandesGrupos"_s}, processo::semPrivilegios);
+        processo::executarSemPrivilegios({u"consultar"_s, dados, u"fncSqlGrandesGrupos"_s});
     QFile::setPermissions(dados, todos);
     QCOMPARE(resultado.status, 1);
     QCOMPARE(resultado.erros,

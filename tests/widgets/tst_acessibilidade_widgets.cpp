@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -268,11 +269,11 @@ void TesteAcessibilidadeWidgets::negritoEItalico() {
     int inicio = -1;
     int fim = -1;
     QCOMPARE(texto->attributes(1, &inicio, &fim), u"font-weight:bold;"_s);
-    QCOMPARE(QPair(inicio, fim), QPair(0, 2));
+    QCOMPARE(std::pair(inicio, fim), std::pair(0, 2));
     QCOMPARE(texto->attributes(2, &inicio, &fim), QString());
-    QCOMPARE(QPair(inicio, fim), QPair(2, 3));
+    QCOMPARE(std::pair(inicio, fim), std::pair(2, 3));
     QCOMPARE(texto->attributes(4, &inicio, &fim), u"font-style:italic;"_s);
-    QCOMPARE(QPair(inicio, fim), QPair(3, 5));
+    QCOMPARE(std::pair(inicio, fim), std::pair(3, 5));
 }
 
 // One fill writes many cells: the table is reset once, after the handler.
