@@ -108,6 +108,7 @@ inline Saida executarSemPrivilegios(const QStringList &argumentos) {
         programa);
     return terminar(processo);
 }
+
 // A small file system mounted on `diretorio` for this test process and its
 // children alone (in a mount namespace of its own), unmounted when the object
 // goes away: a disk that fills up. Only where the process may mount (root);
